@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+// Shift-JIS (code page 932) exists only at the file boundary; inside, text is QString.
+namespace sorvik::platform {
+
+// Throws EncodingError naming the first character that has no Shift-JIS code: a file of ours
+// never silently loses a character.
+QByteArray encodeSjis(const QString& text);
+
+// Malformed byte sequences decode to U+FFFD, so a damaged file still opens.
+QString decodeSjis(const QByteArray& bytes);
+
+// Number of Shift-JIS bytes of the text (the rules that count bytes count these).
+qsizetype sjisByteLength(const QString& text);
+
+// The longest leading part of the text that fits in the given number of Shift-JIS bytes,
+// never cutting a double-byte character in half.
+QString sjisBytePrefix(const QString& text, qsizetype maxBytes);
+
+// Splits at CR LF, lone CR and lone LF. A line end at the very end does not open another line.
+QStringList splitLines(const QString& text);
+
+}  // namespace sorvik::platform
