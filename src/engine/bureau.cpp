@@ -1,0 +1,27 @@
+#include "bureau.h"
+
+#include <stdexcept>
+
+namespace sorvik::engine {
+
+namespace {
+
+// Rows by year stem mod 5 (甲己, 乙庚, 丙辛, 丁壬, 戊癸); columns by 命宮 pairs 子丑 … 戌亥.
+constexpr int kBureauTable[5][6] = {
+    {2, 6, 3, 5, 4, 6},
+    {6, 5, 4, 3, 2, 5},
+    {5, 3, 2, 4, 6, 3},
+    {3, 4, 6, 2, 5, 4},
+    {4, 2, 5, 6, 3, 2},
+};
+
+}  // namespace
+
+int BureauOf(Stem yearStem, Branch lifePalace) {
+    if (yearStem < 0 || yearStem > 9 || lifePalace < 0 || lifePalace > 11) {
+        throw std::out_of_range("bureau");
+    }
+    return kBureauTable[yearStem % 5][lifePalace / 2];
+}
+
+}  // namespace sorvik::engine

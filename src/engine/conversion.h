@@ -1,0 +1,48 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "engine/calendar_table.h"
+#include "engine/catalogue.h"
+#include "engine/date.h"
+
+namespace sorvik::engine {
+
+struct LunarDate {
+    int year = 0;     // four digits
+    int month = 0;    // 1..12, negative for a leap month (閏月)
+    int day = 0;      // 1..30
+    Branch hour = 0;  // hour branch, 子 = 0
+};
+
+// A birth or target moment in the lunar calendar and what the chart derives from it.
+struct ConvertedMoment {
+    LunarDate lunar;
+    int leapAdjust = 0;  // 1 when a leap-month birth counts as the following month
+    Stem yearStem = 0;
+    Branch yearBranch = 0;
+    Branch lifePalace = 0;  // 命宮
+    Branch bodyPalace = 0;  // 身宮
+    std::string lunarText;  // "旧暦1999年12月16日"
+
+    // The month that month-based stars and the 斗君 use: |month|, plus one for an adjusted
+    // leap month, 13 wrapping to 1.
+    int placementMonth() const;
+};
+
+// The hour branch of a clock hour 0..23 (23:00 is already 子).
+Branch hourBranch(int hour);
+
+// Throws CalendarError when the table has no month for the day (before the first record, or
+// on or after the last record's start, which only closes the month before it).
+ConvertedMoment ConvertBirthMoment(const CalendarTable& calendar, const DateTime& moment);
+
+// 0 = count forward (陽男, 陰女), 1 = count backward (陰男, 陽女). Sex: 0 男, 1 女.
+int CountingDirection(int sex, int stemParity);
+
+// The 数え age between two lunar date texts ("旧暦" + four-digit year ...). Throws
+// ConversionError when a text does not carry the year.
+int CountedAge(std::string_view birthLunarText, std::string_view targetLunarText);
+
+}  // namespace sorvik::engine
