@@ -1,0 +1,159 @@
+#include "chart_request.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+
+#include "engine/bureau.h"
+#include "engine/errors.h"
+
+namespace sorvik::engine {
+
+namespace {
+
+constexpr int kLifeMaster[12] = {9, 10, 21, 16, 6, 4, 14, 4, 6, 16, 21, 10};
+constexpr int kBodyMaster[2][12] = {
+    {24, 11, 12, 5, 15, 2, 24, 11, 12, 5, 15, 2},
+    {7, 12, 2, 5, 11, 13, 15, 12, 2, 5, 11, 13},
+};
+constexpr int kNayinMaster[5] = {14, 9, 4, 10, 6};  // 水二局 … 火六局
+
+int adjustedBirthMonth(int lunarMonth, int leapAdjust) {
+    int month = std::abs(lunarMonth);
+    if (lunarMonth < 0 && leapAdjust == 1) {
+        ++month;
+    }
+    return month > 12 ? 1 : month;
+}
+
+std::string branchText(Branch b) { return std::string(branchName(b)); }
+
+std::string yearText(Stem s, Branch b) { return std::string(stemName(s)) + branchText(b); }
+
+}  // namespace
+
+int LifeMasterStar(Branch lifePalace) { return kLifeMaster[lifePalace]; }
+
+int BodyMasterStar(int rule, Branch yearBranch) { return kBodyMaster[rule == 1 ? 1 : 0][yearBranch]; }
+
+int NayinMasterStar(int bureau) { return kNayinMaster[bureau - 2]; }
+
+Branch Dokun(int lunarMonth, int leapAdjust, Branch hour) {
+    return (13 - adjustedBirthMonth(lunarMonth, leapAdjust) + hour) % 12;
+}
+
+std::string formatTargetDate(const DateTime& moment) {
+    char text[48];
+    std::snprintf(text, sizeof text, "%d/%d/%d %d:%d  ", moment.date.year, moment.date.month,
+                  moment.date.day, moment.hour, moment.minute);
+    return text;
+}
+
+Chart RequestChartBirth(const CalendarTable& calendar, const StarDisplayNames& names,
+                        const BirthMoment& person, const DateTime& targetDate,
+                        const ChartSettings& settings) {
+    const std::optional<DateTime> birthMoment = parseDateTime(person.dateText, person.timeText);
+    if (!birthMoment) {
+        throw ConversionError("生年月日『" + person.dateText + " " + person.timeText +
+                              "』が不正です。");
+    }
+    Chart chart;
+    ChartLabels& labels = chart.labels;
+    ChartRecord& record = chart.record;
+    labels.Name = "氏名：" + person.name;
+    labels.Date = person.dateText + " " + person.timeText + "生";
+    labels.ZNen = formatTargetDate(targetDate);
+    record.birthMoment = *birthMoment;
+
+    chart.birth = ConvertBirthMoment(calendar, *birthMoment);
+    const ConvertedMoment& birth = chart.birth;
+    labels.InDate = birth.lunarText + branchText(birth.lunar.hour) + "時";
+
+    StarRow& header = record.header();
+    header[kHeaderYearStem] = birth.yearStem;
+    header[kHeaderYearBranch] = birth.yearBranch;
+    header[kHeaderLunarMonth] = birth.lunar.month;
+    header[kHeaderLunarDay] = birth.lunar.day;
+    header[kHeaderLifePalace] = birth.lifePalace;
+    header[kHeaderBodyPalace] = birth.bodyPalace;
+    header[kHeaderHourBranch] = birth.lunar.hour;
+    header[kHeaderLeapAdjust] = birth.leapAdjust;
+    record.sex = person.sex;
+    record.selectedPalace = birth.lifePalace;
+
+    labels.Inyo = std::string(birth.yearStem % 2 == 1 ? "陰" : "陽") + (person.sex == 0 ? "男" : "女");
+    labels.Mei = "命宮：" + branchText(birth.lifePalace) + "  命主：" +
+                 names[LifeMasterStar(birth.lifePalace)];
+    header[kHeaderDirection] = CountingDirection(person.sex, birth.yearStem % 2);
+
+    const int bureau = BureauOf(birth.yearStem, birth.lifePalace);
+    header[kHeaderBureau] = bureau;
+    labels.Sin = "身宮：" + branchText(birth.bodyPalace) + "  身主：" +
+                 names[BodyMasterStar(settings.bodyStarRule, birth.yearBranch)];
+    labels.Kyoku = std::string(bureauName(bureau)) + " 年:" + yearText(birth.yearStem, birth.yearBranch);
+    labels.Nat = "　    納音命主：" + names[NayinMasterStar(bureau)];
+    return chart;
+}
+
+void ApplyTargetDate(Chart& chart, const CalendarTable& calendar, const DateTime& targetDate) {
+    chart.labels.ZNen = formatTargetDate(targetDate);
+    chart.target = ConvertBirthMoment(calendar, targetDate);
+    const ConvertedMoment& target = chart.target;
+    StarRow& header = chart.record.header();
+    const int age = CountedAge(chart.labels.InDate, target.lunarText);
+    header[kHeaderAge] = age;
+    const Branch dokun =
+        Dokun(header[kHeaderLunarMonth], header[kHeaderLeapAdjust], header[kHeaderHourBranch]);
+    chart.labels.Kazoe = "数え" + std::to_string(age) + "歳　斗君:" + branchText(dokun);
+    chart.labels.ZKS = yearText(target.yearStem, target.yearBranch) + "年 ";
+    chart.monthlyLuckDates =
+        FillMonthlyLuckDates(calendar, chart.record, true, target.yearBranch, target.lunar.year);
+    chart.record.narrowPalaceStarLists();
+}
+
+Chart RequestChart(const CalendarTable& calendar, const StarDisplayNames& names,
+                   const BirthMoment& person, const DateTime& targetDate,
+                   const ChartSettings& settings) {
+    Chart chart = RequestChartBirth(calendar, names, person, targetDate, settings);
+    ApplyTargetDate(chart, calendar, targetDate);
+    return chart;
+}
+
+MonthlyLuckDates FillMonthlyLuckDates(const CalendarTable& calendar, const ChartRecord& record,
+                                      bool calendarAvailable, Branch targetYearBranch,
+                                      int targetLunarYear) {
+    MonthlyLuckDates dates;
+    if (!calendarAvailable) {
+        return dates;
+    }
+    const StarRow& header = record.header();
+    const Branch start =
+        Dokun(header[kHeaderLunarMonth], header[kHeaderLeapAdjust], header[kHeaderHourBranch]);
+    const std::vector<CalendarRecord>& records = calendar.records();
+    const auto first = std::find_if(records.begin(), records.end(), [&](const CalendarRecord& r) {
+        return r.lunarYear == targetLunarYear;
+    });
+    if (first == records.end()) {
+        return dates;
+    }
+    // At most 13 records (a year with its leap month), never the last one, which only closes
+    // the month before it.
+    const auto end = records.begin() + static_cast<std::ptrdiff_t>(std::min(
+                                           static_cast<std::size_t>(first - records.begin()) + 13,
+                                           records.size() - 1));
+    int k = 0;
+    for (auto it = first; it < end && k < 12; ++it) {
+        if (it->lunarMonth < 0) {
+            continue;
+        }
+        const Date startDate = dateFromYmd(it->startYmd);
+        char text[16];
+        std::snprintf(text, sizeof text, "%02d/%02d/%02d", startDate.year % 100, startDate.month,
+                      startDate.day);
+        dates[static_cast<std::size_t>((start + targetYearBranch + k) % 12)] = text;
+        ++k;
+    }
+    return dates;
+}
+
+}  // namespace sorvik::engine

@@ -1,0 +1,73 @@
+#pragma once
+
+#include <array>
+#include <string>
+
+#include "engine/calendar_table.h"
+#include "engine/catalogue.h"
+#include "engine/chart_record.h"
+#include "engine/conversion.h"
+
+namespace sorvik::engine {
+
+// What the entry bar gives a chart request.
+struct BirthMoment {
+    std::string name;
+    int sex = 0;           // 0 男, 1 女
+    std::string dateText;  // "yyyy/mm/dd"
+    std::string timeText;  // "hh:mm"
+};
+
+// The start dates ("yy/mm/dd") of the target year's lunar months, by the palace they fall in.
+using MonthlyLuckDates = std::array<std::string, 12>;
+
+// One chart as a computation: the record a chart window keeps, its centre texts, and the
+// values of the two conversions it made.
+struct Chart {
+    ChartRecord record;
+    ChartLabels labels;
+    ConvertedMoment birth;
+    ConvertedMoment target;  // valid once the target date has been applied
+    MonthlyLuckDates monthlyLuckDates;
+};
+
+// What the chart request reads of the settings.
+struct ChartSettings {
+    int bodyStarRule = 0;  // RG2: which 身主 table
+};
+
+// The birth part of a chart (everything that does not depend on the target date). The target
+// date goes only into the `ZNen` text here. Throws CalendarError for a birth the table cannot
+// convert (callers check the range first).
+Chart RequestChartBirth(const CalendarTable& calendar, const StarDisplayNames& names,
+                        const BirthMoment& person, const DateTime& targetDate,
+                        const ChartSettings& settings);
+
+// The yearly part: converts the target date, sets the age, `Kazoe`, `ZKS` and the monthly
+// luck dates. Also what the chart window repeats when the target date moves. Throws
+// CalendarError when the target lies outside the table; the chart keeps its birth part then.
+void ApplyTargetDate(Chart& chart, const CalendarTable& calendar, const DateTime& targetDate);
+
+// Both parts, as the entry bar's request makes them.
+Chart RequestChart(const CalendarTable& calendar, const StarDisplayNames& names,
+                   const BirthMoment& person, const DateTime& targetDate,
+                   const ChartSettings& settings);
+
+// The 斗君 branch from the birth month, its leap adjustment and the hour branch.
+Branch Dokun(int lunarMonth, int leapAdjust, Branch hour);
+
+// Fills the luck dates of the target year; with the calendar unavailable they stay empty.
+MonthlyLuckDates FillMonthlyLuckDates(const CalendarTable& calendar, const ChartRecord& record,
+                                      bool calendarAvailable, Branch targetYearBranch,
+                                      int targetLunarYear);
+
+// The star numbers of the 命主 (by 命宮), the 身主 (by rule and year branch) and the 納音命主
+// (by bureau).
+int LifeMasterStar(Branch lifePalace);
+int BodyMasterStar(int rule, Branch yearBranch);
+int NayinMasterStar(int bureau);
+
+// "yyyy/m/d h:m  " as the chart shows the target date.
+std::string formatTargetDate(const DateTime& moment);
+
+}  // namespace sorvik::engine

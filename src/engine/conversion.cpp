@@ -1,0 +1,88 @@
+#include "conversion.h"
+
+#include <cstdlib>
+
+#include "errors.h"
+
+namespace sorvik::engine {
+
+namespace {
+
+int yearOfLunarText(std::string_view text) {
+    constexpr std::string_view kPrefix = "旧暦";
+    if (text.substr(0, kPrefix.size()) != kPrefix || text.size() < kPrefix.size() + 4) {
+        throw ConversionError("旧暦の日付『" + std::string(text) + "』から年を読み取れません。");
+    }
+    int year = 0;
+    for (char c : text.substr(kPrefix.size(), 4)) {
+        if (c < '0' || c > '9') {
+            throw ConversionError("旧暦の日付『" + std::string(text) + "』から年を読み取れません。");
+        }
+        year = year * 10 + (c - '0');
+    }
+    return year;
+}
+
+std::string lunarDateText(const LunarDate& lunar) {
+    return "旧暦" + std::to_string(lunar.year) + "年" + (lunar.month < 0 ? "閏" : "") +
+           std::to_string(std::abs(lunar.month)) + "月" + std::to_string(lunar.day) + "日";
+}
+
+}  // namespace
+
+int ConvertedMoment::placementMonth() const {
+    int month = std::abs(lunar.month);
+    if (lunar.month < 0 && leapAdjust == 1) {
+        ++month;
+    }
+    return month > 12 ? 1 : month;
+}
+
+Branch hourBranch(int hour) { return ((hour + 1) / 2) % 12; }
+
+ConvertedMoment ConvertBirthMoment(const CalendarTable& calendar, const DateTime& moment) {
+    // From 23:00 on, a birth belongs to the next day (the 子 hour starts the day).
+    const Date day = moment.hour == 23 ? addDays(moment.date, 1) : moment.date;
+    const std::optional<CalendarMonth> month = calendar.monthOf(day);
+    if (!month) {
+        throw CalendarError("『" + formatSlashed(day) + "』は、日付変換可能範囲外です。");
+    }
+    const long long monthStart = daysFromCivil(dateFromYmd(month->record.startYmd));
+
+    ConvertedMoment result;
+    result.lunar.year = month->record.lunarYear;
+    result.lunar.month = month->record.lunarMonth;
+    result.lunar.hour = hourBranch(moment.hour);
+    result.lunar.day = static_cast<int>(daysFromCivil(day) - monthStart) + 1;
+    result.yearStem = ((result.lunar.year + 6) % 10 + 10) % 10;
+    result.yearBranch = ((result.lunar.year + 8) % 12 + 12) % 12;
+
+    // A leap-month birth counts as the following month in its second half; on day 15 only
+    // in a 29-day leap month and from the 午 hour on.
+    int adjustedMonth = std::abs(result.lunar.month);
+    if (result.lunar.month < 0) {
+        const long long length = daysFromCivil(dateFromYmd(month->nextStartYmd)) - monthStart;
+        const bool countsAsNext = result.lunar.day > 15 ||
+                                  (result.lunar.day == 15 && length == 29 && result.lunar.hour > 5);
+        if (countsAsNext) {
+            ++adjustedMonth;
+            result.leapAdjust = 1;
+        }
+    }
+    // A leap twelfth month may give 13 here; the palaces use it without wrapping.
+    result.lifePalace = (adjustedMonth - result.lunar.hour + 13) % 12;
+    result.bodyPalace = (adjustedMonth + result.lunar.hour + 13) % 12;
+    result.lunarText = lunarDateText(result.lunar);
+    return result;
+}
+
+int CountingDirection(int sex, int stemParity) {
+    const bool forward = (sex == 0 && stemParity == 0) || (sex == 1 && stemParity == 1);
+    return forward ? 0 : 1;
+}
+
+int CountedAge(std::string_view birthLunarText, std::string_view targetLunarText) {
+    return yearOfLunarText(targetLunarText) - yearOfLunarText(birthLunarText) + 1;
+}
+
+}  // namespace sorvik::engine

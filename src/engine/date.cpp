@@ -1,0 +1,148 @@
+#include "date.h"
+
+#include <charconv>
+#include <cstdio>
+
+namespace sorvik::engine {
+
+namespace {
+
+bool isLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
+
+int daysInMonth(int year, int month) {
+    static constexpr int kDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    return month == 2 && isLeapYear(year) ? 29 : kDays[month - 1];
+}
+
+// Reads an unsigned number of 1..maxDigits digits; the whole text must be used.
+std::optional<int> parseNumber(std::string_view text, std::size_t maxDigits) {
+    if (text.empty() || text.size() > maxDigits) {
+        return std::nullopt;
+    }
+    int value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size() || value < 0) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+}  // namespace
+
+bool isValidDate(const Date& date) {
+    return date.year >= 1 && date.year <= 9999 && date.month >= 1 && date.month <= 12 &&
+           date.day >= 1 && date.day <= daysInMonth(date.year, date.month);
+}
+
+// Counting in 400-year eras of the proleptic Gregorian calendar, with March as the first month
+// so that the leap day falls at the end of the year.
+long long daysFromCivil(const Date& date) {
+    const long long y = date.month <= 2 ? date.year - 1 : date.year;
+    const long long era = (y >= 0 ? y : y - 399) / 400;
+    const long long yoe = y - era * 400;
+    const long long mp = (date.month + 9) % 12;
+    const long long doy = (153 * mp + 2) / 5 + date.day - 1;
+    const long long doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
+    return era * 146097 + doe - 719468;
+}
+
+Date civilFromDays(long long days) {
+    days += 719468;
+    const long long era = (days >= 0 ? days : days - 146096) / 146097;
+    const long long doe = days - era * 146097;
+    const long long yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
+    const long long doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
+    const long long mp = (5 * doy + 2) / 153;
+    const int day = static_cast<int>(doy - (153 * mp + 2) / 5 + 1);
+    const int month = static_cast<int>(mp < 10 ? mp + 3 : mp - 9);
+    const int year = static_cast<int>(yoe + era * 400 + (month <= 2 ? 1 : 0));
+    return {year, month, day};
+}
+
+Date addDays(const Date& date, long long days) { return civilFromDays(daysFromCivil(date) + days); }
+
+std::optional<Date> parseSlashedDate(std::string_view text) {
+    const std::size_t first = text.find('/');
+    const std::size_t second = first == std::string_view::npos ? first : text.find('/', first + 1);
+    if (second == std::string_view::npos) {
+        return std::nullopt;
+    }
+    const auto year = parseNumber(text.substr(0, first), 4);
+    const auto month = parseNumber(text.substr(first + 1, second - first - 1), 2);
+    const auto day = parseNumber(text.substr(second + 1), 2);
+    if (!year || !month || !day) {
+        return std::nullopt;
+    }
+    const Date date{*year, *month, *day};
+    return isValidDate(date) ? std::optional<Date>(date) : std::nullopt;
+}
+
+std::optional<DateTime> parseDateTime(std::string_view dateText, std::string_view timeText) {
+    const auto date = parseSlashedDate(dateText);
+    const std::size_t colon = timeText.find(':');
+    if (!date || colon == std::string_view::npos) {
+        return std::nullopt;
+    }
+    const auto hour = parseNumber(timeText.substr(0, colon), 2);
+    const auto minute = parseNumber(timeText.substr(colon + 1), 2);
+    if (!hour || !minute || *hour > 23 || *minute > 59) {
+        return std::nullopt;
+    }
+    return DateTime{*date, *hour, *minute};
+}
+
+std::optional<DateTime> parseDateTime(std::string_view text) {
+    const std::size_t start = text.find_first_not_of(' ');
+    if (start == std::string_view::npos) {
+        return std::nullopt;
+    }
+    text = text.substr(start, text.find_last_not_of(' ') - start + 1);
+    const std::size_t blank = text.find(' ');
+    if (blank == std::string_view::npos) {
+        return std::nullopt;
+    }
+    const std::size_t timeStart = text.find_first_not_of(' ', blank);
+    return parseDateTime(text.substr(0, blank), text.substr(timeStart));
+}
+
+std::string formatSlashed(const Date& date) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%04d/%02d/%02d", date.year, date.month, date.day);
+    return text;
+}
+
+std::string FormatYmd(const Date& date) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%04d%02d%02d", date.year, date.month, date.day);
+    return text;
+}
+
+int DateToYmd(const Date& date) { return date.year * 10000 + date.month * 100 + date.day; }
+
+Date dateFromYmd(int ymd) { return {ymd / 10000, ymd / 100 % 100, ymd % 100}; }
+
+std::optional<Date> YmdToDate(std::string_view text) {
+    if (text.size() != 8) {
+        return std::nullopt;
+    }
+    const auto ymd = parseNumber(text, 8);
+    if (!ymd) {
+        return std::nullopt;
+    }
+    const Date date = dateFromYmd(*ymd);
+    return isValidDate(date) ? std::optional<Date>(date) : std::nullopt;
+}
+
+std::string YmdToSlashed(std::string_view text) {
+    if (text.empty()) {
+        return {};
+    }
+    std::string slashed(text.substr(0, 4));
+    slashed += '/';
+    slashed += text.substr(4, 2);
+    slashed += '/';
+    slashed += text.substr(6, 2);
+    return slashed;
+}
+
+}  // namespace sorvik::engine
