@@ -19,7 +19,9 @@ QString groupPath(const QString& key) {
     return path;
 }
 
-QString valuePath(const QString& key, const QString& name) { return groupPath(key) + u'/' + name; }
+QString valuePath(const QString& key, const QString& name) {
+    return groupPath(key) + u'/' + name;
+}
 
 }  // namespace
 
@@ -64,7 +66,9 @@ void KeyStore::removeValue(const QString& key, const QString& name) {
     settings_->remove(valuePath(key, name));
 }
 
-void KeyStore::removeKey(const QString& key) { settings_->remove(groupPath(key)); }
+void KeyStore::removeKey(const QString& key) {
+    settings_->remove(groupPath(key));
+}
 
 void KeyStore::sync() {
     settings_->sync();
@@ -74,6 +78,8 @@ void KeyStore::sync() {
     }
 }
 
-QString KeyStore::filePath() const { return settings_->fileName(); }
+QString KeyStore::filePath() const {
+    return settings_->fileName();
+}
 
 }  // namespace sorvik::platform

@@ -13,7 +13,7 @@ namespace sorvik::platform {
 // paths such as "Software\Velmora\TQLX4\USys" (a leading backslash is ignored); values are
 // text or binary. Backed by one per-user file; tests give it a file in a temporary folder.
 class KeyStore {
-public:
+  public:
     explicit KeyStore(const QString& filePath);
     ~KeyStore();
     KeyStore(const KeyStore&) = delete;
@@ -36,7 +36,7 @@ public:
 
     QString filePath() const;
 
-private:
+  private:
     std::unique_ptr<QSettings> settings_;
 };
 

@@ -9,7 +9,9 @@ namespace sorvik::platform {
 
 namespace {
 
-QStringEncoder makeEncoder() { return QStringEncoder("Shift_JIS", QStringConverter::Flag::Stateless); }
+QStringEncoder makeEncoder() {
+    return QStringEncoder("Shift_JIS", QStringConverter::Flag::Stateless);
+}
 
 bool encodable(QStringView character) {
     QStringEncoder encoder = makeEncoder();
@@ -50,7 +52,9 @@ QString decodeSjis(const QByteArray& bytes) {
     return decoder.decode(bytes);
 }
 
-qsizetype sjisByteLength(const QString& text) { return encodeSjis(text).size(); }
+qsizetype sjisByteLength(const QString& text) {
+    return encodeSjis(text).size();
+}
 
 QString sjisBytePrefix(const QString& text, qsizetype maxBytes) {
     qsizetype bytes = 0;

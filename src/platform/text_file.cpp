@@ -5,7 +5,9 @@
 
 namespace sorvik::platform {
 
-QStringList readSjisLines(const QString& path) { return splitLines(decodeSjis(readWholeFile(path))); }
+QStringList readSjisLines(const QString& path) {
+    return splitLines(decodeSjis(readWholeFile(path)));
+}
 
 QByteArray encodeSjisLines(const QStringList& lines) {
     QByteArray bytes;

@@ -1,6 +1,6 @@
+#include "platform/sjis.h"
 #include "platform/atomic_file.h"
 #include "platform/errors.h"
-#include "platform/sjis.h"
 #include "platform/text_file.h"
 
 #include <QDir>
@@ -52,8 +52,7 @@ TEST(Sjis, ByteCountsAndPrefixesNeverSplitACharacter) {
 }
 
 TEST(Sjis, LinesEndAtCrLfLoneCrAndLoneLf) {
-    EXPECT_EQ(splitLines(QStringLiteral("a\r\nb\rc\nd")),
-              QStringList({"a", "b", "c", "d"}));
+    EXPECT_EQ(splitLines(QStringLiteral("a\r\nb\rc\nd")), QStringList({"a", "b", "c", "d"}));
     EXPECT_EQ(splitLines(QStringLiteral("a\r\n\r\n")), QStringList({"a", ""}));
     EXPECT_EQ(splitLines(QString()), QStringList());
 }
@@ -63,7 +62,8 @@ TEST(TextFile, WritesCrLfAfterEveryLineAndReadsItBack) {
     const QString path = dir.filePath(QStringLiteral("t.dat"));
     writeSjisLines(path, {QStringLiteral("紫微"), QString(), QStringLiteral("～")});
     EXPECT_EQ(readWholeFile(path), QByteArray("\x8E\x87\x94\xF7\r\n\r\n\x81\x60\r\n"));
-    EXPECT_EQ(readSjisLines(path), QStringList({QStringLiteral("紫微"), QString(), QStringLiteral("～")}));
+    EXPECT_EQ(readSjisLines(path),
+              QStringList({QStringLiteral("紫微"), QString(), QStringLiteral("～")}));
 }
 
 TEST(TextFile, AFailedWriteLeavesThePreviousFileIntact) {
@@ -72,7 +72,8 @@ TEST(TextFile, AFailedWriteLeavesThePreviousFileIntact) {
     writeSjisLines(path, {QStringLiteral("old")});
     EXPECT_THROW(writeSjisLines(path, {QStringLiteral("new"), QStringLiteral("😀")}), EncodingError);
     EXPECT_EQ(readSjisLines(path), QStringList({QStringLiteral("old")}));
-    EXPECT_THROW(writeFileAtomically(dir.filePath(QStringLiteral("no/such/dir/x")), "x"), FileError);
+    EXPECT_THROW(writeFileAtomically(dir.filePath(QStringLiteral("no/such/dir/x")), "x"),
+                 FileError);
     EXPECT_THROW(readWholeFile(dir.filePath(QStringLiteral("missing"))), FileError);
 }
 

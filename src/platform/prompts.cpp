@@ -1,0 +1,171 @@
+#include "prompts.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QQueue>
+
+namespace sorvik::platform {
+
+namespace {
+
+struct Script {
+    bool active = false;
+    QQueue<Answer> answers;
+    QQueue<QString> fileNames;
+    QDateTime fixedNow;
+    QList<ShownBox> shown;
+    int beeps = 0;
+};
+
+Script& script() {
+    static Script instance;
+    return instance;
+}
+
+Answer firstButton(BoxButtons buttons) {
+    return buttons == BoxButtons::YesNo || buttons == BoxButtons::YesNoCancel ? Answer::Yes
+                                                                              : Answer::Ok;
+}
+
+QMessageBox::StandardButtons standardButtons(BoxButtons buttons) {
+    switch (buttons) {
+        case BoxButtons::Ok:
+            return QMessageBox::Ok;
+        case BoxButtons::OkCancel:
+            return QMessageBox::Ok | QMessageBox::Cancel;
+        case BoxButtons::YesNo:
+            return QMessageBox::Yes | QMessageBox::No;
+        case BoxButtons::YesNoCancel:
+            return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    }
+    return QMessageBox::Ok;
+}
+
+QMessageBox::Icon icon(BoxStyle style) {
+    switch (style) {
+        case BoxStyle::Information:
+            return QMessageBox::Information;
+        case BoxStyle::Confirmation:
+            return QMessageBox::Question;
+        case BoxStyle::Warning:
+            return QMessageBox::Warning;
+        case BoxStyle::Error:
+            return QMessageBox::Critical;
+    }
+    return QMessageBox::NoIcon;
+}
+
+QString scriptedFileName() {
+    Script& s = script();
+    return s.fileNames.isEmpty() ? QString() : s.fileNames.dequeue();
+}
+
+}  // namespace
+
+Answer Prompts::box(BoxStyle style, BoxButtons buttons, const QString& text, const QString& title) {
+    const QString caption = title.isEmpty() ? QApplication::applicationName() : title;
+    Script& s = script();
+    if (s.active) {
+        s.shown.append({style, buttons, caption, text});
+        return s.answers.isEmpty() ? firstButton(buttons) : s.answers.dequeue();
+    }
+    QMessageBox message(icon(style), caption, text, standardButtons(buttons),
+                        QApplication::activeWindow());
+    switch (message.exec()) {
+        case QMessageBox::Yes:
+            return Answer::Yes;
+        case QMessageBox::No:
+            return Answer::No;
+        case QMessageBox::Cancel:
+            return Answer::Cancel;
+        default:
+            return Answer::Ok;
+    }
+}
+
+void Prompts::error(const QString& text, const QString& title) {
+    box(BoxStyle::Error, BoxButtons::Ok, text, title);
+}
+
+void Prompts::information(const QString& text, const QString& title) {
+    box(BoxStyle::Information, BoxButtons::Ok, text, title);
+}
+
+bool Prompts::askYesNo(BoxStyle style, const QString& text, const QString& title) {
+    return box(style, BoxButtons::YesNo, text, title) == Answer::Yes;
+}
+
+QString Prompts::openFileName(QWidget* parent, const QString& caption, const QString& folder,
+                              const QString& filter) {
+    if (script().active) {
+        return scriptedFileName();
+    }
+    return QFileDialog::getOpenFileName(parent, caption, folder, filter);
+}
+
+QString Prompts::saveFileName(QWidget* parent, const QString& caption, const QString& path,
+                              const QString& filter) {
+    if (script().active) {
+        return scriptedFileName();
+    }
+    return QFileDialog::getSaveFileName(parent, caption, path, filter);
+}
+
+QString Prompts::folderName(QWidget* parent, const QString& caption, const QString& folder) {
+    if (script().active) {
+        return scriptedFileName();
+    }
+    return QFileDialog::getExistingDirectory(parent, caption, folder);
+}
+
+QDateTime Prompts::now() {
+    const QDateTime& fixed = script().fixedNow;
+    return fixed.isValid() ? fixed : QDateTime::currentDateTime();
+}
+
+void Prompts::beep() {
+    if (script().active) {
+        ++script().beeps;
+        return;
+    }
+    QApplication::beep();
+}
+
+int Prompts::beepCount() {
+    return script().beeps;
+}
+
+void Prompts::startScripting() {
+    script().active = true;
+}
+
+void Prompts::stopScripting() {
+    script() = Script();
+}
+
+bool Prompts::scripting() {
+    return script().active;
+}
+
+void Prompts::queueAnswer(Answer answer) {
+    script().answers.enqueue(answer);
+}
+
+void Prompts::queueFileName(const QString& name) {
+    script().fileNames.enqueue(name);
+}
+
+void Prompts::setNow(const QDateTime& now) {
+    script().fixedNow = now;
+}
+
+QList<ShownBox> Prompts::shownBoxes() {
+    return script().shown;
+}
+
+void Prompts::clearShownBoxes() {
+    script().shown.clear();
+}
+
+}  // namespace sorvik::platform

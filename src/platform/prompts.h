@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QDateTime>
+#include <QList>
+#include <QString>
+
+class QWidget;
+
+namespace sorvik::platform {
+
+// Every message box, file dialog and reading of the clock goes through here, so that a test
+// can queue the answers instead of facing a modal window.
+enum class BoxStyle { Information, Confirmation, Warning, Error };
+enum class BoxButtons { Ok, OkCancel, YesNo, YesNoCancel };
+enum class Answer { Ok, Cancel, Yes, No };
+
+struct ShownBox {
+    BoxStyle style;
+    BoxButtons buttons;
+    QString title;
+    QString text;
+};
+
+class Prompts {
+  public:
+    // A message box over the active window; the title defaults to the application's name.
+    static Answer box(BoxStyle style, BoxButtons buttons, const QString& text,
+                      const QString& title = {});
+    static void error(const QString& text, const QString& title = {});
+    static void information(const QString& text, const QString& title = {});
+    static bool askYesNo(BoxStyle style, const QString& text, const QString& title = {});
+
+    // An empty result means the user cancelled.
+    static QString openFileName(QWidget* parent, const QString& caption, const QString& folder,
+                                const QString& filter);
+    static QString saveFileName(QWidget* parent, const QString& caption, const QString& path,
+                                const QString& filter);
+    static QString folderName(QWidget* parent, const QString& caption, const QString& folder);
+
+    static QDateTime now();
+
+    // The default beep that begins a refusal; while scripting it is only counted.
+    static void beep();
+    static int beepCount();
+
+    // For tests: from here on no modal window opens. Queued answers are used in order; a box
+    // without a queued answer takes its first button (OK or Yes), a file dialog without one is
+    // cancelled. Every box shown is recorded.
+    static void startScripting();
+    static void stopScripting();
+    static bool scripting();
+    static void queueAnswer(Answer answer);
+    static void queueFileName(const QString& name);
+    static void setNow(const QDateTime& now);  // an invalid value returns to the real clock
+    static QList<ShownBox> shownBoxes();       // oldest first
+    static void clearShownBoxes();
+};
+
+}  // namespace sorvik::platform

@@ -1,0 +1,127 @@
+#include "platform/errors.h"
+#include "platform/profile_file.h"
+#include "platform/shell_open.h"
+#include "platform/single_instance.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QUuid>
+
+#include <gtest/gtest.h>
+
+namespace sorvik::platform {
+namespace {
+
+void writeBytes(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+QByteArray readBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// A file as the Windows profile functions leave it, with the quirks a reader must accept:
+// names in other case, blanks around '=', quoted values, a "ゾ" whose trail byte is ']', a "ソ"
+// whose trail byte is '\', a line without '=', and a line of bytes that are no Shift-JIS.
+const QByteArray kWindowsFile =
+    "; layout\r\n"
+    "[TBarPosEntBar]\r\n"
+    "Rev=3\r\n"
+    "  DockedTo = Dock97  \r\n"
+    "Caption=\"\x83\x5c\x83\x74\x83\x67\"\r\n"
+    "garbage line\r\n"
+    "Raw=\xff\xfe\r\n"
+    "\r\n"
+    "[\x83\x5d]\r\n"
+    "Name=\x95\x5c\r\n"
+    "[tbarposentbar]\r\n"
+    "Rev=99\r\n";
+
+TEST(ProfileFile, ReadsWhatTheWindowsProfileFunctionsWrite) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("TQLX4.ini");
+    writeBytes(path, kWindowsFile);
+    const ProfileFile ini(path);
+
+    EXPECT_TRUE(ini.existedOnLoad());
+    EXPECT_EQ(ini.readInteger("tbarposENTBAR", "REV", 0), 3);  // first section of the name
+    EXPECT_EQ(ini.readString("TBarPosEntBar", "dockedto"), "Dock97");
+    EXPECT_EQ(ini.readString("TBarPosEntBar", "Caption"), QString::fromUtf8("ソフト"));
+    EXPECT_EQ(ini.readString(QString::fromUtf8("ゾ"), "Name"), QString::fromUtf8("表"));
+    EXPECT_EQ(ini.readInteger("TBarPosEntBar", "DockedTo", -7), -7);  // not a number
+    EXPECT_EQ(ini.readString("TBarPosEntBar", "Missing", "dflt"), "dflt");
+    EXPECT_EQ(ini.keys("TBarPosEntBar"), QStringList({"Rev", "DockedTo", "Caption", "Raw"}));
+    EXPECT_EQ(ini.sections(),
+              QStringList({"TBarPosEntBar", QString::fromUtf8("ゾ"), "tbarposentbar"}));
+    EXPECT_EQ(ini.bytes(), kWindowsFile);  // nothing lost by reading
+}
+
+TEST(ProfileFile, WritesChangeOnlyTheirLinesAndSaveAtomically) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("TQLX4.ini");
+    writeBytes(path, kWindowsFile);
+    ProfileFile ini(path);
+
+    ini.writeInteger("TBARPOSENTBAR", "rev", 2);           // replaces the line
+    ini.writeString("TBarPosEntBar", "Visible", "1");      // before the blank line
+    ini.writeString("TBarPosSystemBar", "DockedTo", "+");  // new section at the end
+    ini.deleteKey(QString::fromUtf8("ゾ"), "Name");
+    EXPECT_THROW(ini.writeString("Sys", "Bad", QString::fromUtf8("😀")), EncodingError);
+    ini.save();
+
+    const QByteArray expected =
+        "; layout\r\n"
+        "[TBarPosEntBar]\r\n"
+        "rev=2\r\n"
+        "  DockedTo = Dock97  \r\n"
+        "Caption=\"\x83\x5c\x83\x74\x83\x67\"\r\n"
+        "garbage line\r\n"
+        "Raw=\xff\xfe\r\n"
+        "Visible=1\r\n"
+        "\r\n"
+        "[\x83\x5d]\r\n"
+        "[tbarposentbar]\r\n"
+        "Rev=99\r\n"
+        "[TBarPosSystemBar]\r\n"
+        "DockedTo=+\r\n";
+    EXPECT_EQ(readBytes(path), expected);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList({"TQLX4.ini"}));
+
+    ProfileFile again(path);
+    again.eraseSection("TBarPosEntBar");
+    EXPECT_FALSE(again.hasKey("TBarPosEntBar", "Visible"));
+    EXPECT_EQ(again.readInteger("TBarPosEntBar", "Rev", 0), 99);  // the later copy now answers
+}
+
+TEST(SingleInstance, SecondStartBringsTheFirstToTheFrontAndEnds) {
+    const QString name = "sorvik-test-" + QUuid::createUuid().toString(QUuid::Id128);
+    auto first = std::make_unique<SingleInstance>(name);
+    ASSERT_TRUE(first->claim());
+    QSignalSpy activated(first.get(), &SingleInstance::activationRequested);
+
+    SingleInstance second(name);
+    EXPECT_FALSE(second.claim());
+    EXPECT_TRUE(activated.wait(2000));
+    EXPECT_EQ(activated.count(), 1);
+
+    // Once the first copy has ended, the next start runs.
+    first.reset();
+    SingleInstance third(name);
+    EXPECT_TRUE(third.claim());
+}
+
+TEST(ShellOpen, ProgramsThatDoNotExistHereAreNotFound) {
+    EXPECT_TRUE(resolveProgram("notepad-that-is-not-here.exe", QDir::tempPath()).isEmpty());
+    EXPECT_TRUE(resolveProgram("", QDir::tempPath()).isEmpty());
+    // A Windows program name finds the program of the same name here.
+    EXPECT_TRUE(resolveProgram("sh.exe", QDir::tempPath()).endsWith("/sh"));
+    EXPECT_TRUE(resolveProgram("/bin/sh", QDir::tempPath()).endsWith("/sh"));
+}
+
+}  // namespace
+}  // namespace sorvik::platform
