@@ -31,7 +31,8 @@ std::int32_t parseInteger(std::string_view text, std::string_view line) {
     std::int32_t value = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
     if (text.empty() || error != std::errc() || end != text.data() + text.size()) {
-        throw ConversionError("暦データの行『" + std::string(line) + "』は、3つの整数ではありません。");
+        throw ConversionError("暦データの行『" + std::string(line) +
+                              "』は、3つの整数ではありません。");
     }
     return value;
 }

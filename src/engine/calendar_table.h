@@ -38,7 +38,7 @@ struct RangeCheck {
 // The lunar calendar as the program holds it: one text line per month (`CalendarLines`), the
 // range fixed when the table was loaded, and a parsed copy for fast look-ups.
 class CalendarTable {
-public:
+  public:
     CalendarTable() = default;
 
     // From the 12-byte little-endian records of the calendar file. Throws CalendarError for a
@@ -66,7 +66,7 @@ public:
 
     const std::vector<CalendarRecord>& records() const { return records_; }
 
-private:
+  private:
     void reparse();
 
     std::vector<std::string> lines_;

@@ -11,8 +11,8 @@ namespace sorvik::engine {
 using Branch = int;  // 子 = 0 … 亥 = 11; also a palace position
 using Stem = int;    // 甲 = 0 … 癸 = 9; even stems are 陽
 
-inline constexpr int kStarCount = 129;       // star numbers 1..129
-inline constexpr int kNatalStarCount = 86;   // 1..86 natal, 87..129 yearly (流)
+inline constexpr int kStarCount = 129;      // star numbers 1..129
+inline constexpr int kNatalStarCount = 86;  // 1..86 natal, 87..129 yearly (流)
 inline constexpr int kFirstYearlyStar = 87;
 
 struct StarInfo {
@@ -45,13 +45,13 @@ int sihuaStar(Stem stem, int kind);
 
 // The names as shown everywhere, with the substitute character in place of "ｻﾂ".
 class StarDisplayNames {
-public:
+  public:
     explicit StarDisplayNames(std::string_view specialChar);
     const std::string& operator[](int starNumber) const { return names_[starNumber]; }
     // The 43 yearly star names in order (stars 87..129).
     const std::vector<std::string>& yearlyStarNames() const { return yearly_; }
 
-private:
+  private:
     std::array<std::string, kStarCount + 1> names_;
     std::vector<std::string> yearly_;
 };

@@ -26,17 +26,27 @@ int adjustedBirthMonth(int lunarMonth, int leapAdjust) {
     return month > 12 ? 1 : month;
 }
 
-std::string branchText(Branch b) { return std::string(branchName(b)); }
+std::string branchText(Branch b) {
+    return std::string(branchName(b));
+}
 
-std::string yearText(Stem s, Branch b) { return std::string(stemName(s)) + branchText(b); }
+std::string yearText(Stem s, Branch b) {
+    return std::string(stemName(s)) + branchText(b);
+}
 
 }  // namespace
 
-int LifeMasterStar(Branch lifePalace) { return kLifeMaster[lifePalace]; }
+int LifeMasterStar(Branch lifePalace) {
+    return kLifeMaster[lifePalace];
+}
 
-int BodyMasterStar(int rule, Branch yearBranch) { return kBodyMaster[rule == 1 ? 1 : 0][yearBranch]; }
+int BodyMasterStar(int rule, Branch yearBranch) {
+    return kBodyMaster[rule == 1 ? 1 : 0][yearBranch];
+}
 
-int NayinMasterStar(int bureau) { return kNayinMaster[bureau - 2]; }
+int NayinMasterStar(int bureau) {
+    return kNayinMaster[bureau - 2];
+}
 
 Branch Dokun(int lunarMonth, int leapAdjust, Branch hour) {
     return (13 - adjustedBirthMonth(lunarMonth, leapAdjust) + hour) % 12;
@@ -81,7 +91,8 @@ Chart RequestChartBirth(const CalendarTable& calendar, const StarDisplayNames& n
     record.sex = person.sex;
     record.selectedPalace = birth.lifePalace;
 
-    labels.Inyo = std::string(birth.yearStem % 2 == 1 ? "陰" : "陽") + (person.sex == 0 ? "男" : "女");
+    labels.Inyo =
+        std::string(birth.yearStem % 2 == 1 ? "陰" : "陽") + (person.sex == 0 ? "男" : "女");
     labels.Mei = "命宮：" + branchText(birth.lifePalace) + "  命主：" +
                  names[LifeMasterStar(birth.lifePalace)];
     header[kHeaderDirection] = CountingDirection(person.sex, birth.yearStem % 2);
@@ -90,7 +101,8 @@ Chart RequestChartBirth(const CalendarTable& calendar, const StarDisplayNames& n
     header[kHeaderBureau] = bureau;
     labels.Sin = "身宮：" + branchText(birth.bodyPalace) + "  身主：" +
                  names[BodyMasterStar(settings.bodyStarRule, birth.yearBranch)];
-    labels.Kyoku = std::string(bureauName(bureau)) + " 年:" + yearText(birth.yearStem, birth.yearBranch);
+    labels.Kyoku =
+        std::string(bureauName(bureau)) + " 年:" + yearText(birth.yearStem, birth.yearBranch);
     labels.Nat = "　    納音命主：" + names[NayinMasterStar(bureau)];
     return chart;
 }

@@ -16,7 +16,8 @@ int yearOfLunarText(std::string_view text) {
     int year = 0;
     for (char c : text.substr(kPrefix.size(), 4)) {
         if (c < '0' || c > '9') {
-            throw ConversionError("旧暦の日付『" + std::string(text) + "』から年を読み取れません。");
+            throw ConversionError("旧暦の日付『" + std::string(text) +
+                                  "』から年を読み取れません。");
         }
         year = year * 10 + (c - '0');
     }
@@ -38,7 +39,9 @@ int ConvertedMoment::placementMonth() const {
     return month > 12 ? 1 : month;
 }
 
-Branch hourBranch(int hour) { return ((hour + 1) / 2) % 12; }
+Branch hourBranch(int hour) {
+    return ((hour + 1) / 2) % 12;
+}
 
 ConvertedMoment ConvertBirthMoment(const CalendarTable& calendar, const DateTime& moment) {
     // From 23:00 on, a birth belongs to the next day (the 子 hour starts the day).

@@ -7,7 +7,9 @@ namespace sorvik::engine {
 
 namespace {
 
-bool isLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
+bool isLeapYear(int year) {
+    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+}
 
 int daysInMonth(int year, int month) {
     static constexpr int kDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
@@ -59,7 +61,9 @@ Date civilFromDays(long long days) {
     return {year, month, day};
 }
 
-Date addDays(const Date& date, long long days) { return civilFromDays(daysFromCivil(date) + days); }
+Date addDays(const Date& date, long long days) {
+    return civilFromDays(daysFromCivil(date) + days);
+}
 
 std::optional<Date> parseSlashedDate(std::string_view text) {
     const std::size_t first = text.find('/');
@@ -117,9 +121,13 @@ std::string FormatYmd(const Date& date) {
     return text;
 }
 
-int DateToYmd(const Date& date) { return date.year * 10000 + date.month * 100 + date.day; }
+int DateToYmd(const Date& date) {
+    return date.year * 10000 + date.month * 100 + date.day;
+}
 
-Date dateFromYmd(int ymd) { return {ymd / 10000, ymd / 100 % 100, ymd % 100}; }
+Date dateFromYmd(int ymd) {
+    return {ymd / 10000, ymd / 100 % 100, ymd % 100};
+}
 
 std::optional<Date> YmdToDate(std::string_view text) {
     if (text.size() != 8) {

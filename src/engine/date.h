@@ -40,10 +40,10 @@ std::optional<DateTime> parseDateTime(std::string_view text);
 std::string formatSlashed(const Date& date);  // "YYYY/MM/DD"
 
 // Calendar table helpers on YYYYMMDD numbers and texts.
-std::string FormatYmd(const Date& date);                // "YYYYMMDD"
-int DateToYmd(const Date& date);                        // YYYYMMDD
+std::string FormatYmd(const Date& date);               // "YYYYMMDD"
+int DateToYmd(const Date& date);                       // YYYYMMDD
 std::optional<Date> YmdToDate(std::string_view text);  // empty or invalid text: nothing
-Date dateFromYmd(int ymd);                              // no check of validity
-std::string YmdToSlashed(std::string_view text);        // "YYYY/MM/DD"; empty gives empty
+Date dateFromYmd(int ymd);                             // no check of validity
+std::string YmdToSlashed(std::string_view text);       // "YYYY/MM/DD"; empty gives empty
 
 }  // namespace sorvik::engine

@@ -7,7 +7,7 @@ namespace sorvik::engine {
 // The settings that star placement reads, as a read-only view; the Zi Wei settings store
 // provides it, tests provide small fixtures.
 class PlacementTables {
-public:
+  public:
     virtual ~PlacementTables() = default;
     // Power of a star in a branch (the power table's cell); throws ConversionError for a
     // cell that does not hold an integer.

@@ -1,0 +1,108 @@
+#include "engine/chart_request.h"
+
+#include <gtest/gtest.h>
+
+#include "calendar_fixture.h"
+#include "engine/errors.h"
+
+namespace sorvik::engine {
+namespace {
+
+using testing::sampleCalendar;
+
+class ChartRequestTest : public ::testing::Test {
+  protected:
+    CalendarTable calendar = sampleCalendar();
+    StarDisplayNames names = BuildStarDisplayNames("煞");
+    ChartSettings settings;
+};
+
+TEST_F(ChartRequestTest, HeaderAndCentreTexts) {
+    const Chart chart = RequestChart(calendar, names, {"山田", 0, "2020/01/24", "12:00"},
+                                     {{2021, 6, 10}, 9, 5}, settings);
+    const ChartLabels& l = chart.labels;
+    EXPECT_EQ(l.Name, "氏名：山田");
+    EXPECT_EQ(l.Date, "2020/01/24 12:00生");
+    EXPECT_EQ(l.ZNen, "2021/6/10 9:5  ");
+    EXPECT_EQ(l.InDate, "旧暦2020年1月1日午時");
+    EXPECT_EQ(l.Inyo, "陽男");
+    EXPECT_EQ(l.Mei, "命宮：申  命主：廉貞");
+    EXPECT_EQ(l.Sin, "身宮：申  身主：火星");
+    EXPECT_EQ(l.Kyoku, "水二局 年:庚子");
+    EXPECT_EQ(l.Nat, "　    納音命主：破軍");
+    EXPECT_EQ(l.Kazoe, "数え2歳　斗君:午");
+    EXPECT_EQ(l.ZKS, "辛丑年 ");
+    // stem, branch, direction, bureau, 命宮, 身宮, age, month, day, hour, leap adjustment
+    const StarRow expected = {6, 0, 0, 2, 8, 8, 2, 1, 1, 6, 0};
+    EXPECT_EQ(chart.record.header(), expected);
+    EXPECT_EQ(chart.record.selectedPalace, 8);
+    EXPECT_EQ(chart.record.birthMoment, (DateTime{{2020, 1, 24}, 12, 0}));
+}
+
+TEST_F(ChartRequestTest, TheSecondBodyMasterRuleAndAWomanBornLate) {
+    settings.bodyStarRule = 1;
+    const Chart chart = RequestChart(calendar, names, {"花子", 1, "2020/01/23", "23:10"},
+                                     {{2020, 3, 1}, 0, 0}, settings);
+    // Born at 23:10: the next day's date in the 子 hour, while Date keeps what was typed.
+    EXPECT_EQ(chart.labels.Date, "2020/01/23 23:10生");
+    EXPECT_EQ(chart.labels.InDate, "旧暦2020年1月1日子時");
+    EXPECT_EQ(chart.labels.Inyo, "陽女");
+    EXPECT_EQ(chart.labels.Sin, "身宮：寅  身主：天府");
+    EXPECT_EQ(chart.record.header()[kHeaderDirection], 1);
+    EXPECT_EQ(chart.labels.Kazoe, "数え1歳　斗君:子");
+}
+
+TEST_F(ChartRequestTest, ATargetOutsideTheTableKeepsTheBirthPart) {
+    Chart chart = RequestChartBirth(calendar, names, {"山田", 0, "2020/01/24", "12:00"},
+                                    {{2030, 1, 1}, 0, 0}, settings);
+    EXPECT_THROW(ApplyTargetDate(chart, calendar, {{2030, 1, 1}, 0, 0}), CalendarError);
+    EXPECT_EQ(chart.labels.Kyoku, "水二局 年:庚子");
+    EXPECT_EQ(chart.labels.ZNen, "2030/1/1 0:0  ");
+    EXPECT_TRUE(chart.labels.Kazoe.empty());
+}
+
+TEST(Dokun, FromTheBirthMonthAndHour) {
+    EXPECT_EQ(Dokun(1, 0, 0), 0);   // month 1, 子 → 子
+    EXPECT_EQ(Dokun(3, 0, 6), 4);   // month 3, 午 → 辰
+    EXPECT_EQ(Dokun(-4, 1, 0), 8);  // an adjusted leap fourth month counts as month 5
+    EXPECT_EQ(Dokun(-4, 0, 0), 9);
+    EXPECT_EQ(Dokun(-12, 1, 0), 0);  // month 13 wraps to 1
+}
+
+TEST_F(ChartRequestTest, MonthlyLuckDatesSkipLeapMonthsAndStopBeforeTheClosingRecord) {
+    ChartRecord record;
+    record.header()[kHeaderLunarMonth] = 1;
+    record.header()[kHeaderHourBranch] = 6;  // 斗君 午
+
+    // 2020 (子 year) has a leap fourth month: month 5 follows month 4 in the next palace.
+    const MonthlyLuckDates y2020 = FillMonthlyLuckDates(calendar, record, true, 0, 2020);
+    EXPECT_EQ(y2020[6], "20/01/24");
+    EXPECT_EQ(y2020[9], "20/04/22");
+    EXPECT_EQ(y2020[10], "20/06/19");
+    EXPECT_EQ(y2020[5], "21/01/12");
+
+    const MonthlyLuckDates y2021 = FillMonthlyLuckDates(calendar, record, true, 1, 2021);
+    EXPECT_EQ(y2021[7], "21/02/10");
+    EXPECT_EQ(y2021[6], "22/01/01");
+
+    // Only 2022's first month lies before the closing record.
+    const MonthlyLuckDates y2022 = FillMonthlyLuckDates(calendar, record, true, 2, 2022);
+    EXPECT_EQ(y2022[8], "22/03/01");
+    EXPECT_EQ(std::count(y2022.begin(), y2022.end(), std::string()), 11);
+
+    const MonthlyLuckDates unavailable = FillMonthlyLuckDates(calendar, record, false, 0, 2020);
+    EXPECT_EQ(std::count(unavailable.begin(), unavailable.end(), std::string()), 12);
+    const MonthlyLuckDates missingYear = FillMonthlyLuckDates(calendar, record, true, 0, 2030);
+    EXPECT_EQ(std::count(missingYear.begin(), missingYear.end(), std::string()), 12);
+}
+
+TEST(MasterStars, Tables) {
+    EXPECT_EQ(LifeMasterStar(0), 9);
+    EXPECT_EQ(LifeMasterStar(11), 10);
+    EXPECT_EQ(BodyMasterStar(0, 6), 24);
+    EXPECT_EQ(BodyMasterStar(1, 5), 13);
+    EXPECT_EQ(NayinMasterStar(6), 6);
+}
+
+}  // namespace
+}  // namespace sorvik::engine
