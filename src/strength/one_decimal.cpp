@@ -1,0 +1,70 @@
+#include "strength/one_decimal.h"
+
+#include <charconv>
+#include <cmath>
+
+namespace sorvik::strength {
+
+namespace {
+
+constexpr double kTwoTo53 = 9007199254740992.0;
+
+std::string padLeft(std::string text, int width) {
+    if (static_cast<int>(text.size()) < width) {
+        text.insert(0, static_cast<std::size_t>(width) - text.size(), ' ');
+    }
+    return text;
+}
+
+}  // namespace
+
+std::int64_t roundToTenths(double value) {
+    // Exact on the binary value: with value = m * 2^-k, the result is
+    // floor((10m + 2^(k-1)) / 2^k), which fits in 64 bits for every k that matters.
+    const double magnitude = std::fabs(value);
+    if (!(magnitude < kTwoTo53)) {
+        return 0;  // not reached by strength numbers; formatOneDecimal handles these
+    }
+    int exponent = 0;
+    const double fraction = std::frexp(magnitude, &exponent);
+    const auto mantissa = static_cast<std::uint64_t>(std::ldexp(fraction, 53));
+    const int shift = 53 - exponent;
+    std::uint64_t tenths = 0;
+    if (shift <= 0) {
+        tenths = (mantissa << -shift) * 10;
+    } else if (shift <= 60) {
+        tenths = (mantissa * 10 + (std::uint64_t{1} << (shift - 1))) >> shift;
+    }  // shift > 60: below 2^-8, rounds to 0
+    const auto result = static_cast<std::int64_t>(tenths);
+    return value < 0 ? -result : result;
+}
+
+std::int64_t hundredthsToTenths(std::int64_t hundredths) {
+    const std::int64_t magnitude = hundredths < 0 ? -hundredths : hundredths;
+    const std::int64_t tenths = (magnitude + 5) / 10;
+    return hundredths < 0 ? -tenths : tenths;
+}
+
+std::string formatTenths(std::int64_t tenths, int width) {
+    const bool negative = tenths < 0;
+    const std::uint64_t magnitude =
+        negative ? std::uint64_t{0} - static_cast<std::uint64_t>(tenths) : tenths;
+    std::string text = negative ? "-" : "";
+    text += std::to_string(magnitude / 10);
+    text += '.';
+    text += static_cast<char>('0' + magnitude % 10);
+    return padLeft(std::move(text), width);
+}
+
+std::string formatOneDecimal(double value, int width) {
+    if (!(std::fabs(value) < kTwoTo53)) {
+        // Integers (or nan/inf) only: nothing to round.
+        char buffer[512];
+        const auto result =
+            std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 1);
+        return padLeft(std::string(buffer, result.ptr), width);
+    }
+    return formatTenths(roundToTenths(value), width);
+}
+
+}  // namespace sorvik::strength
