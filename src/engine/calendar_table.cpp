@@ -91,16 +91,14 @@ std::string CalendarTable::toRecordBytes() const {
 }
 
 void CalendarTable::setLines(std::vector<std::string> lines) {
-    lines_ = std::move(lines);
-    reparse();
-}
-
-void CalendarTable::reparse() {
-    records_.clear();
-    records_.reserve(lines_.size());
-    for (const std::string& line : lines_) {
-        records_.push_back(ParseCalendarLine(line));
+    // Parse before taking the lines, so a bad line leaves the table as it was.
+    std::vector<CalendarRecord> records;
+    records.reserve(lines.size());
+    for (const std::string& line : lines) {
+        records.push_back(ParseCalendarLine(line));
     }
+    lines_ = std::move(lines);
+    records_ = std::move(records);
 }
 
 bool CalendarTable::inRange(const Date& date) const {

@@ -48,7 +48,8 @@ class CalendarTable {
     std::string toRecordBytes() const;
 
     const std::vector<std::string>& lines() const { return lines_; }
-    // Edits of the calendar editor; the range keeps the values of the load.
+    // Edits of the calendar editor; the range keeps the values of the load. Throws
+    // ConversionError for a line that is not three integers and then changes nothing.
     void setLines(std::vector<std::string> lines);
 
     std::int32_t first() const { return first_; }  // CalendarFirst
@@ -67,8 +68,6 @@ class CalendarTable {
     const std::vector<CalendarRecord>& records() const { return records_; }
 
   private:
-    void reparse();
-
     std::vector<std::string> lines_;
     std::vector<CalendarRecord> records_;
     std::int32_t first_ = 0;

@@ -1,0 +1,23 @@
+#include "calendar_file.h"
+
+#include "platform/atomic_file.h"
+#include "platform/file_names.h"
+
+namespace sorvik::records {
+
+engine::CalendarTable LoadCalendar(const QString& folder) {
+    const QString path =
+        platform::findFileIgnoringCase(folder, QString::fromLatin1(kCalendarFileName));
+    const QByteArray bytes = platform::readWholeFile(path);
+    return engine::CalendarTable::fromRecordBytes(
+        std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+}
+
+int SaveCalendar(const engine::CalendarTable& table, const QString& path) {
+    const std::string bytes = table.toRecordBytes();
+    platform::writeFileAtomically(path,
+                                  QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())));
+    return static_cast<int>(table.lines().size());
+}
+
+}  // namespace sorvik::records
