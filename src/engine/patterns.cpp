@@ -8,12 +8,11 @@ namespace sorvik::engine {
 namespace {
 
 constexpr std::array<std::string_view, kPatternCount> kPatternNames = {
-    "紫府朝垣", "府相朝垣", "石中隠玉", "機月同梁", "巨日同格", "日照雷門", "明珠出海",
-    "日月並明", "月生滄海", "日月夾命", "寿星入廟", "七殺朝斗", "英星入廟", "馬頭帯箭",
-    "月朗天門", "巨機同臨", "命無正曜", "天乙挟命", "三奇加会", "左右同宮", "文桂文華",
-    "貪火相逢", "梁馬飄蕩", "馬落空亡", "金燦光輝", "貪武同行", "紫府同宮", "日月照璧",
-    "禄合鴛鴦", "両重華蓋", "禄馬交馳", "昌曲夾命", "左右夾命", "劫空夾命", "羊陀夾命",
-    "火鈴夾命", "探花　　", "官封三代", "将星得地",
+    "紫府朝垣", "府相朝垣", "石中隠玉", "機月同梁", "巨日同格", "日照雷門", "明珠出海", "日月並明",
+    "月生滄海", "日月夾命", "寿星入廟", "七殺朝斗", "英星入廟", "馬頭帯箭", "月朗天門", "巨機同臨",
+    "命無正曜", "天乙挟命", "三奇加会", "左右同宮", "文桂文華", "貪火相逢", "梁馬飄蕩", "馬落空亡",
+    "金燦光輝", "貪武同行", "紫府同宮", "日月照璧", "禄合鴛鴦", "両重華蓋", "禄馬交馳", "昌曲夾命",
+    "左右夾命", "劫空夾命", "羊陀夾命", "火鈴夾命", "探花　　", "官封三代", "将星得地",
 };
 
 enum : Branch { Zi, Chou, Yin, Mao, Chen, Si, Wu, Wei, Shen, You, Xu, Hai };
@@ -53,10 +52,16 @@ enum : int {
     TianKong,
 };
 
-constexpr Branch plus(Branch p, int steps) { return (p + steps) % 12; }
+constexpr Branch plus(Branch p, int steps) {
+    return (p + steps) % 12;
+}
 
-Branch positionOf(const StarRows& stars, int n) { return stars[n][kStarBranch]; }
-bool isGood(const StarRows& stars, int n) { return stars[n][kStarClass] % 2 == 1; }
+Branch positionOf(const StarRows& stars, int n) {
+    return stars[n][kStarBranch];
+}
+bool isGood(const StarRows& stars, int n) {
+    return stars[n][kStarClass] % 2 == 1;
+}
 
 bool anyAt(const StarRows& stars, int first, int last, Branch p, bool good) {
     for (int n = first; n <= last; ++n) {
@@ -110,15 +115,16 @@ using Rule = bool (*)(const Chart&);
 constexpr std::array<Rule, kPatternCount> kRules = {
     // 0 紫府朝垣
     [](const Chart& c) {
-        return c.at(TianXiang, c.L) && c.trine(c.L, ZiWei) && c.trine(c.L, TianFu) &&
-               c.good(c.L);
+        return c.at(TianXiang, c.L) && c.trine(c.L, ZiWei) && c.trine(c.L, TianFu) && c.good(c.L);
     },
     // 1 府相朝垣
     [](const Chart& c) {
         return c.outerTrine(c.L, TianFu) && c.outerTrine(c.L, TianXiang) && c.good(c.L);
     },
     // 2 石中隠玉
-    [](const Chart& c) { return c.among(c.L, {Zi, Wu}) && c.at(JuMen, c.L) && c.good(c.L); },
+    [](const Chart& c) {
+        return c.among(c.L, {Zi, Wu}) && c.at(JuMen, c.L) && c.good(c.L);
+    },
     // 3 機月同梁
     [](const Chart& c) {
         return c.trine(c.L, TianJi) && c.trine(c.L, TaiYin) && c.trine(c.L, TianTong) &&
@@ -126,8 +132,7 @@ constexpr std::array<Rule, kPatternCount> kRules = {
     },
     // 4 巨日同格
     [](const Chart& c) {
-        return c.among(c.L, {Yin, Shen}) && c.at(TaiYang, c.L) && c.at(JuMen, c.L) &&
-               c.good(c.L);
+        return c.among(c.L, {Yin, Shen}) && c.at(TaiYang, c.L) && c.at(JuMen, c.L) && c.good(c.L);
     },
     // 5 日照雷門
     [](const Chart& c) {
@@ -166,7 +171,9 @@ constexpr std::array<Rule, kPatternCount> kRules = {
         return c.among(c.L, {Zi, Yin, Wu, Shen}) && c.at(QiSha, c.L) && c.good(c.L);
     },
     // 12 英星入廟
-    [](const Chart& c) { return c.among(c.L, {Zi, Wu}) && c.at(PoJun, c.L) && c.good(c.L); },
+    [](const Chart& c) {
+        return c.among(c.L, {Zi, Wu}) && c.at(PoJun, c.L) && c.good(c.L);
+    },
     // 13 馬頭帯箭: 擎羊, the arrow, in a 午 (horse) 命宮.
     [](const Chart& c) { return c.L == Wu && c.at(QingYang, c.L); },
     // 14 月朗天門
@@ -230,13 +237,11 @@ constexpr std::array<Rule, kPatternCount> kRules = {
     [](const Chart& c) { return c.L == Wu && c.at(TaiYang, c.L) && c.good(c.L); },
     // 25 貪武同行
     [](const Chart& c) {
-        return c.among(c.L, {Chou, Wei}) && c.at(WuQu, c.L) && c.at(TanLang, c.L) &&
-               c.good(c.L);
+        return c.among(c.L, {Chou, Wei}) && c.at(WuQu, c.L) && c.at(TanLang, c.L) && c.good(c.L);
     },
     // 26 紫府同宮
     [](const Chart& c) {
-        return c.among(c.L, {Yin, Shen}) && c.at(ZiWei, c.L) && c.at(TianFu, c.L) &&
-               c.good(c.L);
+        return c.among(c.L, {Yin, Shen}) && c.at(ZiWei, c.L) && c.at(TianFu, c.L) && c.good(c.L);
     },
     // 27 日月照璧
     [](const Chart& c) {
@@ -278,7 +283,9 @@ constexpr std::array<Rule, kPatternCount> kRules = {
         return c.L == Yin && c.at(TaiYang, Yin) && c.at(JuMen, Yin) && c.good(Yin);
     },
     // 38 将星得地
-    [](const Chart& c) { return c.among(c.L, {Chen, Xu}) && c.at(WuQu, c.L) && c.good(c.L); },
+    [](const Chart& c) {
+        return c.among(c.L, {Chen, Xu}) && c.at(WuQu, c.L) && c.good(c.L);
+    },
 };
 
 }  // namespace

@@ -10,8 +10,8 @@
 
 namespace sorvik::engine {
 
-inline constexpr int kJieKongSecondRow = 130;   // second palace of 61 截空
-inline constexpr int kXunKongSecondRow = 131;   // second palace of 62 旬空
+inline constexpr int kJieKongSecondRow = 130;  // second palace of 61 截空
+inline constexpr int kXunKongSecondRow = 131;  // second palace of 62 旬空
 inline constexpr int kMaxNatalStarsInPalace = 18;
 
 // The natal chart: bureau, star rows (indexed by star number; 87..129 and row 0 stay zero) and
