@@ -1,12 +1,17 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "engine/calendar_table.h"
 #include "engine/catalogue.h"
 #include "engine/chart_record.h"
 #include "engine/conversion.h"
+#include "engine/patterns.h"
+#include "engine/placement.h"
+#include "engine/placement_tables.h"
 
 namespace sorvik::engine {
 
@@ -29,11 +34,18 @@ struct Chart {
     ConvertedMoment birth;
     ConvertedMoment target;  // valid once the target date has been applied
     MonthlyLuckDates monthlyLuckDates;
+    // The natal stars, with placement tables only; the record's palace lists are a copy.
+    std::optional<Placement> placement;
+    PatternFlags patternFlags{};
+    std::vector<std::string> patterns;  // names of the patterns that hold, in number order
+    YearlyStarLists yearlyStarLists{};  // of the target year, once it has been applied
 };
 
 // What the chart request reads of the settings.
 struct ChartSettings {
     int bodyStarRule = 0;  // RG2: which 身主 table
+    // Power, brightness and the 天馬 rule; without them the chart has no stars.
+    const PlacementTables* placementTables = nullptr;
 };
 
 // The birth part of a chart (everything that does not depend on the target date). The target

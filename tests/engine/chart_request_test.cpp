@@ -4,6 +4,7 @@
 
 #include "calendar_fixture.h"
 #include "engine/errors.h"
+#include "placement_fixture.h"
 
 namespace sorvik::engine {
 namespace {
@@ -59,6 +60,49 @@ TEST_F(ChartRequestTest, ATargetOutsideTheTableKeepsTheBirthPart) {
     EXPECT_EQ(chart.labels.Kyoku, "水二局 年:庚子");
     EXPECT_EQ(chart.labels.ZNen, "2030/1/1 0:0  ");
     EXPECT_TRUE(chart.labels.Kazoe.empty());
+}
+
+TEST_F(ChartRequestTest, PlacesTheStarsFindsPatternsAndAddsTheTargetYearsStars) {
+    const testing::CellTables tables;
+    settings.placementTables = &tables;
+    Chart chart = RequestChartBirth(calendar, names, {"山田", 0, "2020/01/24", "12:00"},
+                                    {{2021, 6, 10}, 9, 5}, settings);
+    ASSERT_TRUE(chart.placement.has_value());
+    const Placement expected = PlaceStars(chart.birth, 0, tables);
+    EXPECT_EQ(chart.placement->stars, expected.stars);
+    EXPECT_EQ(chart.record.header()[kHeaderBureau], expected.bureau);
+    EXPECT_EQ(chart.record.palaceStarLists, expected.palaceStarLists);
+    const PatternFlags flags = FindPatterns(expected.stars, 8, 8, 0);
+    EXPECT_EQ(chart.patternFlags, flags);
+    std::vector<std::string> found;
+    for (int i = 0; i < kPatternCount; ++i) {
+        if (flags[i]) {
+            found.emplace_back(patternName(i));
+        }
+    }
+    EXPECT_EQ(chart.patterns, found);
+
+    // The target year 辛丑 (2021), then 庚子 (2020): each replaces the yearly stars before it.
+    for (const DateTime& target : {DateTime{{2021, 6, 10}, 9, 5}, DateTime{{2020, 6, 1}, 0, 0}}) {
+        ApplyTargetDate(chart, calendar, target);
+        const YearlyStarLists yearly =
+            PlaceYearlyStars(chart.target.yearStem, chart.target.yearBranch);
+        EXPECT_EQ(chart.yearlyStarLists, yearly);
+        PalaceStarLists lists = expected.palaceStarLists;
+        WriteYearlyStars(yearly, lists);
+        EXPECT_EQ(chart.record.palaceStarLists, lists);
+        EXPECT_EQ(chart.record.palaceStarBytes[8][13], lists[8][13]);
+    }
+    EXPECT_EQ(chart.target.yearBranch, 0);
+}
+
+TEST_F(ChartRequestTest, WithoutPlacementTablesTheChartHasNoStars) {
+    const Chart chart = RequestChart(calendar, names, {"山田", 0, "2020/01/24", "12:00"},
+                                     {{2021, 6, 10}, 9, 5}, settings);
+    EXPECT_FALSE(chart.placement.has_value());
+    EXPECT_EQ(chart.record.palaceStarLists, PalaceStarLists{});
+    EXPECT_TRUE(chart.patterns.empty());
+    EXPECT_EQ(chart.record.header()[kHeaderBureau], 2);
 }
 
 TEST(Dokun, FromTheBirthMonthAndHour) {
