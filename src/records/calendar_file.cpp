@@ -1,6 +1,10 @@
 #include "calendar_file.h"
 
+#include <QDir>
+#include <QFileInfo>
+
 #include "platform/atomic_file.h"
+#include "platform/errors.h"
 #include "platform/file_names.h"
 
 namespace sorvik::records {
@@ -8,6 +12,10 @@ namespace sorvik::records {
 engine::CalendarTable LoadCalendar(const QString& folder) {
     const QString path =
         platform::findFileIgnoringCase(folder, QString::fromLatin1(kCalendarFileName));
+    if (!QFileInfo::exists(path)) {
+        throw platform::FileError(QStringLiteral("暦データファイル『%1』が、ありません。")
+                                      .arg(QDir::toNativeSeparators(path)));
+    }
     const QByteArray bytes = platform::readWholeFile(path);
     return engine::CalendarTable::fromRecordBytes(
         std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
