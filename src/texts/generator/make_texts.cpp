@@ -12,7 +12,7 @@
 #include <set>
 
 #include "engine/catalogue.h"
-#include "engine/pattern_names.h"
+#include "engine/patterns.h"
 #include "platform/errors.h"
 #include "platform/sjis.h"
 #include "platform/text_file.h"
@@ -196,7 +196,7 @@ QStringList patternLines(const Source& source) {
         if (!ok || index < 0 || index >= engine::kPatternCount) {
             source.fail(e.line, QStringLiteral("expected \"## <pattern 0..38> <name>\""));
         }
-        const auto stored = engine::kPatternNames[static_cast<std::size_t>(index)];
+        const auto stored = engine::patternName(index);
         const QString name =
             QString::fromUtf8(stored.data(), static_cast<qsizetype>(stored.size())).trimmed();
         if (m.captured(2).trimmed() != name) {
