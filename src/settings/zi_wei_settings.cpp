@@ -1,0 +1,576 @@
+#include "settings/zi_wei_settings.h"
+
+#include <limits>
+#include <stdexcept>
+
+#include "engine/errors.h"
+#include "platform/errors.h"
+#include "platform/file_names.h"
+#include "platform/key_store.h"
+#include "platform/sjis.h"
+#include "platform/text_file.h"
+#include "settings/cell_numbers.h"
+#include "strength/double_stars.h"
+
+namespace sorvik::settings {
+
+namespace {
+
+constexpr int kBadCell = std::numeric_limits<int>::min();
+constexpr int kOutOfRange = kBadCell + 1;
+
+struct NumberRow {
+    const char* label;
+    const char* value;  // default; the second header text on header rows
+    int low;
+    int high;
+};
+
+// SG0. Rows 7..31 take their labels from the pair table.
+constexpr NumberRow kNumberRowsTable[kNumberRows] = {
+    {"●三方四正の", "加算●(1～100%)", 0, 0},
+    {"命　宮", "1", 1, 100},
+    {"身　宮", "1", 1, 100},
+    {"対　宮", "50", 1, 100},
+    {"三合宮", "30", 1, 100},
+    {"隣　宮", "1", 1, 100},
+    {"●双星の力量", "●(-9～10)", 0, 0},
+    {"", "10", -9, 10},
+    {"", "10", -9, 10},
+    {"", "8", -9, 10},
+    {"", "8", -9, 10},
+    {"", "6", -9, 10},
+    {"", "6", -9, 10},
+    {"", "-4", -9, 10},
+    {"", "-4", -9, 10},
+    {"", "5", -9, 10},
+    {"", "5", -9, 10},
+    {"", "5", -9, 10},
+    {"", "5", -9, 10},
+    {"", "5", -9, 10},
+    {"", "3", -9, 10},
+    {"", "3", -9, 10},
+    {"", "-4", -9, 10},
+    {"", "2", -9, 10},
+    {"", "-1", -9, 10},
+    {"", "1", -9, 10},
+    {"", "1", -9, 10},
+    {"", "1", -9, 10},
+    {"", "1", -9, 10},
+    {"", "1", -9, 10},
+    {"", "-1", -9, 10},
+    {"", "-1", -9, 10},
+    {"●双星の加算", "●(1～100%)", 0, 0},
+    {"同　宮", "30", 1, 100},
+    {"加　会", "15", 1, 100},
+    {"冲　照", "15", 1, 100},
+    {"挟　照", "8", 1, 100},
+    {"隣　宮", "8", 1, 100},
+};
+constexpr int kFirstPairRow = 7;
+constexpr int kFirstRelationRow = 33;
+
+constexpr const char* kDefaultSymbols = "　,☆,◎,○,□,△,●,★,";
+
+QString fromUtf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// Registry lists: a comma is appended first, so a last piece without one counts too.
+QStringList registryPieces(const QString& text) {
+    QStringList pieces = (text + u',').split(u',');
+    pieces.removeLast();
+    return pieces;
+}
+
+// Table lines: every cell is followed by a comma; a last piece without one still counts, so
+// a hand-edited line that lost its final comma keeps its last value.
+QStringList linePieces(const QString& line) {
+    QStringList pieces = line.split(u',');
+    if (pieces.last().isEmpty()) {
+        pieces.removeLast();
+    }
+    return pieces;
+}
+
+bool isSixBytes(const QString& name) {
+    try {
+        return platform::sjisByteLength(name) == 6;
+    } catch (const platform::EncodingError&) {
+        return false;  // no Shift-JIS code: cannot be a palace name
+    }
+}
+
+int stored(const platform::KeyStore& keys, const char* name, int fallback) {
+    if (!keys.hasValue(kRegistryKey, name)) {
+        return fallback;
+    }
+    return parseCellInteger(keys.readText(kRegistryKey, name)).value_or(fallback);
+}
+
+QString joinWithCommas(const auto& values) {
+    QString text;
+    for (const QString& v : values) {
+        text += v + u',';
+    }
+    return text;
+}
+
+std::size_t index(int row, int column) {
+    return static_cast<std::size_t>(row * kTableColumns + column);
+}
+
+std::size_t cellIndex(int starNumber, engine::Branch branch) {
+    return static_cast<std::size_t>(starNumber * 12 + branch);
+}
+
+}  // namespace
+
+ZiWeiSettings::ZiWeiSettings(QString dataFolder, platform::KeyStore& keys,
+                             const engine::StarDisplayNames& names)
+    : dataFolder_(std::move(dataFolder)),
+      keys_(keys),
+      powers_(static_cast<std::size_t>(kPowerRows * kTableColumns)),
+      brightness_(static_cast<std::size_t>(kBrightnessRows * kTableColumns)),
+      numbers_(kNumberRows) {
+    for (int n = 1; n <= engine::kStarCount; ++n) {
+        starNames_[static_cast<std::size_t>(n)] = QString::fromStdString(names[n]);
+    }
+    for (int row = 0; row < kNumberRows; ++row) {
+        numbers_[static_cast<std::size_t>(row)] = QString::fromUtf8(kNumberRowsTable[row].value);
+    }
+    const QStringList symbols = registryPieces(QString::fromUtf8(kDefaultSymbols));
+    for (int code = 0; code < kBrightnessCodes; ++code) {
+        symbols_[static_cast<std::size_t>(code)] = symbols[code];
+    }
+    for (int i = 0; i < kPalaceNames; ++i) {
+        userPalaceNames_[static_cast<std::size_t>(i)] = fromUtf8(engine::defaultPalaceName(i));
+    }
+    palaceNameTable_ = userPalaceNames_;
+    writeLabels();
+}
+
+void ZiWeiSettings::startUp() {
+    load();
+    ratios_ = luckRuleA(ratios_);
+    copyPalaceNames();
+}
+
+void ZiWeiSettings::cancel() {
+    load();
+    copyPalaceNames();
+}
+
+void ZiWeiSettings::load() {
+    // Both files are read before anything changes, so a file that cannot be read leaves the
+    // tables as they were.
+    const QStringList powerLines = platform::readSjisLines(powerFilePath());
+    const QStringList brightnessLines = platform::readSjisLines(brightnessFilePath());
+    const auto fill = [](std::vector<QString>& cells, int rows, const QStringList& lines) {
+        for (int row = 0; row < rows && row < lines.size(); ++row) {
+            const QStringList pieces = linePieces(lines[row]);
+            for (int column = 0; column < kTableColumns; ++column) {
+                cells[index(row, column)] = column < pieces.size() ? pieces[column] : QString();
+            }
+        }
+    };
+    fill(powers_, kPowerRows, powerLines);
+    fill(brightness_, kBrightnessRows, brightnessLines);
+    writeLabels();
+    readRegistry();
+    invalidate();
+}
+
+void ZiWeiSettings::writeLabels() {
+    for (std::vector<QString>* cells : {&powers_, &brightness_}) {
+        const int rows = static_cast<int>(cells->size()) / kTableColumns;
+        (*cells)[0].clear();
+        for (int b = 0; b < 12; ++b) {
+            (*cells)[index(0, b + 1)] = fromUtf8(engine::branchName(b));
+        }
+        for (int row = 1; row < rows; ++row) {
+            (*cells)[index(row, 0)] = starNames_[static_cast<std::size_t>(row)];
+        }
+    }
+}
+
+void ZiWeiSettings::readRegistry() {
+    const auto text = [&](const char* name, const QString& fallback) {
+        return keys_.readText(kRegistryKey, name, fallback);
+    };
+
+    QString defaultNumbers;
+    for (int row = 0; row < kNumberRows; ++row) {
+        defaultNumbers += isNumberHeaderRow(row) ? QString() : kNumberRowsTable[row].value;
+        defaultNumbers += row + 1 < kNumberRows ? "," : "";
+    }
+    const QStringList numbers = registryPieces(text("SG0", defaultNumbers));
+    for (int row = 0; row < kNumberRows && row < numbers.size(); ++row) {
+        if (!numbers[row].isEmpty() && !isNumberHeaderRow(row)) {
+            numbers_[static_cast<std::size_t>(row)] = numbers[row];
+        }
+    }
+
+    const QStringList symbols = registryPieces(text("BSG", QString::fromUtf8(kDefaultSymbols)));
+    for (int code = 0; code < kBrightnessCodes; ++code) {
+        symbols_[static_cast<std::size_t>(code)] = code < symbols.size() ? symbols[code] : "";
+    }
+
+    // The bars start where they stand and move one after another, each running its rule.
+    ratios_ = moveMajorBar(ratios_, stored(keys_, "TBar1", 60));
+    ratios_ = moveMinorBar(ratios_, stored(keys_, "TBar2", 30));
+    ratios_ = moveYearBar(ratios_, stored(keys_, "TBar3", 10));
+
+    // A rule number no item stands for falls back to the first item.
+    tianMaRule_ = stored(keys_, "RG1", 0);
+    if (tianMaRule_ < 0 || tianMaRule_ > 2) {
+        tianMaRule_ = 0;
+    }
+    bodyStarRule_ = stored(keys_, "RG2", 0);
+    if (bodyStarRule_ < 0 || bodyStarRule_ > 1) {
+        bodyStarRule_ = 0;
+    }
+
+    const QString noNames = QStringLiteral(",,,,,,,,");
+    const QStringList first = registryPieces(text("KyuSG0", noNames));
+    const QStringList second = registryPieces(text("KyuSG1", noNames));
+    for (int i = 0; i < 6; ++i) {
+        userPalaceNames_[static_cast<std::size_t>(i)] = i < first.size() ? first[i] : "";
+        userPalaceNames_[static_cast<std::size_t>(i + 6)] = i < second.size() ? second[i] : "";
+    }
+    for (int i = 0; i < kPalaceNames; ++i) {
+        QString& name = userPalaceNames_[static_cast<std::size_t>(i)];
+        if (!isSixBytes(name)) {
+            name = fromUtf8(engine::defaultPalaceName(i));
+        }
+    }
+}
+
+void ZiWeiSettings::copyPalaceNames() {
+    for (int i = 0; i < kPalaceNames; ++i) {
+        const QString& name = userPalaceNames_[static_cast<std::size_t>(i)];
+        QString live;
+        try {
+            live = platform::sjisBytePrefix(name, 6);
+        } catch (const platform::EncodingError&) {
+            live = fromUtf8(engine::defaultPalaceName(i));  // refused by OK, dropped by load
+        }
+        palaceNameTable_[static_cast<std::size_t>(i)] = live;
+    }
+}
+
+QString ZiWeiSettings::palaceNameAt(engine::Branch branch, engine::Branch life) const {
+    return palaceNameTable_[static_cast<std::size_t>(((life - branch) % 12 + 12) % 12)];
+}
+
+std::optional<ValidationFailure> ZiWeiSettings::validate() {
+    for (int i = 0; i < 6; ++i) {
+        const QString& upper = userPalaceNames_[static_cast<std::size_t>(i)];
+        const QString& lower = userPalaceNames_[static_cast<std::size_t>(i + 6)];
+        if (!isSixBytes(lower) || !isSixBytes(upper)) {
+            const int at = isSixBytes(lower) ? i : i + 6;
+            const QString& name = userPalaceNames_[static_cast<std::size_t>(at)];
+            return ValidationFailure{ValidationFailure::Where::PalaceNames, at, 0,
+                                     QStringLiteral("宮の名称「") + name +
+                                         QStringLiteral("」は、全角３文字で指定してください。")};
+        }
+    }
+
+    const auto check = [this](Grid grid, int row, int column, int low,
+                              int high) -> std::optional<ValidationFailure> {
+        const auto where = grid == Grid::Powers       ? ValidationFailure::Where::Powers
+                           : grid == Grid::Brightness ? ValidationFailure::Where::Brightness
+                                                      : ValidationFailure::Where::Numbers;
+        if (cell(grid, row, column).isEmpty()) {
+            setCell(grid, row, column, QStringLiteral("0"));
+        }
+        const QString text = cell(grid, row, column);
+        const std::optional<int> value = parseCellInteger(text);
+        if (!value) {
+            return ValidationFailure{where, row, column,
+                                     u'「' + text + QStringLiteral("」は、数値ではありません。")};
+        }
+        if (*value < low || *value > high) {
+            return ValidationFailure{where, row, column,
+                                     u'「' + text + QStringLiteral("」は、範囲外の数値です。")};
+        }
+        return std::nullopt;
+    };
+    for (int row = 1; row < kPowerRows; ++row) {
+        for (int column = 1; column < kTableColumns; ++column) {
+            if (auto failure = check(Grid::Powers, row, column, -9, 10)) {
+                return failure;
+            }
+        }
+    }
+    for (int row = 1; row < kBrightnessRows; ++row) {
+        for (int column = 1; column < kTableColumns; ++column) {
+            if (auto failure = check(Grid::Brightness, row, column, 0, 7)) {
+                return failure;
+            }
+        }
+    }
+    for (int row = 1; row < kNumberRows; ++row) {
+        if (isNumberHeaderRow(row)) {
+            continue;
+        }
+        const NumberRow& range = kNumberRowsTable[row];
+        if (auto failure = check(Grid::Numbers, row, 1, range.low, range.high)) {
+            return failure;
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<ValidationFailure> ZiWeiSettings::accept() {
+    if (auto failure = validate()) {
+        return failure;
+    }
+    save();
+    copyPalaceNames();
+    return std::nullopt;
+}
+
+QStringList ZiWeiSettings::tableLines(Grid grid) const {
+    QStringList lines;
+    for (int row = 0; row < rowCount(grid); ++row) {
+        QString line;
+        for (int column = 0; column < kTableColumns; ++column) {
+            QString text = cell(grid, row, column);
+            if (column == 0 && !text.isEmpty()) {
+                // The name column is rewritten on reading; a substitute character without a
+                // Shift-JIS code must not keep the table from being saved.
+                try {
+                    platform::encodeSjis(text);
+                } catch (const platform::EncodingError&) {
+                    text = fromUtf8(engine::starInfo(row).name);
+                }
+            }
+            line += text + u',';
+        }
+        lines.append(line);
+    }
+    return lines;
+}
+
+void ZiWeiSettings::save() {
+    platform::writeSjisLines(powerFilePath(), tableLines(Grid::Powers));
+    platform::writeSjisLines(brightnessFilePath(), tableLines(Grid::Brightness));
+
+    QStringList numbers;
+    for (int row = 0; row < kNumberRows; ++row) {
+        numbers.append(cell(Grid::Numbers, row, 1));
+    }
+    keys_.writeText(kRegistryKey, "SG0", joinWithCommas(numbers));
+    keys_.writeText(kRegistryKey, "BSG", joinWithCommas(symbols_));
+    keys_.writeText(kRegistryKey, "TBar1", QString::number(ratios_.major));
+    keys_.writeText(kRegistryKey, "TBar2", QString::number(ratios_.minor));
+    keys_.writeText(kRegistryKey, "TBar3", QString::number(ratios_.year));
+    keys_.writeText(kRegistryKey, "RG1", QString::number(tianMaRule_));
+    keys_.writeText(kRegistryKey, "RG2", QString::number(bodyStarRule_));
+    QStringList first;
+    QStringList second;
+    for (int i = 0; i < 6; ++i) {
+        first.append(userPalaceNames_[static_cast<std::size_t>(i)]);
+        second.append(userPalaceNames_[static_cast<std::size_t>(i + 6)]);
+    }
+    keys_.writeText(kRegistryKey, "KyuSG0", joinWithCommas(first));
+    keys_.writeText(kRegistryKey, "KyuSG1", joinWithCommas(second));
+    keys_.sync();
+}
+
+std::vector<QString>& ZiWeiSettings::table(Grid grid) {
+    return grid == Grid::Powers ? powers_ : grid == Grid::Brightness ? brightness_ : numbers_;
+}
+
+const std::vector<QString>& ZiWeiSettings::table(Grid grid) const {
+    return grid == Grid::Powers ? powers_ : grid == Grid::Brightness ? brightness_ : numbers_;
+}
+
+int ZiWeiSettings::rowCount(Grid grid) const {
+    return grid == Grid::Powers       ? kPowerRows
+           : grid == Grid::Brightness ? kBrightnessRows
+                                      : kNumberRows;
+}
+
+int ZiWeiSettings::columnCount(Grid grid) const {
+    return grid == Grid::Numbers ? 2 : kTableColumns;
+}
+
+QString ZiWeiSettings::cell(Grid grid, int row, int column) const {
+    if (row < 0 || row >= rowCount(grid) || column < 0 || column >= columnCount(grid)) {
+        throw std::out_of_range("settings cell");
+    }
+    if (grid != Grid::Numbers) {
+        return table(grid)[index(row, column)];
+    }
+    if (column == 0) {
+        if (row >= kFirstPairRow && row < kFirstPairRow + strength::kDoubleStarPairCount) {
+            const auto& pair =
+                strength::kDoubleStarPairs[static_cast<std::size_t>(row - kFirstPairRow)];
+            return starNames_[static_cast<std::size_t>(pair.first)] + u'・' +
+                   starNames_[static_cast<std::size_t>(pair.second)];
+        }
+        return QString::fromUtf8(kNumberRowsTable[row].label);
+    }
+    if (isNumberHeaderRow(row)) {
+        return QString::fromUtf8(kNumberRowsTable[row].value);
+    }
+    return numbers_[static_cast<std::size_t>(row)];
+}
+
+void ZiWeiSettings::setCell(Grid grid, int row, int column, const QString& text) {
+    if (row < 1 || row >= rowCount(grid) || column < 1 || column >= columnCount(grid) ||
+        (grid == Grid::Numbers && isNumberHeaderRow(row))) {
+        throw std::out_of_range("settings cell");
+    }
+    if (grid == Grid::Numbers) {
+        numbers_[static_cast<std::size_t>(row)] = text;
+    } else {
+        table(grid)[index(row, column)] = text;
+    }
+    invalidate();
+}
+
+void ZiWeiSettings::setBrightnessSymbol(int code, const QString& symbol) {
+    symbols_.at(static_cast<std::size_t>(code)) = symbol;
+}
+
+void ZiWeiSettings::setTianMaRule(int rule) {
+    if (rule < 0 || rule > 2) {
+        throw std::out_of_range("tian ma rule");
+    }
+    tianMaRule_ = rule;
+}
+
+void ZiWeiSettings::setBodyStarRule(int rule) {
+    if (rule < 0 || rule > 1) {
+        throw std::out_of_range("body star rule");
+    }
+    bodyStarRule_ = rule;
+}
+
+void ZiWeiSettings::setUserPalaceName(int index, const QString& name) {
+    userPalaceNames_.at(static_cast<std::size_t>(index)) = name;
+}
+
+void ZiWeiSettings::convert() const {
+    for (int star = 1; star < kPowerRows; ++star) {
+        for (int b = 0; b < 12; ++b) {
+            converted_.powers[cellIndex(star, b)] =
+                parseCellInteger(powers_[index(star, b + 1)]).value_or(kBadCell);
+        }
+    }
+    for (int star = 1; star < kBrightnessRows; ++star) {
+        for (int b = 0; b < 12; ++b) {
+            const QString& text = brightness_[index(star, b + 1)];
+            int code = 0;
+            if (!text.isEmpty()) {
+                code = parseCellInteger(text).value_or(kBadCell);
+                // A code without a symbol would be shown from outside the symbol list.
+                if (code != kBadCell && (code < 0 || code >= kBrightnessCodes)) {
+                    code = kOutOfRange;
+                }
+            }
+            converted_.brightness[cellIndex(star, b)] = code;
+        }
+    }
+
+    converted_.badWeightRow = 0;
+    std::int64_t* weights[] = {&converted_.weights.life, &converted_.weights.body,
+                               &converted_.weights.opposite, &converted_.weights.trine,
+                               &converted_.weights.neighbour};
+    for (int row = 1; row <= 5; ++row) {
+        const auto value = parseCellTenThousandths(numbers_[static_cast<std::size_t>(row)]);
+        *weights[row - 1] = value.value_or(0);
+        if (!value && converted_.badWeightRow == 0) {
+            converted_.badWeightRow = row;
+        }
+    }
+    converted_.badNumberRow = 0;
+    for (int row = kFirstPairRow; row < kNumberRows; ++row) {
+        if (isNumberHeaderRow(row)) {
+            continue;
+        }
+        const auto value = parseCellInteger(numbers_[static_cast<std::size_t>(row)]);
+        if (!value && converted_.badNumberRow == 0) {
+            converted_.badNumberRow = row;
+        }
+        if (row < kFirstRelationRow) {
+            converted_.numbers.pairPowers[static_cast<std::size_t>(row - kFirstPairRow)] =
+                value.value_or(0);
+        } else {
+            converted_.numbers.relationWeights[static_cast<std::size_t>(row - kFirstRelationRow)] =
+                value.value_or(0);
+        }
+    }
+    convertedValid_ = true;
+}
+
+void ZiWeiSettings::throwCellError(Grid grid, int row, int column, bool outOfRange) const {
+    const QString text = cell(grid, row, column);
+    QString where;
+    if (grid == Grid::Numbers) {
+        where = QStringLiteral("数値設定の『") + cell(grid, row, 0) + u'』';
+    } else {
+        where = (grid == Grid::Powers ? QStringLiteral("諸星力量の『")
+                                      : QStringLiteral("廟旺利陥の『")) +
+                starNames_[static_cast<std::size_t>(row)] + u'』' +
+                fromUtf8(engine::branchName(column - 1));
+    }
+    const QString message = where + QStringLiteral("の値「") + text +
+                            (outOfRange ? QStringLiteral("」は、範囲外の数値です。")
+                                        : QStringLiteral("」は、数値ではありません。"));
+    throw engine::ConversionError(message.toStdString());
+}
+
+int ZiWeiSettings::power(int starNumber, engine::Branch branch) const {
+    if (starNumber < 1 || starNumber >= kPowerRows || branch < 0 || branch >= 12) {
+        throw std::out_of_range("power cell");
+    }
+    const int value = converted().powers[cellIndex(starNumber, branch)];
+    if (value == kBadCell) {
+        throwCellError(Grid::Powers, starNumber, branch + 1, false);
+    }
+    return value;
+}
+
+int ZiWeiSettings::brightness(int starNumber, engine::Branch branch) const {
+    if (starNumber < 1 || starNumber > engine::kStarCount || branch < 0 || branch >= 12) {
+        throw std::out_of_range("brightness cell");
+    }
+    if (starNumber >= kBrightnessRows) {
+        return 0;  // the yearly stars have no brightness
+    }
+    const int value = converted().brightness[cellIndex(starNumber, branch)];
+    if (value == kBadCell || value == kOutOfRange) {
+        throwCellError(Grid::Brightness, starNumber, branch + 1, value == kOutOfRange);
+    }
+    return value;
+}
+
+const strength::PalaceWeights& ZiWeiSettings::palaceWeights() const {
+    const Converted& c = converted();
+    if (c.badWeightRow != 0) {
+        throwCellError(Grid::Numbers, c.badWeightRow, 1, false);
+    }
+    return c.weights;
+}
+
+const strength::DoubleStarNumbers& ZiWeiSettings::doubleStarNumbers() const {
+    const Converted& c = converted();
+    if (c.badNumberRow != 0) {
+        throwCellError(Grid::Numbers, c.badNumberRow, 1, false);
+    }
+    return c.numbers;
+}
+
+QString ZiWeiSettings::powerFilePath() const {
+    return platform::findFileIgnoringCase(dataFolder_, kPowerFileName);
+}
+
+QString ZiWeiSettings::brightnessFilePath() const {
+    return platform::findFileIgnoringCase(dataFolder_, kBrightnessFileName);
+}
+
+}  // namespace sorvik::settings
