@@ -9,8 +9,9 @@ namespace sorvik::engine {
 
 namespace {
 
+// Every formula gives a value above -24, most of them non-negative already.
 constexpr Branch wrap(int value) {
-    return ((value % 12) + 12) % 12;
+    return static_cast<Branch>(static_cast<unsigned>(value + 24) % 12u);
 }
 
 // Tables of branches are written as the characters of the tradition's tables; a wrong
@@ -96,16 +97,26 @@ Branch tianMa(int rule, int month, Branch yearBranch) {
     }
 }
 
-// Order of the rows in every palace list: stars 1..62, the second palaces, then 63..86.
+// Order of the rows in every palace list: stars 1..62, the second palaces, then 63..86; each
+// row with the star it lists.
+struct ListedRow {
+    std::int16_t row;
+    std::int16_t star;
+};
 constexpr auto kListOrder = [] {
-    std::array<std::int16_t, kNatalStarCount + 2> order{};
+    std::array<ListedRow, kNatalStarCount + 2> order{};
     std::size_t i = 0;
-    for (int n = 1; n <= 62; ++n)
-        order[i++] = static_cast<std::int16_t>(n);
-    order[i++] = kJieKongSecondRow;
-    order[i++] = kXunKongSecondRow;
-    for (int n = 63; n <= kNatalStarCount; ++n)
-        order[i++] = static_cast<std::int16_t>(n);
+    const auto add = [&](int row, int star) {
+        order[i++] = {static_cast<std::int16_t>(row), static_cast<std::int16_t>(star)};
+    };
+    for (int n = 1; n <= 62; ++n) {
+        add(n, n);
+    }
+    add(kJieKongSecondRow, 61);
+    add(kXunKongSecondRow, 62);
+    for (int n = 63; n <= kNatalStarCount; ++n) {
+        add(n, n);
+    }
     return order;
 }();
 
@@ -211,8 +222,7 @@ Placement PlaceStars(const ConvertedMoment& moment, int direction, const Placeme
     for (PalaceStarList& list : result.palaceStarLists) {
         list[0] = 1;
     }
-    for (const int row : kListOrder) {
-        const int star = row == kJieKongSecondRow ? 61 : row == kXunKongSecondRow ? 62 : row;
+    for (const auto [row, star] : kListOrder) {
         const Branch first = at[star];
         const StarInfo& info = starInfo(star);
         result.stars[row] = {at[row],
