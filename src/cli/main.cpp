@@ -14,7 +14,9 @@
 #include "engine/chart_request.h"
 #include "engine/errors.h"
 #include "platform/errors.h"
+#include "platform/key_store.h"
 #include "records/calendar_file.h"
+#include "settings/zi_wei_settings.h"
 
 namespace {
 
@@ -133,7 +135,17 @@ engine::DateTime presentMoment() {
             now.time().minute()};
 }
 
-std::string runChart(const Arguments& args, const engine::CalendarTable& calendar) {
+template <typename Rows>
+std::string jsonIntRows(const Rows& rows) {
+    std::vector<std::string> raw;
+    for (const auto& row : rows) {
+        raw.push_back(cli::jsonIntArray(row));
+    }
+    return cli::jsonArray(raw);
+}
+
+std::string runChart(const Arguments& args, const engine::CalendarTable& calendar,
+                     const QString& dataDir) {
     engine::BirthMoment person;
     person.name = args.option("name");
     const std::string sex = args.option("sex");
@@ -151,8 +163,16 @@ std::string runChart(const Arguments& args, const engine::CalendarTable& calenda
     checkRange(calendar, birth.date);
 
     const engine::StarDisplayNames names = engine::BuildStarDisplayNames(kDefaultSpecialChar);
+    // The star tables beside the program and the user's stored rules, as the program reads them.
+    platform::KeyStore keys(platform::KeyStore::defaultFilePath());
+    settings::ZiWeiSettings ziWei(dataDir, keys, names);
+    ziWei.startUp();
+    engine::ChartSettings chartSettings;
+    chartSettings.bodyStarRule = ziWei.bodyStarRule();
+    chartSettings.placementTables = &ziWei;
     const engine::Chart chart =
-        engine::RequestChart(calendar, names, person, target, engine::ChartSettings{});
+        engine::RequestChart(calendar, names, person, target, chartSettings);
+    const engine::Placement& placement = chart.placement.value();
     const engine::StarRow& header = chart.record.header();
     const engine::Branch dokun =
         engine::Dokun(header[engine::kHeaderLunarMonth], header[engine::kHeaderLeapAdjust],
@@ -163,6 +183,12 @@ std::string runChart(const Arguments& args, const engine::CalendarTable& calenda
         .add("labels", labelsJson(chart.labels))
         .add("dokun", dokun)
         .add("monthlyLuckDates", cli::jsonTextArray(chart.monthlyLuckDates))
+        .add("bureau", placement.bureau)
+        .add("starTable", jsonIntRows(placement.stars))
+        .add("palaceStarLists", jsonIntRows(chart.record.palaceStarLists))
+        .add("yearlyStarLists", jsonIntRows(chart.yearlyStarLists))
+        .add("patternFlags", cli::jsonIntArray(chart.patternFlags))
+        .add("patterns", cli::jsonTextArray(chart.patterns))
         .str();
 }
 
@@ -185,7 +211,7 @@ int main(int argc, char* argv[]) {
         }
         const engine::CalendarTable calendar = records::LoadCalendar(dataDir);
         const std::string json =
-            args.command == "lunar" ? runLunar(args, calendar) : runChart(args, calendar);
+            args.command == "lunar" ? runLunar(args, calendar) : runChart(args, calendar, dataDir);
         std::printf("%s\n", json.c_str());
         return 0;
     } catch (const UsageError& e) {

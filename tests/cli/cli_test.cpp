@@ -2,11 +2,13 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QProcessEnvironment>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 #include "calendar_fixture.h"
+#include "platform/text_file.h"
 #include "records/calendar_file.h"
 
 namespace {
@@ -23,12 +25,33 @@ class CliTest : public ::testing::Test {
         ASSERT_TRUE(dir.isValid());
         sorvik::records::SaveCalendar(sorvik::engine::testing::sampleCalendar(),
                                       dir.filePath("INREKI.DAT"));
+        // Star tables whose cells say where they come from: power = branch - 5, brightness
+        // = star number mod 8.
+        writeTable("HOSISUU.DAT", 129, [](int, int branch) { return branch - 5; });
+        writeTable("HOSIBYOU.DAT", 86, [](int star, int) { return star % 8; });
+    }
+
+    template <typename Cell>
+    void writeTable(const QString& name, int stars, Cell cell) {
+        QStringList lines = {",子,丑,寅,卯,辰,巳,午,未,申,酉,戌,亥,"};
+        for (int star = 1; star <= stars; ++star) {
+            QString line = "x,";
+            for (int branch = 0; branch < 12; ++branch) {
+                line += QString::number(cell(star, branch)) + ",";
+            }
+            lines.append(line);
+        }
+        sorvik::platform::writeSjisLines(dir.filePath(name), lines);
     }
 
     CliRun run(QStringList args) {
         args.prepend(dir.path());
         args.prepend("--data");
         QProcess process;
+        // The user's key store stays out of reach: the program looks for it in the folder.
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("XDG_CONFIG_HOME", dir.path());
+        process.setProcessEnvironment(environment);
         process.start(SORVIK_CLI, args);
         process.waitForFinished();
         CliRun result;
@@ -74,6 +97,46 @@ TEST_F(CliTest, ChartPrintsHeaderLabelsAndLuckDates) {
     EXPECT_EQ(dates[7].toString(), QStringLiteral("21/02/10"));
     EXPECT_EQ(r.json["conversion"].toObject()["lunarText"].toString(),
               QStringLiteral("旧暦2020年1月1日"));
+}
+
+TEST_F(CliTest, ChartPrintsStarsAndPatterns) {
+    // 庚子, month 1, day 1, hour 午: 命宮 and 身宮 申, 水二局, 紫微 in 丑; target year 辛丑.
+    const CliRun r = run({"chart", "--name", "山田", "--sex", "男", "--date", "2020/01/24",
+                          "--time", "12:00", "--target", "2021/06/10 09:05"});
+    ASSERT_EQ(r.status, 0) << r.error.toStdString();
+    EXPECT_EQ(r.json["bureau"].toInt(), 2);
+
+    const QJsonArray rows = r.json["starTable"].toArray();
+    ASSERT_EQ(rows.size(), 132);
+    for (const QJsonValue& row : rows) {
+        ASSERT_EQ(row.toArray().size(), 11);
+    }
+    EXPECT_EQ(rows[0].toArray(), QJsonArray({0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(rows[1].toArray(), QJsonArray({1, 1, 1, 1, -4, 4, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(rows[87].toArray(), QJsonArray({0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
+    // 截空 in 未, its second palace 申, with the cells of 未.
+    EXPECT_EQ(rows[130].toArray(), QJsonArray({8, 8, 5, 3, 2, 0, 0, 0, 0, 0, 0}));
+
+    const QJsonArray yearly = r.json["yearlyStarLists"].toArray();
+    ASSERT_EQ(yearly.size(), 12);
+    EXPECT_EQ(yearly[8].toArray(), QJsonArray({5, 89, 98, 117, 125, 0, 0, 0, 0, 0, 0}));
+    const QJsonArray lists = r.json["palaceStarLists"].toArray();
+    ASSERT_EQ(lists.size(), 12);
+    const QJsonArray shen = lists[8].toArray();
+    ASSERT_EQ(shen.size(), 31);
+    const int gap = shen[0].toInt();
+    EXPECT_EQ(shen[gap].toInt(), 0);
+    EXPECT_EQ(shen[gap + 1].toInt(), 89);
+    EXPECT_EQ(shen[gap + 4].toInt(), 125);
+
+    const QJsonArray flags = r.json["patternFlags"].toArray();
+    ASSERT_EQ(flags.size(), 39);
+    // Around 申: 天機 子, 太陰 辰, 天同 and 天梁 申 with 禄存; 擎羊 酉, 陀羅 未, 化忌 on 天同.
+    for (int i = 0; i < flags.size(); ++i) {
+        EXPECT_EQ(flags[i].toInt(), i == 3 || i == 34 ? 1 : 0) << "pattern " << i;
+    }
+    EXPECT_EQ(r.json["patterns"].toArray(),
+              QJsonArray({QStringLiteral("機月同梁"), QStringLiteral("羊陀夾命")}));
 }
 
 TEST_F(CliTest, FailuresExitWithOneLineAndTheirStatus) {
