@@ -4,8 +4,12 @@
 
 #include <array>
 
+#include <QTemporaryDir>
+
 #include "engine/patterns.h"
 #include "engine/placement.h"
+#include "platform/key_store.h"
+#include "settings/zi_wei_settings.h"
 #include "strength/palace_strength.h"
 
 namespace {
@@ -64,6 +68,26 @@ void BM_PlacementPatternsStrengths(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_PlacementPatternsStrengths);
+
+// The same with the settings store over the shipped tables, as the program computes a chart.
+void BM_ChartWithShippedTables(benchmark::State& state) {
+    QTemporaryDir keyFolder;
+    platform::KeyStore keys(keyFolder.filePath("registry.ini"));
+    const engine::StarDisplayNames names = engine::BuildStarDisplayNames("殺");
+    settings::ZiWeiSettings tables(SORVIK_DATA_DIR, keys, names);
+    tables.startUp();
+    const engine::ConvertedMoment m = moment();
+    for (auto _ : state) {
+        const engine::Placement p = engine::PlaceStars(m, 0, tables);
+        const engine::PatternFlags flags =
+            engine::FindPatterns(p.stars, m.lifePalace, m.bodyPalace, 0);
+        const std::array<double, 12> scores =
+            strength::palaceStrengths(p.palaceStarLists, m.lifePalace, m.bodyPalace, tables);
+        benchmark::DoNotOptimize(flags);
+        benchmark::DoNotOptimize(scores);
+    }
+}
+BENCHMARK(BM_ChartWithShippedTables);
 
 void BM_Placement(benchmark::State& state) {
     const Tables tables;
