@@ -73,7 +73,7 @@ bool anyAt(const StarRows& stars, int first, int last, Branch p, bool good) {
 }
 
 // What one rule sees: the chart, 命宮 L, 身宮 B, the palaces L + 3, L + 4, L + 8 and the sex.
-struct Chart {
+struct RuleInput {
     const StarRows& stars;
     Branch L, B, X3, X4, X8;
     int sex;
@@ -108,55 +108,55 @@ struct Chart {
     }
 };
 
-using Rule = bool (*)(const Chart&);
+using Rule = bool (*)(const RuleInput&);
 
 // One rule per pattern number. Rules 13, 19 and 21 replace conditions that combine stars
 // which never share a palace; each follows what its name means.
 constexpr std::array<Rule, kPatternCount> kRules = {
     // 0 紫府朝垣
-    [](const Chart& c) {
+    [](const RuleInput& c) {
         return c.at(TianXiang, c.L) && c.trine(c.L, ZiWei) && c.trine(c.L, TianFu) && c.good(c.L);
     },
     // 1 府相朝垣
-    [](const Chart& c) {
+    [](const RuleInput& c) {
         return c.outerTrine(c.L, TianFu) && c.outerTrine(c.L, TianXiang) && c.good(c.L);
     },
     // 2 石中隠玉
-    [](const Chart& c) {
+    [](const RuleInput& c) {
         return c.among(c.L, {Zi, Wu}) && c.at(JuMen, c.L) && c.good(c.L);
     },
     // 3 機月同梁
-    [](const Chart& c) {
+    [](const RuleInput& c) {
         return c.trine(c.L, TianJi) && c.trine(c.L, TaiYin) && c.trine(c.L, TianTong) &&
                c.trine(c.L, TianLiang) && c.good(c.L);
     },
     // 4 巨日同格
-    [](const Chart& c) {
+    [](const RuleInput& c) {
         return c.among(c.L, {Yin, Shen}) && c.at(TaiYang, c.L) && c.at(JuMen, c.L) && c.good(c.L);
     },
     // 5 日照雷門
-    [](const Chart& c) {
+    [](const RuleInput& c) {
         return c.forAny({c.L, c.X4}, [&](Branch p) {
             return p == Mao && c.trine(p, TaiYang) && c.trine(p, TianLiang) && c.good(p);
         });
     },
     // 6 明珠出海
-    [](const Chart& c) {
+    [](const RuleInput& c) {
         return c.L == Wei && c.at(TaiYang, Mao) && c.at(TaiYin, Hai) && c.good(c.L);
     },
     // 7 日月並明
-    [](const Chart& c) {
+    [](const RuleInput& c) {
         return (c.L == Chou && c.at(TaiYang, Si) && c.at(TaiYin, You) && c.good(c.L)) ||
                (c.L == Wu && c.at(TaiYang, Yin) && c.at(TaiYin, Zi) && c.good(c.L));
     },
     // 8 月生滄海
-    [](const Chart& c) {
+    [](const RuleInput& c) {
         return c.forAny({c.L, c.X3}, [&](Branch p) {
             return p == Zi && c.at(TianTong, p) && c.at(TaiYin, p) && c.good(p);
         });
     },
     // 9 日月夾命
-    [](const Chart& c) {
+    [](const RuleInput& c) {
         return c.forAny({c.L, c.X8}, [&](Branch p) {
             return c.among(p, {Chou, Wei}) &&
                    (c.at(TianFu, p) ||
@@ -165,25 +165,25 @@ constexpr std::array<Rule, kPatternCount> kRules = {
         });
     },
     // 10 寿星入廟
-    [](const Chart& c) { return c.L == Wu && c.at(TianLiang, c.L) && c.good(c.L); },
+    [](const RuleInput& c) { return c.L == Wu && c.at(TianLiang, c.L) && c.good(c.L); },
     // 11 七殺朝斗
-    [](const Chart& c) {
+    [](const RuleInput& c) {
         return c.among(c.L, {Zi, Yin, Wu, Shen}) && c.at(QiSha, c.L) && c.good(c.L);
     },
     // 12 英星入廟
-    [](const Chart& c) {
+    [](const RuleInput& c) {
         return c.among(c.L, {Zi, Wu}) && c.at(PoJun, c.L) && c.good(c.L);
     },
     // 13 馬頭帯箭: 擎羊, the arrow, in a 午 (horse) 命宮.
-    [](const Chart& c) { return c.L == Wu && c.at(QingYang, c.L); },
+    [](const RuleInput& c) { return c.L == Wu && c.at(QingYang, c.L); },
     // 14 月朗天門
-    [](const Chart& c) { return c.L == Hai && c.at(TaiYin, Hai) && c.good(Hai); },
+    [](const RuleInput& c) { return c.L == Hai && c.at(TaiYin, Hai) && c.good(Hai); },
     // 15 巨機同臨
-    [](const Chart& c) {
+    [](const RuleInput& c) {
         return c.among(c.L, {Mao, You}) && c.at(TianJi, c.L) && c.at(JuMen, c.L) && c.good(c.L);
     },
     // 16 命無正曜
-    [](const Chart& c) {
+    [](const RuleInput& c) {
         for (int n = ZiWei; n <= PoJun; ++n) {
             if (c.at(n, c.L)) {
                 return false;
@@ -192,7 +192,7 @@ constexpr std::array<Rule, kPatternCount> kRules = {
         return true;
     },
     // 17 天乙挟命
-    [](const Chart& c) {
+    [](const RuleInput& c) {
         return c.forAny({c.L, c.B}, [&](Branch p) {
             return (AtOrOpposite(c.stars, p, TianKui, TianYue) ||
                     (c.trine(p, TianKui) && c.trine(p, TianYue)) ||
@@ -201,89 +201,89 @@ constexpr std::array<Rule, kPatternCount> kRules = {
         });
     },
     // 18 三奇加会
-    [](const Chart& c) {
+    [](const RuleInput& c) {
         return c.trine(c.L, HuaLu) && c.trine(c.L, HuaQuan) && c.trine(c.L, HuaKe);
     },
     // 19 左右同宮: 左輔 and 右弼 together, which happens only in 丑 and 未, shaped like 20.
-    [](const Chart& c) {
+    [](const RuleInput& c) {
         return c.forAny({c.L, c.B}, [&](Branch p) {
             return c.among(p, {Chou, Wei}) && c.at(ZuoFu, p) && c.at(YouBi, p) &&
                    BrightMainAt(c.stars, p);
         });
     },
     // 20 文桂文華
-    [](const Chart& c) {
+    [](const RuleInput& c) {
         return c.forAny({c.L, c.B}, [&](Branch p) {
             return c.among(p, {Chou, Wei}) && c.at(WenChang, p) && c.at(WenQu, p) &&
                    BrightMainAt(c.stars, p);
         });
     },
     // 21 貪火相逢: 貪狼 meets 火星 or 鈴星 in the 命宮; the two never stand together.
-    [](const Chart& c) {
+    [](const RuleInput& c) {
         return c.among(c.L, {Chen, Wei, Xu}) && c.at(TanLang, c.L) &&
                (c.at(HuoXing, c.L) || c.at(LingXing, c.L));
     },
     // 22 梁馬飄蕩
-    [](const Chart& c) {
+    [](const RuleInput& c) {
         return c.among(c.L, {Si, Hai}) && c.stars[TianLiang][kStarBrightness] > 5 &&
                (c.at(TianMa, c.L) || BadInTrine(c.stars, c.L));
     },
     // 23 馬落空亡
-    [](const Chart& c) {
+    [](const RuleInput& c) {
         return c.at(TianMa, c.L) && c.at(DiJie, c.L) && c.at(TianKong, c.L) &&
                c.at(LuCun, plus(c.L, 6));
     },
     // 24 金燦光輝
-    [](const Chart& c) { return c.L == Wu && c.at(TaiYang, c.L) && c.good(c.L); },
+    [](const RuleInput& c) { return c.L == Wu && c.at(TaiYang, c.L) && c.good(c.L); },
     // 25 貪武同行
-    [](const Chart& c) {
+    [](const RuleInput& c) {
         return c.among(c.L, {Chou, Wei}) && c.at(WuQu, c.L) && c.at(TanLang, c.L) && c.good(c.L);
     },
     // 26 紫府同宮
-    [](const Chart& c) {
+    [](const RuleInput& c) {
         return c.among(c.L, {Yin, Shen}) && c.at(ZiWei, c.L) && c.at(TianFu, c.L) && c.good(c.L);
     },
     // 27 日月照璧
-    [](const Chart& c) {
+    [](const RuleInput& c) {
         return c.among(c.X3, {Chou, Wei}) && c.at(TaiYang, c.X3) && c.at(TaiYin, c.X3) &&
                c.good(c.X3);
     },
     // 28 禄合鴛鴦
-    [](const Chart& c) {
+    [](const RuleInput& c) {
         const int r = c.luMeeting();
         return r >= 0 && !BadAtOrOpposite(c.stars, r);
     },
     // 29 両重華蓋
-    [](const Chart& c) {
+    [](const RuleInput& c) {
         const int r = c.luMeeting();
         return r >= 0 && BadAtOrOpposite(c.stars, r);
     },
     // 30 禄馬交馳
-    [](const Chart& c) {
+    [](const RuleInput& c) {
         return c.forAny({c.L, c.B, c.X8}, [&](Branch p) {
             return c.trine(p, LuCun) && c.trine(p, HuaQuan) && c.outerTrine(p, TianMa);
         });
     },
     // 31 昌曲夾命
-    [](const Chart& c) { return c.flanks(c.L, WenChang, WenQu); },
+    [](const RuleInput& c) { return c.flanks(c.L, WenChang, WenQu); },
     // 32 左右夾命
-    [](const Chart& c) { return c.flanks(c.L, ZuoFu, YouBi); },
+    [](const RuleInput& c) { return c.flanks(c.L, ZuoFu, YouBi); },
     // 33 劫空夾命
-    [](const Chart& c) { return c.flanks(c.L, DiJie, TianKong); },
+    [](const RuleInput& c) { return c.flanks(c.L, DiJie, TianKong); },
     // 34 羊陀夾命
-    [](const Chart& c) { return c.flanks(c.L, QingYang, TuoLuo) && c.at(HuaJi, c.L); },
+    [](const RuleInput& c) { return c.flanks(c.L, QingYang, TuoLuo) && c.at(HuaJi, c.L); },
     // 35 火鈴夾命
-    [](const Chart& c) { return c.flanks(c.L, HuoXing, LingXing); },
+    [](const RuleInput& c) { return c.flanks(c.L, HuoXing, LingXing); },
     // 36 探花
-    [](const Chart& c) {
+    [](const RuleInput& c) {
         return c.sex == 1 && c.at(TianJi, c.L) && c.at(TaiYin, c.L) && c.good(c.L);
     },
     // 37 官封三代
-    [](const Chart& c) {
+    [](const RuleInput& c) {
         return c.L == Yin && c.at(TaiYang, Yin) && c.at(JuMen, Yin) && c.good(Yin);
     },
     // 38 将星得地
-    [](const Chart& c) {
+    [](const RuleInput& c) {
         return c.among(c.L, {Chen, Xu}) && c.at(WuQu, c.L) && c.good(c.L);
     },
 };
@@ -361,7 +361,7 @@ PatternFlags FindPatterns(const StarRows& stars, Branch life, Branch body, int s
     if (life < 0 || life > 11 || body < 0 || body > 11) {
         throw std::out_of_range("pattern palaces");
     }
-    const Chart chart{stars, life, body, plus(life, 3), plus(life, 4), plus(life, 8), sex};
+    const RuleInput chart{stars, life, body, plus(life, 3), plus(life, 4), plus(life, 8), sex};
     PatternFlags flags{};
     for (int i = 0; i < kPatternCount; ++i) {
         flags[i] = kRules[i](chart) ? 1 : 0;

@@ -27,7 +27,7 @@ std::set<int> flagged(const PatternFlags& flags) {
     return result;
 }
 
-TEST(FindPatterns, WorkedChartHoldsOnlyTheGreatGateOfTheSun) {
+TEST(FindPatterns, WorkedChartHoldsExactlyOnePattern) {
     const Placement p = PlaceStars(lunarMoment(0, Zi, 1, 1, Wu), 0, CellTables());
     EXPECT_EQ(flagged(FindPatterns(p.stars, Shen, Shen, 0)), std::set<int>{4});
     EXPECT_EQ(patternName(4), "巨日同格");
