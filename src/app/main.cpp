@@ -1,12 +1,8 @@
 #include <QApplication>
-#include <QMainWindow>
+
+#include "ui/startup.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Sorvik Ver2.69"));
-    QMainWindow window;
-    window.setWindowTitle(QApplication::applicationName());
-    window.resize(1024, 768);
-    window.show();
-    return QApplication::exec();
+    return sorvik::ui::runSorvik(app);
 }

@@ -1,0 +1,283 @@
+#include "main_window.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QStatusBar>
+#include <QToolBar>
+
+#include "about_box.h"
+#include "announcements_window.h"
+#include "help_window.h"
+#include "platform/atomic_file.h"
+#include "platform/errors.h"
+#include "platform/file_names.h"
+#include "platform/key_store.h"
+#include "platform/profile_file.h"
+#include "platform/prompts.h"
+#include "platform/resources.h"
+#include "platform/shell_open.h"
+#include "platform/window_placement.h"
+#include "toolbar_layout.h"
+#include "window_commands.h"
+
+namespace sorvik::ui {
+
+namespace {
+
+const QString kPlacement = QStringLiteral("MainFWinPlace1");
+const QString kNewNameFile = QStringLiteral("NewFile.nam");
+const QString kDefaultSysFile = QStringLiteral("DEFAULT.SET");
+
+// Until the special characters can be chosen, the star names use this one.
+constexpr char kDefaultSpecialChar[] = "煞";
+
+QString sysKey() {
+    return TMainF::productKey() + QStringLiteral("\\Sys");
+}
+
+bool existsInFolder(const QString& folder, const QString& name) {
+    return QFileInfo(platform::findFileIgnoringCase(folder, name)).isFile();
+}
+
+// Where the toolbars start on a first run.
+QList<ToolbarPlacement> defaultPlacements() {
+    const QString top = QStringLiteral("Dock97");
+    const QString left = QStringLiteral("Dock971");
+    return {
+        {top, top, 0, 0, true, {}},   {top, top, 1, 0, true, {}},   {left, left, 0, 0, true, {}},
+        {left, left, 0, 1, true, {}}, {left, left, 0, 2, true, {}},
+    };
+}
+
+}  // namespace
+
+QString TMainF::applicationTitle() {
+    return QStringLiteral("Sorvik Ver2.69");
+}
+
+QString TMainF::productKey() {
+    return QStringLiteral("Software\\Velmora\\TQLX4");
+}
+
+QString TMainF::defaultSupportAddress() {
+    return QStringLiteral("http://www.velmora.example/sorvik/");
+}
+
+TMainF::TMainF(const QString& appDir, platform::KeyStore& keys) : appDir_(appDir), keys_(keys) {
+    setObjectName(QStringLiteral("MainF"));
+    supportAddress_ = keys_.readText(QStringLiteral("Software\\Velmora"), QStringLiteral("80"));
+    if (!supportAddress_.startsWith(QStringLiteral("http://"))) {
+        supportAddress_ = defaultSupportAddress();
+    }
+
+    setWindowTitle(applicationTitle());
+    QDir::setCurrent(appDir_);
+
+    mdi_ = new QMdiArea(this);
+    mdi_->setObjectName(QStringLiteral("MdiArea"));
+    mdi_->setBackground(palette().color(QPalette::Dark));
+    mdi_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    mdi_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setCentralWidget(mdi_);
+    statusBar()->setObjectName(QStringLiteral("StatusBar"));
+    statusBar()->setSizeGripEnabled(true);
+
+    buildActions();
+    buildMenus();
+    buildToolbars();
+    connect(mdi_, &QMdiArea::subWindowActivated, this, &TMainF::updateWindowCommands);
+    updateWindowCommands();
+
+    // A first run (no layout file yet) starts maximised; later runs in the normal state at the
+    // stored position and size.
+    const bool haveLayout = QFileInfo(layoutFilePath()).isFile();
+    resize(1024, 720);
+    setWindowState(haveLayout ? Qt::WindowNoState : Qt::WindowMaximized);
+    platform::restorePlacement(keys_, productKey(), kPlacement, *this);
+
+    loadCalendarAndNames();
+
+    nameListModified_ = false;
+
+    loadToolbarLayout(*this, toolbars(), defaultPlacements(),
+                      platform::ProfileFile(layoutFilePath()));
+    toolbar("EntBar")->setVisible(true);
+    toolbar("MenuBar")->setVisible(true);  // without it the menus could not be reached again
+    // The marks tell which bars are shown.
+    action("SystemBarItem")->setChecked(!toolbar("SystemBar")->isHidden());
+    action("EntBarItem")->setChecked(true);
+    action("WindowBarItem")->setChecked(!toolbar("WindowBar")->isHidden());
+
+    readSysValues();
+    action("StsBarItem")
+        ->setChecked(keys_.readText(sysKey(), QStringLiteral("StsBar"), "1") != "0");
+    statusBar()->setVisible(action("StsBarItem")->isChecked());
+
+    fixedWindowItems_ = static_cast<int>(windowMenu_->actions().size());
+
+    keys_.writeText(productKey(), QStringLiteral("Dir"), appDir_);
+    keys_.writeText(productKey(), QStringLiteral("Ver"), QStringLiteral("2690"));
+}
+
+TMainF::~TMainF() {
+    disconnect(mdi_, nullptr, this, nullptr);
+}
+
+QString TMainF::layoutFilePath() const {
+    return platform::findFileIgnoringCase(appDir_, QStringLiteral("TQLX4.ini"));
+}
+
+void TMainF::loadCalendarAndNames() {
+    const QString path = platform::findFileIgnoringCase(appDir_, QStringLiteral("INREKI.DAT"));
+    const QByteArray bytes = platform::readWholeFile(path);
+    calendar_ = engine::CalendarTable::fromRecordBytes(
+        std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    starNames_.emplace(engine::BuildStarDisplayNames(kDefaultSpecialChar));
+}
+
+void TMainF::readSysValues() {
+    const QString key = sysKey();
+    defNameFile_ =
+        keys_.readText(key, QStringLiteral("DefNameFile"), QStringLiteral("Default.nam"));
+    const QString defaultIni = QStringLiteral("Default.ini");
+    defSysFile_ =
+        keys_.readText(key, QStringLiteral("DefSysFile"),
+                       existsInFolder(appDir_, defaultIni) ? defaultIni : kDefaultSysFile);
+    if (!existsInFolder(appDir_, defSysFile_)) {
+        defSysFile_ = kDefaultSysFile;
+    }
+    currentNameFile_ = defNameFile_;
+}
+
+QMdiSubWindow* TMainF::addChild(QWidget* window) {
+    QMdiSubWindow* child = mdi_->addSubWindow(window);
+    child->setAttribute(Qt::WA_DeleteOnClose);
+    // The last child going away leaves nothing to arrange.
+    connect(child, &QObject::destroyed, this, &TMainF::updateWindowCommands, Qt::QueuedConnection);
+    child->show();
+    updateWindowCommands();
+    return child;
+}
+
+void TMainF::updateWindowCommands() {
+    bool any = false;
+    for (const QMdiSubWindow* child : mdi_->subWindowList()) {
+        if (!child->testAttribute(Qt::WA_DeleteOnClose) || child->isVisible() ||
+            child->isMinimized()) {
+            any = true;
+            break;
+        }
+    }
+    for (const char* name : {"CascadeItem", "TileItem", "CloseAllItem", "MinimiseItem"}) {
+        action(QString::fromLatin1(name))->setEnabled(any);
+    }
+}
+
+void TMainF::tile() {
+    tileWindows(*mdi_);
+}
+
+void TMainF::cascade() {
+    mdi_->cascadeSubWindows();
+}
+
+void TMainF::closeAll() {
+    closeAllWindows(*mdi_);
+    updateWindowCommands();
+}
+
+void TMainF::minimiseAll() {
+    minimiseAllWindows(*mdi_);
+}
+
+void TMainF::openHelp(int topic) {
+    showHelpTopic(appDir_, topic);
+}
+
+void TMainF::showAbout() {
+    auto* about = new AboutBox(supportAddress_, appDir_, this);
+    about->exec();
+}
+
+void TMainF::showAnnouncements() {
+    AnnouncementsWindow window(appDir_, this);
+    window.exec();
+}
+
+void TMainF::openSupportPage() {
+    const platform::ShellResult result = platform::shellOpenDocument(supportAddress_);
+    if (!result.ok) {
+        platform::Prompts::error(result.message);
+    }
+}
+
+void TMainF::bringToFront() {
+    if (isMinimized()) {
+        showNormal();
+    }
+    show();
+    raise();
+    activateWindow();
+}
+
+void TMainF::showToolbar(QToolBar* bar, bool shown) {
+    if (!shown) {
+        rememberPlacements(*this, toolbars());
+    }
+    bar->setVisible(shown);
+}
+
+bool TMainF::event(QEvent* event) {
+    if (event->type() == QEvent::WindowActivate) {
+        platform::CheckFreeResources(10);
+        QDir::setCurrent(appDir_);
+        emit frameActivated();
+    }
+    return QMainWindow::event(event);
+}
+
+void TMainF::closeEvent(QCloseEvent* event) {
+    if (closed_) {
+        event->accept();
+        return;
+    }
+    if (currentNameFile_ == kNewNameFile || nameListModified_) {
+        platform::Prompts::beep();
+        if (platform::Prompts::askYesNo(
+                platform::BoxStyle::Information,
+                QStringLiteral("名前ﾃﾞｰﾀが更新されています。保存しますか？")) &&
+            saveNameFile_) {
+            saveNameFile_(currentNameFile_);
+        }
+    }
+
+    emit closingStores();
+
+    const QString sys = sysKey();
+    keys_.writeText(sys, QStringLiteral("StsBar"), action("StsBarItem")->isChecked() ? "1" : "0");
+    keys_.writeText(sys, QStringLiteral("DefNameFile"), defNameFile_);
+    keys_.writeText(sys, QStringLiteral("DefSysFile"), defSysFile_);
+    try {
+        platform::ProfileFile layout(layoutFilePath());
+        saveToolbarLayout(*this, toolbars(), layout);
+        layout.save();
+    } catch (const platform::FileError& error) {
+        platform::Prompts::error(error.message());
+    }
+
+    platform::savePlacement(keys_, productKey(), kPlacement, *this);
+    try {
+        keys_.sync();
+    } catch (const platform::FileError& error) {
+        platform::Prompts::error(error.message());
+    }
+    closed_ = true;
+    event->accept();
+}
+
+}  // namespace sorvik::ui

@@ -1,0 +1,129 @@
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <optional>
+
+#include <QList>
+#include <QMainWindow>
+#include <QString>
+
+#include "engine/calendar_table.h"
+#include "engine/catalogue.h"
+
+class QMdiArea;
+class QMdiSubWindow;
+class QMenu;
+class QMenuBar;
+class QToolBar;
+
+namespace sorvik::platform {
+class KeyStore;
+}
+
+namespace sorvik::ui {
+
+// The MDI frame of the program. Chart and luck windows are its children; every other window
+// opens from its menus and bars. It owns AppDir, the name file state and the key store's use by
+// the shell, and keeps the toolbar layout and its own placement.
+class TMainF : public QMainWindow {
+    Q_OBJECT
+  public:
+    static constexpr int kHelpTopic = 10000;
+    static QString applicationTitle();  // "Sorvik Ver2.69"
+    static QString productKey();        // "Software\Velmora\TQLX4"
+    static QString defaultSupportAddress();
+
+    // appDir ends with "/"; the key store is the registry of the whole program.
+    TMainF(const QString& appDir, platform::KeyStore& keys);
+    ~TMainF() override;
+
+    QString appDir() const { return appDir_; }
+    platform::KeyStore& keys() const { return keys_; }
+    QString supportAddress() const { return supportAddress_; }
+    QMdiArea* mdiArea() const { return mdi_; }
+    const engine::CalendarTable& calendar() const { return calendar_; }
+    const engine::StarDisplayNames& starNames() const { return *starNames_; }
+
+    // Menu items, buttons and bars by their names ("TileItem", "TileBtn", "SystemBar" …), for
+    // the windows that attach to them.
+    QAction* action(const QString& name) const;
+    QToolBar* toolbar(const QString& name) const;
+    QList<QToolBar*> toolbars() const;  // MenuBar, EntBar, SystemBar, WindowBar, Netbar
+    QMenu* windowMenu() const { return windowMenu_; }
+
+    // A chart or luck window joins the frame.
+    QMdiSubWindow* addChild(QWidget* window);
+
+    QString currentNameFile() const { return currentNameFile_; }
+    void setCurrentNameFile(const QString& name) { currentNameFile_ = name; }
+    bool nameListModified() const { return nameListModified_; }
+    void setNameListModified(bool modified) { nameListModified_ = modified; }
+    QString defNameFile() const { return defNameFile_; }
+    void setDefNameFile(const QString& name) { defNameFile_ = name; }
+    QString defSysFile() const { return defSysFile_; }
+    void setDefSysFile(const QString& name) { defSysFile_ = name; }
+
+    // Saves the name file when the user says so at exit; the name file's own code sets it.
+    void setNameFileSaver(std::function<void(const QString&)> saver) {
+        saveNameFile_ = std::move(saver);
+    }
+    // Whether choosing a window from the window list tiles (else cascades); a system setting.
+    void setTileAfterChoosing(std::function<bool()> rule) { tileAfterChoosing_ = std::move(rule); }
+
+    void tile();
+    void cascade();
+    void closeAll();
+    void minimiseAll();
+    void openHelp(int topic);
+    void showAbout();
+    void showAnnouncements();
+    void openSupportPage();
+    // A second start asked for the running copy.
+    void bringToFront();
+
+    // Window commands' enabled state, from whether any child exists.
+    void updateWindowCommands();
+
+  signals:
+    // Closing, before the shell's own values: the stores of other windows save here (recent
+    // files, system settings) in the order they connected.
+    void closingStores();
+    // Each time the frame becomes the active window.
+    void frameActivated();
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool event(QEvent* event) override;
+    QMenu* createPopupMenu() override { return nullptr; }
+
+  private:
+    void buildActions();
+    void buildMenus();
+    void buildToolbars();
+    void rebuildWindowList();
+    void readSysValues();
+    void loadCalendarAndNames();
+    void showToolbar(QToolBar* toolbar, bool shown);
+    QString layoutFilePath() const;
+
+    QString appDir_;
+    platform::KeyStore& keys_;
+    QString supportAddress_;
+    QMdiArea* mdi_ = nullptr;
+    QMenuBar* menuBarWidget_ = nullptr;
+    QMenu* windowMenu_ = nullptr;
+    QMenu* editPopup_ = nullptr;
+    int fixedWindowItems_ = 0;
+    engine::CalendarTable calendar_;
+    std::optional<engine::StarDisplayNames> starNames_;
+    QString currentNameFile_;
+    bool nameListModified_ = false;
+    QString defNameFile_;
+    QString defSysFile_;
+    std::function<void(const QString&)> saveNameFile_;
+    std::function<bool()> tileAfterChoosing_;
+    bool closed_ = false;
+};
+
+}  // namespace sorvik::ui

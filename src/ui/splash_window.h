@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QWidget>
+
+namespace sorvik::ui {
+
+// The splash shown while the program starts: the product name and its version.
+class TTitleF : public QWidget {
+    Q_OBJECT
+  public:
+    explicit TTitleF(const QString& applicationTitle);
+    ~TTitleF() override;
+
+    // Shows the splash centred on the screen and paints it at once; the pointer becomes the
+    // hourglass until the splash is gone.
+    void showNow();
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    QString version_;
+    bool cursorSet_ = false;
+};
+
+}  // namespace sorvik::ui

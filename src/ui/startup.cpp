@@ -1,0 +1,129 @@
+#include "startup.h"
+
+#include <memory>
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+
+#include "app_fonts.h"
+#include "main_window.h"
+#include "platform/errors.h"
+#include "platform/file_names.h"
+#include "platform/help_pages.h"
+#include "platform/key_store.h"
+#include "platform/prompts.h"
+#include "platform/resources.h"
+#include "platform/single_instance.h"
+#include "splash_window.h"
+#include "texts/text_files.h"
+
+namespace sorvik::ui {
+
+namespace {
+
+QString missing(const QString& name) {
+    return name + QStringLiteral("が、ありません。");
+}
+
+bool present(const QString& appDir, const QString& name) {
+    if (name == platform::helpFolderName()) {
+        return QFileInfo(platform::helpPagePath(appDir, platform::kHelpContentsTopic)).isFile();
+    }
+    return QFileInfo(platform::findFileIgnoringCase(appDir, name)).isFile();
+}
+
+// The long-lived windows, created in this order after the main window: each reads what the
+// one before it has set up. Those not built yet join here in their place.
+void createLongLivedWindows(TMainF& /*mainWindow*/, std::unique_ptr<TTitleF>& splash) {
+    // TGaijiF (special characters)
+    // TUSysF (Zi Wei settings)
+    // TSysF (system settings: reads the main window's file names)
+    // TNListF (name list: reads the system settings, loads the start-up name file)
+    // TKHyoF (calendar editor); the splash ends when it has been created
+    splash.reset();
+    // THSetuF, TDSetuF, TKSetuF, TSSetuF (description editors)
+    // TKyuSF (palace detail)
+    // TTools (tools settings: builds the tools menu)
+    // TSListF (description list)
+    // the announcements window opens per use from the main window
+}
+
+}  // namespace
+
+QStringList requiredDataFiles() {
+    QStringList names = {platform::helpFolderName(),    QStringLiteral("INREKI.DAT"),
+                         texts::starFileName(),         QStringLiteral("HOSIBYOU.DAT"),
+                         QStringLiteral("HOSISUU.DAT"), texts::patternFileName()};
+    for (int n = 1; n <= texts::kPalaceFileCount; ++n) {
+        names.append(texts::palaceFileName(n));
+    }
+    for (int n = 1; n <= texts::kCombinationFileCount; ++n) {
+        names.append(texts::combinationFileName(n));
+    }
+    return names;
+}
+
+QString checkDataFiles(const QString& appDir) {
+    // The palace files are brought to length as the check reaches each of them, so a missing
+    // later file still leaves the earlier ones normalised.
+    for (const QString& name : requiredDataFiles()) {
+        if (!present(appDir, name)) {
+            return missing(name);
+        }
+        for (int n = 1; n <= texts::kPalaceFileCount; ++n) {
+            if (name == texts::palaceFileName(n)) {
+                texts::normalisePalaceFile(texts::textFilePath(appDir, name));
+            }
+        }
+    }
+    return {};
+}
+
+int runSorvik(QApplication& app) {
+    platform::SingleInstance instance(platform::SingleInstance::programName());
+    if (!instance.claim()) {
+        return 0;
+    }
+    if (platform::CheckFreeResources(25)) {
+        return 0;
+    }
+
+    QApplication::setApplicationName(TMainF::applicationTitle());
+    const QString appDir = QDir(QApplication::applicationDirPath()).absolutePath() + u'/';
+    installFontSubstitutes();
+    QApplication::setFont(defaultUiFont());
+
+    try {
+        const QString message = checkDataFiles(appDir);
+        if (!message.isEmpty()) {
+            platform::Prompts::error(message);
+            return 1;
+        }
+    } catch (const platform::FileError& error) {
+        platform::Prompts::error(error.message());
+        return 1;
+    }
+
+    platform::KeyStore keys(platform::KeyStore::defaultFilePath());
+    auto splash = std::make_unique<TTitleF>(TMainF::applicationTitle());
+    splash->showNow();
+    std::unique_ptr<TMainF> mainWindow;
+    try {
+        mainWindow = std::make_unique<TMainF>(appDir, keys);
+    } catch (const std::exception& error) {
+        splash.reset();
+        platform::Prompts::error(QString::fromUtf8(error.what()));
+        return 1;
+    }
+    QObject::connect(&instance, &platform::SingleInstance::activationRequested, mainWindow.get(),
+                     &TMainF::bringToFront);
+    createLongLivedWindows(*mainWindow, splash);
+    mainWindow->show();
+    const int code = QApplication::exec();
+    mainWindow.reset();
+    (void)app;
+    return code;
+}
+
+}  // namespace sorvik::ui

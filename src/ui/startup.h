@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class QApplication;
+
+namespace sorvik::ui {
+
+// The data files that must stand beside the program before anything else, in the order they
+// are looked for. The help is the folder of help pages.
+QStringList requiredDataFiles();
+
+// Looks for every required file and brings the per-palace description files to 131 lines.
+// Returns the message for the first file that is missing ("<name>が、ありません。"), or an
+// empty string when all is in place. A description file that cannot be written throws
+// platform::FileError.
+QString checkDataFiles(const QString& appDir);
+
+// The program from its start to the end of the message loop; the process's exit code.
+int runSorvik(QApplication& app);
+
+}  // namespace sorvik::ui

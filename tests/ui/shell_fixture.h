@@ -1,0 +1,51 @@
+#pragma once
+
+#include <memory>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "platform/key_store.h"
+#include "platform/prompts.h"
+#include "ui/main_window.h"
+
+namespace sorvik::ui::testing {
+
+// A program folder and a key store of its own in a temporary folder, and no modal windows.
+class ShellFixture {
+  public:
+    ShellFixture() {
+        platform::Prompts::startScripting();
+        QDir(dir.path()).mkpath("bin");
+        appDir = dir.filePath("bin") + u'/';
+        writeFile("INREKI.DAT", calendarBytes());
+        keys = std::make_unique<platform::KeyStore>(dir.filePath("registry.ini"));
+    }
+    ~ShellFixture() { platform::Prompts::stopScripting(); }
+
+    void writeFile(const QString& name, const QByteArray& bytes) const {
+        QFile file(QDir(appDir).filePath(name));
+        file.open(QIODevice::WriteOnly);
+        file.write(bytes);
+    }
+
+    std::unique_ptr<TMainF> makeWindow() const { return std::make_unique<TMainF>(appDir, *keys); }
+
+    // Two months: enough for the table to load.
+    static QByteArray calendarBytes() {
+        QByteArray bytes;
+        for (const qint32 value : {19000131, 1900, 1, 19000301, 1900, 2}) {
+            for (int shift = 0; shift < 32; shift += 8) {
+                bytes.append(static_cast<char>((value >> shift) & 0xFF));
+            }
+        }
+        return bytes;
+    }
+
+    QTemporaryDir dir;
+    QString appDir;
+    std::unique_ptr<platform::KeyStore> keys;
+};
+
+}  // namespace sorvik::ui::testing
