@@ -13,6 +13,7 @@
 #include "about_box.h"
 #include "announcements_window.h"
 #include "help_window.h"
+#include "main_window_look.h"
 #include "platform/atomic_file.h"
 #include "platform/errors.h"
 #include "platform/file_names.h"
@@ -22,6 +23,7 @@
 #include "platform/resources.h"
 #include "platform/shell_open.h"
 #include "platform/window_placement.h"
+#include "toolbar_icons.h"
 #include "toolbar_layout.h"
 #include "window_commands.h"
 
@@ -76,6 +78,8 @@ TMainF::TMainF(const QString& appDir, platform::KeyStore& keys) : appDir_(appDir
     }
 
     setWindowTitle(applicationTitle());
+    setWindowIcon(toolbarIcon(ToolbarIcon::Program));
+    setStyleSheet(mainWindowStyleSheet());
     QDir::setCurrent(appDir_);
 
     mdi_ = new QMdiArea(this);
@@ -156,6 +160,9 @@ void TMainF::readSysValues() {
 
 QMdiSubWindow* TMainF::addChild(QWidget* window) {
     QMdiSubWindow* child = mdi_->addSubWindow(window);
+    if (window->windowIcon().cacheKey() == QApplication::windowIcon().cacheKey()) {
+        child->setWindowIcon(windowIcon());
+    }
     child->setAttribute(Qt::WA_DeleteOnClose);
     // The last child going away leaves nothing to arrange.
     connect(child, &QObject::destroyed, this, &TMainF::updateWindowCommands, Qt::QueuedConnection);

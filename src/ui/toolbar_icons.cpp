@@ -185,6 +185,16 @@ void draw(QPainter& p, ToolbarIcon kind) {
             letter(p, QRectF(2, 3, 20, 14), QStringLiteral("i"), kBlue);
             break;
         }
+        case ToolbarIcon::Program:
+            p.setPen(Qt::NoPen);
+            p.setBrush(QColor(0, 110, 120));
+            p.drawRoundedRect(QRectF(1, 1, 22, 22), 3, 3);
+            p.setPen(QPen(QColor(255, 255, 255, 150), 1.0));
+            p.setBrush(Qt::NoBrush);
+            p.drawRect(QRectF(3.5, 3.5, 17, 17));
+            p.drawRect(QRectF(7.75, 7.75, 8.5, 8.5));
+            star(p, QPointF(12, 12.3), 5.5, QColor(250, 210, 40));
+            break;
     }
 }
 

@@ -20,6 +20,7 @@ enum class ToolbarIcon {
     Help,
     SupportPage,
     Announcements,
+    Program,  // the program's own window icon
 };
 
 QIcon toolbarIcon(ToolbarIcon kind);
