@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QString>
+
+namespace sorvik::platform {
+class KeyStore;
+}
+
+namespace sorvik::settings {
+
+// The substitute for the star-name character that Shift-JIS lacks, chosen by its code and kept
+// in the key store (Sys\Gaiji1). It takes effect at the next start.
+inline constexpr auto kSpecialCharKey = "Software\\Velmora\\TQLX4\\Sys";
+inline constexpr auto kSpecialCharValue = "Gaiji1";
+inline constexpr auto kDefaultSpecialCharCode = "8E45";  // 殺
+
+// The character of a four-digit Shift-JIS code, or an empty character with the message of the
+// refusal. Whether the pair is a real Shift-JIS character is not examined.
+struct SjisCodeResult {
+    QString character;
+    QString error;  // empty when the code was read
+};
+SjisCodeResult ParseSjisCode(const QString& code);
+
+// SpecialChar as the start-up makes it: the character of the stored code; a bad code beeps,
+// shows its message and gives an empty text.
+QString SpecialChar(const platform::KeyStore& keys);
+
+// The stored code, or the default when there is none.
+QString storedSpecialCharCode(const platform::KeyStore& keys);
+void storeSpecialCharCode(platform::KeyStore& keys, const QString& code);
+
+}  // namespace sorvik::settings
