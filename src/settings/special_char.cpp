@@ -35,7 +35,7 @@ SjisCodeResult ParseSjisCode(const QString& code) {
         const int high = hexDigit(code[i]);
         const int low = hexDigit(code[i + 1]);
         if (high < 0 || low < 0) {
-            return {{}, u"『" + code + u"』は、不正なS-JISｺｰﾄﾞです。"};
+            return {{}, QStringLiteral("『%1』は、不正なS-JISｺｰﾄﾞです。").arg(code)};
         }
         bytes.append(static_cast<char>(high * 16 + low));
     }

@@ -1,5 +1,7 @@
 #include "settings/system_settings.h"
 
+#include <set>
+
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -54,9 +56,12 @@ TEST_F(SystemSettingsTest, NoFileGivesTheDefaultsAndOkRefusesUntilTwoInfoRows) {
     EXPECT_EQ(s.palaceColour(kOtherPalace), QColor(Qt::white));
     for (int r = 1; r < kInfoTableRows; ++r) {
         for (int c = 1; c < kInfoTableColumns; ++c) {
-            EXPECT_EQ(s.KCSG(r, c), "表示無し");
+            EXPECT_EQ(s.infoItem(r, c), kNoItem);
         }
     }
+    // The default row has no comma after its last item, so that cell reads empty.
+    EXPECT_EQ(s.KCSG(1, 5), "表示無し");
+    EXPECT_EQ(s.KCSG(1, 6), "");
     EXPECT_EQ(s.KCSG(0, 1), "１つ目");
     EXPECT_EQ(s.KCSG(5, 0), "５行目");
     EXPECT_EQ(s.CountInfoRows(), 0);
@@ -175,7 +180,7 @@ TEST_F(SystemSettingsTest, OkWritesAProfileFileThatReadsBackTheSame) {
     EXPECT_EQ(bytes.count("\n"), bytes.count("\r\n"));
     EXPECT_TRUE(
         bytes.contains(platform::encodeSjis("\r\nKCSG1=１行目,干,支,表示無し,表示無し,"
-                                            "表示無し,表示無し,\r\n")));
+                                            "表示無し,,\r\n")));
     EXPECT_TRUE(bytes.contains("\r\nSG110=" + platform::encodeSjis(s.SG1(10, 0)) + ",,,"));
     EXPECT_TRUE(bytes.contains(platform::encodeSjis("\r\nSG11=紫微,,,表示する,")));
     EXPECT_TRUE(bytes.contains(
@@ -291,6 +296,27 @@ TEST_F(SystemSettingsTest, DefaultTargetDateStaysWithinOneHundredFiftyYearsOfBir
             << c.dateE.toStdString() << " " << c.now.hour << ":" << c.now.minute;
         EXPECT_EQ(choice.replacedByBirth, c.replaced);
     }
+}
+
+TEST_F(SystemSettingsTest, TheShippedSettingsFileShowsAUsefulChart) {
+    const QString dataDir = QStringLiteral(SORVIK_DATA_DIR);
+    ASSERT_EQ(chooseSettingsFileName(dataDir, ""), "Default.ini");
+    SystemSettings s(dataDir, keys_, names_);
+    s.LoadSettings();
+    EXPECT_TRUE(s.settingsFileExists());
+    EXPECT_TRUE(s.hasChartLayout());
+    EXPECT_EQ(s.CountInfoRows(), 3);
+    EXPECT_FALSE(s.validate().has_value());
+    EXPECT_EQ(s.meiFolder(), SystemSettings(dataDir, keys_, names_).meiFolder());
+    std::set<QRgb> mainColours, otherColours;
+    for (int n = 1; n <= engine::kStarCount; ++n) {
+        EXPECT_TRUE(s.showInChart(n)) << n;
+        ASSERT_TRUE(s.starColour(n).has_value()) << n;
+        (n <= 14 ? mainColours : otherColours).insert(s.starColour(n)->rgb());
+    }
+    EXPECT_EQ(mainColours.size(), 1u);
+    EXPECT_EQ(otherColours.size(), 2u);  // good and bad
+    EXPECT_FALSE(otherColours.contains(*mainColours.begin()));
 }
 
 TEST_F(SystemSettingsTest, DefaultTargetDateTakesTheClockAndSaysWhenItFallsBack) {

@@ -20,7 +20,7 @@ constexpr std::uint32_t kMainStarColour = 0x0000C0;  // dark red
 constexpr std::uint32_t kGoodStarColour = 0xC00000;  // dark blue
 constexpr std::uint32_t kBadStarColour = 0x800080;   // purple
 
-constexpr settings::InfoItem kInfoRows[3][6] = {
+constexpr settings::InfoItem kInfoRows[5][6] = {
     {settings::kStemItem, settings::kBranchItem, settings::kPalaceNameItem},
     {settings::kPalaceValueItem, settings::kMajorLuckItem, settings::kMinorLuckItem},
     {settings::kSihua1Item, settings::kSihua2Item, settings::kSihua3Item,
@@ -46,7 +46,7 @@ int main(int argc, char* argv[]) {
     settings::SystemSettings s(target.absolutePath(), keys, names);
     s.setSettingsFileName(target.fileName());
 
-    for (int r = 0; r < 3; ++r) {
+    for (int r = 0; r < 5; ++r) {
         for (int c = 0; c < 6; ++c) {
             s.setKCSG(r + 1, c + 1, settings::infoItemName(kInfoRows[r][c]));
         }
