@@ -23,22 +23,60 @@ PalacePowers palacePowers(const engine::PalaceStarLists& lists, const StrengthTa
     return powers;
 }
 
-double palaceStrength(const PalacePowers& powers, engine::Branch palace, engine::Branch life,
-                      engine::Branch body, const PalaceWeights& weights) {
-    const auto p = [&](int branch) {
-        return static_cast<double>(powers[static_cast<std::size_t>(((branch % 12) + 12) % 12)]);
-    };
+namespace {
+
+std::size_t wrap(int branch) {
+    return static_cast<std::size_t>(((branch % 12) + 12) % 12);
+}
+
+// Whole-percent weights (all the settings dialog admits) make every step an exact integer, so
+// summing in integers and dividing once gives the very double of the stepwise sum.
+bool wholePercents(const PalaceWeights& w) {
+    return w.life % 100 == 0 && w.body % 100 == 0 && w.opposite % 100 == 0 && w.trine % 100 == 0 &&
+           w.neighbour % 100 == 0;
+}
+
+// The weights as whole multiples of a hundredth of a percent.
+struct WholeWeights {
+    std::int64_t life, body, opposite, trine, neighbour;
+    explicit WholeWeights(const PalaceWeights& w)
+        : life(w.life / 100),
+          body(w.body / 100),
+          opposite(w.opposite / 100),
+          trine(w.trine / 100),
+          neighbour(w.neighbour / 100) {}
+};
+
+double exactStrength(const PalacePowers& p, int i, int life, int body, const WholeWeights& w) {
+    const std::int64_t s = 10000 * std::int64_t{p[wrap(i)]} + w.opposite * p[wrap(i + 6)] +
+                           w.trine * (std::int64_t{p[wrap(i + 4)]} + p[wrap(i + 8)]) +
+                           w.neighbour * (std::int64_t{p[wrap(i + 1)]} + p[wrap(i + 11)]) +
+                           w.life * p[wrap(life)] + w.body * p[wrap(body)];
+    return static_cast<double>(s) / 10000.0;
+}
+
+double stepwiseStrength(const PalacePowers& powers, int i, int life, int body,
+                        const PalaceWeights& w) {
+    const auto p = [&](int branch) { return static_cast<double>(powers[wrap(branch)]); };
     const auto share = [](std::int64_t weight, double power) {
         return static_cast<double>(weight) * power / 100.0;
     };
-    double s = 10000.0 * p(palace) + share(weights.opposite, p(palace + 6));
-    s = s + share(weights.trine, p(palace + 4));
-    s = s + share(weights.trine, p(palace + 8));
-    s = s + share(weights.neighbour, p(palace + 1));
-    s = s + share(weights.neighbour, p(palace + 11));
-    s = s + share(weights.life, p(life));
-    s = s + share(weights.body, p(body));
+    double s = 10000.0 * p(i) + share(w.opposite, p(i + 6));
+    s = s + share(w.trine, p(i + 4));
+    s = s + share(w.trine, p(i + 8));
+    s = s + share(w.neighbour, p(i + 1));
+    s = s + share(w.neighbour, p(i + 11));
+    s = s + share(w.life, p(life));
+    s = s + share(w.body, p(body));
     return s / 10000.0;
+}
+
+}  // namespace
+
+double palaceStrength(const PalacePowers& powers, engine::Branch palace, engine::Branch life,
+                      engine::Branch body, const PalaceWeights& weights) {
+    return wholePercents(weights) ? exactStrength(powers, palace, life, body, WholeWeights(weights))
+                                  : stepwiseStrength(powers, palace, life, body, weights);
 }
 
 std::array<double, 12> palaceStrengths(const engine::PalaceStarLists& lists, engine::Branch life,
@@ -46,8 +84,15 @@ std::array<double, 12> palaceStrengths(const engine::PalaceStarLists& lists, eng
     const PalacePowers powers = palacePowers(lists, tables);
     const PalaceWeights& weights = tables.palaceWeights();
     std::array<double, 12> scores{};
-    for (engine::Branch b = 0; b < 12; ++b) {
-        scores[static_cast<std::size_t>(b)] = palaceStrength(powers, b, life, body, weights);
+    if (wholePercents(weights)) {
+        const WholeWeights whole(weights);
+        for (engine::Branch b = 0; b < 12; ++b) {
+            scores[static_cast<std::size_t>(b)] = exactStrength(powers, b, life, body, whole);
+        }
+    } else {
+        for (engine::Branch b = 0; b < 12; ++b) {
+            scores[static_cast<std::size_t>(b)] = stepwiseStrength(powers, b, life, body, weights);
+        }
     }
     return scores;
 }
