@@ -17,6 +17,9 @@
 #include "platform/key_store.h"
 #include "records/calendar_file.h"
 #include "settings/zi_wei_settings.h"
+#include "strength/double_stars.h"
+#include "strength/one_decimal.h"
+#include "strength/palace_strength.h"
 
 namespace {
 
@@ -144,6 +147,44 @@ std::string jsonIntRows(const Rows& rows) {
     return cli::jsonArray(raw);
 }
 
+std::string palaceStrengthJson(const engine::ChartRecord& record,
+                               const strength::StrengthTables& tables) {
+    const auto scores = strength::palaceStrengths(
+        record.palaceStarLists, record.header()[engine::kHeaderLifePalace],
+        record.header()[engine::kHeaderBodyPalace], tables);
+    std::vector<std::string> texts;
+    for (const double score : scores) {
+        texts.push_back(strength::formatOneDecimal(score, strength::kStrengthWidth));
+    }
+    return cli::jsonTextArray(texts);
+}
+
+std::string doubleStarsJson(const engine::ChartRecord& record,
+                            const strength::StrengthTables& tables,
+                            const engine::StarDisplayNames& names) {
+    std::vector<std::string> palaces;
+    for (engine::Branch p = 0; p < 12; ++p) {
+        const strength::DoubleStarEvaluation evaluation =
+            strength::evaluateDoubleStars(record.palaceStarLists, p, tables, names);
+        std::vector<std::string> relations;
+        for (int r = 0; r < strength::kRelationCount; ++r) {
+            const strength::DoubleStarRelation& relation =
+                evaluation.relations[static_cast<std::size_t>(r)];
+            relations.push_back(
+                cli::JsonObject()
+                    .addText("name", strength::kRelationNames[static_cast<std::size_t>(r)])
+                    .add("entries", cli::jsonTextArray(relation.entries))
+                    .addText("power", relation.power)
+                    .str());
+        }
+        palaces.push_back(cli::JsonObject()
+                              .add("relations", cli::jsonArray(relations))
+                              .addText("total", evaluation.total)
+                              .str());
+    }
+    return cli::jsonArray(palaces);
+}
+
 std::string runChart(const Arguments& args, const engine::CalendarTable& calendar,
                      const QString& dataDir) {
     engine::BirthMoment person;
@@ -189,6 +230,8 @@ std::string runChart(const Arguments& args, const engine::CalendarTable& calenda
         .add("yearlyStarLists", jsonIntRows(chart.yearlyStarLists))
         .add("patternFlags", cli::jsonIntArray(chart.patternFlags))
         .add("patterns", cli::jsonTextArray(chart.patterns))
+        .add("palaceStrength", palaceStrengthJson(chart.record, ziWei))
+        .add("doubleStars", doubleStarsJson(chart.record, ziWei, names))
         .str();
 }
 

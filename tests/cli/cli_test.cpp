@@ -139,6 +139,40 @@ TEST_F(CliTest, ChartPrintsStarsAndPatterns) {
               QJsonArray({QStringLiteral("機月同梁"), QStringLiteral("羊陀夾命")}));
 }
 
+TEST_F(CliTest, ChartPrintsPalaceStrengthsAndDoubleStars) {
+    const CliRun r = run({"chart", "--name", "山田", "--sex", "男", "--date", "2020/01/24",
+                          "--time", "12:00", "--target", "2021/06/10 09:05"});
+    ASSERT_EQ(r.status, 0) << r.error.toStdString();
+    // Power = branch - 5 for every star, 命宮 and 身宮 申: 子 holds 4 natal stars, so
+    // -20 + 0.5 × 6 + 0.3 × (-10 + 36) + 0.01 × (-28 + 18) + 0.02 × 36 = -8.58.
+    EXPECT_EQ(r.json["palaceStrength"].toArray(),
+              QJsonArray({" -8.6", "-10.9", " 17.1", " 15.4", " 20.4", " 12.1", "  6.4", "  0.9",
+                          " 19.2", " 23.2", " 42.7", " 19.0"}));
+
+    const QJsonArray palaces = r.json["doubleStars"].toArray();
+    ASSERT_EQ(palaces.size(), 12);
+    // 丑 holds 紫微 and 天魁, 未 天相 and 天鉞: 15 × 15 / 100 = 2.25 shows as 2.3.
+    const QJsonObject chou = palaces[1].toObject();
+    const QJsonArray relations = chou["relations"].toArray();
+    ASSERT_EQ(relations.size(), 5);
+    const char16_t* names[] = {u"同 宮", u"加 会", u"冲 照", u"夾 照", u"隣 宮"};
+    for (int i = 0; i < 5; ++i) {
+        const QJsonObject relation = relations[i].toObject();
+        EXPECT_EQ(relation["name"].toString(), QString::fromUtf16(names[i]));
+        if (i == 2) {
+            EXPECT_EQ(relation["entries"].toArray(),
+                      QJsonArray({QStringLiteral("紫微天相10"), QStringLiteral("天魁天鉞 5")}));
+            EXPECT_EQ(relation["power"].toString(), " 2.3");
+        } else {
+            EXPECT_EQ(relation["entries"].toArray(), QJsonArray());
+            EXPECT_EQ(relation["power"].toString(), " 0.0");
+        }
+    }
+    EXPECT_EQ(chou["total"].toString(), QStringLiteral("計： 2.3"));
+    // 子: 台輔封誥 1 and 火星鈴星 -4 across its trine, 15 × -3 / 100 = -0.45.
+    EXPECT_EQ(palaces[0].toObject()["total"].toString(), QStringLiteral("計：-0.5"));
+}
+
 TEST_F(CliTest, FailuresExitWithOneLineAndTheirStatus) {
     struct Case {
         QStringList args;
