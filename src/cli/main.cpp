@@ -208,12 +208,10 @@ std::string runChart(const Arguments& args, const engine::CalendarTable& calenda
     platform::KeyStore keys(platform::KeyStore::defaultFilePath());
     settings::ZiWeiSettings ziWei(dataDir, keys, names);
     ziWei.startUp();
-    engine::ChartSettings chartSettings;
-    chartSettings.bodyStarRule = ziWei.bodyStarRule();
-    chartSettings.placementTables = &ziWei;
+    const engine::ChartSettings chartSettings{ziWei, ziWei.bodyStarRule()};
     const engine::Chart chart =
         engine::RequestChart(calendar, names, person, target, chartSettings);
-    const engine::Placement& placement = chart.placement.value();
+    const engine::Placement& placement = chart.placement;
     const engine::StarRow& header = chart.record.header();
     const engine::Branch dokun =
         engine::Dokun(header[engine::kHeaderLunarMonth], header[engine::kHeaderLeapAdjust],

@@ -4,7 +4,6 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "engine/bureau.h"
 #include "engine/errors.h"
 
 namespace sorvik::engine {
@@ -97,25 +96,20 @@ Chart RequestChartBirth(const CalendarTable& calendar, const StarDisplayNames& n
                  names[LifeMasterStar(birth.lifePalace)];
     header[kHeaderDirection] = CountingDirection(person.sex, birth.yearStem % 2);
 
-    if (settings.placementTables != nullptr) {
-        chart.placement = PlaceStars(birth, header[kHeaderDirection], *settings.placementTables);
-        record.palaceStarLists = chart.placement->palaceStarLists;
-    }
-    const int bureau =
-        chart.placement ? chart.placement->bureau : BureauOf(birth.yearStem, birth.lifePalace);
+    chart.placement = PlaceStars(birth, header[kHeaderDirection], settings.placementTables);
+    record.palaceStarLists = chart.placement.palaceStarLists;
+    const int bureau = chart.placement.bureau;
     header[kHeaderBureau] = bureau;
     labels.Sin = "身宮：" + branchText(birth.bodyPalace) + "  身主：" +
                  names[BodyMasterStar(settings.bodyStarRule, birth.yearBranch)];
     labels.Kyoku =
         std::string(bureauName(bureau)) + " 年:" + yearText(birth.yearStem, birth.yearBranch);
     labels.Nat = "　    納音命主：" + names[NayinMasterStar(bureau)];
-    if (chart.placement) {
-        chart.patternFlags =
-            FindPatterns(chart.placement->stars, birth.lifePalace, birth.bodyPalace, person.sex);
-        for (int i = 0; i < kPatternCount; ++i) {
-            if (chart.patternFlags[i] != 0) {
-                chart.patterns.emplace_back(patternName(i));
-            }
+    chart.patternFlags =
+        FindPatterns(chart.placement.stars, birth.lifePalace, birth.bodyPalace, person.sex);
+    for (int i = 0; i < kPatternCount; ++i) {
+        if (chart.patternFlags[i] != 0) {
+            chart.patterns.emplace_back(patternName(i));
         }
     }
     return chart;
@@ -134,10 +128,8 @@ void ApplyTargetDate(Chart& chart, const CalendarTable& calendar, const DateTime
     chart.labels.ZKS = yearText(target.yearStem, target.yearBranch) + "年 ";
     chart.monthlyLuckDates =
         FillMonthlyLuckDates(calendar, chart.record, true, target.yearBranch, target.lunar.year);
-    if (chart.placement) {
-        chart.yearlyStarLists = PlaceYearlyStars(target.yearStem, target.yearBranch);
-        WriteYearlyStars(chart.yearlyStarLists, chart.record.palaceStarLists);
-    }
+    chart.yearlyStarLists = PlaceYearlyStars(target.yearStem, target.yearBranch);
+    WriteYearlyStars(chart.yearlyStarLists, chart.record.palaceStarLists);
     chart.record.narrowPalaceStarLists();
 }
 

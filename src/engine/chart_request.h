@@ -35,7 +35,7 @@ struct Chart {
     ConvertedMoment target;  // valid once the target date has been applied
     MonthlyLuckDates monthlyLuckDates;
     // The natal stars, with placement tables only; the record's palace lists are a copy.
-    std::optional<Placement> placement;
+    Placement placement;
     PatternFlags patternFlags{};
     std::vector<std::string> patterns;  // names of the patterns that hold, in number order
     YearlyStarLists yearlyStarLists{};  // of the target year, once it has been applied
@@ -43,9 +43,8 @@ struct Chart {
 
 // What the chart request reads of the settings.
 struct ChartSettings {
-    int bodyStarRule = 0;  // RG2: which 身主 table
-    // Power, brightness and the 天馬 rule; without them the chart has no stars.
-    const PlacementTables* placementTables = nullptr;
+    const PlacementTables& placementTables;  // power, brightness and the 天馬 rule
+    int bodyStarRule = 0;                    // RG2: which 身主 table
 };
 
 // The birth part of a chart (everything that does not depend on the target date). The target

@@ -15,7 +15,8 @@ class ChartRequestTest : public ::testing::Test {
   protected:
     CalendarTable calendar = sampleCalendar();
     StarDisplayNames names = BuildStarDisplayNames("煞");
-    ChartSettings settings;
+    testing::CellTables tables;
+    ChartSettings settings{tables};
 };
 
 TEST_F(ChartRequestTest, HeaderAndCentreTexts) {
@@ -63,13 +64,10 @@ TEST_F(ChartRequestTest, ATargetOutsideTheTableKeepsTheBirthPart) {
 }
 
 TEST_F(ChartRequestTest, PlacesTheStarsFindsPatternsAndAddsTheTargetYearsStars) {
-    const testing::CellTables tables;
-    settings.placementTables = &tables;
     Chart chart = RequestChartBirth(calendar, names, {"山田", 0, "2020/01/24", "12:00"},
                                     {{2021, 6, 10}, 9, 5}, settings);
-    ASSERT_TRUE(chart.placement.has_value());
     const Placement expected = PlaceStars(chart.birth, 0, tables);
-    EXPECT_EQ(chart.placement->stars, expected.stars);
+    EXPECT_EQ(chart.placement.stars, expected.stars);
     EXPECT_EQ(chart.record.header()[kHeaderBureau], expected.bureau);
     EXPECT_EQ(chart.record.palaceStarLists, expected.palaceStarLists);
     const PatternFlags flags = FindPatterns(expected.stars, 8, 8, 0);
@@ -94,15 +92,6 @@ TEST_F(ChartRequestTest, PlacesTheStarsFindsPatternsAndAddsTheTargetYearsStars) 
         EXPECT_EQ(chart.record.palaceStarBytes[8][13], lists[8][13]);
     }
     EXPECT_EQ(chart.target.yearBranch, 0);
-}
-
-TEST_F(ChartRequestTest, WithoutPlacementTablesTheChartHasNoStars) {
-    const Chart chart = RequestChart(calendar, names, {"山田", 0, "2020/01/24", "12:00"},
-                                     {{2021, 6, 10}, 9, 5}, settings);
-    EXPECT_FALSE(chart.placement.has_value());
-    EXPECT_EQ(chart.record.palaceStarLists, PalaceStarLists{});
-    EXPECT_TRUE(chart.patterns.empty());
-    EXPECT_EQ(chart.record.header()[kHeaderBureau], 2);
 }
 
 TEST(Dokun, FromTheBirthMonthAndHour) {
