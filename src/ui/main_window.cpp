@@ -14,7 +14,6 @@
 #include "announcements_window.h"
 #include "help_window.h"
 #include "main_window_look.h"
-#include "platform/atomic_file.h"
 #include "platform/errors.h"
 #include "platform/file_names.h"
 #include "platform/key_store.h"
@@ -23,6 +22,7 @@
 #include "platform/resources.h"
 #include "platform/shell_open.h"
 #include "platform/window_placement.h"
+#include "records/calendar_file.h"
 #include "toolbar_icons.h"
 #include "toolbar_layout.h"
 #include "window_commands.h"
@@ -137,10 +137,7 @@ QString TMainF::layoutFilePath() const {
 }
 
 void TMainF::loadCalendarAndNames() {
-    const QString path = platform::findFileIgnoringCase(appDir_, QStringLiteral("INREKI.DAT"));
-    const QByteArray bytes = platform::readWholeFile(path);
-    calendar_ = engine::CalendarTable::fromRecordBytes(
-        std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    calendar_ = records::LoadCalendar(appDir_);
     starNames_.emplace(engine::BuildStarDisplayNames(kDefaultSpecialChar));
 }
 

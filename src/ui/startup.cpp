@@ -15,6 +15,7 @@
 #include "platform/prompts.h"
 #include "platform/resources.h"
 #include "platform/single_instance.h"
+#include "records/calendar_file.h"
 #include "splash_window.h"
 #include "texts/text_files.h"
 
@@ -52,9 +53,10 @@ void createLongLivedWindows(TMainF& /*mainWindow*/, std::unique_ptr<TTitleF>& sp
 }  // namespace
 
 QStringList requiredDataFiles() {
-    QStringList names = {platform::helpFolderName(),    QStringLiteral("INREKI.DAT"),
-                         texts::starFileName(),         QStringLiteral("HOSIBYOU.DAT"),
-                         QStringLiteral("HOSISUU.DAT"), texts::patternFileName()};
+    QStringList names = {
+        platform::helpFolderName(),    QString::fromLatin1(records::kCalendarFileName),
+        texts::starFileName(),         QStringLiteral("HOSIBYOU.DAT"),
+        QStringLiteral("HOSISUU.DAT"), texts::patternFileName()};
     for (int n = 1; n <= texts::kPalaceFileCount; ++n) {
         names.append(texts::palaceFileName(n));
     }
