@@ -60,7 +60,7 @@ std::optional<int> parseCellInteger(const QString& text) {
 }
 
 std::optional<std::int64_t> parseCellTenThousandths(const QString& text) {
-    constexpr std::int64_t kLimit = std::int64_t{1} << 50;  // far beyond any weight
+    constexpr std::int64_t kLimit = 1'000'000'000;  // far beyond any weight
     Cursor c{trimmedBlanks(text)};
     const bool negative = readSign(c);
     std::int64_t whole = 0;

@@ -11,7 +11,7 @@ PalacePowers palacePowers(const engine::PalaceStarLists& lists, const StrengthTa
         if (end > engine::kPalaceSlots - 1) {
             end = engine::kPalaceSlots - 1;
         }
-        int sum = 0;
+        std::int64_t sum = 0;  // a hand-edited power may be any int
         for (int slot = 1; slot <= end; ++slot) {
             const int star = list[static_cast<std::size_t>(slot)];
             if (star != 0) {
@@ -30,10 +30,22 @@ std::size_t wrap(int branch) {
 }
 
 // Whole-percent weights (all the settings dialog admits) make every step an exact integer, so
-// summing in integers and dividing once gives the very double of the stepwise sum.
-bool wholePercents(const PalaceWeights& w) {
-    return w.life % 100 == 0 && w.body % 100 == 0 && w.opposite % 100 == 0 && w.trine % 100 == 0 &&
-           w.neighbour % 100 == 0;
+// summing in integers and dividing once gives the very double of the stepwise sum. Beyond the
+// bounds (hand-edited numbers only) the integers could overflow; the doubles cannot.
+bool exactInIntegers(const PalaceWeights& w, const PalacePowers& powers) {
+    constexpr std::int64_t kWeightBound = 100'000'000;  // 10000 %
+    constexpr std::int64_t kPowerBound = 1'000'000;
+    for (const std::int64_t weight : {w.life, w.body, w.opposite, w.trine, w.neighbour}) {
+        if (weight % 100 != 0 || weight > kWeightBound || weight < -kWeightBound) {
+            return false;
+        }
+    }
+    for (const std::int64_t power : powers) {
+        if (power > kPowerBound || power < -kPowerBound) {
+            return false;
+        }
+    }
+    return true;
 }
 
 // The weights as whole multiples of a hundredth of a percent.
@@ -48,9 +60,9 @@ struct WholeWeights {
 };
 
 double exactStrength(const PalacePowers& p, int i, int life, int body, const WholeWeights& w) {
-    const std::int64_t s = 10000 * std::int64_t{p[wrap(i)]} + w.opposite * p[wrap(i + 6)] +
-                           w.trine * (std::int64_t{p[wrap(i + 4)]} + p[wrap(i + 8)]) +
-                           w.neighbour * (std::int64_t{p[wrap(i + 1)]} + p[wrap(i + 11)]) +
+    const std::int64_t s = 10000 * p[wrap(i)] + w.opposite * p[wrap(i + 6)] +
+                           w.trine * (p[wrap(i + 4)] + p[wrap(i + 8)]) +
+                           w.neighbour * (p[wrap(i + 1)] + p[wrap(i + 11)]) +
                            w.life * p[wrap(life)] + w.body * p[wrap(body)];
     return static_cast<double>(s) / 10000.0;
 }
@@ -75,8 +87,9 @@ double stepwiseStrength(const PalacePowers& powers, int i, int life, int body,
 
 double palaceStrength(const PalacePowers& powers, engine::Branch palace, engine::Branch life,
                       engine::Branch body, const PalaceWeights& weights) {
-    return wholePercents(weights) ? exactStrength(powers, palace, life, body, WholeWeights(weights))
-                                  : stepwiseStrength(powers, palace, life, body, weights);
+    return exactInIntegers(weights, powers)
+               ? exactStrength(powers, palace, life, body, WholeWeights(weights))
+               : stepwiseStrength(powers, palace, life, body, weights);
 }
 
 std::array<double, 12> palaceStrengths(const engine::PalaceStarLists& lists, engine::Branch life,
@@ -84,7 +97,7 @@ std::array<double, 12> palaceStrengths(const engine::PalaceStarLists& lists, eng
     const PalacePowers powers = palacePowers(lists, tables);
     const PalaceWeights& weights = tables.palaceWeights();
     std::array<double, 12> scores{};
-    if (wholePercents(weights)) {
+    if (exactInIntegers(weights, powers)) {
         const WholeWeights whole(weights);
         for (engine::Branch b = 0; b < 12; ++b) {
             scores[static_cast<std::size_t>(b)] = exactStrength(powers, b, life, body, whole);

@@ -1,13 +1,14 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 
 #include "engine/chart_record.h"
 #include "strength/strength_tables.h"
 
 namespace sorvik::strength {
 
-using PalacePowers = std::array<int, 12>;
+using PalacePowers = std::array<std::int64_t, 12>;
 
 // The sum of the powers of each palace's natal stars; the yearly stars take no part.
 PalacePowers palacePowers(const engine::PalaceStarLists& lists, const StrengthTables& tables);

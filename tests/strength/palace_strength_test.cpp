@@ -75,7 +75,7 @@ TEST(PalaceStrength, LifeAndBodyCountForThemselvesToo) {
               "  1.2");
 }
 
-TEST(PalaceStrength, DamagedCountDoesNotReadPastTheList) {
+TEST(PalaceStrength, DamagedInputStaysDefined) {
     FixtureTables tables;
     tables.powers[{1, 0}] = 2;
     engine::PalaceStarLists lists{};
@@ -84,6 +84,13 @@ TEST(PalaceStrength, DamagedCountDoesNotReadPastTheList) {
     EXPECT_EQ(palacePowers(lists, tables)[0], 2 * 30);
     lists[0][0] = -3;
     EXPECT_EQ(palacePowers(lists, tables)[0], 0);
+
+    // Hand-edited powers far outside the range neither overflow nor lose the sum:
+    // 3 × 2147483647 × 1.02.
+    tables.powers[{1, 0}] = 2147483647;
+    lists[0][0] = 3;
+    const auto scores = palaceStrengths(lists, 0, 0, tables);
+    EXPECT_EQ(formatOneDecimal(scores[0], kStrengthWidth), "6571299959.8");
 }
 
 }  // namespace
