@@ -107,6 +107,8 @@ int runSorvik(QApplication& app) {
         return 1;
     }
 
+    // Dates as text are "YYYY/MM/DD" everywhere: the engine's date helpers write and read only
+    // that form, so there is no process-wide format to set here.
     platform::KeyStore keys(platform::KeyStore::defaultFilePath());
     auto splash = std::make_unique<TTitleF>(TMainF::applicationTitle());
     splash->showNow();
