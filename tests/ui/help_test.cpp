@@ -1,0 +1,33 @@
+#include <QDir>
+
+#include "platform/prompts.h"
+#include "ui/about_box.h"
+#include "ui/help_window.h"
+#include "ui/main_window.h"
+
+#include <gtest/gtest.h>
+
+namespace sorvik::ui {
+namespace {
+
+using platform::Prompts;
+
+TEST(Help, EveryTopicOfTheShellOpensItsPageAndAMissingOneSaysSo) {
+    Prompts::startScripting();
+    const QString appDir = QStringLiteral(SORVIK_DATA_DIR) + u'/';
+    for (const int topic : {1, TMainF::kHelpTopic, AboutBox::kHelpTopic}) {
+        EXPECT_TRUE(showHelpTopic(appDir, topic)) << topic;
+        EXPECT_EQ(helpWindow()->currentTopic(), topic);
+    }
+    EXPECT_TRUE(Prompts::shownBoxes().isEmpty());
+
+    EXPECT_FALSE(showHelpTopic(appDir, 99999));
+    ASSERT_EQ(Prompts::shownBoxes().size(), 1);
+    EXPECT_EQ(Prompts::shownBoxes()[0].style, platform::BoxStyle::Error);
+    EXPECT_TRUE(Prompts::shownBoxes()[0].text.contains("99999"));
+    helpWindow()->close();
+    Prompts::stopScripting();
+}
+
+}  // namespace
+}  // namespace sorvik::ui
