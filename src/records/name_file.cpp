@@ -1,0 +1,176 @@
+#include "name_file.h"
+
+#include <QFileInfo>
+#include <QStringList>
+
+#include "platform/prompts.h"
+#include "platform/text_file.h"
+#include "records/date_texts.h"
+
+namespace sorvik::records {
+
+using platform::BoxStyle;
+using platform::Prompts;
+
+namespace {
+
+// Cuts the text before the first comma off the rest; no comma left gives an empty field.
+QString takeField(QString& rest) {
+    const qsizetype comma = rest.indexOf(u',');
+    if (comma < 0) {
+        return {};
+    }
+    QString field = rest.left(comma);
+    rest.remove(0, comma + 1);
+    return field;
+}
+
+}  // namespace
+
+NameList::Row readNameLine(const QString& line) {
+    QString rest = line + u',';
+    NameList::Row row;
+    for (int column = 0; column < NameList::kStoredColumns; ++column) {
+        row[column] = takeField(rest);
+    }
+    row[NameList::kDate] = normaliseDateText(row[NameList::kDate]);
+    row[NameList::kTime] = normaliseTimeText(row[NameList::kTime]);
+    return row;
+}
+
+QString formatNameLine(const NameList::Row& row) {
+    QString line;
+    for (const QString& cell : row) {
+        line += cell;
+        line += u',';
+    }
+    return line;
+}
+
+std::vector<NameList::Row> readNameFile(const QString& path) {
+    const QStringList lines = platform::readSjisLines(path);
+    std::vector<NameList::Row> rows;
+    rows.reserve(lines.size());
+    for (const QString& line : lines) {
+        rows.push_back(readNameLine(line));
+    }
+    return rows;
+}
+
+void writeNameFile(const QString& path, const NameList& list) {
+    QStringList lines;
+    lines.reserve(list.rowCount());
+    for (int row = 0; row < list.rowCount(); ++row) {
+        lines.append(formatNameLine(list.row(row)));
+    }
+    platform::writeSjisLines(path, lines);
+}
+
+NameFileSession::NameFileSession(NameList& list, QString appDir, QObject* parent)
+    : QObject(parent), list_(list), appDir_(std::move(appDir)) {}
+
+void NameFileSession::setNameListModified(bool modified) {
+    if (modified_ != modified) {
+        modified_ = modified;
+        emit modifiedChanged(modified);
+    }
+}
+
+QString NameFileSession::resolveNamePath(const QString& name) const {
+    if (name.contains(u'\\') || name.contains(u'/')) {
+        return name;
+    }
+    return appDir_ + name;
+}
+
+bool NameFileSession::saveChangesFirst() {
+    if (!modified_) {
+        return true;
+    }
+    if (!Prompts::askYesNo(BoxStyle::Information,
+                           QStringLiteral("名前ﾃﾞｰﾀが更新されています。保存しますか？"))) {
+        return false;
+    }
+    SaveNameFile(current_);
+    return true;
+}
+
+bool NameFileSession::LoadNameFile(const QString& name) {
+    if (!saveChangesFirst()) {
+        return false;
+    }
+    const QString path = resolveNamePath(name);
+    if (name.isEmpty() || !QFileInfo(path).isFile()) {
+        Prompts::beep();
+        Prompts::information(name.isEmpty()
+                                 ? QStringLiteral("起動時に開く名前ﾃﾞｰﾀﾌｧｲﾙが設定されていません。")
+                                 : QStringLiteral("『%1』がありません。").arg(name));
+        return false;
+    }
+    list_.reset(readNameFile(path));
+    current_ = name;
+    emit titleChanged(current_);
+    setNameListModified(false);
+    return true;
+}
+
+void NameFileSession::SaveNameFile(const QString& name) const {
+    writeNameFile(resolveNamePath(name), list_);
+}
+
+bool NameFileSession::newFile() {
+    if (!saveChangesFirst()) {
+        return false;
+    }
+    list_.clear();
+    current_ = QString::fromLatin1(kNewNameFile);
+    emit titleChanged(current_);
+    setNameListModified(false);
+    return true;
+}
+
+void NameFileSession::saveAs(const QString& path) {
+    SaveNameFile(path);
+    current_ = path;
+    emit titleChanged(current_);
+}
+
+bool NameFileSession::AddPerson(const QString& name, const QString& sex, const QString& date,
+                                const QString& time) {
+    int replace = -1;
+    for (int row = 0; row < list_.rowCount(); ++row) {
+        const NameList::Row& cells = list_.row(row);
+        if (cells[NameList::kName] == name && cells[NameList::kSex] == sex &&
+            cells[NameList::kDate] == date && cells[NameList::kTime] == time) {
+            return true;
+        }
+        if (cells[NameList::kName] == name) {
+            if (!Prompts::askYesNo(BoxStyle::Information,
+                                   QStringLiteral("既に同じ名前で登録されています。置き換えますか？"))) {
+                return false;
+            }
+            replace = row;
+        }
+    }
+    NameList::Row cells;
+    if (replace >= 0) {
+        cells = list_.row(replace);
+    } else if (list_.isEmpty()) {
+        replace = 0;
+    }
+    cells[NameList::kName] = name;
+    cells[NameList::kSex] = sex;
+    cells[NameList::kDate] = date;
+    cells[NameList::kTime] = time;
+    if (replace >= 0) {
+        for (int column = 0; column < NameList::kStoredColumns; ++column) {
+            list_.setCell(replace, column, cells[column]);
+        }
+    } else {
+        list_.append(cells);
+    }
+    setNameListModified(true);
+    return true;
+}
+
+}  // namespace sorvik::records

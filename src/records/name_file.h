@@ -1,0 +1,76 @@
+#pragma once
+
+#include <vector>
+
+#include <QObject>
+#include <QString>
+
+#include "records/name_list.h"
+
+// Name data files (*.nam): Shift-JIS, one person per line, every one of the 38 cells followed
+// by a comma, nothing quoted. Only the first four cells are read back.
+namespace sorvik::records {
+
+inline constexpr auto kNewNameFile = "NewFile.nam";
+inline constexpr auto kNameFileFilter = "名前ﾃﾞｰﾀ(*.nam);;すべてのﾌｧｲﾙ (*.*)";
+
+// The four stored fields of a line, normalised; the derived columns stay empty.
+NameList::Row readNameLine(const QString& line);
+QString formatNameLine(const NameList::Row& row);
+
+// Throw platform::FileError when the file cannot be read or written; writing replaces the
+// file atomically (EncodingError for a name without a Shift-JIS code, nothing written then).
+std::vector<NameList::Row> readNameFile(const QString& path);
+void writeNameFile(const QString& path, const NameList& list);
+
+// The current name file with its list: which file Save writes to, whether the list changed
+// since it was loaded, and the commands that ask before they drop changes. The questions go
+// through the prompts facade.
+class NameFileSession : public QObject {
+    Q_OBJECT
+  public:
+    // appDir ends with a separator; bare file names are taken relative to it.
+    NameFileSession(NameList& list, QString appDir, QObject* parent = nullptr);
+
+    NameList& list() { return list_; }
+    const NameList& list() const { return list_; }
+    QString currentNameFile() const { return current_; }
+    void setCurrentNameFile(const QString& name) { current_ = name; }
+    bool nameListModified() const { return modified_; }
+    void setNameListModified(bool modified);
+
+    // A name with a folder separator is used as it is; any other is taken from AppDir.
+    QString resolveNamePath(const QString& name) const;
+
+    // Replaces the list by the file. False when the user keeps the changed list or the file is
+    // missing (after its message); throws platform::FileError when it cannot be read, leaving
+    // the list as it was.
+    bool LoadNameFile(const QString& name);
+    // Writes the list; neither the modified flag nor the title change.
+    void SaveNameFile(const QString& name) const;
+    // Starts an empty list named "NewFile.nam"; false when the user keeps the changed list.
+    bool newFile();
+    // Save as: writes to the path, which becomes the current file.
+    void saveAs(const QString& path);
+
+    // Records a person of a chart request. False when the user refuses to replace a person of
+    // the same name (the request is dropped then, nothing changed).
+    bool AddPerson(const QString& name, const QString& sex, const QString& date,
+                   const QString& time);
+
+  signals:
+    // The file name to show in the main window's title.
+    void titleChanged(const QString& fileName);
+    void modifiedChanged(bool modified);
+
+  private:
+    // The question before the list is dropped; false to keep it.
+    bool saveChangesFirst();
+
+    NameList& list_;
+    QString appDir_;
+    QString current_;
+    bool modified_ = false;
+};
+
+}  // namespace sorvik::records

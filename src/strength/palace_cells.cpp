@@ -1,0 +1,231 @@
+#include "palace_cells.h"
+
+#include <charconv>
+#include <cstdio>
+
+#include "engine/errors.h"
+#include "strength/one_decimal.h"
+#include "strength/palace_strength.h"
+
+namespace sorvik::strength {
+
+namespace {
+
+constexpr std::array<std::string_view, kItemCount> kItemNames = {
+    "表示無し", "干",       "支",     "宮の名称", "身宮",   "宮の数値", "大限",
+    "小限",     "月運日付", "四化１", "四化２",   "四化３", "動宮",
+};
+
+constexpr int kPowerWidth = 3;
+
+std::size_t at(int index) {
+    return static_cast<std::size_t>(index);
+}
+
+int readBrightnessCode(const std::string& cell) {
+    int code = 0;
+    const char* end = cell.data() + cell.size();
+    const auto [ptr, ec] = std::from_chars(cell.data(), end, code);
+    if (ec != std::errc() || ptr != end) {
+        throw engine::ConversionError("「" + cell + "」は、数値ではありません。");
+    }
+    return code;
+}
+
+std::string formatAge(char mark, int age) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%c%3d", mark, age);
+    return text;
+}
+
+// "#禄#権": the kinds whose star, for the stem, stands in the palace.
+std::string sihuaMarks(std::string_view mark, engine::Stem stem, engine::Branch palace,
+                       const engine::ChartRecord& record) {
+    std::string text;
+    for (int kind = 0; kind < 4; ++kind) {
+        const int star = engine::sihuaStar(stem, kind);
+        if (record.rows[at(star)][engine::kStarBranch] == palace) {
+            text += mark;
+            text += engine::sihuaKindLabel(kind);
+        }
+    }
+    return text;
+}
+
+}  // namespace
+
+std::string_view infoItemName(int code) {
+    return code >= 0 && code < kItemCount ? kItemNames[at(code)] : kItemNames[0];
+}
+
+int infoItemCode(std::string_view name) {
+    for (int code = 0; code < kItemCount; ++code) {
+        if (kItemNames[at(code)] == name) {
+            return code;
+        }
+    }
+    return kItemNone;
+}
+
+engine::Stem PalaceStem(engine::Stem yearStem, engine::Branch palace) {
+    return (2 * yearStem + palace + (palace < 2 ? 2 : 0)) % 10;
+}
+
+int DecadeAge(int bureau, engine::Branch life, engine::Branch palace, bool backward) {
+    return backward ? bureau + 10 * ((life - palace + 12) % 12)
+                    : bureau + 110 - 10 * ((life - palace + 11) % 12);
+}
+
+int MinorAge(engine::Branch yearBranch, engine::Branch palace, bool male, int age) {
+    const int start = 10 - 3 * (yearBranch % 4);
+    const int step = male ? (palace - start + 13) % 12 : (start - palace + 13) % 12;
+    return step + 12 * (age / 12);
+}
+
+std::string StarEntryText(int starNumber, engine::Branch palace,
+                          const engine::StarDisplayNames& names, const CellSettings& settings) {
+    std::string text;
+    if (starNumber <= engine::kNatalStarCount) {
+        const std::string cell = settings.brightnessCell(starNumber, palace);
+        if (!cell.empty()) {
+            const int code = readBrightnessCode(cell);
+            if (code >= 0 && code <= 7) {
+                text += settings.brightnessSymbol(code);
+            }
+        }
+    }
+    text += names[starNumber];
+    const std::string power = settings.powerCell(starNumber, palace);
+    if (!(settings.hideZeroPower() && power == "0")) {
+        if (power.size() < kPowerWidth) {
+            text.append(kPowerWidth - power.size(), ' ');
+        }
+        text += power;
+    }
+    return text;
+}
+
+std::vector<int> DisplayList(const engine::ChartRecord& record, engine::Branch palace,
+                             const CellSettings& settings) {
+    std::vector<int> stars;
+    const auto& slots = record.palaceStarBytes[at(palace)];
+    for (int slot = 1; slot < engine::kPalaceSlots; ++slot) {
+        const int star = slots[at(slot)];
+        if (star != 0 && settings.starShownOnChart(star)) {
+            stars.push_back(star);
+        }
+    }
+    return stars;
+}
+
+std::string InfoItemText(int code, engine::Branch palace, const CellChart& chart,
+                         const std::array<double, 12>& strengths, const CellSettings& settings) {
+    const engine::ChartRecord& record = chart.record;
+    const engine::StarRow& header = record.header();
+    const engine::Stem yearStem = header[engine::kHeaderYearStem];
+    const engine::Branch life = header[engine::kHeaderLifePalace];
+    const engine::Branch selected = record.selectedPalace;
+    switch (code) {
+        case kItemStem:
+            return std::string(engine::stemName(PalaceStem(yearStem, palace)));
+        case kItemBranch:
+            return std::string(engine::branchName(palace));
+        case kItemPalaceName:
+            return settings.palaceName((life - palace + 12) % 12);
+        case kItemBodyPalace:
+            return palace == header[engine::kHeaderBodyPalace] ? "[身宮]" : "      ";
+        case kItemStrength:
+            return formatOneDecimal(strengths[at(palace)], kStrengthWidth);
+        case kItemDecade:
+            return formatAge('D', DecadeAge(header[engine::kHeaderBureau], life, palace,
+                                            header[engine::kHeaderDirection] != 0));
+        case kItemMinor:
+            return formatAge('S', MinorAge(header[engine::kHeaderYearBranch], palace,
+                                           record.sex == 0, header[engine::kHeaderAge]));
+        case kItemMonthlyLuck:
+            return chart.monthlyLuckDates[at(palace)];
+        case kItemSihua1:
+            return sihuaMarks("#", PalaceStem(yearStem, selected), palace, record);
+        case kItemSihua2:
+            return sihuaMarks("$", chart.targetYearStem, palace, record);
+        case kItemSihua3:
+            return sihuaMarks("%", PalaceStem(yearStem, palace), palace, record);
+        case kItemMoving:
+            return "=" + settings.sjisPrefix(settings.palaceName((selected - palace + 12) % 12), 2);
+        default:
+            return {};
+    }
+}
+
+std::vector<std::string> InfoRowTexts(engine::Branch palace, const CellChart& chart,
+                                      const std::array<double, 12>& strengths,
+                                      const CellSettings& settings) {
+    std::vector<std::string> rows;
+    for (int row = 0; row < kInfoTableRows; ++row) {
+        std::string text;
+        bool used = false;
+        for (int position = 0; position < kInfoTablePositions; ++position) {
+            const int code = settings.infoItem(row, position);
+            used = used || code != kItemNone;
+            text += InfoItemText(code, palace, chart, strengths, settings);
+            text += ' ';
+        }
+        if (used) {
+            rows.push_back(std::move(text));
+        }
+    }
+    return rows;
+}
+
+void FillStarCells(ChartGrid& grid, const engine::ChartRecord& record,
+                   const engine::StarDisplayNames& names, const CellSettings& settings) {
+    grid.clear();
+    const GridShape& shape = grid.shape();
+    const int capacity = shape.columns * shape.starRows;
+    for (engine::Branch palace = 0; palace < 12; ++palace) {
+        const PalaceRect& rect = grid.rects()[at(palace)];
+        const std::vector<int> stars = DisplayList(record, palace, settings);
+        for (int n = 0; n < static_cast<int>(stars.size()) && n < capacity; ++n) {
+            const int row = rect.top + n / shape.columns;
+            const int column = rect.right - n % shape.columns;
+            grid.setText(column, row, StarEntryText(stars[at(n)], palace, names, settings));
+            grid.setCellStar(column, row, stars[at(n)]);
+            grid.setText(grid.markColumn(), row, "H");
+        }
+    }
+}
+
+void FillInfoRows(ChartGrid& grid, const CellChart& chart, const CellSettings& settings,
+                  const StrengthTables& tables) {
+    const engine::StarRow& header = chart.record.header();
+    const std::array<double, 12> strengths =
+        palaceStrengths(chart.record.palaceStarLists, header[engine::kHeaderLifePalace],
+                        header[engine::kHeaderBodyPalace], tables);
+    const GridShape& shape = grid.shape();
+    for (engine::Branch palace = 0; palace < 12; ++palace) {
+        const PalaceRect& rect = grid.rects()[at(palace)];
+        for (int row = rect.top + shape.starRows; row <= rect.bottom; ++row) {
+            for (int column = rect.left; column <= rect.right; ++column) {
+                grid.setText(column, row, {});
+            }
+        }
+        const std::vector<std::string> rows = InfoRowTexts(palace, chart, strengths, settings);
+        const int shown = std::min(static_cast<int>(rows.size()), shape.infoRows);
+        for (int k = 0; k < shown; ++k) {
+            grid.setText(rect.left, rect.bottom - k, rows[rows.size() - 1 - at(k)]);
+        }
+    }
+}
+
+void FillPalaceCells(ChartGrid& grid, engine::ChartRecord& record, const engine::StarRows& natal,
+                     engine::Stem targetYearStem, const std::array<std::string, 12>& luckDates,
+                     const engine::StarDisplayNames& names, const CellSettings& settings,
+                     const StrengthTables& tables) {
+    FillStarCells(grid, record, names, settings);
+    for (int star = 1; star <= engine::kStarCount; ++star) {
+        record.rows[at(star)] = natal[at(star)];
+    }
+    FillInfoRows(grid, {record, targetYearStem, luckDates}, settings, tables);
+}
+
+}  // namespace sorvik::strength
