@@ -145,8 +145,9 @@ bool NameFileSession::AddPerson(const QString& name, const QString& sex, const Q
             return true;
         }
         if (cells[NameList::kName] == name) {
-            if (!Prompts::askYesNo(BoxStyle::Information,
-                                   QStringLiteral("既に同じ名前で登録されています。置き換えますか？"))) {
+            if (!Prompts::askYesNo(
+                    BoxStyle::Information,
+                    QStringLiteral("既に同じ名前で登録されています。置き換えますか？"))) {
                 return false;
             }
             replace = row;

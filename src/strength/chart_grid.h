@@ -29,7 +29,18 @@ struct BlockPosition {
 
 // The block of the 4 × 4 square that each palace occupies, by branch 子..亥.
 inline constexpr std::array<BlockPosition, 12> kPalaceBlockTable = {{
-    {2, 3}, {1, 3}, {0, 3}, {0, 2}, {0, 1}, {0, 0}, {1, 0}, {2, 0}, {3, 0}, {3, 1}, {3, 2}, {3, 3},
+    {2, 3},
+    {1, 3},
+    {0, 3},
+    {0, 2},
+    {0, 1},
+    {0, 0},
+    {1, 0},
+    {2, 0},
+    {3, 0},
+    {3, 1},
+    {3, 2},
+    {3, 3},
 }};
 
 // Grid cells of one palace, all bounds inclusive.

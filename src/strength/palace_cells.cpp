@@ -16,7 +16,7 @@ constexpr std::array<std::string_view, kItemCount> kItemNames = {
     "小限",     "月運日付", "四化１", "四化２",   "四化３", "動宮",
 };
 
-constexpr int kPowerWidth = 3;
+constexpr std::size_t kEntryPowerWidth = 3;
 
 std::size_t at(int index) {
     return static_cast<std::size_t>(index);
@@ -97,8 +97,8 @@ std::string StarEntryText(int starNumber, engine::Branch palace,
     text += names[starNumber];
     const std::string power = settings.powerCell(starNumber, palace);
     if (!(settings.hideZeroPower() && power == "0")) {
-        if (power.size() < kPowerWidth) {
-            text.append(kPowerWidth - power.size(), ' ');
+        if (power.size() < kEntryPowerWidth) {
+            text.append(kEntryPowerWidth - power.size(), ' ');
         }
         text += power;
     }

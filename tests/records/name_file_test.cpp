@@ -82,8 +82,8 @@ TEST(NameLine, ReadsTheFirstFourFieldsAndNormalisesThem) {
 }
 
 TEST_F(NameFileTest, LoadsTheThreeLineExample) {
-    writeBytes(path("three.nam"), platform::encodeSjis(QStringLiteral(
-                                      "a\r\nb,女\r\nc,男,1990/1/5,7:05\r\n")));
+    writeBytes(path("three.nam"),
+               platform::encodeSjis(QStringLiteral("a\r\nb,女\r\nc,男,1990/1/5,7:05\r\n")));
     ASSERT_TRUE(session.LoadNameFile(path("three.nam")));
     ASSERT_EQ(list.rowCount(), 3);
     EXPECT_EQ(fields(list, 0), QStringList({"a", "", "", ""}));
@@ -107,7 +107,8 @@ TEST_F(NameFileTest, EmptyAndOnePersonListsRoundTrip) {
     const QByteArray bytes = platform::readWholeFile(path("one.nam"));
     EXPECT_EQ(bytes.count(','), 38);
     EXPECT_TRUE(bytes.endsWith(",\r\n"));
-    EXPECT_TRUE(bytes.startsWith(platform::encodeSjis(QStringLiteral("山田太郎,男,1984/02/02,12:00,"))));
+    EXPECT_TRUE(
+        bytes.startsWith(platform::encodeSjis(QStringLiteral("山田太郎,男,1984/02/02,12:00,"))));
     EXPECT_NE(bytes.indexOf("summary"), -1);
 
     session.setNameListModified(false);

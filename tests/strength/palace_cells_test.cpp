@@ -221,7 +221,9 @@ TEST_F(PalaceCellsTest, SelectingAPalaceChangesOnlyTheSihuaOneAndMovingItems) {
     EXPECT_EQ(InfoItemText(kItemSihua1, 8, {record, 0, luck}, strengths, settings), "#禄");
     EXPECT_EQ(InfoItemText(kItemSihua1, 5, {record, 0, luck}, strengths, settings), "#権");
     EXPECT_EQ(InfoItemText(kItemMoving, 6, {record, 0, luck}, strengths, settings), "=命");
-    EXPECT_EQ(InfoItemText(kItemStrength, 2, {record, 0, luck}, {4.0}, settings), "  4.0");
+    std::array<double, 12> scores{};
+    scores[2] = 4.25;  // shown with the one-decimal rule, the half away from zero
+    EXPECT_EQ(InfoItemText(kItemStrength, 2, {record, 0, luck}, scores, settings), "  4.3");
 }
 
 TEST(ChartGridLayout, PalaceRectsFollowTheBlockTable) {
