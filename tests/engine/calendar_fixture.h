@@ -50,4 +50,18 @@ inline CalendarTable sampleCalendar() {
         {2022, 2, 0});
 }
 
+// 1984/1/3 .. 1986/2/9 with the lunar new years on 1984/2/2 and 1985/2/17 and a leap tenth
+// month in 1984; month lengths alternate, so only the first days are the real ones.
+inline CalendarTable calendar1984() {
+    return makeCalendar(
+        {1984, 1, 3},
+        {{1983, 12, 30}, {1984, 1, 29},   {1984, 2, 30},  {1984, 3, 29},  {1984, 4, 30},
+         {1984, 5, 29},  {1984, 6, 30},   {1984, 7, 29},  {1984, 8, 30},  {1984, 9, 29},
+         {1984, 10, 30}, {1984, -10, 29}, {1984, 11, 30}, {1984, 12, 29}, {1985, 1, 30},
+         {1985, 2, 29},  {1985, 3, 30},   {1985, 4, 29},  {1985, 5, 30},  {1985, 6, 29},
+         {1985, 7, 30},  {1985, 8, 29},   {1985, 9, 30},  {1985, 10, 29}, {1985, 11, 30},
+         {1985, 12, 29}},
+        {1986, 1, 0});
+}
+
 }  // namespace sorvik::engine::testing

@@ -1,0 +1,62 @@
+#pragma once
+
+#include <functional>
+#include <vector>
+
+#include <QColor>
+#include <QWidget>
+
+#include "strength/chart_grid.h"
+
+namespace sorvik::ui {
+
+// The chart grid BSG: paints the cells of a ChartGrid with no grid lines of its own, only the
+// separators between blocks and between star and info rows. Never selects cells.
+class ChartGridView : public QWidget {
+    Q_OBJECT
+  public:
+    static constexpr int kColumnWidth = 15;
+
+    // rowHeights: one per grid row.
+    ChartGridView(const strength::ChartGrid& grid, std::vector<int> rowHeights,
+                  QWidget* parent = nullptr);
+
+    // Background of a palace and colour of a star's text, asked at every paint.
+    void setPalaceBackground(std::function<QColor(engine::Branch)> colour) {
+        background_ = std::move(colour);
+    }
+    void setStarColour(std::function<QColor(int)> colour) { starColour_ = std::move(colour); }
+
+    int columnWidth(int column) const;
+    int rowHeight(int row) const { return rowHeights_.at(static_cast<std::size_t>(row)); }
+    QRect cellRect(int column, int row) const;
+    // The cell under a point, or (-1, -1).
+    QPoint cellAt(const QPoint& point) const;
+    QSize contentSize() const;
+
+  signals:
+    void cellPressed(int column, int row, Qt::MouseButton button);
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+
+  private:
+    void drawStarCell(QPainter& painter, const QRect& rect, int column, int row) const;
+    void drawInfoRow(QPainter& painter, int row) const;
+    void drawSeparators(QPainter& painter, int column, int row, const QRect& rect) const;
+    int columnLeft(int column) const { return 1 + column * kColumnWidth; }
+    int rowTop(int row) const { return rowTops_.at(static_cast<std::size_t>(row)); }
+
+    const strength::ChartGrid& grid_;
+    std::vector<int> rowHeights_;
+    std::vector<int> rowTops_;
+    std::function<QColor(engine::Branch)> background_;
+    std::function<QColor(int)> starColour_;
+};
+
+// The lines a star cell shows in its one-character-wide column: one full-width character per
+// line, half-width runs (the power) broken at blanks and cut to the width.
+QStringList verticalLines(const QString& text, const QFontMetrics& metrics, int width);
+
+}  // namespace sorvik::ui

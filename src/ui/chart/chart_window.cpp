@@ -1,0 +1,447 @@
+#include "chart_window.h"
+
+#include <QContextMenuEvent>
+#include <QDate>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QVBoxLayout>
+
+#include "engine/errors.h"
+#include "platform/prompts.h"
+#include "settings/system_settings.h"
+#include "settings/zi_wei_settings.h"
+#include "strength/palace_cells.h"
+#include "ui/chart/chart_grid_view.h"
+#include "ui/chart/pattern_list.h"
+
+namespace sorvik::ui {
+
+using platform::Prompts;
+
+namespace {
+
+constexpr int kFontPixels = 12;
+constexpr int kTargetBarHeight = 22;
+constexpr int kLabel1Width = 33;
+constexpr int kLeftMargin = 17;
+const QColor kTeal(0, 128, 128);
+const QColor kAqua(0, 255, 255);
+
+const char* const kCentreLabels[] = {"Name",  "Date", "Inyo", "InDate", "Kyoku",
+                                     "Kazoe", "Mei",  "Sin",  "Nat"};
+
+QString qs(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+QFont pixelFont(const QString& family) {
+    QFont font(family);
+    font.setPixelSize(kFontPixels);
+    return font;
+}
+
+// The same day and time a year away; 29 February becomes the 28th.
+engine::DateTime shiftYear(const engine::DateTime& moment, int years) {
+    engine::DateTime shifted = moment;
+    shifted.date.year += years;
+    const int length = QDate(shifted.date.year, shifted.date.month, 1).daysInMonth();
+    shifted.date.day = std::min(shifted.date.day, length);
+    return shifted;
+}
+
+}  // namespace
+
+QString ChartTitle(const QString& name) {
+    return name + QStringLiteral(" さんの命盤");
+}
+
+TMeibF::TMeibF(const ChartServices& services, QWidget* parent)
+    : QWidget(parent), services_(services), cellSettings_(services.system, services.ziwei) {
+    setObjectName(QStringLiteral("TMeibF"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    const settings::SystemSettings& system = services_.system;
+    shape_ = {system.starColumnsPerPalace(), system.starRowsPerPalace(), system.CountInfoRows()};
+    grid_ = strength::ChartGrid(shape_);
+
+    const QFont chartFont = pixelFont(system.font(settings::kChartFont).name);
+    const QFont systemFont = pixelFont(system.font(settings::kSystemFont).name);
+    setFont(chartFont);
+    const int margin = system.verticalMargin();
+    starRowHeight_ = 4 * QFontMetrics(chartFont).height() + margin - (shape_.starRows == 1 ? 2 : 0);
+    infoRowHeight_ = margin / 3 + 12;
+    std::vector<int> heights;
+    for (int block = 0; block < 4; ++block) {
+        heights.insert(heights.end(), static_cast<std::size_t>(shape_.starRows), starRowHeight_);
+        for (int row = 0; row < shape_.infoRows; ++row) {
+            heights.push_back(infoRowHeight_ + (row == shape_.infoRows - 1 ? 1 : 0));
+        }
+    }
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    buildButtonBar();
+    buttonBar_->setFont(systemFont);
+    layout->addWidget(buttonBar_);
+    buttonBar_->setVisible(!system.hideChartButtonBar());
+
+    scrollBox_ = new QScrollArea(this);
+    scrollBox_->setObjectName(QStringLiteral("ScrollBox"));
+    scrollBox_->setFrameShape(QFrame::NoFrame);
+    scrollBox_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    ban_ = new QWidget;
+    ban_->setObjectName(QStringLiteral("Ban"));
+    gridView_ = new ChartGridView(grid_, heights, ban_);
+    gridView_->setFont(chartFont);
+    gridView_->setPalaceBackground([this](engine::Branch p) { return palaceBackground(p); });
+    gridView_->setStarColour(
+        [this](int star) { return services_.system.starColour(star).value_or(QColor(Qt::black)); });
+    connect(gridView_, &ChartGridView::cellPressed, this, &TMeibF::onCellPressed);
+    ban_->setFixedSize(gridView_->size());
+    buildCentrePanel(systemFont);
+    scrollBox_->setWidget(ban_);
+    layout->addWidget(scrollBox_);
+    buildPopupMenu();
+
+    // Fixed size: the grid and the button bar, scrolling only when taller than the screen.
+    const int barHeight = buttonBar_->isVisibleTo(this) ? kButtonBarHeight : 0;
+    QSize size(ban_->width(), ban_->height() + barHeight);
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (screen != nullptr && ban_->height() + 50 >= screen->availableGeometry().height()) {
+        size.setHeight(screen->availableGeometry().height() - 50);
+        size.rwidth() += scrollBox_->verticalScrollBar()->sizeHint().width();
+    }
+    setFixedSize(size);
+}
+
+TMeibF::~TMeibF() = default;
+
+void TMeibF::buildButtonBar() {
+    buttonBar_ = new QWidget(this);
+    buttonBar_->setObjectName(QStringLiteral("MPnl"));
+    buttonBar_->setFixedHeight(kButtonBarHeight);
+    auto* row = new QHBoxLayout(buttonBar_);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(0);
+    struct Button {
+        const char* name;
+        const char* caption;
+        const char* hint;
+        std::function<void()> action;
+    };
+    const Button buttons[] = {
+        {"BefBtn", "前年", "前年の造命をします。", [this] { ChangeTargetDate(kPreviousYear); }},
+        {"NowBtn", "現在", "現在日時の造命をします。", [this] { ChangeTargetDate(kDefault); }},
+        {"NextBtn", "翌年", "翌年の造命をします。", [this] { ChangeTargetDate(kNextYear); }},
+        {"PrtBtn", "印刷", "印刷ﾌﾟﾚﾋﾞｭｰ", nullptr},
+        {"OutBtn", "出力", "説明文の内容等をﾃｷｽﾄに出力します。", nullptr},
+        {"CopyBtn", "ｺﾋﾟｰ", "命盤画像をｸﾘｯﾌﾟﾎﾞｰﾄﾞにｺﾋﾟｰします", nullptr},
+        {"KouBtn", "行運", "行運を表示します。", nullptr},
+    };
+    for (const Button& b : buttons) {
+        auto* button = new QPushButton(QString::fromUtf8(b.caption), buttonBar_);
+        button->setObjectName(QString::fromLatin1(b.name));
+        button->setToolTip(QString::fromUtf8(b.hint));
+        button->setFixedSize(48, kButtonBarHeight);
+        button->setFocusPolicy(Qt::NoFocus);
+        // Printing, output, copy and the luck periods come with their own windows.
+        button->setEnabled(static_cast<bool>(b.action));
+        if (b.action) {
+            connect(button, &QPushButton::clicked, this, b.action);
+        }
+        row->addWidget(button);
+        buttons_[button->objectName()] = button;
+    }
+    row->addStretch();
+}
+
+void TMeibF::buildCentrePanel(const QFont& systemFont) {
+    const int blockHeight = starRowHeight_ * shape_.starRows + infoRowHeight_ * shape_.infoRows;
+    const int blockWidth = ChartGridView::kColumnWidth * shape_.columns;
+    centre_ = new QFrame(ban_);
+    centre_->setObjectName(QStringLiteral("DatPnl"));
+    centre_->setFrameShape(QFrame::Panel);
+    centre_->setFrameShadow(QFrame::Sunken);
+    centre_->setAutoFillBackground(true);
+    centre_->setFont(systemFont);
+    centre_->setGeometry(blockWidth + 1, blockHeight + 2, 2 * blockWidth - 1, 2 * blockHeight);
+
+    auto* column = new QVBoxLayout(centre_);
+    column->setContentsMargins(1, 1, 1, 1);
+    column->setSpacing(0);
+
+    targetBar_ = new QWidget(centre_);
+    targetBar_->setObjectName(QStringLiteral("ZPnl"));
+    targetBar_->setFixedHeight(kTargetBarHeight);
+    targetBar_->setAutoFillBackground(true);
+    QPalette teal = targetBar_->palette();
+    teal.setColor(QPalette::Window, kTeal);
+    teal.setColor(QPalette::WindowText, Qt::white);
+    targetBar_->setPalette(teal);
+    auto* bar = new QHBoxLayout(targetBar_);
+    bar->setContentsMargins(0, 0, 2, 0);
+    bar->setSpacing(0);
+    for (const char* name : {"Label1", "ZNen", "ZKS"}) {
+        auto* label = new QLabel(targetBar_);
+        label->setObjectName(QString::fromLatin1(name));
+        labels_[label->objectName()] = label;
+    }
+    labels_["Label1"]->setText(QStringLiteral("造命"));
+    labels_["Label1"]->setFixedWidth(kLabel1Width);
+    labels_["Label1"]->setAlignment(Qt::AlignCenter);
+    labels_["ZKS"]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    bar->addWidget(labels_["Label1"]);
+    bar->addWidget(labels_["ZNen"]);
+    bar->addStretch();
+    bar->addWidget(labels_["ZKS"]);
+    column->addWidget(targetBar_);
+    column->addSpacing(2);
+
+    auto* body = new QVBoxLayout;
+    body->setContentsMargins(kLeftMargin, 0, 0, 0);
+    body->setSpacing(0);
+    for (const char* name : kCentreLabels) {
+        auto* label = new QLabel(centre_);
+        label->setObjectName(QString::fromLatin1(name));
+        labels_[label->objectName()] = label;
+        body->addWidget(label);
+    }
+    patterns_ = new PatternList(centre_);
+    body->addWidget(patterns_);
+    body->addStretch();
+    column->addLayout(body);
+
+    centre_->installEventFilter(this);
+    for (QWidget* child : centre_->findChildren<QWidget*>()) {
+        child->installEventFilter(this);
+    }
+}
+
+void TMeibF::buildPopupMenu() {
+    popup_ = new QMenu(this);
+    popup_->setObjectName(QStringLiteral("PopupMenu1"));
+    popup_->addAction(QStringLiteral("<<前年"), this, [this] { ChangeTargetDate(kPreviousYear); });
+    popup_->addAction(QStringLiteral("＋現在"), this, [this] { ChangeTargetDate(kDefault); });
+    popup_->addAction(QStringLiteral(">>翌年"), this, [this] { ChangeTargetDate(kNextYear); });
+    popup_->addAction(QStringLiteral("◎印刷"))->setEnabled(false);
+    QMenu* output = popup_->addMenu(QStringLiteral("◎出力"));
+    output->addAction(QStringLiteral("説明文の出力"))->setEnabled(false);
+    output->addAction(QStringLiteral("命盤HTML出力"))->setEnabled(false);
+    popup_->addAction(QStringLiteral("◎ｺﾋﾟｰ"))->setEnabled(false);
+    popup_->addAction(QStringLiteral("◎行運"))->setEnabled(false);
+    popup_->addAction(QStringLiteral("　閉じる"), this, [this] {
+        if (auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget())) {
+            frame->close();
+        } else {
+            close();
+        }
+    });
+}
+
+QLabel* TMeibF::label(const QString& name) const {
+    const auto it = labels_.find(name);
+    return it == labels_.end() ? nullptr : it->second;
+}
+
+QPushButton* TMeibF::button(const QString& name) const {
+    const auto it = buttons_.find(name);
+    return it == buttons_.end() ? nullptr : it->second;
+}
+
+void TMeibF::showLabels() {
+    const engine::ChartLabels& l = chart_.labels;
+    const std::pair<const char*, const std::string*> texts[] = {
+        {"Name", &l.Name},   {"Date", &l.Date},   {"Inyo", &l.Inyo}, {"InDate", &l.InDate},
+        {"Kyoku", &l.Kyoku}, {"Kazoe", &l.Kazoe}, {"Mei", &l.Mei},   {"Sin", &l.Sin},
+        {"Nat", &l.Nat},     {"ZNen", &l.ZNen},   {"ZKS", &l.ZKS},
+    };
+    for (const auto& [name, text] : texts) {
+        labels_[QString::fromLatin1(name)]->setText(qs(*text));
+    }
+}
+
+void TMeibF::RequestChart(const engine::BirthMoment& person) {
+    const std::optional<engine::DateTime> birth =
+        engine::parseDateTime(person.dateText, person.timeText);
+    if (!birth) {
+        throw engine::ConversionError("生年月日『" + person.dateText + " " + person.timeText +
+                                      "』が不正です。");
+    }
+    const engine::DateTime target = settings::DefaultTargetDate(services_.system, *birth);
+    chart_ = engine::RequestChartBirth(services_.calendar, services_.names, person, target,
+                                       {services_.ziwei.bodyStarRule(), &services_.ziwei});
+    QStringList names;
+    for (const std::string& name : chart_.patterns) {
+        names << qs(name);
+    }
+    patterns_->setNames(names);
+    target_ = target;
+    if (!applyTarget(target)) {
+        Prompts::information(
+            QStringLiteral("造命日時『%1』は日付変換可能範囲外のため、流年の内容（年齢・流年の星・"
+                           "月運日付・宮欄）は表示できません。")
+                .arg(qs(chart_.labels.ZNen).trimmed()));
+    }
+    showLabels();
+    fillAll();
+}
+
+bool TMeibF::applyTarget(const engine::DateTime& target) {
+    try {
+        engine::ApplyTargetDate(chart_, services_.calendar, target);
+    } catch (const engine::CalendarError&) {
+        chart_.labels.ZNen = engine::formatTargetDate(target);
+        chart_.record.narrowPalaceStarLists();
+        yearlyKnown_ = false;
+        return false;
+    }
+    yearlyKnown_ = true;
+    ShowTargetDateHint(qs(chart_.target.lunarText));
+    return true;
+}
+
+void TMeibF::ChangeTargetDate(int kind) {
+    const engine::DateTime next =
+        kind == kDefault ? settings::DefaultTargetDate(services_.system, record().birthMoment)
+                         : shiftYear(target_, kind == kPreviousYear ? -1 : 1);
+    target_ = next;
+    chart_.labels.ZNen = engine::formatTargetDate(next);
+    if (services_.calendar.inRange(next.date)) {
+        if (!applyTarget(next)) {
+            Prompts::information(qs(chart_.labels.ZNen));
+        }
+    } else {
+        stepOutsideTable(kind);
+    }
+    showLabels();
+    fillAll();
+}
+
+// Past the ends of the calendar the year's stem and branch and the age still count on.
+void TMeibF::stepOutsideTable(int kind) {
+    chart_.monthlyLuckDates = {};
+    if (!yearlyKnown_) {
+        return;
+    }
+    engine::StarRow& header = chart_.record.header();
+    engine::ConvertedMoment& target = chart_.target;
+    if (kind != kDefault) {
+        const int step = kind == kNextYear ? 1 : -1;
+        header[engine::kHeaderAge] += step;
+        target.yearStem = (target.yearStem + 10 + step) % 10;
+        target.yearBranch = (target.yearBranch + 12 + step) % 12;
+    }
+    const engine::Branch dokun =
+        engine::Dokun(header[engine::kHeaderLunarMonth], header[engine::kHeaderLeapAdjust],
+                      header[engine::kHeaderHourBranch]);
+    chart_.labels.ZKS = std::string(engine::stemName(target.yearStem)) +
+                        std::string(engine::branchName(target.yearBranch)) + "年 ";
+    chart_.labels.Kazoe = "数え" + std::to_string(header[engine::kHeaderAge]) +
+                          "歳　斗君:" + std::string(engine::branchName(dokun));
+    if (chart_.placement) {
+        chart_.yearlyStarLists = engine::PlaceYearlyStars(target.yearStem, target.yearBranch);
+        engine::WriteYearlyStars(chart_.yearlyStarLists, chart_.record.palaceStarLists);
+    }
+    chart_.record.narrowPalaceStarLists();
+}
+
+void TMeibF::ShowTargetDateHint(const QString& lunarText) {
+    const QString gregorian = qs(chart_.labels.ZNen);
+    targetHint_ = QStringLiteral("西暦") + gregorian + QStringLiteral("> ") + lunarText;
+    yearsDiffer_ = lunarText.mid(2, 4) != gregorian.left(4);
+    if (yearsDiffer_) {
+        targetHint_ += QStringLiteral(
+            " ※西暦と旧暦の年が異なる期間ですので、運用にご注意下さい。詳細は、ヘルプファイル等を"
+            "ご参照下さい。");
+    }
+    for (const char* name : {"ZNen", "Label1"}) {
+        QLabel* label = labels_[QString::fromLatin1(name)];
+        QPalette palette = label->palette();
+        palette.setColor(QPalette::WindowText, yearsDiffer_ ? kAqua : QColor(Qt::white));
+        label->setPalette(palette);
+        label->setToolTip(targetHint_);
+    }
+    if (services_.showStatus) {
+        services_.showStatus(targetHint_);
+    }
+}
+
+void TMeibF::fillAll() {
+    engine::ChartRecord& record = chart_.record;
+    if (chart_.placement && yearlyKnown_) {
+        strength::FillPalaceCells(grid_, record, chart_.placement->stars, chart_.target.yearStem,
+                                  chart_.monthlyLuckDates, services_.names, cellSettings_,
+                                  services_.ziwei);
+    } else {
+        // Without a target year there is nothing to put into the info rows.
+        strength::FillStarCells(grid_, record, services_.names, cellSettings_);
+        if (chart_.placement) {
+            for (int star = 1; star <= engine::kStarCount; ++star) {
+                record.rows[static_cast<std::size_t>(star)] =
+                    chart_.placement->stars[static_cast<std::size_t>(star)];
+            }
+        }
+    }
+    gridView_->update();
+}
+
+void TMeibF::fillInfoRows() {
+    if (yearlyKnown_) {
+        strength::FillInfoRows(grid_,
+                               {chart_.record, chart_.target.yearStem, chart_.monthlyLuckDates},
+                               cellSettings_, services_.ziwei);
+    }
+}
+
+void TMeibF::selectPalace(engine::Branch palace) {
+    chart_.record.selectedPalace = palace;
+    fillInfoRows();
+    if (services_.system.beepOnPalaceClick()) {
+        Prompts::beep();
+    }
+    gridView_->update();
+}
+
+void TMeibF::onCellPressed(int column, int row, Qt::MouseButton button) {
+    if (button == Qt::RightButton) {
+        return;  // the context menu opens instead
+    }
+    selectPalace(strength::PalaceAtCell(grid_.rects(), column, row));
+}
+
+QColor TMeibF::palaceBackground(engine::Branch palace) const {
+    const engine::Branch selected = chart_.record.selectedPalace;
+    int which = settings::kOtherPalace;
+    if (palace == selected) {
+        which = settings::kSelectedPalace;
+    } else if (palace == (selected + 6) % 12) {
+        which = settings::kOppositePalace;
+    } else if (palace == (selected + 4) % 12 || palace == (selected + 8) % 12) {
+        which = settings::kTrinePalace;
+    }
+    return services_.system.palaceColour(which);
+}
+
+void TMeibF::contextMenuEvent(QContextMenuEvent* event) {
+    popup_->popup(event->globalPos());
+}
+
+// A click on the centre panel selects the 命宮.
+bool TMeibF::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonPress &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+        selectPalace(chart_.record.header()[engine::kHeaderLifePalace]);
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+}  // namespace sorvik::ui

@@ -1,0 +1,121 @@
+#pragma once
+
+#include <functional>
+#include <map>
+#include <memory>
+
+#include <QString>
+#include <QWidget>
+
+#include "engine/chart_request.h"
+#include "strength/chart_grid.h"
+#include "ui/chart/live_cell_settings.h"
+
+class QFrame;
+class QLabel;
+class QMenu;
+class QPushButton;
+class QScrollArea;
+
+namespace sorvik::settings {
+class SystemSettings;
+class ZiWeiSettings;
+}  // namespace sorvik::settings
+
+namespace sorvik::ui {
+
+class ChartGridView;
+class PatternList;
+
+// What a chart window reads while it lives.
+struct ChartServices {
+    const engine::CalendarTable& calendar;
+    const engine::StarDisplayNames& names;
+    const settings::ZiWeiSettings& ziwei;
+    const settings::SystemSettings& system;
+    // The main window's status bar; may be empty.
+    std::function<void(const QString&)> showStatus;
+};
+
+// The chart window (命盤): twelve palace blocks round a centre panel, the target-date buttons
+// above. Its grid shape is fixed when it is made; colours and the star display are read live.
+class TMeibF : public QWidget {
+    Q_OBJECT
+  public:
+    static constexpr int kHelpTopic = 2000;
+    static constexpr int kButtonBarHeight = 18;
+    enum TargetKind { kPreviousYear = 0, kDefault = 1, kNextYear = 2 };
+
+    explicit TMeibF(const ChartServices& services, QWidget* parent = nullptr);
+    ~TMeibF() override;
+
+    // The chart request for the person: birth part, default target date, yearly part and the
+    // grid. When the target date cannot be converted the birth part stays on screen and the
+    // user is told that the yearly content is missing.
+    void RequestChart(const engine::BirthMoment& person);
+    void ChangeTargetDate(int kind);
+    // A palace click: selects, recolours and refills the info rows.
+    void selectPalace(engine::Branch palace);
+
+    const engine::Chart& chart() const { return chart_; }
+    const engine::ChartRecord& record() const { return chart_.record; }
+    const strength::ChartGrid& grid() const { return grid_; }
+    ChartGridView* gridView() const { return gridView_; }
+    PatternList* patternList() const { return patterns_; }
+    QLabel* label(const QString& name) const;
+    QString targetHint() const { return targetHint_; }
+    bool targetYearsDiffer() const { return yearsDiffer_; }
+    bool yearlyContentKnown() const { return yearlyKnown_; }
+    engine::DateTime targetDate() const { return target_; }
+    QPushButton* button(const QString& name) const;
+    QMenu* popupMenu() const { return popup_; }
+
+    // Row heights of the layout.
+    int starRowHeight() const { return starRowHeight_; }
+    int infoRowHeight() const { return infoRowHeight_; }
+
+  protected:
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void buildButtonBar();
+    void buildCentrePanel(const QFont& systemFont);
+    void buildPopupMenu();
+    void showLabels();
+    bool applyTarget(const engine::DateTime& target);
+    void stepOutsideTable(int kind);
+    void ShowTargetDateHint(const QString& lunarText);
+    void fillAll();
+    void fillInfoRows();
+    void onCellPressed(int column, int row, Qt::MouseButton button);
+    QColor palaceBackground(engine::Branch palace) const;
+
+    ChartServices services_;
+    LiveCellSettings cellSettings_;
+    strength::GridShape shape_;
+    strength::ChartGrid grid_;
+    engine::Chart chart_;
+    engine::DateTime target_;
+    bool yearlyKnown_ = false;
+    bool yearsDiffer_ = false;
+    QString targetHint_;
+    int starRowHeight_ = 0;
+    int infoRowHeight_ = 0;
+
+    QWidget* buttonBar_ = nullptr;
+    QScrollArea* scrollBox_ = nullptr;
+    QWidget* ban_ = nullptr;
+    ChartGridView* gridView_ = nullptr;
+    QFrame* centre_ = nullptr;
+    QWidget* targetBar_ = nullptr;
+    PatternList* patterns_ = nullptr;
+    QMenu* popup_ = nullptr;
+    std::map<QString, QLabel*> labels_;
+    std::map<QString, QPushButton*> buttons_;
+};
+
+// "さんの命盤" after the name: the title by which an open chart is found again.
+QString ChartTitle(const QString& name);
+
+}  // namespace sorvik::ui

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "strength/palace_cells.h"
+
+namespace sorvik::settings {
+class SystemSettings;
+class ZiWeiSettings;
+}  // namespace sorvik::settings
+
+namespace sorvik::ui {
+
+// The palace cells read the two settings stores through this view, as they are at the fill.
+class LiveCellSettings : public strength::CellSettings {
+  public:
+    LiveCellSettings(const settings::SystemSettings& system, const settings::ZiWeiSettings& ziwei)
+        : system_(system), ziwei_(ziwei) {}
+
+    bool starShownOnChart(int starNumber) const override;
+    bool hideZeroPower() const override;
+    int infoItem(int row, int position) const override;
+    std::string powerCell(int starNumber, engine::Branch branch) const override;
+    std::string brightnessCell(int starNumber, engine::Branch branch) const override;
+    std::string brightnessSymbol(int code) const override;
+    std::string palaceName(int index) const override;
+    std::string sjisPrefix(const std::string& text, int bytes) const override;
+
+  private:
+    const settings::SystemSettings& system_;
+    const settings::ZiWeiSettings& ziwei_;
+};
+
+}  // namespace sorvik::ui

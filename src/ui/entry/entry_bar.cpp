@@ -1,0 +1,308 @@
+#include "entry_bar.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QStandardItemModel>
+#include <QTableView>
+
+#include "engine/errors.h"
+#include "platform/errors.h"
+#include "platform/prompts.h"
+#include "platform/sjis.h"
+#include "records/date_texts.h"
+#include "records/name_file.h"
+#include "settings/system_settings.h"
+#include "ui/chart/chart_window.h"
+
+namespace sorvik::ui {
+
+using platform::Prompts;
+
+namespace {
+
+// The name box refreshes its list from the name list each time it drops down.
+class NameBox : public QComboBox {
+  public:
+    explicit NameBox(std::function<void()> beforeDropDown, QWidget* parent)
+        : QComboBox(parent), beforeDropDown_(std::move(beforeDropDown)) {}
+    void showPopup() override {
+        beforeDropDown_();
+        QComboBox::showPopup();
+    }
+
+  private:
+    std::function<void()> beforeDropDown_;
+};
+
+QLabel* verticalLabel(const QString& name, const QString& caption, QWidget* parent) {
+    auto* label = new QLabel(verticalCaption(caption), parent);
+    label->setObjectName(name);
+    label->setAlignment(Qt::AlignCenter);
+    return label;
+}
+
+}  // namespace
+
+QString verticalCaption(const QString& caption) {
+    QString text;
+    for (const QChar c : caption) {
+        text += c;
+        if (platform::sjisByteLength(QString(c)) == 2) {
+            text += u'\n';
+        }
+    }
+    return text.endsWith(u'\n') ? text.chopped(1) : text;
+}
+
+EntBar::EntBar(const EntryBarServices& services, QWidget* parent)
+    : QWidget(parent), services_(services) {
+    setObjectName(QStringLiteral("EntBar"));
+    auto* row = new QHBoxLayout(this);
+    row->setContentsMargins(2, 0, 2, 0);
+    row->setSpacing(3);
+
+    QFont buttonFont = font();
+    buttonFont.setBold(true);
+    buttonFont.setItalic(true);
+    const auto makeButton = [&](const char* name, const char* caption, const char* hint) {
+        auto* button = new QPushButton(QString::fromUtf8(caption), this);
+        button->setObjectName(QString::fromLatin1(name));
+        button->setToolTip(QString::fromUtf8(hint));
+        button->setFont(buttonFont);
+        button->setStyleSheet(QStringLiteral("color: blue;"));
+        button->setFocusPolicy(Qt::NoFocus);
+        row->addWidget(button);
+        return button;
+    };
+    meiBtn_ = makeButton("MeiBtn", "命盤 ", "命式を作成する");
+    connect(meiBtn_, &QPushButton::clicked, this, &EntBar::MeiBtnClick);
+    kouBtn_ = makeButton("KouBtn", "行運 ", "行運を作成する");
+    kouBtn_->setEnabled(false);  // the luck window comes later
+
+    row->addWidget(verticalLabel(QStringLiteral("Label1"), QStringLiteral("氏名"), this));
+    nameE_ = new NameBox([this] { NameEDropDown(); }, this);
+    nameE_->setObjectName(QStringLiteral("NameE"));
+    nameE_->setEditable(true);
+    nameE_->setInsertPolicy(QComboBox::NoInsert);
+    nameE_->setMinimumWidth(150);
+    nameE_->setMaxVisibleItems(15);
+    nameItems_ = new QStandardItemModel(0, 2, this);
+    nameE_->setModel(nameItems_);
+    auto* list = new QTableView(nameE_);
+    list->horizontalHeader()->hide();
+    list->verticalHeader()->hide();
+    list->setSelectionBehavior(QAbstractItemView::SelectRows);
+    list->setShowGrid(false);
+    nameE_->setView(list);
+    list->setColumnWidth(0, 105);
+    list->setColumnWidth(1, 40);
+    list->setMinimumWidth(147);
+    connect(nameE_, qOverload<int>(&QComboBox::activated), this, &EntBar::pickPerson);
+    row->addWidget(nameE_);
+
+    sex_ = new QComboBox(this);
+    sex_->setObjectName(QStringLiteral("Sex"));
+    sex_->addItems({QStringLiteral("男"), QStringLiteral("女")});
+    row->addWidget(sex_);
+
+    QLabel* dateLabel = verticalLabel(QStringLiteral("DLabel"), QStringLiteral("日付"), this);
+    dateLabel->setCursor(Qt::PointingHandCursor);
+    dateLabel->setToolTip(QStringLiteral("和暦変換入力をします"));
+    row->addWidget(dateLabel);
+    dateE_ = new QLineEdit(this);
+    dateE_->setObjectName(QStringLiteral("DateE"));
+    // Year and month digits may stay blank, the day digits are required.
+    dateE_->setInputMask(QStringLiteral("0000/00/99;_"));
+    dateE_->setAttribute(Qt::WA_InputMethodEnabled, false);
+    dateE_->setFixedWidth(QFontMetrics(font()).horizontalAdvance(QStringLiteral("0000/00/000")));
+    row->addWidget(dateE_);
+
+    QLabel* timeLabel = verticalLabel(QStringLiteral("TLabel"), QStringLiteral("時間"), this);
+    timeLabel->setCursor(Qt::PointingHandCursor);
+    timeLabel->setToolTip(QStringLiteral("時間一覧ウィンドウから入力します"));
+    row->addWidget(timeLabel);
+    timeE_ = new QLineEdit(this);
+    timeE_->setObjectName(QStringLiteral("TimeE"));
+    timeE_->setInputMask(QStringLiteral("00:99;_"));
+    timeE_->setAttribute(Qt::WA_InputMethodEnabled, false);
+    timeE_->setFixedWidth(QFontMetrics(font()).horizontalAdvance(QStringLiteral("00:000")));
+    row->addWidget(timeE_);
+
+    nowBtn_ = new QPushButton(QStringLiteral("◎"), this);
+    nowBtn_->setObjectName(QStringLiteral("NowBtn"));
+    nowBtn_->setFlat(true);
+    nowBtn_->setToolTip(QStringLiteral("現在日時を写します"));
+    nowBtn_->setFocusPolicy(Qt::NoFocus);
+    connect(nowBtn_, &QPushButton::clicked, this, &EntBar::NowBtnClick);
+    row->addWidget(nowBtn_);
+
+    setTabOrder(sex_, dateE_);
+    setTabOrder(dateE_, timeE_);
+    setTabOrder(timeE_, nameE_);
+    for (QWidget* control :
+         {static_cast<QWidget*>(nameE_), static_cast<QWidget*>(sex_), static_cast<QWidget*>(dateE_),
+          static_cast<QWidget*>(timeE_), static_cast<QWidget*>(nameE_->lineEdit())}) {
+        control->installEventFilter(this);
+    }
+    applySettings();
+}
+
+void EntBar::applySettings() {
+    kouBtn_->setVisible(!services_.system.hideLuckButton());
+}
+
+engine::BirthMoment EntBar::birthMoment() const {
+    return {nameE_->currentText().toStdString(), sex_->currentIndex(), dateE_->text().toStdString(),
+            timeE_->text().toStdString()};
+}
+
+QMdiSubWindow* EntBar::openWindow(const QString& title) const {
+    const QList<QMdiSubWindow*> windows =
+        services_.mdi.subWindowList(QMdiArea::ActivationHistoryOrder);
+    for (auto it = windows.rbegin(); it != windows.rend(); ++it) {
+        if ((*it)->windowTitle() == title) {
+            return *it;
+        }
+    }
+    return nullptr;
+}
+
+void EntBar::refuse(QWidget* field) {
+    Prompts::beep();
+    field->setFocus();
+}
+
+bool EntBar::ValidateEntry() {
+    const QString name = nameE_->currentText();
+    if (name.isEmpty()) {
+        refuse(nameE_);
+        return false;
+    }
+    if (name.contains(u'&') || name.contains(u',')) {
+        Prompts::beep();
+        Prompts::information(QStringLiteral("氏名欄に、半角の＆・カンマは使用できません。"));
+        nameE_->setFocus();
+        return false;
+    }
+    const std::optional<QDate> date = records::readDateText(dateE_->text());
+    if (!date) {
+        refuse(dateE_);
+        return false;
+    }
+    if (!records::readTimeText(timeE_->text())) {
+        refuse(timeE_);
+        return false;
+    }
+    const engine::RangeCheck range = services_.calendar.CheckCalendarRange(
+        engine::Date{date->year(), date->month(), date->day()});
+    if (!range.ok) {
+        Prompts::beep();
+        Prompts::information(QString::fromStdString(range.message));
+        return false;
+    }
+    // The sex may be unset after picking a stored row whose sex is neither 男 nor 女.
+    if (sex_->currentIndex() < 0) {
+        refuse(sex_);
+        return false;
+    }
+    // What is stored and charted is the full spelling of the date and time.
+    dateE_->setText(records::normaliseDateText(dateE_->text()));
+    timeE_->setText(records::normaliseTimeText(timeE_->text()));
+    return true;
+}
+
+void EntBar::MeiBtnClick() {
+    const QString title = ChartTitle(nameE_->currentText());
+    if (QMdiSubWindow* window = openWindow(title)) {
+        window->showNormal();
+        services_.mdi.setActiveSubWindow(window);
+        return;
+    }
+    if (!ValidateEntry()) {
+        return;
+    }
+    try {
+        if (!services_.names.AddPerson(nameE_->currentText(), sex_->currentText(), dateE_->text(),
+                                       timeE_->text())) {
+            return;
+        }
+        services_.makeChart(birthMoment(), title);
+    } catch (const engine::EngineError& error) {
+        Prompts::error(QString::fromUtf8(error.what()));
+        return;
+    } catch (const platform::FileError& error) {
+        Prompts::error(error.message());
+        return;
+    }
+    if (services_.system.tileNewWindows() && services_.tile) {
+        services_.tile();
+    }
+    nameE_->setCurrentIndex(-1);
+    nameE_->setEditText(QString());
+    dateE_->clear();
+    timeE_->clear();
+    nameE_->setFocus();
+}
+
+void EntBar::NowBtnClick() {
+    const QDateTime now = Prompts::now();
+    filling_ = true;
+    nameE_->setEditText(now.toString(QStringLiteral("yy/MM/dd hh:mm")));
+    filling_ = false;
+    sex_->setCurrentIndex(0);
+    dateE_->setText(now.toString(QStringLiteral("yyyy/MM/dd")));
+    timeE_->setText(now.toString(QStringLiteral("hh:mm")));
+}
+
+void EntBar::NameEDropDown() {
+    const QString typed = nameE_->currentText();
+    const records::NameList& list = services_.names.list();
+    nameItems_->removeRows(0, nameItems_->rowCount());
+    for (int row = 0; row < list.rowCount() && !list.isEmpty(); ++row) {
+        nameItems_->appendRow({new QStandardItem(list.cell(row, records::NameList::kName)),
+                               new QStandardItem(list.cell(row, records::NameList::kSex))});
+    }
+    nameE_->setCurrentIndex(-1);
+    nameE_->setEditText(typed);
+}
+
+void EntBar::pickPerson(int index) {
+    const records::NameList& list = services_.names.list();
+    if (index < 0 || index >= list.rowCount()) {
+        return;
+    }
+    const records::NameList::Row& row = list.row(index);
+    nameE_->setEditText(row[records::NameList::kName]);
+    sex_->setCurrentIndex(sex_->findText(row[records::NameList::kSex]));
+    dateE_->setText(row[records::NameList::kDate]);
+    timeE_->setText(row[records::NameList::kTime]);
+}
+
+bool EntBar::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress) {
+        return QWidget::eventFilter(watched, event);
+    }
+    auto* key = static_cast<QKeyEvent*>(event);
+    if (watched == timeE_ && key->key() == Qt::Key_Period &&
+        key->modifiers().testFlag(Qt::KeypadModifier)) {
+        MeiBtnClick();
+        return true;
+    }
+    if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+        // Enter moves on as Tab does.
+        QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
+        QApplication::sendEvent(watched == nameE_->lineEdit() ? nameE_ : watched, &tab);
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+}  // namespace sorvik::ui

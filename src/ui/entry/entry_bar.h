@@ -1,0 +1,86 @@
+#pragma once
+
+#include <functional>
+
+#include <QWidget>
+
+#include "engine/chart_request.h"
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QMdiArea;
+class QMdiSubWindow;
+class QPushButton;
+class QStandardItemModel;
+
+namespace sorvik::records {
+class NameFileSession;
+}
+namespace sorvik::settings {
+class SystemSettings;
+}
+
+namespace sorvik::ui {
+
+// What the entry bar works with.
+struct EntryBarServices {
+    QMdiArea& mdi;
+    const engine::CalendarTable& calendar;
+    const settings::SystemSettings& system;
+    records::NameFileSession& names;
+    // Makes the chart window for the person under the title; the bar reads nothing after it.
+    std::function<void(const engine::BirthMoment&, const QString& title)> makeChart;
+    std::function<void()> tile;
+};
+
+// The entry bar EntBar: name, sex, birth date and time of one person and the chart request.
+class EntBar : public QWidget {
+    Q_OBJECT
+  public:
+    EntBar(const EntryBarServices& services, QWidget* parent = nullptr);
+
+    // The chart request (命盤).
+    void MeiBtnClick();
+    bool ValidateEntry();
+    void NowBtnClick();
+    // Fills the name box's list from the name list, as it drops down.
+    void NameEDropDown();
+    // A stored person picked in the name box.
+    void pickPerson(int index);
+    // The bar's person as the chart request reads it.
+    engine::BirthMoment birthMoment() const;
+    // SCB1 hides the luck button.
+    void applySettings();
+
+    QComboBox* nameBox() const { return nameE_; }
+    QComboBox* sexBox() const { return sex_; }
+    QLineEdit* dateBox() const { return dateE_; }
+    QLineEdit* timeBox() const { return timeE_; }
+    QPushButton* chartButton() const { return meiBtn_; }
+    QPushButton* luckButton() const { return kouBtn_; }
+    QPushButton* nowButton() const { return nowBtn_; }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    QMdiSubWindow* openWindow(const QString& title) const;
+    void refuse(QWidget* field);
+
+    EntryBarServices services_;
+    QPushButton* meiBtn_ = nullptr;
+    QPushButton* kouBtn_ = nullptr;
+    QComboBox* nameE_ = nullptr;
+    QStandardItemModel* nameItems_ = nullptr;
+    QComboBox* sex_ = nullptr;
+    QLineEdit* dateE_ = nullptr;
+    QLineEdit* timeE_ = nullptr;
+    QPushButton* nowBtn_ = nullptr;
+    bool filling_ = false;
+};
+
+// A caption with a line feed after every full-width character, so that it reads downwards.
+QString verticalCaption(const QString& caption);
+
+}  // namespace sorvik::ui

@@ -1,0 +1,305 @@
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include "calendar_fixture.h"
+#include "platform/key_store.h"
+#include "platform/prompts.h"
+#include "records/name_file.h"
+#include "settings/system_settings.h"
+#include "settings/zi_wei_settings.h"
+#include "strength/palace_cells.h"
+#include "ui/chart/chart_grid_view.h"
+#include "ui/chart/chart_window.h"
+#include "ui/chart/pattern_list.h"
+#include "ui/entry/entry_bar.h"
+
+namespace sorvik::ui {
+namespace {
+
+using platform::Answer;
+using platform::Prompts;
+
+// The shipped settings file and tables in a program folder of its own, a calendar of
+// 1984-1985, the clock at 1985/3/1 12:00, an MDI area and the entry bar over them.
+class ChartRequestTest : public ::testing::Test {
+  protected:
+    ChartRequestTest() {
+        Prompts::startScripting();
+        Prompts::clearShownBoxes();
+        Prompts::setNow(QDateTime(QDate(1985, 3, 1), QTime(12, 0)));
+        QFile::copy(SORVIK_DATA_DIR "/Default.ini", dir.filePath("Default.ini"));
+        system.LoadSettings();
+        ziwei.startUp();
+        mdi.resize(1200, 900);
+    }
+    ~ChartRequestTest() override {
+        Prompts::setNow({});
+        Prompts::stopScripting();
+    }
+
+    void type(const QString& name, int sex, const QString& date, const QString& time) {
+        bar.nameBox()->setEditText(name);
+        bar.sexBox()->setCurrentIndex(sex);
+        bar.dateBox()->setText(date);
+        bar.timeBox()->setText(time);
+    }
+    TMeibF* chartWindow(int index = 0) const {
+        return qobject_cast<TMeibF*>(mdi.subWindowList().at(index)->widget());
+    }
+    QString labelText(const TMeibF* window, const char* name) const {
+        return window->label(QString::fromLatin1(name))->text();
+    }
+    QStringList messages() const {
+        QStringList texts;
+        for (const platform::ShownBox& box : Prompts::shownBoxes()) {
+            texts << box.text;
+        }
+        return texts;
+    }
+
+    QTemporaryDir dir;
+    platform::KeyStore keys{dir.filePath("registry.ini")};
+    engine::StarDisplayNames names{"殺"};
+    engine::CalendarTable calendar = engine::testing::calendar1984();
+    settings::SystemSettings system{dir.path() + u'/', keys, names};
+    settings::ZiWeiSettings ziwei{SORVIK_DATA_DIR, keys, names};
+    records::NameList list;
+    records::NameFileSession session{list, dir.path() + u'/'};
+    QMdiArea mdi;
+    ChartServices services{calendar, names, ziwei, system, {}};
+    int tiles = 0;
+    EntBar bar{{mdi, calendar, system, session,
+                [this](const engine::BirthMoment& person, const QString& title) {
+                    auto* window = new TMeibF(services);
+                    window->setWindowTitle(title);
+                    mdi.addSubWindow(window)->show();
+                    window->RequestChart(person);
+                },
+                [this] { ++tiles; }}};
+};
+
+TEST_F(ChartRequestTest, TheWorkedChartFromTheEntryBar) {
+    type("山田太郎", 0, "1984/02/02", "12:00");
+    QTest::mouseClick(bar.chartButton(), Qt::LeftButton);
+    ASSERT_EQ(mdi.subWindowList().size(), 1);
+    const TMeibF* window = chartWindow();
+    EXPECT_EQ(mdi.subWindowList()[0]->windowTitle(), "山田太郎 さんの命盤");
+    EXPECT_EQ(labelText(window, "Name"), "氏名：山田太郎");
+    EXPECT_EQ(labelText(window, "Date"), "1984/02/02 12:00生");
+    EXPECT_EQ(labelText(window, "Inyo"), "陽男");
+    EXPECT_EQ(labelText(window, "InDate"), "旧暦1984年1月1日午時");
+    EXPECT_EQ(labelText(window, "Kyoku"), "金四局 年:甲子");
+    EXPECT_TRUE(labelText(window, "Mei").startsWith("命宮：申"));
+    EXPECT_EQ(labelText(window, "ZNen"), "1985/3/1 12:0  ");
+    EXPECT_EQ(labelText(window, "ZKS"), "乙丑年 ");
+    EXPECT_EQ(labelText(window, "Kazoe"), QString::fromStdString(window->chart().labels.Kazoe));
+    EXPECT_TRUE(window->patternList()->names().contains("巨日同格"));
+    EXPECT_FALSE(window->targetYearsDiffer());
+
+    // The grid holds what the cell fill gives for the engine's chart.
+    engine::ChartRecord record = window->chart().record;
+    strength::ChartGrid expected(window->grid().shape());
+    const LiveCellSettings cells(system, ziwei);
+    strength::FillPalaceCells(expected, record, window->chart().placement->stars,
+                              window->chart().target.yearStem, window->chart().monthlyLuckDates,
+                              names, cells, ziwei);
+    int filled = 0;
+    for (int row = 0; row < expected.rowCount(); ++row) {
+        for (int column = 0; column < expected.columnCount(); ++column) {
+            ASSERT_EQ(window->grid().text(column, row), expected.text(column, row));
+            filled += !expected.text(column, row).empty();
+        }
+    }
+    EXPECT_GT(filled, 100);
+    EXPECT_EQ(window->grid().shape().infoRows, system.CountInfoRows());
+
+    // The person is kept, the bar cleared but for the sex, the windows tiled.
+    EXPECT_EQ(list.cell(0, 0), "山田太郎");
+    EXPECT_EQ(list.cell(0, 2), "1984/02/02");
+    EXPECT_TRUE(bar.nameBox()->currentText().isEmpty());
+    EXPECT_EQ(bar.dateBox()->text(), "//");
+    EXPECT_EQ(bar.sexBox()->currentText(), "男");
+    EXPECT_EQ(tiles, 1);
+
+    // A second request for the name only brings its window back.
+    type("山田太郎", 1, "1990/01/01", "00:00");
+    bar.MeiBtnClick();
+    EXPECT_EQ(mdi.subWindowList().size(), 1);
+    EXPECT_EQ(list.rowCount(), 1);
+}
+
+TEST_F(ChartRequestTest, RefusalsBeepAndSayWhy) {
+    struct Case {
+        const char* name;
+        const char* date;
+        const char* time;
+        const char* message;  // empty: the beep alone
+        const char* focus;
+    };
+    const Case cases[] = {
+        {"", "1984/02/02", "12:00", "", "NameE"},
+        {"a&b", "1984/02/02", "12:00", "氏名欄に、半角の＆・カンマは使用できません。", "NameE"},
+        {"a,b", "1984/02/02", "12:00", "氏名欄に、半角の＆・カンマは使用できません。", "NameE"},
+        {"a", "1985/02/30", "12:00", "", "DateE"},
+        {"a", "1985/02/", "12:00", "", "DateE"},
+        {"a", "1985/02/01", "25:00", "", "TimeE"},
+        {"a", "1990/01/01", "12:00", "『1990/01/01』は、日付変換可能範囲外です。", nullptr},
+    };
+    bar.show();
+    for (const Case& c : cases) {
+        Prompts::clearShownBoxes();
+        const int beeps = Prompts::beepCount();
+        type(QString::fromUtf8(c.name), 0, c.date, c.time);
+        bar.MeiBtnClick();
+        EXPECT_EQ(Prompts::beepCount(), beeps + 1) << c.name << c.date;
+        EXPECT_EQ(messages().join(""), QString::fromUtf8(c.message)) << c.name << c.date;
+        if (c.focus != nullptr) {
+            QWidget* focus = bar.focusWidget();
+            ASSERT_NE(focus, nullptr);
+            const QString name = focus->objectName().isEmpty() && focus->parentWidget()
+                                     ? focus->parentWidget()->objectName()
+                                     : focus->objectName();
+            EXPECT_EQ(name, c.focus) << c.name << c.date;
+        }
+    }
+    EXPECT_TRUE(mdi.subWindowList().isEmpty());
+    EXPECT_TRUE(list.isEmpty());
+
+    // The full-width ampersand is a name like any other.
+    type("a＆b", 0, "1984/02/02", "12:00");
+    bar.MeiBtnClick();
+    EXPECT_EQ(mdi.subWindowList().size(), 1);
+}
+
+TEST_F(ChartRequestTest, NoToTheReplaceQuestionKeepsListAndBar) {
+    ASSERT_TRUE(session.AddPerson("a", "女", "1984/05/05", "05:00"));
+    type("a", 0, "1984/02/02", "12:00");
+    Prompts::queueAnswer(Answer::No);
+    bar.MeiBtnClick();
+    EXPECT_EQ(messages(), QStringList({"既に同じ名前で登録されています。置き換えますか？"}));
+    EXPECT_TRUE(mdi.subWindowList().isEmpty());
+    EXPECT_EQ(list.cell(0, 1), "女");
+    EXPECT_EQ(bar.nameBox()->currentText(), "a");
+    EXPECT_EQ(bar.dateBox()->text(), "1984/02/02");
+
+    // Picking the stored person fills the bar from the list.
+    bar.NameEDropDown();
+    bar.pickPerson(0);
+    EXPECT_EQ(bar.sexBox()->currentText(), "女");
+    EXPECT_EQ(bar.dateBox()->text(), "1984/05/05");
+    EXPECT_EQ(bar.timeBox()->text(), "05:00");
+}
+
+TEST_F(ChartRequestTest, TargetDateButtonsCountOnPastTheTable) {
+    type("a", 0, "1984/02/02", "12:00");
+    bar.MeiBtnClick();
+    TMeibF* window = chartWindow();
+    const int age = window->record().header()[engine::kHeaderAge];
+    EXPECT_EQ(age, 2);
+
+    QTest::mouseClick(window->button("BefBtn"), Qt::LeftButton);  // 1984/3/1: still 甲子
+    EXPECT_EQ(labelText(window, "ZNen"), "1984/3/1 12:0  ");
+    EXPECT_EQ(labelText(window, "ZKS"), "甲子年 ");
+    EXPECT_EQ(window->record().header()[engine::kHeaderAge], 1);
+
+    window->ChangeTargetDate(TMeibF::kDefault);
+    window->ChangeTargetDate(TMeibF::kNextYear);  // 1986/3/1 lies past the table
+    EXPECT_EQ(labelText(window, "ZNen"), "1986/3/1 12:0  ");
+    EXPECT_EQ(labelText(window, "ZKS"), "丙寅年 ");
+    EXPECT_EQ(window->record().header()[engine::kHeaderAge], 3);
+    EXPECT_TRUE(labelText(window, "Kazoe").startsWith("数え3歳　斗君:"));
+    for (const std::string& date : window->chart().monthlyLuckDates) {
+        EXPECT_TRUE(date.empty());
+    }
+    window->ChangeTargetDate(TMeibF::kNextYear);
+    EXPECT_EQ(labelText(window, "ZKS"), "丁卯年 ");
+    EXPECT_EQ(window->record().header()[engine::kHeaderAge], 4);
+
+    // January 1985 is still the lunar year 1984.
+    Prompts::setNow(QDateTime(QDate(1985, 1, 20), QTime(9, 30)));
+    window->ChangeTargetDate(TMeibF::kDefault);
+    EXPECT_TRUE(window->targetYearsDiffer());
+    EXPECT_TRUE(window->targetHint().startsWith("西暦1985/1/20 9:30  > 旧暦1984年"));
+    EXPECT_TRUE(window->targetHint().endsWith("詳細は、ヘルプファイル等をご参照下さい。"));
+}
+
+TEST_F(ChartRequestTest, APalaceClickRecoloursAndChangesOnlyTheSelectionItems) {
+    // One info row of the items that do not depend on the selection, one of those that do.
+    for (int column = 1; column <= 6; ++column) {
+        for (int row = 1; row <= 5; ++row) {
+            system.setKCSG(row, column, QStringLiteral("表示無し"));
+        }
+    }
+    system.setKCSG(1, 1, QStringLiteral("干"));
+    system.setKCSG(1, 2, QStringLiteral("宮の名称"));
+    system.setKCSG(1, 3, QStringLiteral("四化２"));
+    system.setKCSG(2, 1, QStringLiteral("四化１"));
+    system.setKCSG(2, 2, QStringLiteral("動宮"));
+    type("a", 0, "1984/02/02", "12:00");
+    bar.MeiBtnClick();
+    TMeibF* window = chartWindow();
+    const strength::ChartGrid before = window->grid();
+    const int beeps = Prompts::beepCount();
+
+    // Click inside 寅's block (the bottom-left one): selected, opposite 申, trines 午 and 戌.
+    const strength::PalaceRect yin = window->grid().rects()[2];
+    const QRect cell = window->gridView()->cellRect(yin.left + 1, yin.top);
+    QTest::mouseClick(window->gridView(), Qt::LeftButton, {}, cell.center());
+    EXPECT_EQ(window->record().selectedPalace, 2);
+    EXPECT_EQ(Prompts::beepCount(), beeps + (system.beepOnPalaceClick() ? 1 : 0));
+    const QImage image = window->gridView()->grab().toImage();
+    const auto colourIn = [&](engine::Branch b) {
+        const strength::PalaceRect r = window->grid().rects()[static_cast<std::size_t>(b)];
+        return image.pixelColor(window->gridView()->cellRect(r.left, r.bottom).topLeft() +
+                                QPoint(1, 1));
+    };
+    EXPECT_EQ(colourIn(2), system.palaceColour(settings::kSelectedPalace));
+    EXPECT_EQ(colourIn(8), system.palaceColour(settings::kOppositePalace));
+    EXPECT_EQ(colourIn(6), system.palaceColour(settings::kTrinePalace));
+    EXPECT_EQ(colourIn(10), system.palaceColour(settings::kTrinePalace));
+    EXPECT_EQ(colourIn(0), system.palaceColour(settings::kOtherPalace));
+
+    bool selectionRowChanged = false;
+    for (engine::Branch b = 0; b < 12; ++b) {
+        const strength::PalaceRect r = window->grid().rects()[static_cast<std::size_t>(b)];
+        EXPECT_EQ(window->grid().text(r.left, r.bottom - 1), before.text(r.left, r.bottom - 1));
+        selectionRowChanged |=
+            window->grid().text(r.left, r.bottom) != before.text(r.left, r.bottom);
+        for (int row = r.top; row < r.top + window->grid().shape().starRows; ++row) {
+            for (int column = r.left; column <= r.right; ++column) {
+                EXPECT_EQ(window->grid().text(column, row), before.text(column, row));
+            }
+        }
+    }
+    EXPECT_TRUE(selectionRowChanged);
+
+    // A click on the centre panel goes back to the 命宮 (申).
+    QTest::mouseClick(window->label("Name"), Qt::LeftButton);
+    EXPECT_EQ(window->record().selectedPalace, 8);
+}
+
+// Renders the chart window for a look at it when SORVIK_PICTURES names a folder.
+TEST_F(ChartRequestTest, Picture) {
+    const QString folder = qEnvironmentVariable("SORVIK_PICTURES");
+    type("山田太郎", 0, "1984/02/02", "12:00");
+    bar.MeiBtnClick();
+    TMeibF* window = chartWindow();
+    const QPixmap picture = window->grab();
+    EXPECT_EQ(picture.size(), window->size());
+    if (!folder.isEmpty()) {
+        picture.save(QDir(folder).filePath("chart_window.png"));
+    }
+}
+
+}  // namespace
+}  // namespace sorvik::ui
