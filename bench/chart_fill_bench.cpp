@@ -59,8 +59,8 @@ void BM_ChartRequestToFilledGrid(benchmark::State& state) {
     strength::ChartGrid grid({7, 2, 3});
     for (auto _ : state) {
         engine::Chart chart =
-            engine::RequestChart(calendar, names, person, target, {ziwei.bodyStarRule(), &ziwei});
-        strength::FillPalaceCells(grid, chart.record, chart.placement->stars, chart.target.yearStem,
+            engine::RequestChart(calendar, names, person, target, {ziwei, ziwei.bodyStarRule()});
+        strength::FillPalaceCells(grid, chart.record, chart.placement.stars, chart.target.yearStem,
                                   chart.monthlyLuckDates, names, cells, ziwei);
         benchmark::DoNotOptimize(grid.text(0, 0));
     }

@@ -110,7 +110,7 @@ TEST_F(ChartRequestTest, TheWorkedChartFromTheEntryBar) {
     engine::ChartRecord record = window->chart().record;
     strength::ChartGrid expected(window->grid().shape());
     const LiveCellSettings cells(system, ziwei);
-    strength::FillPalaceCells(expected, record, window->chart().placement->stars,
+    strength::FillPalaceCells(expected, record, window->chart().placement.stars,
                               window->chart().target.yearStem, window->chart().monthlyLuckDates,
                               names, cells, ziwei);
     int filled = 0;

@@ -277,7 +277,7 @@ void TMeibF::RequestChart(const engine::BirthMoment& person) {
     }
     const engine::DateTime target = settings::DefaultTargetDate(services_.system, *birth);
     chart_ = engine::RequestChartBirth(services_.calendar, services_.names, person, target,
-                                       {services_.ziwei.bodyStarRule(), &services_.ziwei});
+                                       {services_.ziwei, services_.ziwei.bodyStarRule()});
     QStringList names;
     for (const std::string& name : chart_.patterns) {
         names << qs(name);
@@ -346,10 +346,8 @@ void TMeibF::stepOutsideTable(int kind) {
                         std::string(engine::branchName(target.yearBranch)) + "年 ";
     chart_.labels.Kazoe = "数え" + std::to_string(header[engine::kHeaderAge]) +
                           "歳　斗君:" + std::string(engine::branchName(dokun));
-    if (chart_.placement) {
-        chart_.yearlyStarLists = engine::PlaceYearlyStars(target.yearStem, target.yearBranch);
-        engine::WriteYearlyStars(chart_.yearlyStarLists, chart_.record.palaceStarLists);
-    }
+    chart_.yearlyStarLists = engine::PlaceYearlyStars(target.yearStem, target.yearBranch);
+    engine::WriteYearlyStars(chart_.yearlyStarLists, chart_.record.palaceStarLists);
     chart_.record.narrowPalaceStarLists();
 }
 
@@ -376,18 +374,16 @@ void TMeibF::ShowTargetDateHint(const QString& lunarText) {
 
 void TMeibF::fillAll() {
     engine::ChartRecord& record = chart_.record;
-    if (chart_.placement && yearlyKnown_) {
-        strength::FillPalaceCells(grid_, record, chart_.placement->stars, chart_.target.yearStem,
+    if (yearlyKnown_) {
+        strength::FillPalaceCells(grid_, record, chart_.placement.stars, chart_.target.yearStem,
                                   chart_.monthlyLuckDates, services_.names, cellSettings_,
                                   services_.ziwei);
     } else {
         // Without a target year there is nothing to put into the info rows.
         strength::FillStarCells(grid_, record, services_.names, cellSettings_);
-        if (chart_.placement) {
-            for (int star = 1; star <= engine::kStarCount; ++star) {
-                record.rows[static_cast<std::size_t>(star)] =
-                    chart_.placement->stars[static_cast<std::size_t>(star)];
-            }
+        for (int star = 1; star <= engine::kStarCount; ++star) {
+            record.rows[static_cast<std::size_t>(star)] =
+                chart_.placement.stars[static_cast<std::size_t>(star)];
         }
     }
     gridView_->update();
