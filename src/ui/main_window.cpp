@@ -23,6 +23,8 @@
 #include "platform/shell_open.h"
 #include "platform/window_placement.h"
 #include "records/calendar_file.h"
+#include "settings/special_char.h"
+#include "settings/system_settings.h"
 #include "toolbar_icons.h"
 #include "toolbar_layout.h"
 #include "window_commands.h"
@@ -33,17 +35,9 @@ namespace {
 
 const QString kPlacement = QStringLiteral("MainFWinPlace1");
 const QString kNewNameFile = QStringLiteral("NewFile.nam");
-const QString kDefaultSysFile = QStringLiteral("DEFAULT.SET");
-
-// Until the special characters can be chosen, the star names use this one.
-constexpr char kDefaultSpecialChar[] = "煞";
 
 QString sysKey() {
     return TMainF::productKey() + QStringLiteral("\\Sys");
-}
-
-bool existsInFolder(const QString& folder, const QString& name) {
-    return QFileInfo(platform::findFileIgnoringCase(folder, name)).isFile();
 }
 
 // Where the toolbars start on a first run.
@@ -138,20 +132,15 @@ QString TMainF::layoutFilePath() const {
 
 void TMainF::loadCalendarAndNames() {
     calendar_ = records::LoadCalendar(appDir_);
-    starNames_.emplace(engine::BuildStarDisplayNames(kDefaultSpecialChar));
+    starNames_.emplace(engine::BuildStarDisplayNames(settings::SpecialChar(keys_).toStdString()));
 }
 
 void TMainF::readSysValues() {
     const QString key = sysKey();
     defNameFile_ =
         keys_.readText(key, QStringLiteral("DefNameFile"), QStringLiteral("Default.nam"));
-    const QString defaultIni = QStringLiteral("Default.ini");
-    defSysFile_ =
-        keys_.readText(key, QStringLiteral("DefSysFile"),
-                       existsInFolder(appDir_, defaultIni) ? defaultIni : kDefaultSysFile);
-    if (!existsInFolder(appDir_, defSysFile_)) {
-        defSysFile_ = kDefaultSysFile;
-    }
+    defSysFile_ = settings::chooseSettingsFileName(
+        appDir_, keys_.readText(key, QStringLiteral("DefSysFile")));
     currentNameFile_ = defNameFile_;
 }
 

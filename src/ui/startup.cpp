@@ -16,6 +16,7 @@
 #include "platform/resources.h"
 #include "platform/single_instance.h"
 #include "records/calendar_file.h"
+#include "settings_windows.h"
 #include "splash_window.h"
 #include "texts/text_files.h"
 
@@ -36,10 +37,10 @@ bool present(const QString& appDir, const QString& name) {
 
 // The long-lived windows, created in this order after the main window: each reads what the
 // one before it has set up. Those not built yet join here in their place.
-void createLongLivedWindows(TMainF& /*mainWindow*/, std::unique_ptr<TTitleF>& splash) {
-    // TGaijiF (special characters)
-    // TUSysF (Zi Wei settings)
-    // TSysF (system settings: reads the main window's file names)
+void createLongLivedWindows(TMainF& mainWindow, std::unique_ptr<TTitleF>& splash) {
+    // TGaijiF, TUSysF, TSysF (special characters, Zi Wei settings, system settings; the last
+    // reads the main window's file names)
+    new SettingsWindows(mainWindow);
     // TNListF (name list: reads the system settings, loads the start-up name file)
     // TKHyoF (calendar editor); the splash ends when it has been created
     splash.reset();

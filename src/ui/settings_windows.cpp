@@ -1,0 +1,87 @@
+#include "settings_windows.h"
+
+#include <QAction>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QTimer>
+
+#include "main_window.h"
+#include "platform/prompts.h"
+#include "special_char_dialog.h"
+#include "system_font.h"
+#include "system_settings_dialog.h"
+#include "zi_wei_settings_dialog.h"
+
+namespace sorvik::ui {
+
+SettingsWindows::SettingsWindows(TMainF& mainWindow) : QObject(&mainWindow), main_(mainWindow) {
+    setObjectName(QStringLiteral("SettingsWindows"));
+    gaiji_ = new TGaijiF(main_.appDir(), main_.keys(), &main_);
+
+    ziWei_ =
+        std::make_unique<settings::ZiWeiSettings>(main_.appDir(), main_.keys(), main_.starNames());
+    ziWei_->startUp();
+    system_ =
+        std::make_unique<settings::SystemSettings>(main_.appDir(), main_.keys(), main_.starNames());
+    uSys_ = new TUSysF(main_.appDir(), *ziWei_, system_.get(), &main_);
+    sys_ = new TSysF(main_, *system_, &main_);
+
+    connect(main_.action(QStringLiteral("SysItem")), &QAction::triggered, this,
+            &SettingsWindows::showSystemSettings);
+    connect(main_.action(QStringLiteral("USysItem")), &QAction::triggered, this,
+            &SettingsWindows::showZiWeiSettings);
+    connect(main_.action(QStringLiteral("GaijiItem")), &QAction::triggered, this,
+            &SettingsWindows::showSpecialChars);
+    // The settings are saved at exit under the checks of OK.
+    connect(&main_, &TMainF::closingStores, sys_, &TSysF::OKBtnClick);
+    connect(&main_, &TMainF::frameActivated, this,
+            [this] { QTimer::singleShot(0, this, &SettingsWindows::checkSettingsFile); });
+    main_.setTileAfterChoosing([this] { return system_->tileNewWindows(); });
+    ApplySystemFont(main_, *system_);
+}
+
+SettingsWindows::~SettingsWindows() {
+    // The dialogs go before the stores they show.
+    delete sys_;
+    delete uSys_;
+    delete gaiji_;
+}
+
+SettingsWindows* SettingsWindows::of(const TMainF& mainWindow) {
+    return mainWindow.findChild<SettingsWindows*>(QStringLiteral("SettingsWindows"),
+                                                  Qt::FindDirectChildrenOnly);
+}
+
+void SettingsWindows::showSystemSettings() {
+    sys_->exec();
+    ApplySystemFont(main_, *system_);
+    for (QMdiSubWindow* child : main_.mdiArea()->subWindowList()) {
+        child->update();
+        if (QWidget* widget = child->widget()) {
+            widget->update();
+        }
+    }
+    main_.update();
+}
+
+void SettingsWindows::showZiWeiSettings() {
+    uSys_->exec();
+}
+
+void SettingsWindows::showSpecialChars() {
+    gaiji_->exec();
+}
+
+void SettingsWindows::checkSettingsFile() {
+    if (checking_ || (system_->hasChartLayout() && system_->settingsFileExists())) {
+        return;
+    }
+    checking_ = true;
+    platform::Prompts::beep();
+    platform::Prompts::information(QStringLiteral(
+        "起動時のｼｽﾃﾑ設定ﾌｧｲﾙが読込できませんでした。\n\rｼｽﾃﾑ設定を確認して下さい。"));
+    showSystemSettings();
+    checking_ = false;
+}
+
+}  // namespace sorvik::ui

@@ -1,0 +1,117 @@
+#include "system_settings_models.h"
+
+#include <QColor>
+
+namespace sorvik::ui {
+
+using settings::kStarDisplayColumns;
+using settings::kStarDisplayRows;
+
+StarDisplayModel::StarDisplayModel(settings::SystemSettings& store, QObject* parent)
+    : QAbstractTableModel(parent), store_(store) {}
+
+int StarDisplayModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : kStarDisplayRows - 1;
+}
+
+int StarDisplayModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : kStarDisplayColumns;
+}
+
+QVariant StarDisplayModel::data(const QModelIndex& index, int role) const {
+    const int star = index.row() + 1;
+    switch (role) {
+        case Qt::DisplayRole:
+            return store_.SG1(star, index.column());
+        case Qt::ForegroundRole:
+            if (index.column() == settings::kStarNameColumn) {
+                return QColor(store_.starColour(star).value_or(QColor(Qt::black)));
+            }
+            return QColor(Qt::black);
+        case Qt::TextAlignmentRole:
+            return QVariant::fromValue(Qt::AlignHCenter | Qt::AlignTop);
+        default:
+            return {};
+    }
+}
+
+QVariant StarDisplayModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation == Qt::Horizontal && role == Qt::DisplayRole) {
+        return store_.SG1(0, section);
+    }
+    return {};
+}
+
+Qt::ItemFlags StarDisplayModel::flags(const QModelIndex& index) const {
+    return index.isValid() ? Qt::ItemIsEnabled | Qt::ItemIsSelectable : Qt::NoItemFlags;
+}
+
+void StarDisplayModel::toggle(const QModelIndex& index) {
+    if (index.column() < settings::kShowInChartColumn) {
+        return;
+    }
+    const int star = index.row() + 1;
+    const bool shown = store_.SG1(star, index.column()) == QString::fromUtf16(settings::kShown);
+    store_.setSG1(star, index.column(),
+                  QString::fromUtf16(shown ? settings::kNotShown : settings::kShown));
+    emit dataChanged(index, index);
+}
+
+void StarDisplayModel::setColour(int row, std::uint32_t value) {
+    store_.setStarColour(row + 1, value);
+    emit dataChanged(this->index(row, 0), this->index(row, settings::kColourColumn));
+}
+
+void StarDisplayModel::reload() {
+    beginResetModel();
+    endResetModel();
+}
+
+InfoRowModel::InfoRowModel(settings::SystemSettings& store, QObject* parent)
+    : QAbstractTableModel(parent), store_(store) {}
+
+int InfoRowModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : settings::kInfoTableRows - 1;
+}
+
+int InfoRowModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : settings::kInfoTableColumns - 1;
+}
+
+QVariant InfoRowModel::data(const QModelIndex& index, int role) const {
+    if (role == Qt::DisplayRole || role == Qt::EditRole) {
+        return store_.KCSG(index.row() + 1, index.column() + 1);
+    }
+    if (role == Qt::TextAlignmentRole) {
+        return QVariant::fromValue(Qt::AlignCenter);
+    }
+    return {};
+}
+
+bool InfoRowModel::setData(const QModelIndex& index, const QVariant& value, int role) {
+    if (role != Qt::EditRole || !index.isValid()) {
+        return false;
+    }
+    store_.setKCSG(index.row() + 1, index.column() + 1, value.toString());
+    emit dataChanged(index, index);
+    return true;
+}
+
+QVariant InfoRowModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (role != Qt::DisplayRole) {
+        return {};
+    }
+    return orientation == Qt::Horizontal ? store_.KCSG(0, section + 1)
+                                         : store_.KCSG(section + 1, 0);
+}
+
+Qt::ItemFlags InfoRowModel::flags(const QModelIndex& index) const {
+    return index.isValid() ? Qt::ItemIsEnabled | Qt::ItemIsSelectable : Qt::NoItemFlags;
+}
+
+void InfoRowModel::reload() {
+    beginResetModel();
+    endResetModel();
+}
+
+}  // namespace sorvik::ui
