@@ -13,7 +13,6 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
@@ -310,24 +309,29 @@ QWidget* TSysF::buildChartTab() {
     infoTable_->setObjectName(QStringLiteral("KCSG"));
     infoTable_->setModel(infoModel_);
     infoTable_->setSelectionMode(QAbstractItemView::SingleSelection);
-    infoTable_->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    infoTable_->horizontalHeader()->setDefaultSectionSize(48);
+    infoTable_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     infoTable_->verticalHeader()->setDefaultSectionSize(20);
     infoTable_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    infoTable_->setFixedHeight(20 * 5 + infoTable_->horizontalHeader()->sizeHint().height() + 4);
-    itemList_ = new QListWidget(info);
+    infoTable_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    infoTable_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    infoTable_->setFixedHeight(20 * 5 + infoTable_->horizontalHeader()->sizeHint().height() + 2);
+    itemList_ = new QComboBox(info);
     itemList_->setObjectName(QStringLiteral("KCList"));
     for (int i = 0; i < settings::kInfoItemCount; ++i) {
         itemList_->addItem(settings::infoItemName(i));
     }
-    itemList_->setFixedWidth(84);
+    itemList_->setMaxVisibleItems(settings::kInfoItemCount);
+    auto* choose = new QHBoxLayout;
+    choose->addWidget(new QLabel(QStringLiteral("選択した欄の内容"), info));
+    choose->addWidget(itemList_);
+    choose->addStretch();
     infoLayout->addWidget(infoTable_, 0, 0);
-    infoLayout->addWidget(itemList_, 0, 1, 2, 1);
-    auto* notes = new QLabel(QStringLiteral("※#四化１　→　各宮の四化\n※$四化２　→　流年の四化\n"
-                                            "※%四化３　→　自宮の四化"),
-                             info);
-    infoLayout->addWidget(notes, 1, 0);
-    itemList_->setFixedHeight(infoTable_->height() + notes->sizeHint().height());
+    infoLayout->addLayout(choose, 1, 0);
+    infoLayout->addWidget(
+        new QLabel(QStringLiteral("※#四化１　→　各宮の四化\n※$四化２　→　流年の四化\n"
+                                  "※%四化３　→　自宮の四化"),
+                   info),
+        2, 0);
 
     auto* layout = new QVBoxLayout(page);
     layout->addWidget(shape);
@@ -351,10 +355,10 @@ QWidget* TSysF::buildChartTab() {
     }
     connect(infoTable_->selectionModel(), &QItemSelectionModel::currentChanged, this,
             &TSysF::showItemOfCurrentCell);
-    connect(itemList_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
+    connect(itemList_, &QComboBox::activated, this, [this](int item) {
         const QModelIndex cell = infoTable_->currentIndex();
         if (cell.isValid()) {
-            infoModel_->setData(cell, item->text(), Qt::EditRole);
+            infoModel_->setData(cell, settings::infoItemName(item), Qt::EditRole);
         }
     });
     return page;
@@ -510,7 +514,7 @@ void TSysF::showItemOfCurrentCell() {
     if (!cell.isValid()) {
         return;
     }
-    itemList_->setCurrentRow(
+    itemList_->setCurrentIndex(
         settings::infoItemIndex(infoModel_->data(cell, Qt::DisplayRole).toString()));
 }
 

@@ -16,7 +16,6 @@ class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
-class QListWidget;
 class QPushButton;
 class QTabWidget;
 class QTableView;
@@ -58,7 +57,7 @@ class TSysF : public QDialog {
     QTabWidget* tabs() const { return tabs_; }
     QTableView* starTable() const { return starTable_; }
     QTableView* infoTable() const { return infoTable_; }
-    QListWidget* infoItemList() const { return itemList_; }
+    QComboBox* infoItemList() const { return itemList_; }
     QLineEdit* dateField() const { return dateE_; }
     // Clicks of the colour panels, the font buttons and the star table's "参照".
     void pickPanelColour(int which);
@@ -104,7 +103,7 @@ class TSysF : public QDialog {
     QComboBox* banX_ = nullptr;
     std::array<QPushButton*, 4> panels_{};
     QTableView* infoTable_ = nullptr;
-    QListWidget* itemList_ = nullptr;
+    QComboBox* itemList_ = nullptr;
     QTableView* starTable_ = nullptr;
     std::array<QCheckBox*, 3> pcg_{};
     QTableWidget* widths_ = nullptr;

@@ -148,6 +148,11 @@ QWidget* TUSysF::buildNumbersTab() {
     numbers->setColumnWidth(0, 140);
     numbers->setColumnWidth(1, 90);
     numbers->setFixedWidth(140 + 90 + 20);
+    for (int row = 0; row < settings::kNumberRows; ++row) {
+        if (settings::ZiWeiSettings::isNumberHeaderRow(row)) {
+            numbers->setSpan(row, 0, 1, 2);
+        }
+    }
 
     auto* ratios = new QGroupBox(QStringLiteral("行運の数値比率"), page);
     auto* ratioLayout = new QGridLayout(ratios);
@@ -193,7 +198,7 @@ QWidget* TUSysF::buildBrightnessTab() {
     auto* page = new QWidget;
     symbols_ = new QTableWidget(2, settings::kBrightnessCodes, page);
     symbols_->setObjectName(QStringLiteral("BSG"));
-    compactGrid(symbols_, 2, 52);
+    compactGrid(symbols_, 2, 58);
     for (int code = 0; code < settings::kBrightnessCodes; ++code) {
         symbols_->setItem(0, code, fixedItem(QString::fromUtf16(kBrightnessCaptions[code])));
         symbols_->setItem(1, code, editableItem());

@@ -32,6 +32,10 @@ QVariant ZiWeiGridModel::data(const QModelIndex& index, int role) const {
     switch (role) {
         case Qt::DisplayRole:
         case Qt::EditRole:
+            // A header row spans both columns in the view, so its two texts stand together.
+            if (header && column == 0) {
+                return store_.cell(grid_, row, 0) + store_.cell(grid_, row, 1);
+            }
             return store_.cell(grid_, row, column);
         case Qt::TextAlignmentRole:
             if (isNumbers() && column == 1 && !header) {

@@ -1,8 +1,9 @@
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QPixmap>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTableView>
@@ -11,6 +12,7 @@
 #include "platform/profile_file.h"
 #include "settings/special_char.h"
 #include "shell_fixture.h"
+#include "ui/settings_windows.h"
 #include "ui/special_char_dialog.h"
 #include "ui/system_settings_dialog.h"
 #include "ui/zi_wei_settings_dialog.h"
@@ -89,8 +91,9 @@ class SystemDialogTest : public ::testing::Test {
     }
     void chooseItem(int row, int column, const QString& item) {
         dialog->infoTable()->setCurrentIndex(dialog->infoTable()->model()->index(row, column));
-        QListWidgetItem* entry = dialog->infoItemList()->findItems(item, Qt::MatchExactly)[0];
-        emit dialog->infoItemList()->itemClicked(entry);
+        QComboBox* list = dialog->infoItemList();
+        list->setCurrentIndex(list->findText(item));
+        emit list->activated(list->currentIndex());
     }
     QString settingsFile() const { return QDir(shell.appDir).filePath("Default.ini"); }
 
@@ -112,7 +115,7 @@ TEST_F(SystemDialogTest, OkRefusesUntilTwoInfoRowsAndAValidDateThenWritesTheFile
     EXPECT_EQ(store->CountInfoRows(), 2);
     // The list follows the current cell.
     dialog->infoTable()->setCurrentIndex(dialog->infoTable()->model()->index(0, 0));
-    EXPECT_EQ(dialog->infoItemList()->currentItem()->text(), "干");
+    EXPECT_EQ(dialog->infoItemList()->currentText(), "干");
 
     dialog->dateField()->setText("2023/02/29");
     EXPECT_FALSE(dialog->OKBtnClick());
@@ -269,6 +272,51 @@ TEST_F(ZiWeiDialogTest, CancelAndTheCloseBoxDropTheEdits) {
         EXPECT_EQ(store->luckRatios(), (settings::LuckRatios{60, 30, 10}));
         EXPECT_EQ(dialog->palaceNameGrid()->item(3, 0)->text(), "遷移宮");
     }
+}
+
+TEST_F(ZiWeiDialogTest, TheShippedSettingsFileMeetsTheStartUpCheck) {
+    QFile::copy(QDir(SORVIK_DATA_DIR).filePath("Default.ini"),
+                QDir(shell.appDir).filePath("Default.ini"));
+    auto window = shell.makeWindow();
+    EXPECT_EQ(window->defSysFile(), "Default.ini");
+    auto* windows = new SettingsWindows(*window);
+    EXPECT_EQ(SettingsWindows::of(*window), windows);
+    windows->checkSettingsFile();
+    EXPECT_TRUE(shownTexts().isEmpty());
+    EXPECT_EQ(windows->systemSettings().CountInfoRows(), 3);
+    EXPECT_EQ(windows->systemSettings().SG1(60, 0), "陰殺");
+}
+
+// Every tab of the three dialogs as a picture; with SORVIK_PICTURES set they are saved there
+// as PNG files to look at.
+TEST_F(ZiWeiDialogTest, EveryTabRenders) {
+    const QString folder = qEnvironmentVariable("SORVIK_PICTURES");
+    const auto save = [&](QWidget& widget, const QString& name) {
+        const QPixmap picture = widget.grab();
+        EXPECT_FALSE(picture.isNull());
+        if (!folder.isEmpty()) {
+            picture.save(QDir(folder).filePath(name + ".png"));
+        }
+    };
+    for (int tab = 0; tab < dialog->tabs()->count(); ++tab) {
+        dialog->tabs()->setCurrentIndex(tab);
+        save(*dialog, QString("usysf_%1").arg(tab));
+    }
+
+    QFile::copy(QDir(SORVIK_DATA_DIR).filePath("Default.ini"),
+                QDir(shell.appDir).filePath("Default.ini"));
+    auto window = shell.makeWindow();
+    window->setDefSysFile("Default.ini");
+    settings::SystemSettings system(shell.appDir, *shell.keys, window->starNames());
+    TSysF sys(*window, system);
+    sys.show();
+    for (int tab = 0; tab < sys.tabs()->count(); ++tab) {
+        sys.tabs()->setCurrentIndex(tab);
+        save(sys, QString("sysf_%1").arg(tab));
+    }
+    TGaijiF gaiji(shell.appDir, *shell.keys);
+    gaiji.show();
+    save(gaiji, "gaijif");
 }
 
 }  // namespace
