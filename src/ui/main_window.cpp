@@ -23,7 +23,7 @@
 #include "platform/shell_open.h"
 #include "platform/window_placement.h"
 #include "records/calendar_file.h"
-#include "settings/special_char.h"
+#include "settings/gaiji.h"
 #include "settings/system_settings.h"
 #include "toolbar_icons.h"
 #include "toolbar_layout.h"

@@ -7,7 +7,7 @@
 
 #include "main_window.h"
 #include "platform/prompts.h"
-#include "special_char_dialog.h"
+#include "gaiji_dialog.h"
 #include "system_font.h"
 #include "system_settings_dialog.h"
 #include "zi_wei_settings_dialog.h"

@@ -10,10 +10,10 @@
 #include <QTableWidget>
 
 #include "platform/profile_file.h"
-#include "settings/special_char.h"
+#include "settings/gaiji.h"
 #include "shell_fixture.h"
 #include "ui/settings_windows.h"
-#include "ui/special_char_dialog.h"
+#include "ui/gaiji_dialog.h"
 #include "ui/system_settings_dialog.h"
 #include "ui/zi_wei_settings_dialog.h"
 

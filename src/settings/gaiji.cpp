@@ -1,4 +1,4 @@
-#include "special_char.h"
+#include "gaiji.h"
 
 #include <QByteArray>
 

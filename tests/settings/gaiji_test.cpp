@@ -1,4 +1,4 @@
-#include "settings/special_char.h"
+#include "settings/gaiji.h"
 
 #include <QTemporaryDir>
 

@@ -1,4 +1,4 @@
-#include "special_char_dialog.h"
+#include "gaiji_dialog.h"
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
@@ -10,7 +10,7 @@
 #include "help_window.h"
 #include "main_window.h"
 #include "platform/prompts.h"
-#include "settings/special_char.h"
+#include "settings/gaiji.h"
 
 namespace sorvik::ui {
 
