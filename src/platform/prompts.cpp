@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QQueue>
 
@@ -105,11 +106,23 @@ QString Prompts::openFileName(QWidget* parent, const QString& caption, const QSt
 }
 
 QString Prompts::saveFileName(QWidget* parent, const QString& caption, const QString& path,
-                              const QString& filter) {
+                              const QString& filter, const QString& defaultSuffix) {
     if (script().active) {
-        return scriptedFileName();
+        const QString name = scriptedFileName();
+        // As the dialog would complete a name typed without an extension.
+        if (!name.isEmpty() && !defaultSuffix.isEmpty() && QFileInfo(name).suffix().isEmpty()) {
+            return name + u'.' + defaultSuffix;
+        }
+        return name;
     }
-    return QFileDialog::getSaveFileName(parent, caption, path, filter);
+    QFileDialog dialog(parent, caption, path, filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(defaultSuffix);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return {};
+    }
+    return dialog.selectedFiles().front();
 }
 
 QString Prompts::folderName(QWidget* parent, const QString& caption, const QString& folder) {

@@ -33,8 +33,10 @@ class Prompts {
     // An empty result means the user cancelled.
     static QString openFileName(QWidget* parent, const QString& caption, const QString& folder,
                                 const QString& filter);
+    // A typed name without an extension gets defaultSuffix (when given); an existing file is
+    // confirmed before it is chosen.
     static QString saveFileName(QWidget* parent, const QString& caption, const QString& path,
-                                const QString& filter);
+                                const QString& filter, const QString& defaultSuffix = {});
     static QString folderName(QWidget* parent, const QString& caption, const QString& folder);
 
     static QDateTime now();

@@ -34,7 +34,6 @@ namespace sorvik::ui {
 namespace {
 
 const QString kPlacement = QStringLiteral("MainFWinPlace1");
-const QString kNewNameFile = QStringLiteral("NewFile.nam");
 
 QString sysKey() {
     return TMainF::productKey() + QStringLiteral("\\Sys");
@@ -64,8 +63,11 @@ QString TMainF::defaultSupportAddress() {
     return QStringLiteral("http://www.velmora.example/sorvik/");
 }
 
-TMainF::TMainF(const QString& appDir, platform::KeyStore& keys) : appDir_(appDir), keys_(keys) {
+TMainF::TMainF(const QString& appDir, platform::KeyStore& keys)
+    : appDir_(appDir), keys_(keys), recentFiles_(keys, productKey()) {
     setObjectName(QStringLiteral("MainF"));
+    nameFiles_ = new records::NameFileSession(nameList_, appDir_, this);
+    connect(nameFiles_, &records::NameFileSession::titleChanged, this, &TMainF::showNameFileTitle);
     supportAddress_ = keys_.readText(QStringLiteral("Software\\Velmora"), QStringLiteral("80"));
     if (!supportAddress_.startsWith(QStringLiteral("http://"))) {
         supportAddress_ = defaultSupportAddress();
@@ -100,7 +102,7 @@ TMainF::TMainF(const QString& appDir, platform::KeyStore& keys) : appDir_(appDir
 
     loadCalendarAndNames();
 
-    nameListModified_ = false;
+    nameFiles_->setNameListModified(false);
 
     loadToolbarLayout(*this, toolbars(), defaultPlacements(),
                       platform::ProfileFile(layoutFilePath()));
@@ -115,6 +117,7 @@ TMainF::TMainF(const QString& appDir, platform::KeyStore& keys) : appDir_(appDir
     action("StsBarItem")
         ->setChecked(keys_.readText(sysKey(), QStringLiteral("StsBar"), "1") != "0");
     statusBar()->setVisible(action("StsBarItem")->isChecked());
+    rebuildRecentFiles();
 
     fixedWindowItems_ = static_cast<int>(windowMenu_->actions().size());
 
@@ -141,7 +144,8 @@ void TMainF::readSysValues() {
         keys_.readText(key, QStringLiteral("DefNameFile"), QStringLiteral("Default.nam"));
     defSysFile_ = settings::chooseSettingsFileName(
         appDir_, keys_.readText(key, QStringLiteral("DefSysFile")));
-    currentNameFile_ = defNameFile_;
+    // Until a file loads, Save writes to the start-up file's name.
+    nameFiles_->setCurrentNameFile(defNameFile_);
 }
 
 QMdiSubWindow* TMainF::addChild(QWidget* window) {
@@ -239,16 +243,23 @@ void TMainF::closeEvent(QCloseEvent* event) {
         event->accept();
         return;
     }
-    if (currentNameFile_ == kNewNameFile || nameListModified_) {
+    if (currentNameFile() == QString::fromLatin1(records::kNewNameFile) || nameListModified()) {
         platform::Prompts::beep();
+        // A save that fails keeps the program open, so that the persons are not lost.
         if (platform::Prompts::askYesNo(
                 platform::BoxStyle::Information,
                 QStringLiteral("名前ﾃﾞｰﾀが更新されています。保存しますか？")) &&
-            saveNameFile_) {
-            saveNameFile_(currentNameFile_);
+            !runFileCommand([this] { nameFiles_->SaveNameFile(currentNameFile()); })) {
+            event->ignore();
+            return;
         }
     }
 
+    try {
+        recentFiles_.merge();
+    } catch (const platform::FileError& error) {
+        platform::Prompts::error(error.message());
+    }
     emit closingStores();
 
     const QString sys = sysKey();

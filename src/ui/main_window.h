@@ -10,6 +10,9 @@
 
 #include "engine/calendar_table.h"
 #include "engine/catalogue.h"
+#include "records/name_file.h"
+#include "records/name_list.h"
+#include "records/recent_files.h"
 
 class QMdiArea;
 class QMdiSubWindow;
@@ -55,21 +58,32 @@ class TMainF : public QMainWindow {
     // A chart or luck window joins the frame.
     QMdiSubWindow* addChild(QWidget* window);
 
-    QString currentNameFile() const { return currentNameFile_; }
-    void setCurrentNameFile(const QString& name) { currentNameFile_ = name; }
-    bool nameListModified() const { return nameListModified_; }
-    void setNameListModified(bool modified) { nameListModified_ = modified; }
+    // The persons and the current name file: the one place that knows which file Save
+    // writes and whether the list changed.
+    records::NameList& nameList() { return nameList_; }
+    records::NameFileSession& nameFiles() const { return *nameFiles_; }
+    QString currentNameFile() const { return nameFiles_->currentNameFile(); }
+    bool nameListModified() const { return nameFiles_->nameListModified(); }
+    records::RecentFiles& recentFiles() { return recentFiles_; }
     QString defNameFile() const { return defNameFile_; }
     void setDefNameFile(const QString& name) { defNameFile_ = name; }
     QString defSysFile() const { return defSysFile_; }
     void setDefSysFile(const QString& name) { defSysFile_ = name; }
 
-    // Saves the name file when the user says so at exit; the name file's own code sets it.
-    void setNameFileSaver(std::function<void(const QString&)> saver) {
-        saveNameFile_ = std::move(saver);
-    }
     // Whether choosing a window from the window list tiles (else cascades); a system setting.
     void setTileAfterChoosing(std::function<bool()> rule) { tileAfterChoosing_ = std::move(rule); }
+
+    // The File menu's commands. Each ends with its own message when a file fails.
+    void newNameFile();
+    void openNameFile();
+    void saveNameFile();
+    void saveNameFileAs();
+    void openRecentFile(const QString& path);
+    // The name file opened at start-up, which joins the recent files.
+    void loadStartupNameFile();
+    // The recent files at the end of the File menu, after merging this run's into the stored.
+    void rebuildRecentFiles();
+    QList<QAction*> recentFileItems() const { return recentItems_; }
 
     void tile();
     void cascade();
@@ -105,6 +119,9 @@ class TMainF : public QMainWindow {
     void readSysValues();
     void loadCalendarAndNames();
     void showToolbar(QToolBar* toolbar, bool shown);
+    void showNameFileTitle(const QString& fileName);
+    // Runs a name file command; a file error ends it with its message. False after an error.
+    bool runFileCommand(const std::function<void()>& command);
     QString layoutFilePath() const;
 
     QString appDir_;
@@ -117,11 +134,14 @@ class TMainF : public QMainWindow {
     int fixedWindowItems_ = 0;
     engine::CalendarTable calendar_;
     std::optional<engine::StarDisplayNames> starNames_;
-    QString currentNameFile_;
-    bool nameListModified_ = false;
+    records::NameList nameList_;
+    records::NameFileSession* nameFiles_ = nullptr;
+    records::RecentFiles recentFiles_;
+    QList<QAction*> recentItems_;
+    QMenu* fileMenu_ = nullptr;
+    QString openDialogName_;
     QString defNameFile_;
     QString defSysFile_;
-    std::function<void(const QString&)> saveNameFile_;
     std::function<bool()> tileAfterChoosing_;
     bool closed_ = false;
 };

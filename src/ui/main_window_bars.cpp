@@ -79,9 +79,8 @@ constexpr ButtonDef kButtons[] = {
 };
 
 const char* const kLaterItems[] = {
-    "NewItem",   "OpenItem",  "SaveItem",  "SaveAsItem", "StarListItem", "BackItem",
-    "SSetuItem", "HSetuItem", "DSetuItem", "KSetuItem",  "KHyoItem",     "SysItem",
-    "USysItem",  "GaijiItem", "ToolsItem", "NListBtn",
+    "StarListItem", "BackItem", "SSetuItem", "HSetuItem", "DSetuItem", "KSetuItem",
+    "KHyoItem",     "SysItem",  "USysItem",  "GaijiItem", "ToolsItem", "NListBtn",
 };
 
 QMenu* addMenu(QMenuBar* bar, const QString& name, const QString& title, const QString& hint) {
@@ -124,6 +123,10 @@ void TMainF::buildActions() {
         action(QString::fromLatin1(name))->setChecked(true);
     }
 
+    connect(action("NewItem"), &QAction::triggered, this, &TMainF::newNameFile);
+    connect(action("OpenItem"), &QAction::triggered, this, &TMainF::openNameFile);
+    connect(action("SaveItem"), &QAction::triggered, this, &TMainF::saveNameFile);
+    connect(action("SaveAsItem"), &QAction::triggered, this, &TMainF::saveNameFileAs);
     connect(action("InfItem"), &QAction::triggered, this, &TMainF::showAnnouncements);
     connect(action("ExitItem"), &QAction::triggered, this, &QWidget::close);
     connect(action("CloseAllItem"), &QAction::triggered, this, &TMainF::closeAll);
@@ -150,6 +153,7 @@ void TMainF::buildMenus() {
     bar->setNativeMenuBar(false);
 
     QMenu* file = addMenu(bar, "FileMenu", "ﾌｧｲﾙ(&F)", "ﾌｧｲﾙ操作に関するｺﾏﾝﾄﾞ");
+    fileMenu_ = file;
     file->addActions(
         {action("NewItem"), action("OpenItem"), action("SaveItem"), action("SaveAsItem")});
     file->addSeparator();

@@ -7,6 +7,7 @@
 #include <QFileInfo>
 
 #include "app_fonts.h"
+#include "chart_requests.h"
 #include "main_window.h"
 #include "platform/errors.h"
 #include "platform/file_names.h"
@@ -40,8 +41,12 @@ bool present(const QString& appDir, const QString& name) {
 void createLongLivedWindows(TMainF& mainWindow, std::unique_ptr<TTitleF>& splash) {
     // TGaijiF, TUSysF, TSysF (special characters, Zi Wei settings, system settings; the last
     // reads the main window's file names)
-    new SettingsWindows(mainWindow);
-    // TNListF (name list: reads the system settings, loads the start-up name file)
+    auto* settings = new SettingsWindows(mainWindow);
+    // The entry bar and the chart windows read the stores just made.
+    new ChartRequests(mainWindow, *settings);
+    // TNListF (name list: reads the system settings); until it exists the main window keeps
+    // the list and loads the start-up name file here
+    mainWindow.loadStartupNameFile();
     // TKHyoF (calendar editor); the splash ends when it has been created
     splash.reset();
     // THSetuF, TDSetuF, TKSetuF, TSSetuF (description editors)

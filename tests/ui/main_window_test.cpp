@@ -152,7 +152,6 @@ TEST(ToolbarLayout, RoundTripsThroughTheLayoutFile) {
 
 TEST(ExitSequence, AsksForTheNameFileAndStoresTheShellsValues) {
     testing::ShellFixture shell;
-    QStringList saved;
     QRect normalGeometry;
     {
         auto window = shell.makeWindow();
@@ -164,8 +163,8 @@ TEST(ExitSequence, AsksForTheNameFileAndStoresTheShellsValues) {
         window->show();
         window->action("StsBarItem")->trigger();
         EXPECT_FALSE(window->statusBar()->isVisible());
-        window->setCurrentNameFile("NewFile.nam");
-        window->setNameFileSaver([&](const QString& name) { saved.append(name); });
+        // A new list without a change still asks, and Yes writes it into the program folder.
+        ASSERT_TRUE(window->nameFiles().newFile());
         Prompts::queueAnswer(platform::Answer::Yes);
         const int beeps = Prompts::beepCount();
         window->showNormal();
@@ -178,7 +177,7 @@ TEST(ExitSequence, AsksForTheNameFileAndStoresTheShellsValues) {
     ASSERT_FALSE(Prompts::shownBoxes().isEmpty());
     EXPECT_EQ(Prompts::shownBoxes().back().text, "名前ﾃﾞｰﾀが更新されています。保存しますか？");
     EXPECT_EQ(Prompts::shownBoxes().back().buttons, platform::BoxButtons::YesNo);
-    EXPECT_EQ(saved, QStringList({"NewFile.nam"}));
+    EXPECT_TRUE(QFileInfo::exists(QDir(shell.appDir).filePath("NewFile.nam")));
     EXPECT_EQ(shell.keys->readText(kSys, "StsBar"), "0");
     EXPECT_EQ(shell.keys->readText(kSys, "DefNameFile"), "Default.nam");
     EXPECT_EQ(shell.keys->readText(kSys, "DefSysFile"), "DEFAULT.SET");

@@ -65,6 +65,8 @@ QString verticalCaption(const QString& caption) {
 EntBar::EntBar(const EntryBarServices& services, QWidget* parent)
     : QWidget(parent), services_(services) {
     setObjectName(QStringLiteral("EntBar"));
+    // In its toolbar the bar keeps its own width instead of spreading its controls out.
+    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(2, 0, 2, 0);
     row->setSpacing(3);
@@ -139,6 +141,7 @@ EntBar::EntBar(const EntryBarServices& services, QWidget* parent)
     nowBtn_ = new QPushButton(QStringLiteral("◎"), this);
     nowBtn_->setObjectName(QStringLiteral("NowBtn"));
     nowBtn_->setFlat(true);
+    nowBtn_->setFixedWidth(QFontMetrics(font()).horizontalAdvance(nowBtn_->text()) + 12);
     nowBtn_->setToolTip(QStringLiteral("現在日時を写します"));
     nowBtn_->setFocusPolicy(Qt::NoFocus);
     connect(nowBtn_, &QPushButton::clicked, this, &EntBar::NowBtnClick);

@@ -1,0 +1,59 @@
+#include "chart_requests.h"
+
+#include <memory>
+
+#include <QComboBox>
+#include <QStatusBar>
+#include <QToolBar>
+
+#include "main_window.h"
+#include "settings_windows.h"
+#include "system_font.h"
+#include "ui/entry/entry_bar.h"
+
+namespace sorvik::ui {
+
+ChartRequests::ChartRequests(TMainF& mainWindow, SettingsWindows& settings)
+    : QObject(&mainWindow),
+      main_(mainWindow),
+      settings_(settings),
+      chartServices_{mainWindow.calendar(), mainWindow.starNames(), settings.ziWeiSettings(),
+                     settings.systemSettings(),
+                     [this](const QString& text) { main_.statusBar()->showMessage(text); }} {
+    setObjectName(QStringLiteral("ChartRequests"));
+    QToolBar* toolbar = main_.toolbar(QStringLiteral("EntBar"));
+    bar_ = new EntBar(
+        {*main_.mdiArea(), main_.calendar(), settings.systemSettings(), main_.nameFiles(),
+         [this](const engine::BirthMoment& person, const QString& title) {
+             makeChart(person, title);
+         },
+         [this] { main_.tile(); }},
+        toolbar);
+    toolbar->addWidget(bar_);
+    // The main window took the system font before the bar was there.
+    ApplySystemFont(*bar_, settings.systemSettings());
+    connect(&main_, &TMainF::frameActivated, this, &ChartRequests::onFrameActivated);
+}
+
+ChartRequests* ChartRequests::of(const TMainF& mainWindow) {
+    return mainWindow.findChild<ChartRequests*>(QStringLiteral("ChartRequests"),
+                                                Qt::FindDirectChildrenOnly);
+}
+
+void ChartRequests::makeChart(const engine::BirthMoment& person, const QString& title) {
+    // The window joins the frame only once its chart stands, so a failed request leaves none.
+    auto window = std::make_unique<TMeibF>(chartServices_);
+    window->setWindowTitle(title);
+    window->RequestChart(person);
+    main_.addChild(window.release());
+}
+
+void ChartRequests::onFrameActivated() {
+    bar_->applySettings();
+    const settings::SystemSettings& system = settings_.systemSettings();
+    if (system.hasChartLayout() && system.settingsFileExists()) {
+        bar_->nameBox()->setFocus();
+    }
+}
+
+}  // namespace sorvik::ui

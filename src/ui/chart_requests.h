@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QObject>
+
+#include "ui/chart/chart_window.h"
+
+namespace sorvik::ui {
+
+class EntBar;
+class SettingsWindows;
+class TMainF;
+
+// The entry bar in the main window's EntBar toolbar and the chart windows it asks for, over
+// the settings stores of the run. Made after the settings windows; lives as long as the main
+// window.
+class ChartRequests : public QObject {
+    Q_OBJECT
+  public:
+    ChartRequests(TMainF& mainWindow, SettingsWindows& settings);
+
+    static ChartRequests* of(const TMainF& mainWindow);
+
+    EntBar& entryBar() const { return *bar_; }
+    const ChartServices& chartServices() const { return chartServices_; }
+
+  private:
+    void makeChart(const engine::BirthMoment& person, const QString& title);
+    void onFrameActivated();
+
+    TMainF& main_;
+    SettingsWindows& settings_;
+    ChartServices chartServices_;
+    EntBar* bar_ = nullptr;
+};
+
+}  // namespace sorvik::ui

@@ -1,0 +1,116 @@
+// The File menu's name file commands, the recent files and the title that follows the file.
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QMenu>
+
+#include "main_window.h"
+#include "platform/errors.h"
+#include "platform/prompts.h"
+
+namespace sorvik::ui {
+
+using platform::Prompts;
+
+namespace {
+
+// The hourglass for as long as a file is read or written, also when it fails.
+class WaitCursor {
+  public:
+    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+};
+
+QString nameFileFilter() {
+    return QString::fromUtf8(records::kNameFileFilter);
+}
+
+}  // namespace
+
+bool TMainF::runFileCommand(const std::function<void()>& command) {
+    try {
+        const WaitCursor wait;
+        command();
+    } catch (const platform::FileError& error) {
+        Prompts::error(error.message());
+        return false;
+    }
+    return true;
+}
+
+void TMainF::showNameFileTitle(const QString& fileName) {
+    setWindowTitle(applicationTitle() + QStringLiteral("  [") + fileName + u']');
+}
+
+void TMainF::newNameFile() {
+    runFileCommand([this] { nameFiles_->newFile(); });
+}
+
+void TMainF::openNameFile() {
+    const QString folder =
+        openDialogName_.isEmpty() ? appDir_ : QFileInfo(openDialogName_).absolutePath();
+    const QString path = Prompts::openFileName(this, QString(), folder, nameFileFilter());
+    if (path.isEmpty()) {
+        return;
+    }
+    openDialogName_ = path;
+    runFileCommand([this, &path] { nameFiles_->LoadNameFile(path); });
+    // Also when the user kept the changed list or the file failed.
+    recentFiles_.add(path);
+    rebuildRecentFiles();
+}
+
+void TMainF::saveNameFile() {
+    runFileCommand([this] { nameFiles_->SaveNameFile(currentNameFile()); });
+}
+
+void TMainF::saveNameFileAs() {
+    const QString start = openDialogName_.isEmpty() ? appDir_ : openDialogName_;
+    const QString path =
+        Prompts::saveFileName(this, QString(), start, nameFileFilter(), QStringLiteral("nam"));
+    if (path.isEmpty()) {
+        return;
+    }
+    runFileCommand([this, &path] { nameFiles_->saveAs(path); });
+}
+
+void TMainF::openRecentFile(const QString& path) {
+    if (path.isEmpty() || !QFileInfo(nameFiles_->resolveNamePath(path)).isFile()) {
+        return;
+    }
+    if (path.contains(u'/') || path.contains(u'\\')) {
+        if (!QDir::setCurrent(QFileInfo(path).absolutePath())) {
+            Prompts::information(QStringLiteral("ファイルが開けませんでした。"));
+        }
+    }
+    openDialogName_ = path;
+    runFileCommand([this, &path] { nameFiles_->LoadNameFile(path); });
+}
+
+void TMainF::loadStartupNameFile() {
+    runFileCommand([this] { nameFiles_->LoadNameFile(defNameFile_); });
+    recentFiles_.add(defNameFile_);
+}
+
+void TMainF::rebuildRecentFiles() {
+    for (QAction* item : std::as_const(recentItems_)) {
+        fileMenu_->removeAction(item);
+        item->deleteLater();
+    }
+    recentItems_.clear();
+    const QStringList paths = recentFiles_.merge();
+    for (qsizetype i = 0; i < paths.size(); ++i) {
+        QString caption = paths[i];
+        caption.replace(u'&', QStringLiteral("&&"));
+        auto* item = fileMenu_->addAction(QStringLiteral("&%1 %2").arg(i).arg(caption));
+        item->setObjectName(QStringLiteral("RecentFile%1").arg(i));
+        const QString path = paths[i];
+        connect(item, &QAction::triggered, this, [this, path] { openRecentFile(path); });
+        recentItems_.append(item);
+    }
+}
+
+}  // namespace sorvik::ui

@@ -1,0 +1,179 @@
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QTest>
+#include <QToolBar>
+
+#include <gtest/gtest.h>
+
+#include "platform/text_file.h"
+#include "records/recent_files.h"
+#include "shell_fixture.h"
+#include "ui/chart/chart_window.h"
+#include "ui/chart/pattern_list.h"
+#include "ui/chart_requests.h"
+#include "ui/entry/entry_bar.h"
+#include "ui/settings_windows.h"
+
+namespace sorvik::ui {
+namespace {
+
+using platform::Answer;
+using platform::Prompts;
+
+// The main window as the program builds it, over the shipped settings, tables and calendar.
+class MainWindowChart : public ::testing::Test {
+  protected:
+    MainWindowChart() {
+        QFile::remove(QDir(shell.appDir).filePath("INREKI.DAT"));
+        for (const char* name : {"INREKI.DAT", "Default.ini", "HOSISUU.DAT", "HOSIBYOU.DAT"}) {
+            QFile::copy(QDir(SORVIK_DATA_DIR).filePath(name), QDir(shell.appDir).filePath(name));
+        }
+        Prompts::clearShownBoxes();
+        window = shell.makeWindow();
+        auto* settings = new SettingsWindows(*window);
+        bar = &(new ChartRequests(*window, *settings))->entryBar();
+        window->resize(1280, 900);
+        window->show();
+    }
+
+    void type(const QString& name, int sex, const QString& date, const QString& time) const {
+        bar->nameBox()->setEditText(name);
+        bar->sexBox()->setCurrentIndex(sex);
+        bar->dateBox()->setText(date);
+        bar->timeBox()->setText(time);
+    }
+    QList<QMdiSubWindow*> children() const { return window->mdiArea()->subWindowList(); }
+    QString title(const QString& file) const { return "Sorvik Ver2.69  [" + file + "]"; }
+    QString path(const QString& name) const { return shell.dir.filePath(name); }
+    static QString line(const QString& stored) { return stored + QString(34, u','); }
+
+    testing::ShellFixture shell;
+    std::unique_ptr<TMainF> window;
+    EntBar* bar = nullptr;
+};
+
+TEST_F(MainWindowChart, TheEntryBarOfTheWindowOpensTheChartAndKeepsThePerson) {
+    ASSERT_EQ(bar->parentWidget(), window->toolbar("EntBar"));
+    EXPECT_TRUE(bar->isVisible());
+
+    type("山田太郎", 0, "1984/02/02", "12:00");
+    QTest::mouseClick(bar->chartButton(), Qt::LeftButton);
+    ASSERT_EQ(children().size(), 1);
+    EXPECT_EQ(children()[0]->windowTitle(), "山田太郎 さんの命盤");
+    const auto* chart = qobject_cast<TMeibF*>(children()[0]->widget());
+    ASSERT_NE(chart, nullptr);
+    EXPECT_EQ(chart->label("InDate")->text(), "旧暦1984年1月1日午時");
+    EXPECT_EQ(chart->label("Kyoku")->text(), "金四局 年:甲子");
+    EXPECT_TRUE(chart->label("Mei")->text().startsWith("命宮：申"));
+    EXPECT_TRUE(chart->patternList()->names().contains("巨日同格"));
+    EXPECT_GT(chart->grid().rowCount(), 0);
+    EXPECT_TRUE(window->action("TileItem")->isEnabled());
+
+    EXPECT_EQ(window->nameList().cell(0, 0), "山田太郎");
+    EXPECT_EQ(window->nameList().cell(0, 3), "12:00");
+    EXPECT_TRUE(window->nameListModified());
+    EXPECT_TRUE(bar->nameBox()->currentText().isEmpty());
+
+    // The keypad's decimal key in the time box asks for the chart, the full stop does not.
+    type("花子", 1, "1990/01/05", "07:05");
+    QTest::keyClick(bar->timeBox(), Qt::Key_Period);
+    EXPECT_EQ(children().size(), 1);
+    QTest::keyClick(bar->timeBox(), Qt::Key_Period, Qt::KeypadModifier);
+    ASSERT_EQ(children().size(), 2);
+    EXPECT_EQ(window->nameList().rowCount(), 2);
+
+    // Enter moves on as Tab does.
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    bar->dateBox()->setFocus();
+    QTest::keyClick(bar->dateBox(), Qt::Key_Return);
+    EXPECT_EQ(QApplication::focusWidget(), bar->timeBox());
+}
+
+TEST_F(MainWindowChart, FileCommandsSaveOpenAndRememberTheNameFile) {
+    type("山田太郎", 0, "1984/02/02", "12:00");
+    bar->MeiBtnClick();
+
+    // Save as completes the extension; the title follows, the recent files do not.
+    Prompts::queueFileName(path("people"));
+    window->action("SaveAsItem")->trigger();
+    const QString people = path("people.nam");
+    EXPECT_EQ(platform::readSjisLines(people), QStringList{line("山田太郎,男,1984/02/02,12:00,")});
+    EXPECT_EQ(window->currentNameFile(), people);
+    EXPECT_EQ(window->windowTitle(), title(people));
+    EXPECT_TRUE(window->recentFileItems().isEmpty());
+
+    // The list is still modified after saving: New asks, Yes saves first.
+    Prompts::queueAnswer(Answer::Yes);
+    window->action("NewBtn")->trigger();
+    EXPECT_TRUE(window->nameList().isEmpty());
+    EXPECT_FALSE(window->nameListModified());
+    EXPECT_EQ(window->windowTitle(), title("NewFile.nam"));
+
+    Prompts::queueFileName(people);
+    window->action("OpenBtn")->trigger();
+    EXPECT_EQ(window->nameList().rowCount(), 1);
+    EXPECT_EQ(window->nameList().cell(0, 0), "山田太郎");
+    EXPECT_EQ(window->windowTitle(), title(people));
+    ASSERT_EQ(window->recentFileItems().size(), 1);
+    EXPECT_EQ(window->recentFileItems()[0]->text(), "&0 " + people);
+    EXPECT_EQ(records::RecentFiles(*shell.keys, TMainF::productKey()).stored(),
+              QStringList{people});
+
+    // Save writes to the opened file.
+    type("花子", 1, "1990/01/05", "07:05");
+    bar->MeiBtnClick();
+    window->action("SaveItem")->trigger();
+    EXPECT_EQ(platform::readSjisLines(people).size(), 2);
+
+    // A recent entry opens its file again.
+    Prompts::queueAnswer(Answer::Yes);
+    window->action("NewItem")->trigger();
+    window->recentFileItems()[0]->trigger();
+    EXPECT_EQ(window->nameList().rowCount(), 2);
+    EXPECT_EQ(window->currentNameFile(), people);
+
+    // Keeping a changed list opens nothing, but the chosen file still joins the recent files.
+    const QString other = path("other.nam");
+    platform::writeSjisLines(other, {"x,男,2000/1/1,1:00"});
+    type("三郎", 0, "1984/03/03", "03:00");
+    bar->MeiBtnClick();
+    Prompts::queueAnswer(Answer::No);
+    Prompts::queueFileName(other);
+    window->action("OpenItem")->trigger();
+    EXPECT_EQ(window->nameList().rowCount(), 3);
+    EXPECT_EQ(window->currentNameFile(), people);
+    ASSERT_EQ(window->recentFileItems().size(), 2);
+    EXPECT_EQ(window->recentFileItems()[0]->text(), "&0 " + other);
+    EXPECT_EQ(window->recentFileItems()[1]->text(), "&1 " + people);
+}
+
+TEST_F(MainWindowChart, ExitSavesOnRequestAndAFailedSaveKeepsTheWindowOpen) {
+    type("山田太郎", 0, "1984/02/02", "12:00");
+    bar->MeiBtnClick();
+    window->nameFiles().setCurrentNameFile(path("missing/names.nam"));
+
+    Prompts::clearShownBoxes();
+    Prompts::queueAnswer(Answer::Yes);
+    EXPECT_FALSE(window->close());
+    ASSERT_EQ(Prompts::shownBoxes().size(), 2);
+    EXPECT_EQ(Prompts::shownBoxes()[0].text, "名前ﾃﾞｰﾀが更新されています。保存しますか？");
+    EXPECT_EQ(Prompts::shownBoxes()[1].style, platform::BoxStyle::Error);
+    EXPECT_TRUE(window->isVisible());
+
+    Prompts::queueFileName(path("kept.nam"));
+    window->action("SaveAsItem")->trigger();
+    Prompts::queueAnswer(Answer::Yes);
+    EXPECT_TRUE(window->close());
+    EXPECT_EQ(platform::readSjisLines(path("kept.nam")).size(), 1);
+}
+
+}  // namespace
+}  // namespace sorvik::ui
