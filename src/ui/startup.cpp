@@ -36,26 +36,6 @@ bool present(const QString& appDir, const QString& name) {
     return QFileInfo(platform::findFileIgnoringCase(appDir, name)).isFile();
 }
 
-// The long-lived windows, created in this order after the main window: each reads what the
-// one before it has set up. Those not built yet join here in their place.
-void createLongLivedWindows(TMainF& mainWindow, std::unique_ptr<TTitleF>& splash) {
-    // TGaijiF, TUSysF, TSysF (special characters, Zi Wei settings, system settings; the last
-    // reads the main window's file names)
-    auto* settings = new SettingsWindows(mainWindow);
-    // The entry bar and the chart windows read the stores just made.
-    new ChartRequests(mainWindow, *settings);
-    // TNListF (name list: reads the system settings); until it exists the main window keeps
-    // the list and loads the start-up name file here
-    mainWindow.loadStartupNameFile();
-    // TKHyoF (calendar editor); the splash ends when it has been created
-    splash.reset();
-    // THSetuF, TDSetuF, TKSetuF, TSSetuF (description editors)
-    // TKyuSF (palace detail)
-    // TTools (tools settings: builds the tools menu)
-    // TSListF (description list)
-    // the announcements window opens per use from the main window
-}
-
 }  // namespace
 
 QStringList requiredDataFiles() {
@@ -86,6 +66,26 @@ QString checkDataFiles(const QString& appDir) {
         }
     }
     return {};
+}
+
+void createLongLivedWindows(TMainF& mainWindow, const std::function<void()>& splashDone) {
+    // TGaijiF, TUSysF, TSysF (special characters, Zi Wei settings, system settings; the last
+    // reads the main window's file names)
+    auto* settings = new SettingsWindows(mainWindow);
+    // The entry bar and the chart windows read the stores just made.
+    new ChartRequests(mainWindow, *settings);
+    // TNListF (name list: reads the system settings); until it exists the main window keeps
+    // the list and loads the start-up name file here
+    mainWindow.loadStartupNameFile();
+    // TKHyoF (calendar editor); the splash ends when it has been created
+    if (splashDone) {
+        splashDone();
+    }
+    // THSetuF, TDSetuF, TKSetuF, TSSetuF (description editors)
+    // TKyuSF (palace detail)
+    // TTools (tools settings: builds the tools menu)
+    // TSListF (description list)
+    // the announcements window opens per use from the main window
 }
 
 int runSorvik(QApplication& app) {
@@ -128,7 +128,7 @@ int runSorvik(QApplication& app) {
     }
     QObject::connect(&instance, &platform::SingleInstance::activationRequested, mainWindow.get(),
                      &TMainF::bringToFront);
-    createLongLivedWindows(*mainWindow, splash);
+    createLongLivedWindows(*mainWindow, [&splash] { splash.reset(); });
     mainWindow->show();
     const int code = QApplication::exec();
     mainWindow.reset();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 #include <QString>
 #include <QStringList>
 
@@ -16,6 +18,12 @@ QStringList requiredDataFiles();
 // empty string when all is in place. A description file that cannot be written throws
 // platform::FileError.
 QString checkDataFiles(const QString& appDir);
+
+class TMainF;
+
+// The windows that live for the whole run, created in this order after the main window: each
+// reads what the one before it has set up. splashDone runs where the splash is to end.
+void createLongLivedWindows(TMainF& mainWindow, const std::function<void()>& splashDone = {});
 
 // The program from its start to the end of the message loop; the process's exit code.
 int runSorvik(QApplication& app);

@@ -19,7 +19,7 @@
 #include "ui/chart/pattern_list.h"
 #include "ui/chart_requests.h"
 #include "ui/entry/entry_bar.h"
-#include "ui/settings_windows.h"
+#include "ui/startup.h"
 
 namespace sorvik::ui {
 namespace {
@@ -35,12 +35,22 @@ class MainWindowChart : public ::testing::Test {
         for (const char* name : {"INREKI.DAT", "Default.ini", "HOSISUU.DAT", "HOSIBYOU.DAT"}) {
             QFile::copy(QDir(SORVIK_DATA_DIR).filePath(name), QDir(shell.appDir).filePath(name));
         }
+        start();
+    }
+
+    // As the program starts: the main window, then the windows of the run.
+    void start() {
         Prompts::clearShownBoxes();
         window = shell.makeWindow();
-        auto* settings = new SettingsWindows(*window);
-        bar = &(new ChartRequests(*window, *settings))->entryBar();
+        createLongLivedWindows(*window);
+        bar = &ChartRequests::of(*window)->entryBar();
         window->resize(1280, 900);
         window->show();
+        startMessages.clear();
+        for (const platform::ShownBox& box : Prompts::shownBoxes()) {
+            startMessages.append(box.text);
+        }
+        Prompts::clearShownBoxes();
     }
 
     void type(const QString& name, int sex, const QString& date, const QString& time) const {
@@ -57,6 +67,7 @@ class MainWindowChart : public ::testing::Test {
     testing::ShellFixture shell;
     std::unique_ptr<TMainF> window;
     EntBar* bar = nullptr;
+    QStringList startMessages;
 };
 
 TEST_F(MainWindowChart, TheEntryBarOfTheWindowOpensTheChartAndKeepsThePerson) {
@@ -122,10 +133,11 @@ TEST_F(MainWindowChart, FileCommandsSaveOpenAndRememberTheNameFile) {
     EXPECT_EQ(window->nameList().rowCount(), 1);
     EXPECT_EQ(window->nameList().cell(0, 0), "山田太郎");
     EXPECT_EQ(window->windowTitle(), title(people));
-    ASSERT_EQ(window->recentFileItems().size(), 1);
+    // The start-up file joined the recent files too, after the one just opened.
+    ASSERT_EQ(window->recentFileItems().size(), 2);
     EXPECT_EQ(window->recentFileItems()[0]->text(), "&0 " + people);
     EXPECT_EQ(records::RecentFiles(*shell.keys, TMainF::productKey()).stored(),
-              QStringList{people});
+              QStringList({people, "Default.nam"}));
 
     // Save writes to the opened file.
     type("花子", 1, "1990/01/05", "07:05");
@@ -150,9 +162,31 @@ TEST_F(MainWindowChart, FileCommandsSaveOpenAndRememberTheNameFile) {
     window->action("OpenItem")->trigger();
     EXPECT_EQ(window->nameList().rowCount(), 3);
     EXPECT_EQ(window->currentNameFile(), people);
-    ASSERT_EQ(window->recentFileItems().size(), 2);
+    ASSERT_EQ(window->recentFileItems().size(), 3);
     EXPECT_EQ(window->recentFileItems()[0]->text(), "&0 " + other);
     EXPECT_EQ(window->recentFileItems()[1]->text(), "&1 " + people);
+}
+
+TEST_F(MainWindowChart, TheStartupNameFileIsLoadedAndJoinsTheRecentFiles) {
+    // A first run has no file yet: it says so, and Save makes the file under that name.
+    EXPECT_EQ(startMessages, QStringList{"『Default.nam』がありません。"});
+    EXPECT_EQ(window->windowTitle(), "Sorvik Ver2.69");
+    type("山田太郎", 0, "1984/02/02", "12:00");
+    bar->MeiBtnClick();
+    window->action("SaveBtn")->trigger();
+    const QString stored = QDir(shell.appDir).filePath("Default.nam");
+    EXPECT_EQ(platform::readSjisLines(stored), QStringList{line("山田太郎,男,1984/02/02,12:00,")});
+    EXPECT_TRUE(window->close());
+    window.reset();
+
+    start();
+    EXPECT_TRUE(startMessages.isEmpty());
+    EXPECT_EQ(window->windowTitle(), title("Default.nam"));
+    EXPECT_EQ(window->nameList().cell(0, 0), "山田太郎");
+    ASSERT_EQ(window->recentFileItems().size(), 1);
+    EXPECT_EQ(window->recentFileItems()[0]->text(), "&0 Default.nam");
+    EXPECT_TRUE(window->close());  // nothing changed: no question
+    EXPECT_TRUE(Prompts::shownBoxes().isEmpty());
 }
 
 TEST_F(MainWindowChart, ExitSavesOnRequestAndAFailedSaveKeepsTheWindowOpen) {

@@ -195,6 +195,15 @@ bool EntBar::ValidateEntry() {
         nameE_->setFocus();
         return false;
     }
+    // A name the name file cannot store would make every later save of the list fail.
+    try {
+        platform::encodeSjis(name);
+    } catch (const platform::EncodingError& error) {
+        Prompts::beep();
+        Prompts::information(error.message());
+        nameE_->setFocus();
+        return false;
+    }
     const std::optional<QDate> date = records::readDateText(dateE_->text());
     if (!date) {
         refuse(dateE_);
