@@ -5,9 +5,9 @@
 #include <QMdiSubWindow>
 #include <QTimer>
 
+#include "gaiji_dialog.h"
 #include "main_window.h"
 #include "platform/prompts.h"
-#include "gaiji_dialog.h"
 #include "system_font.h"
 #include "system_settings_dialog.h"
 #include "zi_wei_settings_dialog.h"
@@ -26,6 +26,9 @@ SettingsWindows::SettingsWindows(TMainF& mainWindow) : QObject(&mainWindow), mai
     uSys_ = new TUSysF(main_.appDir(), *ziWei_, system_.get(), &main_);
     sys_ = new TSysF(main_, *system_, &main_);
 
+    for (const char* name : {"SysItem", "USysItem", "GaijiItem"}) {
+        main_.action(QString::fromLatin1(name))->setEnabled(true);
+    }
     connect(main_.action(QStringLiteral("SysItem")), &QAction::triggered, this,
             &SettingsWindows::showSystemSettings);
     connect(main_.action(QStringLiteral("USysItem")), &QAction::triggered, this,

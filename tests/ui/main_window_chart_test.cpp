@@ -73,6 +73,11 @@ class MainWindowChart : public ::testing::Test {
 TEST_F(MainWindowChart, TheEntryBarOfTheWindowOpensTheChartAndKeepsThePerson) {
     ASSERT_EQ(bar->parentWidget(), window->toolbar("EntBar"));
     EXPECT_TRUE(bar->isVisible());
+    // The windows of the run open from their menu items and buttons.
+    for (const char* name :
+         {"NewBtn", "OpenItem", "SaveBtn", "SaveAsItem", "SysBtn", "USysItem", "GaijiItem"}) {
+        EXPECT_TRUE(window->action(name)->isEnabled()) << name;
+    }
 
     type("山田太郎", 0, "1984/02/02", "12:00");
     QTest::mouseClick(bar->chartButton(), Qt::LeftButton);
