@@ -75,12 +75,13 @@ void createLongLivedWindows(TMainF& mainWindow, const std::function<void()>& spl
     // The entry bar and the chart windows read the stores just made.
     new ChartRequests(mainWindow, *settings);
     // TNListF (name list: reads the system settings); until it exists the main window keeps
-    // the list and loads the start-up name file here
-    mainWindow.loadStartupNameFile();
-    // TKHyoF (calendar editor); the splash ends when it has been created
+    // the list. The splash ends first: it stays on top and would hide the message of a missing
+    // start-up file.
     if (splashDone) {
         splashDone();
     }
+    mainWindow.loadStartupNameFile();
+    // TKHyoF (calendar editor)
     // THSetuF, TDSetuF, TKSetuF, TSSetuF (description editors)
     // TKyuSF (palace detail)
     // TTools (tools settings: builds the tools menu)

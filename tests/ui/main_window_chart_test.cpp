@@ -42,7 +42,8 @@ class MainWindowChart : public ::testing::Test {
     void start() {
         Prompts::clearShownBoxes();
         window = shell.makeWindow();
-        createLongLivedWindows(*window);
+        createLongLivedWindows(*window,
+                               [this] { boxesAtSplashEnd = Prompts::shownBoxes().size(); });
         bar = &ChartRequests::of(*window)->entryBar();
         window->resize(1280, 900);
         window->show();
@@ -68,6 +69,7 @@ class MainWindowChart : public ::testing::Test {
     std::unique_ptr<TMainF> window;
     EntBar* bar = nullptr;
     QStringList startMessages;
+    qsizetype boxesAtSplashEnd = -1;
 };
 
 TEST_F(MainWindowChart, TheEntryBarOfTheWindowOpensTheChartAndKeepsThePerson) {
@@ -175,6 +177,7 @@ TEST_F(MainWindowChart, FileCommandsSaveOpenAndRememberTheNameFile) {
 TEST_F(MainWindowChart, TheStartupNameFileIsLoadedAndJoinsTheRecentFiles) {
     // A first run has no file yet: it says so, and Save makes the file under that name.
     EXPECT_EQ(startMessages, QStringList{"『Default.nam』がありません。"});
+    EXPECT_EQ(boxesAtSplashEnd, 0);  // the message is not hidden under the splash
     EXPECT_EQ(window->windowTitle(), "Sorvik Ver2.69");
     type("山田太郎", 0, "1984/02/02", "12:00");
     bar->MeiBtnClick();
