@@ -290,6 +290,31 @@ TEST_F(ChartRequestTest, APalaceClickRecoloursAndChangesOnlyTheSelectionItems) {
     EXPECT_EQ(window->record().selectedPalace, 8);
 }
 
+// A font picked in the settings reaches an open chart at its next paint; the rows keep their
+// heights.
+TEST_F(ChartRequestTest, AnOpenChartTakesNewFontFacesWhenItPaints) {
+    type("a", 0, "1984/02/02", "12:00");
+    bar.MeiBtnClick();
+    TMeibF* window = chartWindow();
+    const QSize size = window->size();
+    const int starRow = window->gridView()->rowHeight(0);
+    system.setFont(settings::kChartFont, {QStringLiteral("Chart Face"), 20, settings::kBold, 0});
+    system.setFont(settings::kSystemFont, {QStringLiteral("System Face"), 20, 0, 0});
+    window->grab();
+    for (const QWidget* widget :
+         {static_cast<const QWidget*>(window), static_cast<const QWidget*>(window->gridView())}) {
+        EXPECT_EQ(widget->font().family(), "Chart Face");
+        EXPECT_EQ(widget->font().pixelSize(), 12);
+        EXPECT_FALSE(widget->font().bold());
+    }
+    for (const char* name : {"Label1", "ZNen", "ZKS", "Name", "Kazoe"}) {
+        EXPECT_EQ(window->label(QString::fromLatin1(name))->font().family(), "System Face") << name;
+    }
+    EXPECT_EQ(window->button("BefBtn")->font().family(), "System Face");
+    EXPECT_EQ(window->size(), size);
+    EXPECT_EQ(window->gridView()->rowHeight(0), starRow);
+}
+
 // Renders the chart window for a look at it when SORVIK_PICTURES names a folder.
 TEST_F(ChartRequestTest, Picture) {
     const QString folder = qEnvironmentVariable("SORVIK_PICTURES");

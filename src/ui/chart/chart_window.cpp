@@ -105,6 +105,7 @@ TMeibF::TMeibF(const ChartServices& services, QWidget* parent)
     gridView_->setStarColour(
         [this](int star) { return services_.system.starColour(star).value_or(QColor(Qt::black)); });
     connect(gridView_, &ChartGridView::cellPressed, this, &TMeibF::onCellPressed);
+    gridView_->installEventFilter(this);
     ban_->setFixedSize(gridView_->size());
     buildCentrePanel(systemFont);
     scrollBox_->setWidget(ban_);
@@ -430,8 +431,32 @@ void TMeibF::contextMenuEvent(QContextMenuEvent* event) {
     popup_->popup(event->globalPos());
 }
 
-// A click on the centre panel selects the 命宮.
+// The font faces follow the settings while the window is open; sizes stay as made, so the rows
+// keep their heights.
+void TMeibF::applyFonts() {
+    const QString chartFace = services_.system.font(settings::kChartFont).name;
+    const QString systemFace = services_.system.font(settings::kSystemFont).name;
+    for (QWidget* widget : std::initializer_list<QWidget*>{this, gridView_}) {
+        if (widget->font().family() != chartFace) {
+            widget->setFont(pixelFont(chartFace));
+        }
+    }
+    for (QWidget* widget : std::initializer_list<QWidget*>{buttonBar_, centre_}) {
+        if (widget->font().family() != systemFace) {
+            widget->setFont(pixelFont(systemFace));
+        }
+    }
+}
+
+// Every paint of the grid takes the current font faces; a click on the centre panel selects
+// the 命宮.
 bool TMeibF::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == gridView_) {
+        if (event->type() == QEvent::Paint) {
+            applyFonts();
+        }
+        return false;
+    }
     if (event->type() == QEvent::MouseButtonPress &&
         static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
         selectPalace(chart_.record.header()[engine::kHeaderLifePalace]);

@@ -86,6 +86,7 @@ class TMeibF : public QWidget {
     bool applyTarget(const engine::DateTime& target);
     void stepOutsideTable(int kind);
     void ShowTargetDateHint(const QString& lunarText);
+    void applyFonts();
     void fillAll();
     void fillInfoRows();
     void onCellPressed(int column, int row, Qt::MouseButton button);
