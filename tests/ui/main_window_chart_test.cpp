@@ -7,8 +7,10 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTest>
 #include <QToolBar>
+#include <QToolButton>
 
 #include <gtest/gtest.h>
 
@@ -113,6 +115,52 @@ TEST_F(MainWindowChart, TheEntryBarOfTheWindowOpensTheChartAndKeepsThePerson) {
     bar->dateBox()->setFocus();
     QTest::keyClick(bar->dateBox(), Qt::Key_Return);
     EXPECT_EQ(QApplication::focusWidget(), bar->timeBox());
+}
+
+// What the mouse points at says what it does in the status bar: the entry bar's controls and
+// the buttons of the toolbars.
+TEST_F(MainWindowChart, EveryHintOfTheBarsShowsInTheStatusBar) {
+    struct Case {
+        const char* toolbar;
+        const char* control;  // a button's action, or a control of the entry bar
+        const char* hint;
+    };
+    const Case cases[] = {
+        {"EntBar", "MeiBtn", "命式を作成する"},
+        {"EntBar", "KouBtn", "行運を作成する"},
+        {"EntBar", "DLabel", "和暦変換入力をします"},
+        {"EntBar", "TLabel", "時間一覧ウィンドウから入力します"},
+        {"EntBar", "NowBtn", "現在日時を写します"},
+        {"SystemBar", "NListBtn", "名前リストの表示"},
+        {"SystemBar", "NewBtn", "新規名前ﾃﾞｰﾀ"},
+        {"SystemBar", "OpenBtn", "名前ﾃﾞｰﾀを開く"},
+        {"SystemBar", "SaveBtn", "名前データの上書き保存"},
+        {"SystemBar", "SysBtn", "ｼｽﾃﾑ設定"},
+        {"SystemBar", "USysBtn", "紫微斗数の設定"},
+        {"SystemBar", "EditBtn", "説明文の編集をします"},
+        {"SystemBar", "BackBtn", "ﾃﾞｰﾀﾊﾞｯｸｱｯﾌﾟ・ﾘｽﾄｱ"},
+        {"WindowBar", "CloseBtn", "命式・行運を全てクリアする"},
+        {"WindowBar", "MiniBtn", "全てをｱｲｺﾝ化"},
+        {"WindowBar", "TileBtn", "並べて表示"},
+        {"WindowBar", "CascadeBtn", "重ねて表示"},
+        {"WindowBar", "HelpBtn", "ﾍﾙﾌﾟ"},
+        {"Netbar", "URLBtn", "ｻﾎﾟｰﾄﾎｰﾑﾍﾟｰｼﾞへ接続します"},
+        {"Netbar", "InfoBtn", "お知らせ"},
+    };
+    for (const Case& c : cases) {
+        QWidget* control = nullptr;
+        if (QAction* action = window->action(c.control)) {
+            control = window->toolbar(c.toolbar)->widgetForAction(action);
+        } else {
+            control = bar->findChild<QWidget*>(c.control);
+        }
+        ASSERT_NE(control, nullptr) << c.control;
+        window->statusBar()->clearMessage();
+        QEnterEvent enter(QPointF(1, 1), QPointF(1, 1), QPointF(1, 1));
+        QApplication::sendEvent(control, &enter);
+        EXPECT_EQ(window->statusBar()->currentMessage(), QString::fromUtf8(c.hint)) << c.control;
+        EXPECT_EQ(control->toolTip(), QString::fromUtf8(c.hint)) << c.control;
+    }
 }
 
 TEST_F(MainWindowChart, FileCommandsSaveOpenAndRememberTheNameFile) {

@@ -49,6 +49,12 @@ QLabel* verticalLabel(const QString& name, const QString& caption, QWidget* pare
     return label;
 }
 
+// A hint shows beside the mouse and, like every hint of the main window, in its status bar.
+void setHint(QWidget* widget, const QString& hint) {
+    widget->setToolTip(hint);
+    widget->setStatusTip(hint);
+}
+
 }  // namespace
 
 QString verticalCaption(const QString& caption) {
@@ -77,7 +83,7 @@ EntBar::EntBar(const EntryBarServices& services, QWidget* parent)
     const auto makeButton = [&](const char* name, const char* caption, const char* hint) {
         auto* button = new QPushButton(QString::fromUtf8(caption), this);
         button->setObjectName(QString::fromLatin1(name));
-        button->setToolTip(QString::fromUtf8(hint));
+        setHint(button, QString::fromUtf8(hint));
         button->setFont(buttonFont);
         button->setStyleSheet(QStringLiteral("color: blue;"));
         button->setFocusPolicy(Qt::NoFocus);
@@ -117,7 +123,7 @@ EntBar::EntBar(const EntryBarServices& services, QWidget* parent)
 
     QLabel* dateLabel = verticalLabel(QStringLiteral("DLabel"), QStringLiteral("日付"), this);
     dateLabel->setCursor(Qt::PointingHandCursor);
-    dateLabel->setToolTip(QStringLiteral("和暦変換入力をします"));
+    setHint(dateLabel, QStringLiteral("和暦変換入力をします"));
     row->addWidget(dateLabel);
     dateE_ = new QLineEdit(this);
     dateE_->setObjectName(QStringLiteral("DateE"));
@@ -129,7 +135,7 @@ EntBar::EntBar(const EntryBarServices& services, QWidget* parent)
 
     QLabel* timeLabel = verticalLabel(QStringLiteral("TLabel"), QStringLiteral("時間"), this);
     timeLabel->setCursor(Qt::PointingHandCursor);
-    timeLabel->setToolTip(QStringLiteral("時間一覧ウィンドウから入力します"));
+    setHint(timeLabel, QStringLiteral("時間一覧ウィンドウから入力します"));
     row->addWidget(timeLabel);
     timeE_ = new QLineEdit(this);
     timeE_->setObjectName(QStringLiteral("TimeE"));
@@ -142,7 +148,7 @@ EntBar::EntBar(const EntryBarServices& services, QWidget* parent)
     nowBtn_->setObjectName(QStringLiteral("NowBtn"));
     nowBtn_->setFlat(true);
     nowBtn_->setFixedWidth(QFontMetrics(font()).horizontalAdvance(nowBtn_->text()) + 12);
-    nowBtn_->setToolTip(QStringLiteral("現在日時を写します"));
+    setHint(nowBtn_, QStringLiteral("現在日時を写します"));
     nowBtn_->setFocusPolicy(Qt::NoFocus);
     connect(nowBtn_, &QPushButton::clicked, this, &EntBar::NowBtnClick);
     row->addWidget(nowBtn_);
