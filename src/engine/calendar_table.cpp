@@ -37,6 +37,20 @@ std::int32_t parseInteger(std::string_view text, std::string_view line) {
     return value;
 }
 
+// A record the look-ups can work with: a real start day after the previous month's, a
+// four-digit lunar year and a month of ±1..12. A damaged file stops here, with the record
+// named, instead of reaching the conversion.
+void checkRecord(const CalendarRecord& record, const CalendarRecord* previous, std::size_t number) {
+    const bool month =
+        record.lunarMonth != 0 && record.lunarMonth >= -12 && record.lunarMonth <= 12;
+    if (!isValidDate(dateFromYmd(record.startYmd)) || record.startYmd < 10000101 ||
+        record.lunarYear < 1 || record.lunarYear > 9999 || !month ||
+        (previous != nullptr && record.startYmd <= previous->startYmd)) {
+        throw CalendarError("暦データファイルの" + std::to_string(number) + "件目のデータ『" +
+                            formatCalendarLine(record) + "』が不正です。");
+    }
+}
+
 }  // namespace
 
 CalendarRecord ParseCalendarLine(std::string_view line) {
@@ -70,6 +84,7 @@ CalendarTable CalendarTable::fromRecordBytes(std::string_view bytes) {
         const char* record = bytes.data() + i * kRecordSize;
         const CalendarRecord parsed{readLittleEndian(record), readLittleEndian(record + 4),
                                     readLittleEndian(record + 8)};
+        checkRecord(parsed, i == 0 ? nullptr : &table.records_.back(), i + 1);
         table.records_.push_back(parsed);
         table.lines_.push_back(formatCalendarLine(parsed));
     }

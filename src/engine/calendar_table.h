@@ -42,7 +42,9 @@ class CalendarTable {
     CalendarTable() = default;
 
     // From the 12-byte little-endian records of the calendar file. Throws CalendarError for a
-    // table of fewer than two records or a size that is not a whole number of records.
+    // table of fewer than two records, a size that is not a whole number of records, or a
+    // record that is no lunar month (not a real start day after the previous one, a year
+    // outside 1..9999, a month outside ±1..12).
     static CalendarTable fromRecordBytes(std::string_view bytes);
     // The records of the lines; throws ConversionError for a line that is not three integers.
     std::string toRecordBytes() const;

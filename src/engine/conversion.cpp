@@ -57,6 +57,11 @@ ConvertedMoment ConvertBirthMoment(const CalendarTable& calendar, const DateTime
     result.lunar.month = month->record.lunarMonth;
     result.lunar.hour = hourBranch(moment.hour);
     result.lunar.day = static_cast<int>(daysFromCivil(day) - monthStart) + 1;
+    if (result.lunar.day > 30) {
+        // Only a damaged table has a month this long; no placement table has such a day.
+        throw CalendarError("暦データの『" + std::to_string(month->record.startYmd) +
+                            "』から始まる月が、30日を超えています。");
+    }
     result.yearStem = ((result.lunar.year + 6) % 10 + 10) % 10;
     result.yearBranch = ((result.lunar.year + 8) % 12 + 12) % 12;
 

@@ -51,6 +51,42 @@ TEST(CalendarTable, MalformedTablesAreRefused) {
     EXPECT_EQ(ParseCalendarLine("20200521,2020,-4"), (CalendarRecord{20200521, 2020, -4}));
 }
 
+TEST(CalendarTable, ARecordThatIsNoLunarMonthIsRefusedByItsNumber) {
+    struct Case {
+        std::size_t index;
+        const char* line;
+        const char* message;
+    };
+    const Case cases[] = {
+        {3, "20200231,2020,1", "暦データファイルの4件目のデータ『20200231,2020,1』が不正です。"},
+        {3, "-2147483648,2020,1",
+         "暦データファイルの4件目のデータ『-2147483648,2020,1』が不正です。"},
+        {0, "991126,2019,11", "暦データファイルの1件目のデータ『991126,2019,11』が不正です。"},
+        {3, "20200223,0,1", "暦データファイルの4件目のデータ『20200223,0,1』が不正です。"},
+        {3, "20200223,2147483647,1",
+         "暦データファイルの4件目のデータ『20200223,2147483647,1』が不正です。"},
+        {3, "20200223,2020,0", "暦データファイルの4件目のデータ『20200223,2020,0』が不正です。"},
+        {3, "20200223,2020,13", "暦データファイルの4件目のデータ『20200223,2020,13』が不正です。"},
+        {3, "20200223,2020,-2147483648",
+         "暦データファイルの4件目のデータ『20200223,2020,-2147483648』が不正です。"},
+        // Out of order: the look-up needs ascending start days.
+        {3, "20191201,2020,2", "暦データファイルの4件目のデータ『20191201,2020,2』が不正です。"},
+        {29, "20220301,2022,2", "暦データファイルの30件目のデータ『20220301,2022,2』が不正です。"},
+    };
+    for (const Case& c : cases) {
+        CalendarTable table = sampleCalendar();
+        std::vector<std::string> lines = table.lines();
+        lines[c.index] = c.line;
+        table.setLines(lines);
+        try {
+            CalendarTable::fromRecordBytes(table.toRecordBytes());
+            ADD_FAILURE() << c.line;
+        } catch (const CalendarError& e) {
+            EXPECT_STREQ(e.what(), c.message);
+        }
+    }
+}
+
 TEST(CalendarTable, RangeEndsTheDayBeforeTheClosingRecord) {
     const CalendarTable table = sampleCalendar();
     struct Case {

@@ -71,6 +71,18 @@ TEST(Conversion, DatesOutsideTheTableAreRefused) {
     EXPECT_THROW(ConvertBirthMoment(calendar, {{2022, 3, 30}, 23, 0}), CalendarError);
 }
 
+TEST(Conversion, AMonthLongerThanThirtyDaysIsReportedNotPlaced) {
+    const CalendarTable calendar =
+        testing::makeCalendar({2020, 1, 25}, {{2020, 1, 29}, {2020, 2, 32}}, {2020, 3, 30});
+    EXPECT_EQ(ConvertBirthMoment(calendar, {{2020, 3, 23}, 12, 0}).lunar.day, 30);
+    try {
+        ConvertBirthMoment(calendar, {{2020, 3, 24}, 12, 0});
+        FAIL() << "expected CalendarError";
+    } catch (const CalendarError& e) {
+        EXPECT_STREQ(e.what(), "暦データの『20200223』から始まる月が、30日を超えています。");
+    }
+}
+
 TEST(Conversion, HourBranches) {
     const Branch expected[24] = {0, 1, 1, 2, 2, 3, 3, 4,  4,  5,  5,  6,
                                  6, 7, 7, 8, 8, 9, 9, 10, 10, 11, 11, 0};
