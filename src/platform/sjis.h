@@ -11,7 +11,10 @@ namespace sorvik::platform {
 // never silently loses a character.
 QByteArray encodeSjis(const QString& text);
 
-// Malformed byte sequences decode to U+FFFD, so a damaged file still opens.
+// A damaged file still opens: a byte that starts no character decodes to U+001A, a code
+// without a character to U+FFFD, and a lead byte cut off at the very end is dropped. Files
+// whose layout is rewritten without an edit go through splitStoredLines instead, so that such
+// bytes are kept.
 QString decodeSjis(const QByteArray& bytes);
 
 // Number of Shift-JIS bytes of the text (the rules that count bytes count these).

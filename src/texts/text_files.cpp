@@ -4,7 +4,6 @@
 
 #include "platform/atomic_file.h"
 #include "platform/file_names.h"
-#include "platform/sjis.h"
 #include "platform/text_file.h"
 
 namespace sorvik::texts {
@@ -82,11 +81,12 @@ QStringList normalisedPalaceLines(const QStringList& lines) {
 }
 
 bool normalisePalaceFile(const QString& path) {
+    // Lines are moved as stored bytes: a damaged byte in a user's text stays as it was instead
+    // of being replaced by the decoder, and cannot keep the program from starting.
     const QByteArray stored = platform::readWholeFile(path);
-    // A damaged byte decodes to a character Shift-JIS cannot store again, so such a file
-    // throws here instead of being rewritten with the damage made permanent.
-    const QByteArray wanted = platform::encodeSjisLines(
-        normalisedPalaceLines(platform::splitLines(platform::decodeSjis(stored))));
+    QList<QByteArray> lines = platform::splitStoredLines(stored).mid(0, kPalaceLineCount - 1);
+    lines.resize(kPalaceLineCount);
+    const QByteArray wanted = platform::joinStoredLines(lines);
     if (stored == wanted) {
         return false;
     }

@@ -166,5 +166,35 @@ TEST(PalaceFiles, NormalisationRewritesUnusedLine130AndForeignLineEnds) {
     EXPECT_FALSE(normalisePalaceFile(path));
 }
 
+TEST(PalaceFiles, NormalisationKeepsDamagedBytesAsTheyAre) {
+    // Bytes that are no Shift-JIS character: a code without one, a lead byte before a comma,
+    // a lone lead byte before the line end and at the very end of the file.
+    const QByteArray damaged[] = {
+        QByteArray("\x85\x40", 2),
+        QByteArray("\x82,", 2),
+        QByteArray("\xA0\xFD\xFE\xFF", 4),
+        QByteArray("\x82", 1),
+    };
+    for (const QByteArray& bytes : damaged) {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("HSETUF3.DAT");
+        QList<QByteArray> lines(kPalaceLineCount);
+        lines[0] = "head";
+        lines[5] = "ab" + bytes + "cd";
+        const QByteArray normal = platform::joinStoredLines(lines);
+        platform::writeFileAtomically(path, normal);
+        EXPECT_FALSE(normalisePalaceFile(path)) << bytes.toHex().constData();
+        EXPECT_EQ(fileBytes(path), normal);
+
+        // Too short, and damaged in its last line without a line end.
+        platform::writeFileAtomically(path, "head\r\n\r\nx" + bytes);
+        EXPECT_TRUE(normalisePalaceFile(path)) << bytes.toHex().constData();
+        QList<QByteArray> padded(kPalaceLineCount);
+        padded[0] = "head";
+        padded[2] = "x" + bytes;
+        EXPECT_EQ(fileBytes(path), platform::joinStoredLines(padded)) << bytes.toHex().constData();
+    }
+}
+
 }  // namespace
 }  // namespace sorvik::texts
