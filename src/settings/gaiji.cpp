@@ -2,6 +2,8 @@
 
 #include <QByteArray>
 
+#include "engine/catalogue.h"
+#include "platform/errors.h"
 #include "platform/key_store.h"
 #include "platform/prompts.h"
 #include "platform/sjis.h"
@@ -49,6 +51,19 @@ QString SpecialChar(const platform::KeyStore& keys) {
         platform::Prompts::information(result.error);
     }
     return result.character;
+}
+
+QString storableStarName(const QString& displayName, int starNumber) {
+    const bool breaksRow =
+        displayName.contains(u',') || displayName.contains(u'\r') || displayName.contains(u'\n');
+    if (!breaksRow) {
+        try {
+            platform::encodeSjis(displayName);
+            return displayName;
+        } catch (const platform::EncodingError&) {
+        }
+    }
+    return QString::fromUtf8(engine::starInfo(starNumber).name);
 }
 
 QString storedSpecialCharCode(const platform::KeyStore& keys) {

@@ -26,6 +26,11 @@ SjisCodeResult ParseSjisCode(const QString& code);
 // shows its message and gives an empty text.
 QString SpecialChar(const platform::KeyStore& keys);
 
+// What a table file stores in the name column of a star row: the display name, or the
+// catalogue's own name when the substitute character cannot stand there (no Shift-JIS code, or
+// a comma or line end that would split the row). The column is rewritten on reading anyway.
+QString storableStarName(const QString& displayName, int starNumber);
+
 // The stored code, or the default when there is none.
 QString storedSpecialCharCode(const platform::KeyStore& keys);
 void storeSpecialCharCode(platform::KeyStore& keys, const QString& code);

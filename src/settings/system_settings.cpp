@@ -1,5 +1,8 @@
 #include "system_settings.h"
 
+#include <algorithm>
+#include <array>
+
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -8,6 +11,7 @@
 #include "platform/key_store.h"
 #include "platform/profile_file.h"
 #include "platform/prompts.h"
+#include "settings/gaiji.h"
 
 namespace sorvik::settings {
 
@@ -269,8 +273,12 @@ void SystemSettings::save() const {
             joinRow(&info_[r * kInfoTableColumns], kInfoTableColumns));
     }
     for (int r = 0; r < kStarDisplayRows; ++r) {
-        put(QStringLiteral("SG1%1").arg(r),
-            joinRow(&stars_[r * kStarDisplayColumns], kStarDisplayColumns));
+        std::array<QString, kStarDisplayColumns> row;
+        std::copy_n(&stars_[r * kStarDisplayColumns], kStarDisplayColumns, row.begin());
+        if (r > 0) {
+            row[0] = storableStarName(row[0], r);
+        }
+        put(QStringLiteral("SG1%1").arg(r), joinRow(row.data(), kStarDisplayColumns));
     }
     put(QStringLiteral("PCG"), QString::number(pcg_));
     put(QStringLiteral("NRG"), QString::number(nrg_));

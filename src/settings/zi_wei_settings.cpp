@@ -10,6 +10,7 @@
 #include "platform/sjis.h"
 #include "platform/text_file.h"
 #include "settings/cell_numbers.h"
+#include "settings/gaiji.h"
 #include "strength/double_stars.h"
 
 namespace sorvik::settings {
@@ -337,14 +338,8 @@ QStringList ZiWeiSettings::tableLines(Grid grid) const {
         QString line;
         for (int column = 0; column < kTableColumns; ++column) {
             QString text = cell(grid, row, column);
-            if (column == 0 && !text.isEmpty()) {
-                // The name column is rewritten on reading; a substitute character without a
-                // Shift-JIS code must not keep the table from being saved.
-                try {
-                    platform::encodeSjis(text);
-                } catch (const platform::EncodingError&) {
-                    text = fromUtf8(engine::starInfo(row).name);
-                }
+            if (column == 0 && row > 0) {
+                text = storableStarName(text, row);
             }
             line += text + u',';
         }

@@ -221,6 +221,29 @@ TEST_F(SystemSettingsTest, OkWritesAProfileFileThatReadsBackTheSame) {
     EXPECT_EQ(settingsFileBytes(), bytes);
 }
 
+TEST_F(SystemSettingsTest, ASubstituteThatCannotStandInTheFileLeavesTheStarRowsIntact) {
+    // A comma, a line end, a code without a character (U+FFFD), and an ordinary one.
+    const char* substitutes[] = {",", "\r\n", "\xEF\xBF\xBD", "殺"};
+    for (const char* substitute : substitutes) {
+        QFile::remove(dir_.filePath("Default.ini"));
+        const engine::StarDisplayNames names(substitute);
+        SystemSettings s(dir_.path(), keys_, names);
+        s.LoadSettings();
+        s.setStarColour(60, 255);
+        s.setSG1(60, kShowInListColumn, "表示する");
+        s.setStarColour(61, 65280);
+        ASSERT_NO_THROW(s.save()) << substitute;
+
+        SystemSettings back(dir_.path(), keys_, names);
+        back.LoadSettings();
+        for (int r : {60, 61, 111, 116}) {
+            for (int c = 0; c < kStarDisplayColumns; ++c) {
+                EXPECT_EQ(back.SG1(r, c), s.SG1(r, c)) << substitute << " row " << r;
+            }
+        }
+    }
+}
+
 TEST_F(SystemSettingsTest, FontsLiveInTheKeyStoreAndCancelRestoresOnlyTheChartFaceName) {
     const QString key = "Software\\Velmora\\TQLX4\\SetuFont";
     keys_.writeText(key, "Size", "12");

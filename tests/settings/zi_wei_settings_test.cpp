@@ -58,6 +58,34 @@ class ZiWeiSettingsTest : public ::testing::Test {
     platform::KeyStore keys{dir.filePath("registry.ini")};
 };
 
+TEST_F(ZiWeiSettingsTest, ASubstituteThatCannotStandInTheFileLeavesTheTablesIntact) {
+    // A comma or a line end in a star name would shift the cells or rows of every later load.
+    const char* substitutes[] = {",", "\r\n", "\xEF\xBF\xBD", "殺"};
+    for (const char* substitute : substitutes) {
+        const engine::StarDisplayNames names(substitute);
+        ZiWeiSettings s(dir.path(), keys, names);
+        s.startUp();
+        s.setCell(Grid::Powers, 60, 1, "9");
+        s.setCell(Grid::Powers, 61, 1, "-9");
+        s.setCell(Grid::Brightness, 60, 12, "6");
+        ASSERT_NO_THROW(s.save()) << substitute;
+
+        ZiWeiSettings back(dir.path(), keys, names);
+        back.startUp();
+        for (Grid grid : {Grid::Powers, Grid::Brightness}) {
+            for (int row = 1; row < back.rowCount(grid); ++row) {
+                for (int column = 0; column < kTableColumns; ++column) {
+                    EXPECT_EQ(back.cell(grid, row, column), s.cell(grid, row, column))
+                        << substitute << " row " << row << " column " << column;
+                }
+            }
+        }
+        EXPECT_EQ(back.power(60, 0), 9);
+        EXPECT_EQ(back.power(61, 0), -9);
+        EXPECT_EQ(back.brightness(60, 11), 6);
+    }
+}
+
 TEST_F(ZiWeiSettingsTest, DefaultsWithoutRegistryValues) {
     const auto s = loaded();
     const strength::PalaceWeights& w = s->palaceWeights();
