@@ -3,6 +3,7 @@
 #include <memory>
 
 #include <QComboBox>
+#include <QMdiSubWindow>
 #include <QStatusBar>
 #include <QToolBar>
 
@@ -45,7 +46,10 @@ void ChartRequests::makeChart(const engine::BirthMoment& person, const QString& 
     auto window = std::make_unique<TMeibF>(chartServices_);
     window->setWindowTitle(title);
     window->RequestChart(person);
-    main_.addChild(window.release());
+    // A chart keeps its size: system menu and minimise box, no maximise.
+    QMdiSubWindow* child = main_.addChild(window.release());
+    child->setWindowFlags(Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
 }
 
 void ChartRequests::onFrameActivated() {

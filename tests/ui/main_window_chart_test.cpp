@@ -87,6 +87,8 @@ TEST_F(MainWindowChart, TheEntryBarOfTheWindowOpensTheChartAndKeepsThePerson) {
     QTest::mouseClick(bar->chartButton(), Qt::LeftButton);
     ASSERT_EQ(children().size(), 1);
     EXPECT_EQ(children()[0]->windowTitle(), "山田太郎 さんの命盤");
+    EXPECT_FALSE(children()[0]->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+    EXPECT_TRUE(children()[0]->windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
     const auto* chart = qobject_cast<TMeibF*>(children()[0]->widget());
     ASSERT_NE(chart, nullptr);
     EXPECT_EQ(chart->label("InDate")->text(), "旧暦1984年1月1日午時");
