@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "dialog_buttons.h"
 #include "help_window.h"
 #include "main_window.h"
 #include "platform/prompts.h"
@@ -65,18 +66,8 @@ TGaijiF::TGaijiF(QString appDir, platform::KeyStore& keys, QWidget* parent)
     tools->addWidget(button1);
     tools->addWidget(button2);
 
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setObjectName(QStringLiteral("OKBtn"));
-    ok->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), this);
-    cancel->setObjectName(QStringLiteral("CancelBtn"));
-    auto* help = new QPushButton(QStringLiteral("ﾍﾙﾌﾟ(&H)"), this);
-    help->setObjectName(QStringLiteral("HelpBtn"));
-    auto* bottom = new QHBoxLayout;
-    bottom->addStretch();
-    bottom->addWidget(ok);
-    bottom->addWidget(cancel);
-    bottom->addWidget(help);
+    const DialogButtons buttons = makeDialogButtons(this, PreviewButton::kWithout);
+    buttons.ok->setDefault(true);
 
     auto* layout = new QVBoxLayout(this);
     layout->addSpacing(12);
@@ -84,13 +75,14 @@ TGaijiF::TGaijiF(QString appDir, platform::KeyStore& keys, QWidget* parent)
     layout->addSpacing(8);
     layout->addLayout(tools);
     layout->addStretch();
-    layout->addLayout(bottom);
+    layout->addLayout(buttons.layout);
 
     connect(button1, &QPushButton::clicked, this, &TGaijiF::preview);
     connect(button2, &QPushButton::clicked, this, &TGaijiF::setDefaultCode);
-    connect(ok, &QPushButton::clicked, this, &TGaijiF::accept);
-    connect(cancel, &QPushButton::clicked, this, &TGaijiF::reject);
-    connect(help, &QPushButton::clicked, this, [this] { showHelpTopic(appDir_, kHelpTopic); });
+    connect(buttons.ok, &QPushButton::clicked, this, &TGaijiF::accept);
+    connect(buttons.cancel, &QPushButton::clicked, this, &TGaijiF::reject);
+    connect(buttons.help, &QPushButton::clicked, this,
+            [this] { showHelpTopic(appDir_, kHelpTopic); });
 }
 
 QString TGaijiF::previewText() const {

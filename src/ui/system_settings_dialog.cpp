@@ -21,6 +21,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "dialog_buttons.h"
 #include "help_window.h"
 #include "main_window.h"
 #include "platform/errors.h"
@@ -102,32 +103,17 @@ TSysF::TSysF(TMainF& mainWindow, settings::SystemSettings& store, QWidget* paren
     tabs_->addTab(buildStarTab(), QStringLiteral("星の表示"));
     tabs_->addTab(buildDetailTab(), QStringLiteral("宮詳細の表示"));
 
-    auto* preview = new QToolButton(this);
-    preview->setObjectName(QStringLiteral("PrevBtn"));
-    preview->setText(QStringLiteral("印刷"));
-    preview->setToolTip(QStringLiteral("印刷ﾌﾟﾚﾋﾞｭｰ"));
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setObjectName(QStringLiteral("OKBtn"));
-    ok->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), this);
-    cancel->setObjectName(QStringLiteral("CancelBtn"));
-    auto* help = new QPushButton(QStringLiteral("ﾍﾙﾌﾟ(&H)"), this);
-    help->setObjectName(QStringLiteral("HelpBtn"));
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(preview);
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
-    buttons->addWidget(help);
+    const DialogButtons buttons = makeDialogButtons(this, PreviewButton::kWith);
+    buttons.ok->setDefault(true);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(tabs_);
-    layout->addLayout(buttons);
+    layout->addLayout(buttons.layout);
 
-    connect(preview, &QToolButton::clicked, this, &TSysF::printPreview);
-    connect(ok, &QPushButton::clicked, this, &TSysF::OKBtnClick);
-    connect(cancel, &QPushButton::clicked, this, &TSysF::CancelBtnClick);
-    connect(help, &QPushButton::clicked, this,
+    connect(buttons.preview, &QToolButton::clicked, this, &TSysF::printPreview);
+    connect(buttons.ok, &QPushButton::clicked, this, &TSysF::OKBtnClick);
+    connect(buttons.cancel, &QPushButton::clicked, this, &TSysF::CancelBtnClick);
+    connect(buttons.help, &QPushButton::clicked, this,
             [this] { showHelpTopic(main_.appDir(), kHelpTopic); });
 
     LoadSettings();

@@ -16,6 +16,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "dialog_buttons.h"
 #include "engine/catalogue.h"
 #include "help_window.h"
 #include "platform/errors.h"
@@ -92,33 +93,19 @@ TUSysF::TUSysF(QString appDir, settings::ZiWeiSettings& store,
     tabs_->addTab(buildBrightnessTab(), QStringLiteral("廟旺利陥"));
     tabs_->addTab(buildOtherTab(), QStringLiteral("その他"));
 
-    auto* preview = new QToolButton(this);
-    preview->setObjectName(QStringLiteral("PrevBtn"));
-    preview->setText(QStringLiteral("印刷"));
-    preview->setToolTip(QStringLiteral("印刷ﾌﾟﾚﾋﾞｭｰ"));
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setObjectName(QStringLiteral("OKBtn"));
-    ok->setAutoDefault(false);
-    auto* cancel = new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), this);
-    cancel->setObjectName(QStringLiteral("CancelBtn"));
-    cancel->setAutoDefault(false);
-    auto* help = new QPushButton(QStringLiteral("ﾍﾙﾌﾟ(&H)"), this);
-    help->setObjectName(QStringLiteral("HelpBtn"));
-    help->setAutoDefault(false);
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(preview);
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
-    buttons->addWidget(help);
+    const DialogButtons buttons = makeDialogButtons(this, PreviewButton::kWith);
+    for (QPushButton* button : {buttons.ok, buttons.cancel, buttons.help}) {
+        button->setAutoDefault(false);
+    }
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(tabs_);
-    layout->addLayout(buttons);
+    layout->addLayout(buttons.layout);
 
-    connect(preview, &QToolButton::clicked, this, &TUSysF::printPreview);
-    connect(ok, &QPushButton::clicked, this, &TUSysF::OKBtnClick);
-    connect(cancel, &QPushButton::clicked, this, &TUSysF::CancelBtnClick);
-    connect(help, &QPushButton::clicked, this, [this] { showHelpTopic(appDir_, kHelpTopic); });
+    connect(buttons.preview, &QToolButton::clicked, this, &TUSysF::printPreview);
+    connect(buttons.ok, &QPushButton::clicked, this, &TUSysF::OKBtnClick);
+    connect(buttons.cancel, &QPushButton::clicked, this, &TUSysF::CancelBtnClick);
+    connect(buttons.help, &QPushButton::clicked, this,
+            [this] { showHelpTopic(appDir_, kHelpTopic); });
 
     refresh();
     views_[0]->setCurrentIndex(models_[0]->index(1, 1));
