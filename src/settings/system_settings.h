@@ -151,8 +151,14 @@ class SystemSettings {
     void setBanXCount(int index) { banXCount_ = index; }
     // Whether both indexes name an entry of their lists ("1".."4", "6".."15").
     bool hasChartLayout() const;
-    int starRowsPerPalace() const { return banYCount_ + 1; }
-    int starColumnsPerPalace() const { return banXCount_ + 6; }
+    // An index that names no entry (a hand-edited file) gives the default 2 rows or 7 columns,
+    // so that a chart made before the settings are corrected still has a grid it can hold.
+    int starRowsPerPalace() const {
+        return banYCount_ >= 0 && banYCount_ <= 3 ? banYCount_ + 1 : 2;
+    }
+    int starColumnsPerPalace() const {
+        return banXCount_ >= 0 && banXCount_ <= 9 ? banXCount_ + 6 : 7;
+    }
 
     // SCB1..SCB5 by number 1..5.
     bool SCB(int number) const { return scb_.at(number - 1); }

@@ -221,6 +221,32 @@ TEST_F(SystemSettingsTest, OkWritesAProfileFileThatReadsBackTheSame) {
     EXPECT_EQ(settingsFileBytes(), bytes);
 }
 
+TEST_F(SystemSettingsTest, ALayoutIndexOutsideItsListGivesTheDefaultGrid) {
+    struct Case {
+        const char* y;
+        const char* x;
+        int rows;
+        int columns;
+        bool layout;
+    };
+    const Case cases[] = {
+        {"0", "0", 1, 6, true},
+        {"3", "9", 4, 15, true},
+        {"4", "10", 2, 7, false},
+        {"-1", "-7", 2, 7, false},
+        {"2147483647", "-2147483648", 2, 7, false},
+        {"99999999999", "x", 2, 7, true},  // not numbers: the defaults of the load
+    };
+    for (const Case& c : cases) {
+        writeSettingsFile(QByteArray("[Sys]\r\nBanYCount=") + c.y + "\r\nBanXCount=" + c.x +
+                          "\r\n");
+        const SystemSettings s = loaded();
+        EXPECT_EQ(s.starRowsPerPalace(), c.rows) << c.y;
+        EXPECT_EQ(s.starColumnsPerPalace(), c.columns) << c.x;
+        EXPECT_EQ(s.hasChartLayout(), c.layout) << c.y << " " << c.x;
+    }
+}
+
 TEST_F(SystemSettingsTest, ASubstituteThatCannotStandInTheFileLeavesTheStarRowsIntact) {
     // A comma, a line end, a code without a character (U+FFFD), and an ordinary one.
     const char* substitutes[] = {",", "\r\n", "\xEF\xBF\xBD", "殺"};
