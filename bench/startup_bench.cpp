@@ -109,7 +109,10 @@ int main(int argc, char** argv) {
         const QString missing = sorvik::ui::checkDataFiles(appDir());
         auto window = std::make_unique<sorvik::ui::TMainF>(appDir(), keys);
         window->show();
-        QTest::qWaitForWindowExposed(window.get());
+        if (!QTest::qWaitForWindowExposed(window.get())) {
+            std::fprintf(stderr, "the main window was never shown\n");
+            return 1;
+        }
         // The copy of the folder is the bench's own work, not the program's.
         std::printf("process start to main window shown: %.3f s (clock tick %ld Hz)%s\n",
                     secondsSinceProcessStart() - copying, sysconf(_SC_CLK_TCK),

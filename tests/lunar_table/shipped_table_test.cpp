@@ -127,10 +127,12 @@ TEST(ShippedTable, LeapMonthsAreWhereTheRulePutsThem) {
     std::vector<std::size_t> elevens;
     for (std::size_t i = 0; i < months; ++i) {
         EXPECT_EQ(solstice[i], records[i].lunarMonth == 11) << records[i].startYmd;
-        if (records[i].lunarMonth < 0)
+        if (records[i].lunarMonth < 0) {
             EXPECT_EQ(termsIn[i], 0) << records[i].startYmd;
-        if (records[i].lunarMonth == 11)
+        }
+        if (records[i].lunarMonth == 11) {
             elevens.push_back(i);
+        }
     }
     ASSERT_GE(elevens.size(), 300u);
     for (std::size_t k = 0; k + 1 < elevens.size(); ++k) {
