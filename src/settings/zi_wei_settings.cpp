@@ -95,6 +95,10 @@ QStringList linePieces(const QString& line) {
 }
 
 bool isSixBytes(const QString& name) {
+    // A comma would split the stored list of names and shift every name after it.
+    if (name.contains(u',')) {
+        return false;
+    }
     try {
         return platform::sjisByteLength(name) == 6;
     } catch (const platform::EncodingError&) {
@@ -428,7 +432,8 @@ void ZiWeiSettings::setCell(Grid grid, int row, int column, const QString& text)
 }
 
 void ZiWeiSettings::setBrightnessSymbol(int code, const QString& symbol) {
-    symbols_.at(static_cast<std::size_t>(code)) = symbol;
+    // The symbols are stored as one comma list: a comma inside one would shift the others.
+    symbols_.at(static_cast<std::size_t>(code)) = QString(symbol).remove(u',');
 }
 
 void ZiWeiSettings::setTianMaRule(int rule) {

@@ -327,6 +327,24 @@ TEST_F(ZiWeiSettingsTest, OkChecksInOrderAndStopsAtTheFirstFault) {
     EXPECT_EQ(keys.readText(kRegistryKey, "SG0").split(',')[33], "100");
 }
 
+TEST_F(ZiWeiSettingsTest, CommasNeverReachTheStoredLists) {
+    auto s = loaded();
+    s->setUserPalaceName(2, "夫妻,,");  // six bytes, but it would split the list of names
+    const auto failure = s->validate();
+    ASSERT_TRUE(failure);
+    EXPECT_EQ(failure->row, 2);
+    EXPECT_EQ(failure->message, "宮の名称「夫妻,,」は、全角３文字で指定してください。");
+
+    s->setUserPalaceName(2, "夫妻宮");
+    s->setBrightnessSymbol(2, "◎,");
+    EXPECT_EQ(s->brightnessSymbols()[2], "◎");
+    ASSERT_EQ(s->accept(), std::nullopt);
+    platform::KeyStore again(keys.filePath());
+    ZiWeiSettings t(dir.path(), again, names());
+    t.startUp();
+    EXPECT_EQ(t.brightnessSymbols(), s->brightnessSymbols());
+}
+
 TEST_F(ZiWeiSettingsTest, CancelDropsEditsSinceTheLastOk) {
     auto s = loaded();
     s->setCell(Grid::Powers, 2, 2, "9");
