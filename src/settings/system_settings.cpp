@@ -324,7 +324,9 @@ void SystemSettings::saveFonts() const {
 }
 
 int SystemSettings::verticalMargin() const {
-    return toInt(verticalMargin_).value_or(3);
+    // A hand-edited margin far out of range would give rows of negative or enormous height.
+    const int margin = toInt(verticalMargin_).value_or(3);
+    return margin >= 0 && margin <= kMaxVerticalMargin ? margin : 3;
 }
 
 bool SystemSettings::hasChartLayout() const {

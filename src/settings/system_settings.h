@@ -143,7 +143,8 @@ class SystemSettings {
     // BCBM: vertical margin of the chart's star rows, in pixels.
     QString verticalMarginText() const { return verticalMargin_; }
     void setVerticalMarginText(const QString& v) { verticalMargin_ = v; }
-    int verticalMargin() const;  // 3 when the text is not a number
+    static constexpr int kMaxVerticalMargin = 99;
+    int verticalMargin() const;  // 3 when the text is not a number from 0 to 99
     // BanYCount / BanXCount: list indexes; the chart has index + 1 rows and index + 6 columns.
     int banYCount() const { return banYCount_; }
     void setBanYCount(int index) { banYCount_ = index; }

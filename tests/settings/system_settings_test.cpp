@@ -41,6 +41,12 @@ TEST_F(SystemSettingsTest, NoFileGivesTheDefaultsAndOkRefusesUntilTwoInfoRows) {
     EXPECT_EQ(s.meiExeName(), "notepad.exe");
     EXPECT_EQ(s.meiExeHtml(), "Iexplore.exe");
     EXPECT_EQ(s.verticalMargin(), 3);
+    for (const char* margin : {"-1", "2147483647", "x"}) {
+        s.setVerticalMarginText(margin);
+        EXPECT_EQ(s.verticalMargin(), 3) << margin;
+    }
+    s.setVerticalMarginText("0");
+    EXPECT_EQ(s.verticalMargin(), 0);
     EXPECT_EQ(s.starRowsPerPalace(), 2);
     EXPECT_EQ(s.starColumnsPerPalace(), 7);
     EXPECT_TRUE(s.hasChartLayout());
