@@ -8,6 +8,7 @@
 
 #include "engine/patterns.h"
 #include "engine/placement.h"
+#include "placement_fixture.h"
 #include "platform/key_store.h"
 #include "settings/zi_wei_settings.h"
 #include "strength/palace_strength.h"
@@ -46,12 +47,9 @@ class Tables : public engine::PlacementTables, public strength::StrengthTables {
     strength::DoubleStarNumbers numbers_;
 };
 
+// The worked chart: 甲子, month 1, day 1, hour 午 (命宮 and 身宮 申).
 engine::ConvertedMoment moment() {
-    engine::ConvertedMoment m;
-    m.lunar = {1984, 1, 1, 6};  // 甲子, month 1, day 1, hour 午
-    m.lifePalace = 8;
-    m.bodyPalace = 8;
-    return m;
+    return engine::testing::lunarMoment(0, 0, 1, 1, 6);
 }
 
 // Everything a chart computes from its stars; the tables serve both views.

@@ -5,6 +5,7 @@
 #include <QTemporaryDir>
 
 #include "engine/placement.h"
+#include "placement_fixture.h"
 #include "platform/key_store.h"
 #include "settings/zi_wei_settings.h"
 #include "strength/double_stars.h"
@@ -23,12 +24,9 @@ struct Store {
     Store() { ziWei.startUp(); }
 };
 
+// The worked chart: 甲子, month 1, day 1, hour 午 (命宮 and 身宮 申).
 engine::ConvertedMoment moment() {
-    engine::ConvertedMoment m;
-    m.lunar = {1984, 1, 1, 6};  // 甲子, month 1, day 1, hour 午
-    m.lifePalace = 8;
-    m.bodyPalace = 8;
-    return m;
+    return engine::testing::lunarMoment(0, 0, 1, 1, 6);
 }
 
 void BM_StoreStrengthsOnly(benchmark::State& state) {
