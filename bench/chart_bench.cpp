@@ -4,13 +4,11 @@
 
 #include <array>
 
-#include <QTemporaryDir>
-
 #include "engine/patterns.h"
 #include "engine/placement.h"
 #include "placement_fixture.h"
-#include "platform/key_store.h"
 #include "settings/zi_wei_settings.h"
+#include "shipped_settings.h"
 #include "strength/palace_strength.h"
 
 namespace {
@@ -74,12 +72,8 @@ BENCHMARK(BM_PlacementPatternsStrengths);
 
 // The same with the settings store over the shipped tables, as the program computes a chart.
 void BM_ChartWithShippedTables(benchmark::State& state) {
-    QTemporaryDir keyFolder;
-    platform::KeyStore keys(keyFolder.filePath("registry.ini"));
-    const engine::StarDisplayNames names = engine::BuildStarDisplayNames("殺");
-    settings::ZiWeiSettings tables(SORVIK_DATA_DIR, keys, names);
-    tables.startUp();
-    computeCharts(state, tables);
+    const bench::ShippedSettings shipped;
+    computeCharts(state, shipped.ziWei);
 }
 BENCHMARK(BM_ChartWithShippedTables);
 

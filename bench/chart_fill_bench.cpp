@@ -2,13 +2,11 @@
 
 #include <benchmark/benchmark.h>
 
-#include <QTemporaryDir>
-
 #include "calendar_fixture.h"
 #include "engine/chart_request.h"
-#include "platform/key_store.h"
 #include "platform/sjis.h"
 #include "settings/zi_wei_settings.h"
+#include "shipped_settings.h"
 #include "strength/palace_cells.h"
 
 namespace {
@@ -47,11 +45,9 @@ class ShippedCells : public strength::CellSettings {
 };
 
 void BM_ChartRequestToFilledGrid(benchmark::State& state) {
-    QTemporaryDir keyFolder;
-    platform::KeyStore keys(keyFolder.filePath("registry.ini"));
-    const engine::StarDisplayNames names = engine::BuildStarDisplayNames("殺");
-    settings::ZiWeiSettings ziwei(SORVIK_DATA_DIR, keys, names);
-    ziwei.startUp();
+    const bench::ShippedSettings shipped;
+    const settings::ZiWeiSettings& ziwei = shipped.ziWei;
+    const engine::StarDisplayNames& names = shipped.names;
     const ShippedCells cells(ziwei);
     const engine::CalendarTable calendar = engine::testing::calendar1984();
     const engine::BirthMoment person{"山田太郎", 0, "1984/02/02", "12:00"};

@@ -2,12 +2,10 @@
 
 #include <benchmark/benchmark.h>
 
-#include <QTemporaryDir>
-
 #include "engine/placement.h"
 #include "placement_fixture.h"
-#include "platform/key_store.h"
 #include "settings/zi_wei_settings.h"
+#include "shipped_settings.h"
 #include "strength/double_stars.h"
 #include "strength/one_decimal.h"
 #include "strength/palace_strength.h"
@@ -16,13 +14,7 @@ namespace {
 
 using namespace sorvik;
 
-struct Store {
-    QTemporaryDir dir;
-    platform::KeyStore keys{dir.filePath("registry.ini")};
-    engine::StarDisplayNames names{"殺"};
-    settings::ZiWeiSettings ziWei{QStringLiteral(SORVIK_DATA_DIR), keys, names};
-    Store() { ziWei.startUp(); }
-};
+using Store = bench::ShippedSettings;
 
 // The worked chart: 甲子, month 1, day 1, hour 午 (命宮 and 身宮 申).
 engine::ConvertedMoment moment() {

@@ -177,6 +177,14 @@ QList<ShownBox> Prompts::shownBoxes() {
     return script().shown;
 }
 
+QStringList Prompts::shownTexts() {
+    QStringList texts;
+    for (const ShownBox& box : script().shown) {
+        texts.append(box.text);
+    }
+    return texts;
+}
+
 void Prompts::clearShownBoxes() {
     script().shown.clear();
 }

@@ -55,6 +55,7 @@ class Prompts {
     static void queueFileName(const QString& name);
     static void setNow(const QDateTime& now);  // an invalid value returns to the real clock
     static QList<ShownBox> shownBoxes();       // oldest first
+    static QStringList shownTexts();           // the texts of those boxes
     static void clearShownBoxes();
 };
 

@@ -42,13 +42,7 @@ class NameFileTest : public ::testing::Test {
     void TearDown() override { Prompts::stopScripting(); }
 
     QString path(const QString& name) const { return dir.filePath(name); }
-    QStringList messages() const {
-        QStringList texts;
-        for (const platform::ShownBox& box : Prompts::shownBoxes()) {
-            texts << box.text;
-        }
-        return texts;
-    }
+    QStringList messages() const { return Prompts::shownTexts(); }
 
     QTemporaryDir dir;
     NameList list;

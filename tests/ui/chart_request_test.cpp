@@ -59,13 +59,7 @@ class ChartRequestTest : public ::testing::Test {
     QString labelText(const TMeibF* window, const char* name) const {
         return window->label(QString::fromLatin1(name))->text();
     }
-    QStringList messages() const {
-        QStringList texts;
-        for (const platform::ShownBox& box : Prompts::shownBoxes()) {
-            texts << box.text;
-        }
-        return texts;
-    }
+    QStringList messages() const { return Prompts::shownTexts(); }
 
     QTemporaryDir dir;
     platform::KeyStore keys{dir.filePath("registry.ini")};

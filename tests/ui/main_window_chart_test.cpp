@@ -49,10 +49,7 @@ class MainWindowChart : public ::testing::Test {
         bar = &ChartRequests::of(*window)->entryBar();
         window->resize(1280, 900);
         window->show();
-        startMessages.clear();
-        for (const platform::ShownBox& box : Prompts::shownBoxes()) {
-            startMessages.append(box.text);
-        }
+        startMessages = Prompts::shownTexts();
         Prompts::clearShownBoxes();
     }
 

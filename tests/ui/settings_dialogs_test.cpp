@@ -12,8 +12,8 @@
 #include "platform/profile_file.h"
 #include "settings/gaiji.h"
 #include "shell_fixture.h"
-#include "ui/settings_windows.h"
 #include "ui/gaiji_dialog.h"
+#include "ui/settings_windows.h"
 #include "ui/system_settings_dialog.h"
 #include "ui/zi_wei_settings_dialog.h"
 
@@ -25,10 +25,7 @@ namespace {
 using platform::Prompts;
 
 QStringList shownTexts() {
-    QStringList texts;
-    for (const platform::ShownBox& box : Prompts::shownBoxes()) {
-        texts.append(box.text);
-    }
+    const QStringList texts = Prompts::shownTexts();
     Prompts::clearShownBoxes();
     return texts;
 }
