@@ -9,17 +9,14 @@
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
+#include <QJsonDocument>
 
-#include "cli/json.h"
+#include "cli/chart_maker.h"
+#include "cli/json_builder.h"
 #include "engine/chart_request.h"
 #include "engine/errors.h"
 #include "platform/errors.h"
-#include "platform/key_store.h"
 #include "records/calendar_file.h"
-#include "settings/zi_wei_settings.h"
-#include "strength/double_stars.h"
-#include "strength/one_decimal.h"
-#include "strength/palace_strength.h"
 
 namespace {
 
@@ -28,9 +25,6 @@ using namespace sorvik;
 constexpr const char* kUsage =
     "usage: sorvik-cli [--data DIR] lunar \"yyyy/mm/dd hh:mm\" | chart --name NAME --sex 男|女"
     " --date yyyy/mm/dd --time hh:mm [--target \"yyyy/mm/dd hh:mm\"]";
-
-// The substitute for the character missing from the star names, as the program ships it.
-constexpr const char* kDefaultSpecialChar = "殺";
 
 // Wrong use of the command line (exit status 2).
 class UsageError : public std::runtime_error {
@@ -88,36 +82,10 @@ void checkRange(const engine::CalendarTable& calendar, const engine::Date& date)
     }
 }
 
-std::string conversionJson(const engine::ConvertedMoment& m) {
-    return cli::JsonObject()
-        .add("lunarYear", m.lunar.year)
-        .add("lunarMonth", m.lunar.month)
-        .add("lunarDay", m.lunar.day)
-        .add("hourBranch", m.lunar.hour)
-        .add("leapAdjust", m.leapAdjust)
-        .add("yearStem", m.yearStem)
-        .add("yearBranch", m.yearBranch)
-        .add("lifePalace", m.lifePalace)
-        .add("bodyPalace", m.bodyPalace)
-        .add("placementMonth", m.placementMonth())
-        .addText("lunarText", m.lunarText)
-        .str();
-}
-
-std::string labelsJson(const engine::ChartLabels& l) {
-    return cli::JsonObject()
-        .addText("Name", l.Name)
-        .addText("Date", l.Date)
-        .addText("Inyo", l.Inyo)
-        .addText("InDate", l.InDate)
-        .addText("Kyoku", l.Kyoku)
-        .addText("Kazoe", l.Kazoe)
-        .addText("Mei", l.Mei)
-        .addText("Sin", l.Sin)
-        .addText("Nat", l.Nat)
-        .addText("ZNen", l.ZNen)
-        .addText("ZKS", l.ZKS)
-        .str();
+std::string compactJson(const QJsonValue& value) {
+    const QJsonDocument document =
+        value.isArray() ? QJsonDocument(value.toArray()) : QJsonDocument(value.toObject());
+    return document.toJson(QJsonDocument::Compact).toStdString();
 }
 
 std::string runLunar(const Arguments& args, const engine::CalendarTable& calendar) {
@@ -126,9 +94,9 @@ std::string runLunar(const Arguments& args, const engine::CalendarTable& calenda
     }
     const engine::DateTime moment = parseMoment(args.positional[0], "the moment");
     checkRange(calendar, moment.date);
-    return cli::JsonObject()
-        .add("conversion", conversionJson(engine::ConvertBirthMoment(calendar, moment)))
-        .str();
+    cli::JsonBuilder json;
+    cli::writeLunar(json, engine::ConvertBirthMoment(calendar, moment));
+    return compactJson(json.result());
 }
 
 engine::DateTime presentMoment() {
@@ -136,53 +104,6 @@ engine::DateTime presentMoment() {
     return {{now.date().year(), now.date().month(), now.date().day()},
             now.time().hour(),
             now.time().minute()};
-}
-
-template <typename Rows>
-std::string jsonIntRows(const Rows& rows) {
-    std::vector<std::string> raw;
-    for (const auto& row : rows) {
-        raw.push_back(cli::jsonIntArray(row));
-    }
-    return cli::jsonArray(raw);
-}
-
-std::string palaceStrengthJson(const engine::ChartRecord& record,
-                               const strength::StrengthTables& tables) {
-    const auto scores = strength::palaceStrengths(
-        record.palaceStarLists, record.header()[engine::kHeaderLifePalace],
-        record.header()[engine::kHeaderBodyPalace], tables);
-    std::vector<std::string> texts;
-    for (const double score : scores) {
-        texts.push_back(strength::formatOneDecimal(score, strength::kStrengthWidth));
-    }
-    return cli::jsonTextArray(texts);
-}
-
-std::string doubleStarsJson(const engine::ChartRecord& record,
-                            const strength::StrengthTables& tables,
-                            const engine::StarDisplayNames& names) {
-    std::vector<std::string> palaces;
-    for (engine::Branch p = 0; p < 12; ++p) {
-        const strength::DoubleStarEvaluation evaluation =
-            strength::evaluateDoubleStars(record.palaceStarLists, p, tables, names);
-        std::vector<std::string> relations;
-        for (int r = 0; r < strength::kRelationCount; ++r) {
-            const strength::DoubleStarRelation& relation =
-                evaluation.relations[static_cast<std::size_t>(r)];
-            relations.push_back(
-                cli::JsonObject()
-                    .addText("name", strength::kRelationNames[static_cast<std::size_t>(r)])
-                    .add("entries", cli::jsonTextArray(relation.entries))
-                    .addText("power", relation.power)
-                    .str());
-        }
-        palaces.push_back(cli::JsonObject()
-                              .add("relations", cli::jsonArray(relations))
-                              .addText("total", evaluation.total)
-                              .str());
-    }
-    return cli::jsonArray(palaces);
 }
 
 std::string runChart(const Arguments& args, const engine::CalendarTable& calendar,
@@ -203,34 +124,10 @@ std::string runChart(const Arguments& args, const engine::CalendarTable& calenda
                                         : presentMoment();
     checkRange(calendar, birth.date);
 
-    const engine::StarDisplayNames names = engine::BuildStarDisplayNames(kDefaultSpecialChar);
-    // The star tables beside the program and the user's stored rules, as the program reads them.
-    platform::KeyStore keys(platform::KeyStore::defaultFilePath());
-    settings::ZiWeiSettings ziWei(dataDir, keys, names);
-    ziWei.startUp();
-    const engine::ChartSettings chartSettings{ziWei, ziWei.bodyStarRule()};
-    const engine::Chart chart =
-        engine::RequestChart(calendar, names, person, target, chartSettings);
-    const engine::Placement& placement = chart.placement;
-    const engine::StarRow& header = chart.record.header();
-    const engine::Branch dokun =
-        engine::Dokun(header[engine::kHeaderLunarMonth], header[engine::kHeaderLeapAdjust],
-                      header[engine::kHeaderHourBranch]);
-    return cli::JsonObject()
-        .add("conversion", conversionJson(chart.birth))
-        .add("header", cli::jsonIntArray(header))
-        .add("labels", labelsJson(chart.labels))
-        .add("dokun", dokun)
-        .add("monthlyLuckDates", cli::jsonTextArray(chart.monthlyLuckDates))
-        .add("bureau", placement.bureau)
-        .add("starTable", jsonIntRows(placement.stars))
-        .add("palaceStarLists", jsonIntRows(chart.record.palaceStarLists))
-        .add("yearlyStarLists", jsonIntRows(chart.yearlyStarLists))
-        .add("patternFlags", cli::jsonIntArray(chart.patternFlags))
-        .add("patterns", cli::jsonTextArray(chart.patterns))
-        .add("palaceStrength", palaceStrengthJson(chart.record, ziWei))
-        .add("doubleStars", doubleStarsJson(chart.record, ziWei, names))
-        .str();
+    const cli::ChartMaker maker(calendar, dataDir);
+    cli::JsonBuilder json;
+    cli::writeChart(json, maker.make(person, target));
+    return compactJson(json.result());
 }
 
 int fail(int status, const std::string& message) {

@@ -99,6 +99,14 @@ TEST_F(CliTest, ChartPrintsHeaderLabelsAndLuckDates) {
               QStringLiteral("旧暦2020年1月1日"));
 }
 
+TEST_F(CliTest, NamesWithJsonSyntaxSurviveTheRoundTrip) {
+    const QString name = QStringLiteral("山\"田\\{x}\t");
+    const CliRun r = run({"chart", "--name", name, "--sex", "女", "--date", "2020/01/24", "--time",
+                          "12:00", "--target", "2021/06/10 09:05"});
+    ASSERT_EQ(r.status, 0) << r.error.toStdString();
+    EXPECT_EQ(r.json["labels"].toObject()["Name"].toString(), QStringLiteral("氏名：") + name);
+}
+
 TEST_F(CliTest, ChartPrintsStarsAndPatterns) {
     // 庚子, month 1, day 1, hour 午: 命宮 and 身宮 申, 水二局, 紫微 in 丑; target year 辛丑.
     const CliRun r = run({"chart", "--name", "山田", "--sex", "男", "--date", "2020/01/24",

@@ -1,0 +1,44 @@
+#include "chart_maker.h"
+
+#include "strength/one_decimal.h"
+#include "strength/palace_strength.h"
+
+namespace sorvik::cli {
+
+namespace {
+
+// The substitute for the character missing from the star names, as the program ships it.
+constexpr const char* kDefaultSpecialChar = "殺";
+
+}  // namespace
+
+ChartMaker::ChartMaker(const engine::CalendarTable& calendar, const QString& dataDir)
+    : calendar_(calendar),
+      names_(engine::BuildStarDisplayNames(kDefaultSpecialChar)),
+      keys_(platform::KeyStore::defaultFilePath()),
+      ziWei_(dataDir, keys_, names_) {
+    ziWei_.startUp();
+}
+
+ChartOutput ChartMaker::make(const engine::BirthMoment& person,
+                             const engine::DateTime& target) const {
+    ChartOutput out;
+    const engine::ChartSettings chartSettings{ziWei_, ziWei_.bodyStarRule()};
+    out.chart = engine::RequestChart(calendar_, names_, person, target, chartSettings);
+    const engine::ChartRecord& record = out.chart.record;
+    const engine::StarRow& header = record.header();
+    out.dokun = static_cast<int>(engine::Dokun(header[engine::kHeaderLunarMonth],
+                                               header[engine::kHeaderLeapAdjust],
+                                               header[engine::kHeaderHourBranch]));
+    const std::array<double, 12> scores =
+        strength::palaceStrengths(record.palaceStarLists, header[engine::kHeaderLifePalace],
+                                  header[engine::kHeaderBodyPalace], ziWei_);
+    for (std::size_t p = 0; p < 12; ++p) {
+        out.palaceStrength[p] = strength::formatOneDecimal(scores[p], strength::kStrengthWidth);
+        out.doubleStars[p] = strength::evaluateDoubleStars(
+            record.palaceStarLists, static_cast<engine::Branch>(p), ziWei_, names_);
+    }
+    return out;
+}
+
+}  // namespace sorvik::cli

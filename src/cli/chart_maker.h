@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QString>
+
+#include "cli/chart_json.h"
+#include "engine/calendar_table.h"
+#include "engine/catalogue.h"
+#include "platform/key_store.h"
+#include "settings/zi_wei_settings.h"
+
+namespace sorvik::cli {
+
+// The star tables beside the program and the user's stored rules, read once, and the charts
+// made with them.
+class ChartMaker {
+  public:
+    ChartMaker(const engine::CalendarTable& calendar, const QString& dataDir);
+
+    // Throws engine::EngineError (a birth or target the calendar cannot convert) and
+    // platform::FileError (a table cell that is not a number).
+    ChartOutput make(const engine::BirthMoment& person, const engine::DateTime& target) const;
+
+  private:
+    const engine::CalendarTable& calendar_;
+    engine::StarDisplayNames names_;
+    platform::KeyStore keys_;
+    settings::ZiWeiSettings ziWei_;
+};
+
+}  // namespace sorvik::cli
