@@ -1,30 +1,37 @@
 // sorvik-cli: the chart computation for scripts, as JSON on standard output.
 
 #include <cstdio>
-#include <map>
 #include <stdexcept>
 #include <string>
-#include <vector>
+#include <variant>
 
+#include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDateTime>
-#include <QDir>
 #include <QJsonDocument>
 
+#include "cli/chart_arguments.h"
 #include "cli/chart_maker.h"
 #include "cli/json_builder.h"
-#include "engine/chart_request.h"
 #include "engine/errors.h"
 #include "platform/errors.h"
 #include "records/calendar_file.h"
+#include "settings/system_settings.h"
 
 namespace {
 
 using namespace sorvik;
 
-constexpr const char* kUsage =
-    "usage: sorvik-cli [--data DIR] lunar \"yyyy/mm/dd hh:mm\" | chart --name NAME --sex 男|女"
-    " --date yyyy/mm/dd --time hh:mm [--target \"yyyy/mm/dd hh:mm\"]";
+constexpr const char* kDescription =
+    "The chart computation for scripts: one JSON object (UTF-8) on standard output.\n"
+    "\n"
+    "Commands:\n"
+    "  lunar \"yyyy/mm/dd hh:mm\"   the lunar date, year and palaces of a moment\n"
+    "  chart --name NAME --sex 男|女 --date yyyy/mm/dd --time hh:mm\n"
+    "        [--target \"yyyy/mm/dd hh:mm\"]   the chart of a birth (target: now)\n"
+    "\n"
+    "Errors are one line on standard error; the exit status is 2 for bad arguments and 1 for\n"
+    "a failed computation.";
 
 // Wrong use of the command line (exit status 2).
 class UsageError : public std::runtime_error {
@@ -32,47 +39,49 @@ class UsageError : public std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
-struct Arguments {
-    std::string command;
-    std::vector<std::string> positional;
-    std::map<std::string, std::string> options;
-
-    std::string option(const std::string& name) const {
-        const auto it = options.find(name);
-        if (it == options.end()) {
-            throw UsageError("missing --" + name);
-        }
-        return it->second;
-    }
+// A refused chart or moment, with its exit status.
+class RefusalError : public std::runtime_error {
+  public:
+    explicit RefusalError(cli::Refusal refusal)
+        : std::runtime_error(refusal.message), status(refusal.status) {}
+    int status;
 };
 
-Arguments parseArguments(const QStringList& args) {
-    Arguments parsed;
-    for (qsizetype i = 1; i < args.size(); ++i) {
-        const std::string arg = args[i].toStdString();
-        if (arg.rfind("--", 0) == 0) {
-            if (i + 1 >= args.size()) {
-                throw UsageError(arg + " needs a value");
-            }
-            parsed.options[arg.substr(2)] = args[++i].toStdString();
-        } else if (parsed.command.empty()) {
-            parsed.command = arg;
-        } else {
-            parsed.positional.push_back(arg);
-        }
+template <typename T>
+T accepted(std::variant<T, cli::Refusal> outcome) {
+    if (auto* refusal = std::get_if<cli::Refusal>(&outcome)) {
+        throw RefusalError(std::move(*refusal));
     }
-    if (parsed.command.empty()) {
-        throw UsageError("no command given");
-    }
-    return parsed;
+    return std::get<T>(std::move(outcome));
 }
 
-engine::DateTime parseMoment(const std::string& text, const char* what) {
-    const auto moment = engine::parseDateTime(text);
-    if (!moment) {
-        throw UsageError(std::string(what) + " is not \"yyyy/mm/dd hh:mm\": " + text);
+struct Options {
+    QCommandLineOption data{"data", "Read the data files from DIR instead of the program's folder.",
+                            "DIR"};
+    QCommandLineOption name{"name", "The person's name.", "NAME"};
+    QCommandLineOption sex{"sex", "男 or 女.", "SEX"};
+    QCommandLineOption date{"date", "The birth date, yyyy/mm/dd.", "DATE"};
+    QCommandLineOption time{"time", "The birth time, hh:mm.", "TIME"};
+    QCommandLineOption target{"target", "The target moment, \"yyyy/mm/dd hh:mm\" (default: now).",
+                              "MOMENT"};
+};
+
+QString requiredOption(const QCommandLineParser& parser, const QCommandLineOption& option) {
+    if (!parser.isSet(option)) {
+        throw UsageError("missing --" + option.names().first().toStdString());
     }
-    return *moment;
+    return parser.value(option);
+}
+
+// The options a command does not take are refused rather than ignored.
+void refuseOptions(const QCommandLineParser& parser, const QString& command,
+                   std::initializer_list<const QCommandLineOption*> options) {
+    for (const QCommandLineOption* option : options) {
+        if (parser.isSet(*option)) {
+            throw UsageError(command.toStdString() + " does not take --" +
+                             option->names().first().toStdString());
+        }
+    }
 }
 
 void checkRange(const engine::CalendarTable& calendar, const engine::Date& date) {
@@ -83,20 +92,7 @@ void checkRange(const engine::CalendarTable& calendar, const engine::Date& date)
 }
 
 std::string compactJson(const QJsonValue& value) {
-    const QJsonDocument document =
-        value.isArray() ? QJsonDocument(value.toArray()) : QJsonDocument(value.toObject());
-    return document.toJson(QJsonDocument::Compact).toStdString();
-}
-
-std::string runLunar(const Arguments& args, const engine::CalendarTable& calendar) {
-    if (args.positional.size() != 1) {
-        throw UsageError("lunar takes one moment \"yyyy/mm/dd hh:mm\"");
-    }
-    const engine::DateTime moment = parseMoment(args.positional[0], "the moment");
-    checkRange(calendar, moment.date);
-    cli::JsonBuilder json;
-    cli::writeLunar(json, engine::ConvertBirthMoment(calendar, moment));
-    return compactJson(json.result());
+    return QJsonDocument(value.toObject()).toJson(QJsonDocument::Compact).toStdString();
 }
 
 engine::DateTime presentMoment() {
@@ -106,27 +102,40 @@ engine::DateTime presentMoment() {
             now.time().minute()};
 }
 
-std::string runChart(const Arguments& args, const engine::CalendarTable& calendar,
-                     const QString& dataDir) {
-    engine::BirthMoment person;
-    person.name = args.option("name");
-    const std::string sex = args.option("sex");
-    if (sex != "男" && sex != "女") {
-        throw UsageError("--sex must be 男 or 女");
+std::string runLunar(const QCommandLineParser& parser, const Options& o,
+                     const engine::CalendarTable& calendar) {
+    refuseOptions(parser, "lunar", {&o.name, &o.sex, &o.date, &o.time, &o.target});
+    const QStringList moments = parser.positionalArguments().mid(1);
+    if (moments.size() != 1) {
+        throw UsageError("lunar takes one moment \"yyyy/mm/dd hh:mm\"");
     }
-    person.sex = sex == "男" ? 0 : 1;
-    person.dateText = args.option("date");
-    person.timeText = args.option("time");
-    const engine::DateTime birth =
-        parseMoment(person.dateText + " " + person.timeText, "--date/--time");
-    const engine::DateTime target = args.options.count("target")
-                                        ? parseMoment(args.option("target"), "--target")
-                                        : presentMoment();
-    checkRange(calendar, birth.date);
+    const engine::DateTime moment = accepted(cli::readMoment(moments[0], "the moment"));
+    checkRange(calendar, moment.date);
+    cli::JsonBuilder json;
+    cli::writeLunar(json, engine::ConvertBirthMoment(calendar, moment));
+    return compactJson(json.result());
+}
 
+std::string runChart(const QCommandLineParser& parser, const Options& o,
+                     const engine::CalendarTable& calendar, const QString& dataDir) {
+    if (parser.positionalArguments().size() > 1) {
+        throw UsageError("chart takes no argument besides its options");
+    }
+    cli::ChartArguments args{requiredOption(parser, o.name), requiredOption(parser, o.sex),
+                             requiredOption(parser, o.date), requiredOption(parser, o.time),
+                             std::nullopt};
+    if (parser.isSet(o.target)) {
+        args.target = parser.value(o.target);
+    }
+    const cli::ChartRequest request =
+        accepted(cli::readChartRequest(args, calendar, presentMoment(), "--"));
+    if (request.targetReplaced) {
+        std::fprintf(stderr, "sorvik-cli: %s\n",
+                     QString::fromUtf16(settings::kTargetDateOutOfRangeMessage).toUtf8().data());
+    }
     const cli::ChartMaker maker(calendar, dataDir);
     cli::JsonBuilder json;
-    cli::writeChart(json, maker.make(person, target));
+    cli::writeChart(json, maker.make(request.person, request.target));
     return compactJson(json.result());
 }
 
@@ -139,21 +148,44 @@ int fail(int status, const std::string& message) {
 
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationVersion(QStringLiteral(SORVIK_VERSION));
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QString::fromUtf8(kDescription));
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
+    const Options o;
+    parser.addOptions({o.data, o.name, o.sex, o.date, o.time, o.target});
+    parser.addPositionalArgument("command", "lunar or chart, and its arguments.",
+                                 "command [arguments]");
     try {
-        const Arguments args = parseArguments(QCoreApplication::arguments());
-        const QString dataDir = args.options.count("data")
-                                    ? QString::fromStdString(args.options.at("data"))
-                                    : QCoreApplication::applicationDirPath();
-        if (args.command != "lunar" && args.command != "chart") {
-            throw UsageError("unknown command: " + args.command);
+        if (!parser.parse(QCoreApplication::arguments())) {
+            throw UsageError(parser.errorText().toStdString());
         }
+        if (parser.isSet(help)) {
+            parser.showHelp(0);
+        }
+        if (parser.isSet(version)) {
+            parser.showVersion();
+        }
+        const QStringList positional = parser.positionalArguments();
+        if (positional.isEmpty()) {
+            throw UsageError("no command given");
+        }
+        const QString command = positional.first();
+        if (command != u"lunar" && command != u"chart") {
+            throw UsageError("unknown command: " + command.toStdString());
+        }
+        const QString dataDir =
+            parser.isSet(o.data) ? parser.value(o.data) : QCoreApplication::applicationDirPath();
         const engine::CalendarTable calendar = records::LoadCalendar(dataDir);
-        const std::string json =
-            args.command == "lunar" ? runLunar(args, calendar) : runChart(args, calendar, dataDir);
+        const std::string json = command == u"lunar" ? runLunar(parser, o, calendar)
+                                                     : runChart(parser, o, calendar, dataDir);
         std::printf("%s\n", json.c_str());
         return 0;
     } catch (const UsageError& e) {
-        return fail(2, std::string(e.what()) + " (" + kUsage + ")");
+        return fail(2, std::string(e.what()) + " (sorvik-cli --help tells the usage)");
+    } catch (const RefusalError& e) {
+        return fail(e.status, e.what());
     } catch (const platform::FileError& e) {
         return fail(1, e.what());
     } catch (const engine::EngineError& e) {

@@ -406,6 +406,11 @@ bool isValidTargetDateText(const QString& text) {
     return parseDate(text).has_value();
 }
 
+bool isTargetWithinLifetime(const engine::DateTime& birth, const engine::DateTime& target) {
+    const long long offset = minutesOf(target) - minutesOf(birth);
+    return offset >= 0 && offset <= kMaxTargetMinutes;
+}
+
 TargetDateChoice chooseDefaultTargetDate(const SystemSettings& settings,
                                          const engine::DateTime& birth,
                                          const engine::DateTime& now) {
@@ -422,8 +427,7 @@ TargetDateChoice chooseDefaultTargetDate(const SystemSettings& settings,
             result.date = *date;
         }
     }
-    const long long offset = minutesOf(result) - minutesOf(birth);
-    if (offset < 0 || offset > kMaxTargetMinutes) {
+    if (!isTargetWithinLifetime(birth, result)) {
         return {birth, true};
     }
     return {result, false};

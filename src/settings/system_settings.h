@@ -250,6 +250,10 @@ class SystemSettings {
 // whose file does not exist is replaced by "DEFAULT.SET". An empty stored name means none.
 QString chooseSettingsFileName(const QString& appDir, const QString& storedName);
 
+// Whether a target date lies 0..150 years (of 365.25 days) after the birth, the range of ages
+// a chart is made for.
+bool isTargetWithinLifetime(const engine::DateTime& birth, const engine::DateTime& target);
+
 // DefaultTargetDate without its message: the date NRG and DateE choose, at the time of day
 // of now; outside 0..150 years (of 365.25 days) after the birth it is the birth moment.
 struct TargetDateChoice {

@@ -16,6 +16,7 @@ namespace {
 struct CliRun {
     int status = -1;
     QJsonObject json;
+    QString output;
     QString error;
 };
 
@@ -56,7 +57,8 @@ class CliTest : public ::testing::Test {
         process.waitForFinished();
         CliRun result;
         result.status = process.exitCode();
-        result.json = QJsonDocument::fromJson(process.readAllStandardOutput()).object();
+        result.output = QString::fromUtf8(process.readAllStandardOutput());
+        result.json = QJsonDocument::fromJson(result.output.toUtf8()).object();
         result.error = QString::fromUtf8(process.readAllStandardError());
         return result;
     }
@@ -193,12 +195,42 @@ TEST_F(CliTest, FailuresExitWithOneLineAndTheirStatus) {
           "--target", "2030/01/01 00:00"},
          1,
          u"範囲外"},
-        {{"lunar", "2020/13/01 00:00"}, 2, u"yyyy/mm/dd hh:mm"},
+        // A moment of the right shape that names no real day is an impossible date.
+        {{"lunar", "2020/13/01 00:00"},
+         2,
+         u"the moment (2020/13/01 00:00): 日付が正しくありません。"},
+        {{"lunar", "2020-01-01 00:00"}, 2, u"yyyy/mm/dd hh:mm"},
         {{"chart", "--name", "x", "--sex", "?", "--date", "2020/01/24", "--time", "12:00"},
          2,
          u"--sex"},
         {{"chart", "--name", "x"}, 2, u"missing --sex"},
         {{"horoscope"}, 2, u"unknown command"},
+        {{}, 2, u"no command given"},
+        {{"--frobnicate", "lunar", "2020/06/04 12:00"}, 2, u"Unknown option 'frobnicate'"},
+        {{"lunar", "--name", "x", "2020/06/04 12:00"}, 2, u"lunar does not take --name"},
+        // The entry bar's checks and messages.
+        {{"chart", "--name", "x", "--sex", "男", "--date", "2023/02/30", "--time", "12:00"},
+         2,
+         u"sorvik-cli: 日付が正しくありません。"},
+        {{"chart", "--name", "", "--sex", "男", "--date", "2020/01/24", "--time", "12:00"},
+         2,
+         u"sorvik-cli: 氏名が入力されていません。"},
+        {{"chart", "--name", "A&B", "--sex", "男", "--date", "2020/01/24", "--time", "12:00"},
+         2,
+         u"sorvik-cli: 氏名欄に、半角の＆・カンマは使用できません。"},
+        {{"chart", "--name", "A,B", "--sex", "男", "--date", "2020/01/24", "--time", "12:00"},
+         2,
+         u"sorvik-cli: 氏名欄に、半角の＆・カンマは使用できません。"},
+        {{"chart", "--name", "x", "--sex", "女", "--date", "2020/01/24", "--time", "24:00"},
+         2,
+         u"sorvik-cli: 時間が正しくありません。"},
+        {{"chart", "--name", "x", "--sex", "女", "--date", "2030/01/24", "--time", "12:00"},
+         1,
+         u"sorvik-cli: 『2030/01/24』は、日付変換可能範囲外です。"},
+        {{"chart", "--name", "x", "--sex", "女", "--date", "2020/01/24", "--time", "12:00",
+          "--target", "2021/02/29 09:00"},
+         2,
+         u"--target (2021/02/29 09:00): 日付が正しくありません。"},
     };
     for (const Case& c : cases) {
         const CliRun r = run(c.args);
@@ -207,6 +239,33 @@ TEST_F(CliTest, FailuresExitWithOneLineAndTheirStatus) {
         EXPECT_EQ(r.error.count('\n'), 1) << r.error.toStdString();
         EXPECT_TRUE(r.json.isEmpty());
     }
+}
+
+TEST_F(CliTest, HelpAndVersionAnswerOnStandardOutput) {
+    const CliRun help = run({"--help"});
+    EXPECT_EQ(help.status, 0);
+    EXPECT_TRUE(help.output.contains(QStringLiteral("chart --name NAME --sex 男|女")))
+        << help.output.toStdString();
+    EXPECT_TRUE(help.error.isEmpty()) << help.error.toStdString();
+    const CliRun version = run({"--version"});
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.output, QStringLiteral("sorvik-cli " SORVIK_VERSION "\n"));
+}
+
+TEST_F(CliTest, ATargetBeforeTheBirthBecomesTheBirthMoment) {
+    const QStringList birth = {"chart",  "--name",     "山田",   "--sex", "男",
+                               "--date", "2020/01/24", "--time", "12:00", "--target"};
+    const CliRun before = run(birth + QStringList{"2020/01/24 11:59"});
+    ASSERT_EQ(before.status, 0) << before.error.toStdString();
+    EXPECT_EQ(before.error,
+              QStringLiteral("sorvik-cli: 造命日時が0歳以前か150歳以上に指定されている為、"
+                             "造命日時を生年月日にします。\n"));
+    const CliRun atBirth = run(birth + QStringList{"2020/01/24 12:00"});
+    ASSERT_EQ(atBirth.status, 0) << atBirth.error.toStdString();
+    EXPECT_TRUE(atBirth.error.isEmpty()) << atBirth.error.toStdString();
+    EXPECT_EQ(before.json, atBirth.json);
+    EXPECT_EQ(before.json["labels"].toObject()["Kazoe"].toString().left(4),
+              QStringLiteral("数え1歳"));
 }
 
 TEST(Cli, SaysWhenTheCalendarTableIsMissing) {

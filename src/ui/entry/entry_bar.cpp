@@ -17,6 +17,7 @@
 #include "platform/errors.h"
 #include "platform/prompts.h"
 #include "platform/sjis.h"
+#include "records/birth_entry.h"
 #include "records/date_texts.h"
 #include "records/name_file.h"
 #include "settings/system_settings.h"
@@ -184,51 +185,35 @@ QMdiSubWindow* EntBar::openWindow(const QString& title) const {
     return nullptr;
 }
 
-void EntBar::refuse(QWidget* field) {
-    Prompts::beep();
-    field->setFocus();
+QWidget* EntBar::fieldOf(records::EntryRefusal::Field field) const {
+    using Field = records::EntryRefusal::Field;
+    switch (field) {
+        case Field::Name:
+            return nameE_;
+        case Field::Sex:
+            return sex_;
+        case Field::Date:
+            return dateE_;
+        case Field::Time:
+            return timeE_;
+        case Field::Calendar:
+            break;  // the date is a real one: the user reads the box and decides
+    }
+    return nullptr;
 }
 
 bool EntBar::ValidateEntry() {
-    const QString name = nameE_->currentText();
-    if (name.isEmpty()) {
-        refuse(nameE_);
-        return false;
-    }
-    if (name.contains(u'&') || name.contains(u',')) {
+    const std::optional<records::EntryRefusal> refusal = records::checkBirthEntry(
+        {nameE_->currentText(), sex_->currentIndex() >= 0, dateE_->text(), timeE_->text()},
+        services_.calendar);
+    if (refusal) {
         Prompts::beep();
-        Prompts::information(QStringLiteral("氏名欄に、半角の＆・カンマは使用できません。"));
-        nameE_->setFocus();
-        return false;
-    }
-    // A name the name file cannot store would make every later save of the list fail.
-    try {
-        platform::encodeSjis(name);
-    } catch (const platform::EncodingError& error) {
-        Prompts::beep();
-        Prompts::information(error.message());
-        nameE_->setFocus();
-        return false;
-    }
-    const std::optional<QDate> date = records::readDateText(dateE_->text());
-    if (!date) {
-        refuse(dateE_);
-        return false;
-    }
-    if (!records::readTimeText(timeE_->text())) {
-        refuse(timeE_);
-        return false;
-    }
-    const engine::RangeCheck range = services_.calendar.CheckCalendarRange(
-        engine::Date{date->year(), date->month(), date->day()});
-    if (!range.ok) {
-        Prompts::beep();
-        Prompts::information(QString::fromStdString(range.message));
-        return false;
-    }
-    // The sex may be unset after picking a stored row whose sex is neither 男 nor 女.
-    if (sex_->currentIndex() < 0) {
-        refuse(sex_);
+        if (refusal->boxed) {
+            Prompts::information(refusal->message);
+        }
+        if (QWidget* field = fieldOf(refusal->field)) {
+            field->setFocus();
+        }
         return false;
     }
     // What is stored and charted is the full spelling of the date and time.

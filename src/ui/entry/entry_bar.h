@@ -5,6 +5,7 @@
 #include <QWidget>
 
 #include "engine/chart_request.h"
+#include "records/birth_entry.h"
 
 class QComboBox;
 class QLabel;
@@ -66,7 +67,8 @@ class EntBar : public QWidget {
 
   private:
     QMdiSubWindow* openWindow(const QString& title) const;
-    void refuse(QWidget* field);
+    // The control that holds the refused field, if the refusal has one.
+    QWidget* fieldOf(records::EntryRefusal::Field field) const;
 
     EntryBarServices services_;
     QPushButton* meiBtn_ = nullptr;
