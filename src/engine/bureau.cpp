@@ -1,6 +1,6 @@
 #include "bureau.h"
 
-#include <stdexcept>
+#include <cassert>
 
 namespace sorvik::engine {
 
@@ -15,9 +15,7 @@ constexpr int kBureauTable[5][6] = {
 }  // namespace
 
 int BureauOf(Stem yearStem, Branch lifePalace) {
-    if (yearStem < 0 || yearStem > 9 || lifePalace < 0 || lifePalace > 11) {
-        throw std::out_of_range("bureau");
-    }
+    assert(yearStem >= 0 && yearStem <= 9 && lifePalace >= 0 && lifePalace <= 11);
     return kBureauTable[yearStem % 5][lifePalace / 2];
 }
 

@@ -1,6 +1,6 @@
 #include "catalogue.h"
 
-#include <stdexcept>
+#include <cassert>
 
 #include "utf8.h"
 
@@ -174,10 +174,8 @@ constexpr int kSihuaTable[10][4] = {
 };
 
 template <typename Table>
-auto at(const Table& table, int index, const char* what) {
-    if (index < 0 || index >= static_cast<int>(table.size())) {
-        throw std::out_of_range(what);
-    }
+auto at(const Table& table, int index) {
+    assert(index >= 0 && index < static_cast<int>(table.size()));
     return table[static_cast<std::size_t>(index)];
 }
 
@@ -191,26 +189,24 @@ constexpr SubstitutedName kSubstitutedNames[] = {{60, 1}, {111, 2}, {112, 2}, {1
 }  // namespace
 
 const StarInfo& starInfo(int starNumber) {
-    if (starNumber < 1 || starNumber > kStarCount) {
-        throw std::out_of_range("star number");
-    }
+    assert(starNumber >= 1 && starNumber <= kStarCount);
     return kStars[static_cast<std::size_t>(starNumber - 1)];
 }
 
 std::string_view branchName(Branch branch) {
-    return at(kBranchNames, branch, "branch");
+    return at(kBranchNames, branch);
 }
 std::string_view stemName(Stem stem) {
-    return at(kStemNames, stem, "stem");
+    return at(kStemNames, stem);
 }
 std::string_view bureauName(int bureau) {
-    return at(kBureauNames, bureau - 2, "bureau");
+    return at(kBureauNames, bureau - 2);
 }
 std::string_view defaultPalaceName(int index) {
-    return at(kPalaceNames, index, "palace");
+    return at(kPalaceNames, index);
 }
 std::string_view gradeLabel(int classCode) {
-    return at(kGradeLabels, classCode, "class code");
+    return at(kGradeLabels, classCode);
 }
 
 std::string_view goodBadLabel(int classCode) {
@@ -221,28 +217,26 @@ std::string_view goodBadLabel(int classCode) {
 }
 
 std::string_view dipperLabel(int dipperCode) {
-    return at(kDipperLabels, dipperCode, "dipper");
+    return at(kDipperLabels, dipperCode);
 }
 
 std::string elementLabel(int elementCode) {
     if (elementCode < 6) {
-        return std::string(at(kElementLabels, elementCode, "element"));
+        return std::string(at(kElementLabels, elementCode));
     }
-    return std::string(at(kElementLabels, elementCode / 10, "element")) +
-           std::string(at(kElementLabels, elementCode % 10, "element"));
+    return std::string(at(kElementLabels, elementCode / 10)) +
+           std::string(at(kElementLabels, elementCode % 10));
 }
 
 std::string_view brightnessLabel(int code) {
-    return at(kBrightnessLabels, code, "brightness");
+    return at(kBrightnessLabels, code);
 }
 std::string_view sihuaKindLabel(int kind) {
-    return at(kSihuaKindLabels, kind, "sihua kind");
+    return at(kSihuaKindLabels, kind);
 }
 
 int sihuaStar(Stem stem, int kind) {
-    if (stem < 0 || stem > 9 || kind < 0 || kind > 3) {
-        throw std::out_of_range("sihua");
-    }
+    assert(stem >= 0 && stem <= 9 && kind >= 0 && kind <= 3);
     return kSihuaTable[stem][kind];
 }
 

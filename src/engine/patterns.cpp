@@ -1,7 +1,7 @@
 #include "patterns.h"
 
+#include <cassert>
 #include <initializer_list>
-#include <stdexcept>
 
 namespace sorvik::engine {
 
@@ -291,9 +291,7 @@ constexpr std::array<Rule, kPatternCount> kRules = {
 }  // namespace
 
 std::string_view patternName(int number) {
-    if (number < 0 || number >= kPatternCount) {
-        throw std::out_of_range("pattern number");
-    }
+    assert(number >= 0 && number < kPatternCount);
     return kPatternNames[number];
 }
 
@@ -358,9 +356,7 @@ bool BadAtOrOpposite(const StarRows& stars, Branch p) {
 }
 
 PatternFlags FindPatterns(const StarRows& stars, Branch life, Branch body, int sex) {
-    if (life < 0 || life > 11 || body < 0 || body > 11) {
-        throw std::out_of_range("pattern palaces");
-    }
+    assert(life >= 0 && life <= 11 && body >= 0 && body <= 11);
     const RuleInput chart{stars, life, body, plus(life, 3), plus(life, 4), plus(life, 8), sex};
     PatternFlags flags{};
     for (int i = 0; i < kPatternCount; ++i) {

@@ -1,9 +1,10 @@
 #include "placement.h"
 
-#include <stdexcept>
+#include <cassert>
 #include <string_view>
 
 #include "engine/bureau.h"
+#include "engine/errors.h"
 
 namespace sorvik::engine {
 
@@ -80,7 +81,7 @@ void checkMoment(const ConvertedMoment& m, int month, int direction) {
         (m.yearStem - m.yearBranch) % 2 != 0 || !inRange(m.lunar.day, 1, 30) ||
         !inRange(m.lunar.hour, 0, 11) || !inRange(m.lifePalace, 0, 11) ||
         !inRange(m.bodyPalace, 0, 11) || !inRange(month, 1, 12) || !inRange(direction, 0, 1)) {
-        throw std::out_of_range("placement input");
+        throw EngineError("旧暦の日付・干支・宮の値が範囲外のため、命盤を作成できません。");
     }
 }
 
@@ -238,9 +239,7 @@ Placement PlaceStars(const ConvertedMoment& moment, int direction, const Placeme
                              0};
         PalaceStarList& list = result.palaceStarLists[at[row]];
         int& next = list[0];
-        if (next >= kPalaceSlots) {
-            throw std::logic_error("palace star list overflow");
-        }
+        assert(next < kPalaceSlots);
         list[next++] = star;
     }
     return result;
@@ -313,9 +312,7 @@ constexpr std::array<YearlyRow, 12> kByBranch = {{
 }  // namespace
 
 YearlyStarLists PlaceYearlyStars(Stem yearStem, Branch yearBranch) {
-    if (yearStem < 0 || yearStem > 9 || yearBranch < 0 || yearBranch > 11) {
-        throw std::out_of_range("yearly stars");
-    }
+    assert(yearStem >= 0 && yearStem <= 9 && yearBranch >= 0 && yearBranch <= 11);
     YearlyStarLists lists{};
     for (Branch p = 0; p < 12; ++p) {
         YearlyStarList& list = lists[p];
@@ -323,9 +320,7 @@ YearlyStarLists PlaceYearlyStars(Stem yearStem, Branch yearBranch) {
         for (const YearlyCell* cell : {&kByStem[yearStem][p], &kByBranch[yearBranch][p]}) {
             for (const std::uint8_t star : *cell) {
                 if (star != 0) {
-                    if (next >= kYearlySlots) {
-                        throw std::logic_error("yearly star list overflow");
-                    }
+                    assert(next < kYearlySlots);
                     list[next++] = star;
                 }
             }
@@ -339,9 +334,7 @@ void WriteYearlyStars(const YearlyStarLists& yearly, PalaceStarLists& lists) {
     for (Branch p = 0; p < 12; ++p) {
         PalaceStarList& list = lists[p];
         const int first = list[0];
-        if (first < 1 || first + kYearlySlots - 1 >= kPalaceSlots) {
-            throw std::out_of_range("palace star list");
-        }
+        assert(first >= 1 && first + kYearlySlots - 1 < kPalaceSlots);
         for (int j = 1; j < kYearlySlots; ++j) {
             list[first + j] = yearly[p][j];
         }

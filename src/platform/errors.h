@@ -1,16 +1,15 @@
 #pragma once
 
-#include <stdexcept>
-#include <string>
-
 #include <QString>
+
+#include "engine/errors.h"
 
 namespace sorvik::platform {
 
-// A file that cannot be read or written. The message is Japanese and meant for the user.
-class FileError : public std::runtime_error {
+// A file that cannot be read or written.
+class FileError : public Error {
   public:
-    explicit FileError(const QString& message) : std::runtime_error(message.toStdString()) {}
+    explicit FileError(const QString& message) : Error(message.toStdString()) {}
     QString message() const { return QString::fromUtf8(what()); }
 };
 

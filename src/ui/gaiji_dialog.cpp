@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "dialog_buttons.h"
+#include "error_boundary.h"
 #include "help_window.h"
 #include "main_window.h"
 #include "platform/prompts.h"
@@ -133,7 +134,8 @@ void TGaijiF::done(int result) {
     if (previewText().isEmpty()) {
         return;
     }
-    settings::storeSpecialCharCode(keys_, edit1_->text());
+    // A code that cannot be stored still lets the dialog close, with the message.
+    runUserCommand([this] { settings::storeSpecialCharCode(keys_, edit1_->text()); });
     if (edit1_->text() != previousCode_) {
         platform::Prompts::beep();
         platform::Prompts::information(

@@ -12,9 +12,9 @@
 
 #include "about_box.h"
 #include "announcements_window.h"
+#include "error_boundary.h"
 #include "help_window.h"
 #include "main_window_look.h"
-#include "platform/errors.h"
 #include "platform/file_names.h"
 #include "platform/key_store.h"
 #include "platform/profile_file.h"
@@ -255,31 +255,21 @@ void TMainF::closeEvent(QCloseEvent* event) {
         }
     }
 
-    try {
-        recentFiles_.merge();
-    } catch (const platform::FileError& error) {
-        platform::Prompts::error(error.message());
-    }
+    runUserCommand([this] { recentFiles_.merge(); });
     emit closingStores();
 
     const QString sys = sysKey();
     keys_.writeText(sys, QStringLiteral("StsBar"), action("StsBarItem")->isChecked() ? "1" : "0");
     keys_.writeText(sys, QStringLiteral("DefNameFile"), defNameFile_);
     keys_.writeText(sys, QStringLiteral("DefSysFile"), defSysFile_);
-    try {
+    runUserCommand([this] {
         platform::ProfileFile layout(layoutFilePath());
         saveToolbarLayout(*this, toolbars(), layout);
         layout.save();
-    } catch (const platform::FileError& error) {
-        platform::Prompts::error(error.message());
-    }
+    });
 
     platform::savePlacement(keys_, productKey(), kPlacement, *this);
-    try {
-        keys_.sync();
-    } catch (const platform::FileError& error) {
-        platform::Prompts::error(error.message());
-    }
+    runUserCommand([this] { keys_.sync(); });
     closed_ = true;
     event->accept();
 }

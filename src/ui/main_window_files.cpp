@@ -5,8 +5,8 @@
 #include <QFileInfo>
 #include <QMenu>
 
+#include "error_boundary.h"
 #include "main_window.h"
-#include "platform/errors.h"
 #include "platform/prompts.h"
 
 namespace sorvik::ui {
@@ -31,14 +31,10 @@ QString nameFileFilter() {
 }  // namespace
 
 bool TMainF::runFileCommand(const std::function<void()>& command) {
-    try {
+    return runUserCommand([&command] {
         const WaitCursor wait;
         command();
-    } catch (const platform::FileError& error) {
-        Prompts::error(error.message());
-        return false;
-    }
-    return true;
+    });
 }
 
 void TMainF::showNameFileTitle(const QString& fileName) {

@@ -5,11 +5,12 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QScopeGuard>
 
 #include "app_fonts.h"
 #include "chart_requests.h"
+#include "error_boundary.h"
 #include "main_window.h"
-#include "platform/errors.h"
 #include "platform/file_names.h"
 #include "platform/help_pages.h"
 #include "platform/key_store.h"
@@ -103,14 +104,12 @@ int runSorvik(QApplication& app) {
     installFontSubstitutes();
     QApplication::setFont(defaultUiFont());
 
-    try {
-        const QString message = checkDataFiles(appDir);
-        if (!message.isEmpty()) {
-            platform::Prompts::error(message);
-            return 1;
-        }
-    } catch (const platform::FileError& error) {
-        platform::Prompts::error(error.message());
+    QString missingFile;
+    if (!runUserCommand([&] { missingFile = checkDataFiles(appDir); })) {
+        return 1;
+    }
+    if (!missingFile.isEmpty()) {
+        platform::Prompts::error(missingFile);
         return 1;
     }
 
@@ -120,16 +119,18 @@ int runSorvik(QApplication& app) {
     auto splash = std::make_unique<TTitleF>(TMainF::applicationTitle());
     splash->showNow();
     std::unique_ptr<TMainF> mainWindow;
-    try {
+    const bool started = runUserCommand([&] {
+        // The splash stays on top: it goes before the message of a failed start.
+        auto dropSplash = qScopeGuard([&splash] { splash.reset(); });
         mainWindow = std::make_unique<TMainF>(appDir, keys);
-    } catch (const std::exception& error) {
-        splash.reset();
-        platform::Prompts::error(QString::fromUtf8(error.what()));
+        QObject::connect(&instance, &platform::SingleInstance::activationRequested,
+                         mainWindow.get(), &TMainF::bringToFront);
+        createLongLivedWindows(*mainWindow, [&splash] { splash.reset(); });
+        dropSplash.dismiss();
+    });
+    if (!started) {
         return 1;
     }
-    QObject::connect(&instance, &platform::SingleInstance::activationRequested, mainWindow.get(),
-                     &TMainF::bringToFront);
-    createLongLivedWindows(*mainWindow, [&splash] { splash.reset(); });
     mainWindow->show();
     const int code = QApplication::exec();
     mainWindow.reset();

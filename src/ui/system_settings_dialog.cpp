@@ -22,9 +22,9 @@
 #include <QVBoxLayout>
 
 #include "dialog_buttons.h"
+#include "error_boundary.h"
 #include "help_window.h"
 #include "main_window.h"
-#include "platform/errors.h"
 #include "platform/prompts.h"
 #include "system_font.h"
 #include "system_settings_models.h"
@@ -507,11 +507,7 @@ void TSysF::showItemOfCurrentCell() {
 void TSysF::LoadSettings() {
     store_.setSettingsFileName(main_.defSysFile());
     store_.setStartupNameFile(main_.defNameFile());
-    try {
-        store_.LoadSettings();
-    } catch (const platform::FileError& error) {
-        platform::Prompts::error(error.message());
-    }
+    runUserCommand([this] { store_.LoadSettings(); });
     refresh();
     infoTable_->setCurrentIndex(infoModel_->index(0, 0));
     showItemOfCurrentCell();
@@ -530,10 +526,7 @@ bool TSysF::OKBtnClick() {
     main_.setDefNameFile(store_.startupNameFile());
     // What the user typed is where the settings now are, so the next start reads that file.
     main_.setDefSysFile(store_.settingsFileName());
-    try {
-        store_.save();
-    } catch (const platform::FileError& error) {
-        platform::Prompts::error(error.message());
+    if (!runUserCommand([this] { store_.save(); })) {
         return false;
     }
     if (isVisible()) {
@@ -612,11 +605,7 @@ void TSysF::showEvent(QShowEvent* event) {
 
 // However it closes, the fonts are kept in the key store.
 void TSysF::done(int result) {
-    try {
-        store_.saveFonts();
-    } catch (const platform::FileError& error) {
-        platform::Prompts::error(error.message());
-    }
+    runUserCommand([this] { store_.saveFonts(); });
     QDialog::done(result);
 }
 

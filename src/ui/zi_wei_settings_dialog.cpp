@@ -18,8 +18,8 @@
 
 #include "dialog_buttons.h"
 #include "engine/catalogue.h"
+#include "error_boundary.h"
 #include "help_window.h"
-#include "platform/errors.h"
 #include "platform/prompts.h"
 #include "settings/luck_ratios.h"
 #include "system_font.h"
@@ -319,10 +319,7 @@ QString TUSysF::barLabel(int bar) const {
 
 bool TUSysF::OKBtnClick() {
     std::optional<settings::ValidationFailure> failure;
-    try {
-        failure = store_.accept();
-    } catch (const platform::FileError& error) {
-        platform::Prompts::error(error.message());
+    if (!runUserCommand([this, &failure] { failure = store_.accept(); })) {
         return false;
     }
     if (!failure) {
@@ -356,11 +353,7 @@ bool TUSysF::OKBtnClick() {
 }
 
 void TUSysF::CancelBtnClick() {
-    try {
-        store_.cancel();
-    } catch (const platform::FileError& error) {
-        platform::Prompts::error(error.message());
-    }
+    runUserCommand([this] { store_.cancel(); });
     refresh();
     QDialog::done(Rejected);
 }

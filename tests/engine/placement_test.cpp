@@ -6,6 +6,7 @@
 #include <initializer_list>
 #include <vector>
 
+#include "engine/errors.h"
 #include "placement_fixture.h"
 
 namespace sorvik::engine {
@@ -213,9 +214,9 @@ TEST(PlaceStars, RefusesMomentsNoConversionGives) {
     ConvertedMoment month0 = good;
     month0.lunar.month = 0;
     for (const ConvertedMoment& m : {day31, mixedParity, month0}) {
-        EXPECT_THROW(PlaceStars(m, 0, tables), std::out_of_range);
+        EXPECT_THROW(PlaceStars(m, 0, tables), EngineError);
     }
-    EXPECT_THROW(PlaceStars(good, 2, tables), std::out_of_range);
+    EXPECT_THROW(PlaceStars(good, 2, tables), EngineError);
 }
 
 TEST(PlaceYearlyStars, EachYearlyStarOnceInEveryYear) {

@@ -21,6 +21,7 @@
 #include "strength/palace_cells.h"
 #include "ui/chart/chart_grid_view.h"
 #include "ui/chart/pattern_list.h"
+#include "ui/error_boundary.h"
 
 namespace sorvik::ui {
 
@@ -156,7 +157,8 @@ void TMeibF::buildButtonBar() {
         // Printing, output, copy and the luck periods come with their own windows.
         button->setEnabled(static_cast<bool>(b.action));
         if (b.action) {
-            connect(button, &QPushButton::clicked, this, b.action);
+            connect(button, &QPushButton::clicked, this,
+                    [action = b.action] { runUserCommand(action); });
         }
         row->addWidget(button);
         buttons_[button->objectName()] = button;
@@ -411,7 +413,8 @@ void TMeibF::onCellPressed(int column, int row, Qt::MouseButton button) {
     if (button == Qt::RightButton) {
         return;  // the context menu opens instead
     }
-    selectPalace(strength::PalaceAtCell(grid_.rects(), column, row));
+    runUserCommand(
+        [this, column, row] { selectPalace(strength::PalaceAtCell(grid_.rects(), column, row)); });
 }
 
 QColor TMeibF::palaceBackground(engine::Branch palace) const {
@@ -459,7 +462,7 @@ bool TMeibF::eventFilter(QObject* watched, QEvent* event) {
     }
     if (event->type() == QEvent::MouseButtonPress &&
         static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
-        selectPalace(chart_.record.header()[engine::kHeaderLifePalace]);
+        runUserCommand([this] { selectPalace(chart_.record.header()[engine::kHeaderLifePalace]); });
         return true;
     }
     return QWidget::eventFilter(watched, event);

@@ -13,7 +13,6 @@
 #include <QStandardItemModel>
 #include <QTableView>
 
-#include "engine/errors.h"
 #include "platform/errors.h"
 #include "platform/prompts.h"
 #include "platform/sjis.h"
@@ -22,6 +21,7 @@
 #include "records/name_file.h"
 #include "settings/system_settings.h"
 #include "ui/chart/chart_window.h"
+#include "ui/error_boundary.h"
 
 namespace sorvik::ui {
 
@@ -232,17 +232,15 @@ void EntBar::MeiBtnClick() {
     if (!ValidateEntry()) {
         return;
     }
-    try {
-        if (!services_.names.AddPerson(nameE_->currentText(), sex_->currentText(), dateE_->text(),
-                                       timeE_->text())) {
-            return;
+    bool made = false;
+    runUserCommand([this, &title, &made] {
+        if (services_.names.AddPerson(nameE_->currentText(), sex_->currentText(), dateE_->text(),
+                                      timeE_->text())) {
+            services_.makeChart(birthMoment(), title);
+            made = true;
         }
-        services_.makeChart(birthMoment(), title);
-    } catch (const engine::EngineError& error) {
-        Prompts::error(QString::fromUtf8(error.what()));
-        return;
-    } catch (const platform::FileError& error) {
-        Prompts::error(error.message());
+    });
+    if (!made) {
         return;
     }
     if (services_.system.tileNewWindows() && services_.tile) {
