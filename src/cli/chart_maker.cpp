@@ -12,12 +12,14 @@ constexpr const char* kDefaultSpecialChar = "殺";
 
 }  // namespace
 
-ChartMaker::ChartMaker(const engine::CalendarTable& calendar, const QString& dataDir)
+ChartMaker::ChartMaker(const engine::CalendarTable& calendar, const QString& dataDir,
+                       const QString& keyStorePath)
     : calendar_(calendar),
       names_(engine::BuildStarDisplayNames(kDefaultSpecialChar)),
-      keys_(platform::KeyStore::defaultFilePath()),
+      keys_(keyStorePath),
       ziWei_(dataDir, keys_, names_) {
     ziWei_.startUp();
+    ziWei_.convertCells();  // make() may run on several threads at once
 }
 
 ChartOutput ChartMaker::make(const engine::BirthMoment& person,

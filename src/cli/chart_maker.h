@@ -14,10 +14,12 @@ namespace sorvik::cli {
 // made with them.
 class ChartMaker {
   public:
-    ChartMaker(const engine::CalendarTable& calendar, const QString& dataDir);
+    // The stored rules come from the key store file at `keyStorePath`.
+    ChartMaker(const engine::CalendarTable& calendar, const QString& dataDir,
+               const QString& keyStorePath = platform::KeyStore::defaultFilePath());
 
-    // Throws engine::EngineError (a birth or target the calendar cannot convert) and
-    // platform::FileError (a table cell that is not a number).
+    // Safe to call from several threads at once. Throws engine::EngineError (a birth or target the
+    // calendar cannot convert) and platform::FileError (a table cell that is not a number).
     ChartOutput make(const engine::BirthMoment& person, const engine::DateTime& target) const;
 
   private:

@@ -1,8 +1,12 @@
 // sorvik-cli: the chart computation for scripts, as JSON on standard output.
 
+#include <algorithm>
+#include <cerrno>
 #include <cstdio>
 #include <stdexcept>
 #include <string>
+#include <system_error>
+#include <thread>
 #include <variant>
 
 #include <QCommandLineParser>
@@ -10,11 +14,13 @@
 #include <QDateTime>
 #include <QJsonDocument>
 
+#include <unistd.h>
+
+#include "cli/batch.h"
 #include "cli/chart_arguments.h"
 #include "cli/chart_maker.h"
 #include "cli/json_builder.h"
 #include "engine/errors.h"
-#include "platform/errors.h"
 #include "records/calendar_file.h"
 #include "settings/system_settings.h"
 
@@ -31,7 +37,7 @@ constexpr const char* kDescription =
     "        [--target \"yyyy/mm/dd hh:mm\"]   the chart of a birth (target: now)\n"
     "\n"
     "Errors are one line on standard error; the exit status is 2 for bad arguments and 1 for\n"
-    "a failed computation.";
+    "a failed computation; batch exits with 0 unless reading or writing fails.";
 
 // Wrong use of the command line (exit status 2).
 class UsageError : public std::runtime_error {
@@ -139,6 +145,21 @@ std::string runChart(const QCommandLineParser& parser, const Options& o,
     return compactJson(json.result());
 }
 
+int runBatch(const QCommandLineParser& parser, const Options& o,
+             const engine::CalendarTable& calendar, const QString& dataDir) {
+    refuseOptions(parser, "batch", {&o.name, &o.sex, &o.date, &o.time, &o.target});
+    if (parser.positionalArguments().size() > 1) {
+        throw UsageError("batch reads its births from standard input");
+    }
+    const cli::ChartMaker maker(calendar, dataDir);
+    const cli::Batch batch(calendar, maker, presentMoment());
+    if (!batch.run(STDIN_FILENO, STDOUT_FILENO,
+                   static_cast<int>(std::max(1U, std::thread::hardware_concurrency())))) {
+        throw std::system_error(errno, std::generic_category(), "standard input or output");
+    }
+    return 0;
+}
+
 int fail(int status, const std::string& message) {
     std::fprintf(stderr, "sorvik-cli: %s\n", message.c_str());
     return status;
@@ -155,7 +176,7 @@ int main(int argc, char* argv[]) {
     const QCommandLineOption version = parser.addVersionOption();
     const Options o;
     parser.addOptions({o.data, o.name, o.sex, o.date, o.time, o.target});
-    parser.addPositionalArgument("command", "lunar or chart, and its arguments.",
+    parser.addPositionalArgument("command", "lunar, chart or batch, and its arguments.",
                                  "command [arguments]");
     try {
         if (!parser.parse(QCoreApplication::arguments())) {
@@ -172,12 +193,15 @@ int main(int argc, char* argv[]) {
             throw UsageError("no command given");
         }
         const QString command = positional.first();
-        if (command != u"lunar" && command != u"chart") {
+        if (command != u"lunar" && command != u"chart" && command != u"batch") {
             throw UsageError("unknown command: " + command.toStdString());
         }
         const QString dataDir =
             parser.isSet(o.data) ? parser.value(o.data) : QCoreApplication::applicationDirPath();
         const engine::CalendarTable calendar = records::LoadCalendar(dataDir);
+        if (command == u"batch") {
+            return runBatch(parser, o, calendar, dataDir);
+        }
         const std::string json = command == u"lunar" ? runLunar(parser, o, calendar)
                                                      : runChart(parser, o, calendar, dataDir);
         std::printf("%s\n", json.c_str());
@@ -186,9 +210,9 @@ int main(int argc, char* argv[]) {
         return fail(2, std::string(e.what()) + " (sorvik-cli --help tells the usage)");
     } catch (const RefusalError& e) {
         return fail(e.status, e.what());
-    } catch (const platform::FileError& e) {
+    } catch (const Error& e) {
         return fail(1, e.what());
-    } catch (const engine::EngineError& e) {
+    } catch (const std::system_error& e) {
         return fail(1, e.what());
     }
 }

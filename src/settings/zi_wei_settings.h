@@ -99,6 +99,9 @@ class ZiWeiSettings : public engine::PlacementTables, public strength::StrengthT
     const strength::PalaceWeights& palaceWeights() const override;
     const strength::DoubleStarNumbers& doubleStarNumbers() const override;
 
+    // Converts the cells now, so that threads sharing the store afterwards only read it.
+    void convertCells() const { converted(); }
+
     QString powerFilePath() const;
     QString brightnessFilePath() const;
 

@@ -17,6 +17,7 @@ struct CliRun {
     int status = -1;
     QJsonObject json;
     QString output;
+    QList<QJsonObject> lines;  // each line of the output read on its own
     QString error;
 };
 
@@ -45,7 +46,7 @@ class CliTest : public ::testing::Test {
         sorvik::platform::writeSjisLines(dir.filePath(name), lines);
     }
 
-    CliRun run(QStringList args) {
+    CliRun run(QStringList args, const QByteArray& input = {}) {
         args.prepend(dir.path());
         args.prepend("--data");
         QProcess process;
@@ -54,11 +55,16 @@ class CliTest : public ::testing::Test {
         environment.insert("XDG_CONFIG_HOME", dir.path());
         process.setProcessEnvironment(environment);
         process.start(SORVIK_CLI, args);
+        process.write(input);
+        process.closeWriteChannel();
         process.waitForFinished();
         CliRun result;
         result.status = process.exitCode();
         result.output = QString::fromUtf8(process.readAllStandardOutput());
         result.json = QJsonDocument::fromJson(result.output.toUtf8()).object();
+        for (const QString& line : result.output.split(u'\n', Qt::SkipEmptyParts)) {
+            result.lines.append(QJsonDocument::fromJson(line.toUtf8()).object());
+        }
         result.error = QString::fromUtf8(process.readAllStandardError());
         return result;
     }
@@ -208,6 +214,7 @@ TEST_F(CliTest, FailuresExitWithOneLineAndTheirStatus) {
         {{}, 2, u"no command given"},
         {{"--frobnicate", "lunar", "2020/06/04 12:00"}, 2, u"Unknown option 'frobnicate'"},
         {{"lunar", "--name", "x", "2020/06/04 12:00"}, 2, u"lunar does not take --name"},
+        {{"batch", "--target", "2020/06/04 12:00"}, 2, u"batch does not take --target"},
         // The entry bar's checks and messages.
         {{"chart", "--name", "x", "--sex", "男", "--date", "2023/02/30", "--time", "12:00"},
          2,
@@ -266,6 +273,95 @@ TEST_F(CliTest, ATargetBeforeTheBirthBecomesTheBirthMoment) {
     EXPECT_EQ(before.json, atBirth.json);
     EXPECT_EQ(before.json["labels"].toObject()["Kazoe"].toString().left(4),
               QStringLiteral("数え1歳"));
+}
+
+// A batch line for the arguments of `chart`.
+QByteArray batchLine(const QStringList& chartArgs) {
+    QJsonObject object;
+    for (qsizetype i = 1; i + 1 < chartArgs.size(); i += 2) {
+        object.insert(chartArgs[i].mid(2), chartArgs[i + 1]);
+    }
+    return QJsonDocument(object).toJson(QJsonDocument::Compact) + '\n';
+}
+
+const QStringList kBirths[] = {
+    {"chart", "--name", "山田", "--sex", "男", "--date", "2020/01/24", "--time", "12:00",
+     "--target", "2021/06/10 09:05"},
+    {"chart", "--name", "O\"Neil\\", "--sex", "女", "--date", "20/5/23", "--time", "23:30",
+     "--target", "2021/12/31 23:59"},
+    {"chart", "--name", "佐藤", "--sex", "女", "--date", "2019/12/01", "--time", "0:00", "--target",
+     "2020/06/04 12:00"},
+};
+
+TEST_F(CliTest, BatchAnswersEachLineWithTheObjectOfChart) {
+    QByteArray input;
+    for (const QStringList& birth : kBirths) {
+        input += batchLine(birth);
+    }
+    const CliRun batch = run({"batch"}, input);
+    ASSERT_EQ(batch.status, 0) << batch.error.toStdString();
+    EXPECT_TRUE(batch.error.isEmpty()) << batch.error.toStdString();
+    ASSERT_EQ(batch.lines.size(), std::size(kBirths));
+    for (std::size_t i = 0; i < std::size(kBirths); ++i) {
+        const CliRun chart = run(kBirths[i]);
+        ASSERT_EQ(chart.status, 0) << chart.error.toStdString();
+        EXPECT_FALSE(chart.json.isEmpty());
+        EXPECT_EQ(batch.lines[qsizetype(i)], chart.json) << "line " << i + 1;
+    }
+}
+
+TEST_F(CliTest, BatchAnswersABadLineWithItsErrorAndGoesOn) {
+    const QByteArray input =
+        batchLine(kBirths[0]) +
+        "{\"name\": \"A&B\", \"sex\": \"男\", \"date\": \"2020/01/24\", "
+        "\"time\": \"12:00\"}\n"
+        "not json\n"
+        "\n"
+        "{\"name\": \"x\", \"sex\": \"男\"}\n"
+        "{\"name\": \"x\", \"sex\": \"男\", \"date\": \"2020/01/24\", \"time\": 12}\n"
+        "{\"name\": \"x\", \"sex\": \"男\", \"date\": \"2020/01/24\", \"time\": \"12:00\", "
+        "\"tagret\": \"2021/01/01 00:00\"}\n"
+        "{\"name\": \"x\", \"sex\": \"男\", \"date\": \"2020/01/24\", \"time\": \"12:00\", "
+        "\"target\": \"2030/01/01 00:00\"}\n"
+        "[1, 2]\r\n"
+        // The target before the birth becomes the birth moment, with a note.
+        "{\"name\": \"x\", \"sex\": \"女\", \"date\": \"2020/01/24\", \"time\": \"12:00\", "
+        "\"target\": \"2000/01/01 00:00\"}\n" +
+        batchLine(kBirths[1]).chopped(1);  // the last line may lack its line feed
+    const CliRun batch = run({"batch"}, input);
+    ASSERT_EQ(batch.status, 0) << batch.error.toStdString();
+    ASSERT_EQ(batch.lines.size(), 11) << batch.output.toStdString();
+    EXPECT_EQ(batch.lines[0], run(kBirths[0]).json);
+    const std::pair<int, const char16_t*> errors[] = {
+        {2, u"氏名欄に、半角の＆・カンマは使用できません。"},
+        {3, u"not JSON: "},
+        {4, u"not JSON: "},
+        {5, u"missing date"},
+        {6, u"time must be a text"},
+        {7, u"unknown key: tagret"},
+        {8, u"『2030/01/01』は、日付変換可能範囲外です。"},
+        {9, u"not a JSON object"},
+    };
+    for (const auto& [line, message] : errors) {
+        const QJsonObject error = batch.lines[line - 1];
+        EXPECT_EQ(error.keys(), QStringList({"error", "line"})) << line;
+        EXPECT_EQ(error["line"].toInt(), line);
+        EXPECT_TRUE(error["error"].toString().startsWith(QString::fromUtf16(message)))
+            << error["error"].toString().toStdString();
+    }
+    EXPECT_EQ(batch.lines[9]["labels"].toObject()["Kazoe"].toString().left(4),
+              QStringLiteral("数え1歳"));
+    EXPECT_EQ(batch.error,
+              QStringLiteral("sorvik-cli: line 10: 造命日時が0歳以前か150歳以上に指定さ"
+                             "れている為、造命日時を生年月日にします。\n"));
+    EXPECT_EQ(batch.lines[10], run(kBirths[1]).json);
+}
+
+TEST_F(CliTest, BatchOfNothingIsNothing) {
+    const CliRun batch = run({"batch"});
+    EXPECT_EQ(batch.status, 0) << batch.error.toStdString();
+    EXPECT_TRUE(batch.output.isEmpty());
+    EXPECT_TRUE(batch.error.isEmpty());
 }
 
 TEST(Cli, SaysWhenTheCalendarTableIsMissing) {

@@ -1,0 +1,124 @@
+// The batch's parts per chart: reading a line, the chart, and writing it as JSON with the fast
+// writer and with the JSON library, over the shipped tables.
+
+#include <benchmark/benchmark.h>
+
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTemporaryDir>
+
+#include "cli/batch.h"
+#include "cli/chart_json.h"
+#include "cli/chart_maker.h"
+#include "cli/json_builder.h"
+#include "cli/json_line_writer.h"
+#include "records/calendar_file.h"
+
+namespace {
+
+using namespace sorvik;
+
+struct Shipped {
+    QTemporaryDir keys;
+    engine::CalendarTable calendar = records::LoadCalendar(QStringLiteral(SORVIK_DATA_DIR));
+    cli::ChartMaker maker{calendar, QStringLiteral(SORVIK_DATA_DIR), keys.filePath("reg.ini")};
+    cli::Batch batch{calendar, maker, {{2026, 12, 10}, 15, 0}};
+};
+
+Shipped& shipped() {
+    static Shipped s;
+    return s;
+}
+
+// 256 births across the calendar, as batch lines.
+std::vector<std::string> lines() {
+    std::vector<std::string> out;
+    for (int i = 0; i < 256; ++i) {
+        out.push_back("{\"name\":\"名前" + std::to_string(i) + "\",\"sex\":\"" +
+                      (i % 2 ? "女" : "男") + "\",\"date\":\"" +
+                      engine::formatSlashed({1901 + i % 128, 1 + i % 12, 1 + i % 28}) +
+                      "\",\"time\":\"" + std::to_string(i % 24) + ":" + std::to_string(i % 60) +
+                      "\",\"target\":\"2025/06/01 12:00\"}");
+    }
+    return out;
+}
+
+std::vector<cli::BatchItem> items() {
+    std::vector<cli::BatchItem> out;
+    for (const std::string& line : lines()) {
+        out.push_back(shipped().batch.read(line));
+    }
+    return out;
+}
+
+std::vector<cli::ChartOutput> charts() {
+    std::vector<cli::ChartOutput> out;
+    for (const cli::BatchItem& item : items()) {
+        const auto& request = std::get<cli::ChartRequest>(item);
+        out.push_back(shipped().maker.make(request.person, request.target));
+    }
+    return out;
+}
+
+void BM_BatchReadLine(benchmark::State& state) {
+    const std::vector<std::string> input = lines();
+    std::size_t i = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(shipped().batch.read(input[i++ % input.size()]));
+    }
+}
+BENCHMARK(BM_BatchReadLine);
+
+void BM_BatchChart(benchmark::State& state) {
+    const std::vector<cli::BatchItem> requests = items();
+    std::size_t i = 0;
+    for (auto _ : state) {
+        const auto& request = std::get<cli::ChartRequest>(requests[i++ % requests.size()]);
+        benchmark::DoNotOptimize(shipped().maker.make(request.person, request.target));
+    }
+}
+BENCHMARK(BM_BatchChart);
+
+void BM_BatchWriteLine(benchmark::State& state) {
+    const std::vector<cli::ChartOutput> made = charts();
+    std::size_t i = 0;
+    std::string line;
+    for (auto _ : state) {
+        line.clear();
+        {
+            cli::JsonLineWriter w(line);
+            cli::writeChart(w, made[i++ % made.size()]);
+        }
+        benchmark::DoNotOptimize(line.data());
+    }
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * line.size()));
+}
+BENCHMARK(BM_BatchWriteLine);
+
+void BM_LibraryWriteChart(benchmark::State& state) {
+    const std::vector<cli::ChartOutput> made = charts();
+    std::size_t i = 0;
+    for (auto _ : state) {
+        cli::JsonBuilder json;
+        cli::writeChart(json, made[i++ % made.size()]);
+        benchmark::DoNotOptimize(
+            QJsonDocument(json.result().toObject()).toJson(QJsonDocument::Compact));
+    }
+}
+BENCHMARK(BM_LibraryWriteChart);
+
+// A whole line: read, chart, write, as one thread of the batch does it.
+void BM_BatchAnswerLine(benchmark::State& state) {
+    const std::vector<std::string> input = lines();
+    std::size_t i = 0;
+    std::string out;
+    for (auto _ : state) {
+        out.clear();
+        const std::string& line = input[i % input.size()];
+        shipped().batch.answer(shipped().batch.read(line), static_cast<long long>(++i), out);
+        benchmark::DoNotOptimize(out.data());
+    }
+}
+BENCHMARK(BM_BatchAnswerLine);
+
+}  // namespace

@@ -1,0 +1,196 @@
+#include "batch.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <future>
+#include <vector>
+
+#include <unistd.h>
+
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include "cli/json_line_writer.h"
+#include "engine/errors.h"
+#include "settings/system_settings.h"
+
+namespace sorvik::cli {
+
+namespace {
+
+// Lines answered between two writes: enough to share out between threads, few enough to keep
+// the memory flat (a chart line is about 10 kB).
+constexpr std::size_t kLinesPerRound = 512;
+constexpr std::size_t kReadSize = 1 << 16;
+constexpr std::size_t kLineSizeGuess = 10 * 1024;
+
+bool writeAll(int fd, std::string_view bytes) {
+    while (!bytes.empty()) {
+        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
+        if (written < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            return false;
+        }
+        bytes.remove_prefix(static_cast<std::size_t>(written));
+    }
+    return true;
+}
+
+}  // namespace
+
+void appendErrorLine(std::string& out, long long number, std::string_view message) {
+    {
+        JsonLineWriter w(out);
+        w.beginObject();
+        w.key("line");
+        w.value(number);
+        w.key("error");
+        w.value(message);
+        w.endObject();
+    }
+    out += '\n';
+}
+
+BatchItem Batch::read(std::string_view line) const {
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(
+        QByteArray::fromRawData(line.data(), static_cast<qsizetype>(line.size())), &error);
+    if (error.error != QJsonParseError::NoError) {
+        return "not JSON: " + error.errorString().toStdString();
+    }
+    if (!document.isObject()) {
+        return std::string("not a JSON object");
+    }
+    const QJsonObject object = document.object();
+    static const QStringList keys = {"name", "sex", "date", "time", "target"};
+    for (auto it = object.begin(); it != object.end(); ++it) {
+        if (!keys.contains(it.key())) {
+            return "unknown key: " + it.key().toStdString();
+        }
+        if (!it.value().isString()) {
+            return it.key().toStdString() + " must be a text";
+        }
+    }
+    for (const QString& key : keys.first(4)) {
+        if (!object.contains(key)) {
+            return "missing " + key.toStdString();
+        }
+    }
+    ChartArguments args{object["name"].toString(), object["sex"].toString(),
+                        object["date"].toString(), object["time"].toString(), std::nullopt};
+    if (object.contains(u"target")) {
+        args.target = object["target"].toString();
+    }
+    auto request = readChartRequest(args, calendar_, now_, "");
+    if (auto* refusal = std::get_if<Refusal>(&request)) {
+        return std::move(refusal->message);
+    }
+    return std::get<ChartRequest>(std::move(request));
+}
+
+void Batch::answer(const BatchItem& item, long long number, std::string& out) const {
+    const auto* request = std::get_if<ChartRequest>(&item);
+    if (!request) {
+        appendErrorLine(out, number, std::get<std::string>(item));
+        return;
+    }
+    try {
+        const ChartOutput chart = maker_.make(request->person, request->target);
+        {
+            JsonLineWriter w(out);
+            writeChart(w, chart);
+        }
+        out += '\n';
+    } catch (const Error& e) {
+        appendErrorLine(out, number, e.what());
+    }
+}
+
+bool Batch::run(int inputFd, int outputFd, int threads) const {
+    const std::string replacedNote =
+        QString::fromUtf16(settings::kTargetDateOutOfRangeMessage).toStdString();
+    std::string pending;  // read, not yet answered
+    std::vector<BatchItem> items;
+    std::vector<std::string> outs(static_cast<std::size_t>(std::max(threads, 1)));
+    long long lineNumber = 0;
+    bool atEnd = false;
+    while (!atEnd) {
+        const std::size_t size = pending.size();
+        pending.resize(size + kReadSize);
+        const ssize_t got = ::read(inputFd, pending.data() + size, kReadSize);
+        if (got < 0) {
+            pending.resize(size);
+            if (errno == EINTR) {
+                continue;
+            }
+            return false;
+        }
+        pending.resize(size + static_cast<std::size_t>(got));
+        atEnd = got == 0;
+        // At the end a last line without its line feed counts too.
+        std::size_t start = 0;
+        while (start < pending.size()) {
+            items.clear();
+            std::string notes;
+            const long long firstNumber = lineNumber + 1;
+            while (items.size() < kLinesPerRound && start < pending.size()) {
+                std::size_t end = pending.find('\n', start);
+                if (end == std::string::npos) {
+                    if (!atEnd) {
+                        break;
+                    }
+                    end = pending.size();
+                }
+                std::string_view line(pending.data() + start, end - start);
+                if (!line.empty() && line.back() == '\r') {
+                    line.remove_suffix(1);
+                }
+                start = end + 1;
+                items.push_back(read(line));
+                ++lineNumber;
+                if (const auto* request = std::get_if<ChartRequest>(&items.back());
+                    request && request->targetReplaced) {
+                    notes += "sorvik-cli: line " + std::to_string(lineNumber) + ": " +
+                             replacedNote + "\n";
+                }
+            }
+            if (items.empty()) {
+                break;
+            }
+            // Each thread answers one consecutive share, so the shares join in input order.
+            const std::size_t share = (items.size() + outs.size() - 1) / outs.size();
+            const auto answerShare = [&](std::size_t t) {
+                outs[t].clear();
+                outs[t].reserve(share * kLineSizeGuess);
+                for (std::size_t i = t * share; i < std::min(items.size(), (t + 1) * share); ++i) {
+                    answer(items[i], firstNumber + static_cast<long long>(i), outs[t]);
+                }
+            };
+            std::vector<std::future<void>> helpers;
+            for (std::size_t t = 1; t < outs.size() && t * share < items.size(); ++t) {
+                helpers.push_back(std::async(std::launch::async, answerShare, t));
+            }
+            answerShare(0);
+            for (auto& helper : helpers) {
+                helper.get();
+            }
+            if (!notes.empty()) {
+                std::fputs(notes.c_str(), stderr);
+            }
+            for (const std::string& out : outs) {
+                if (!writeAll(outputFd, out)) {
+                    return false;
+                }
+            }
+            for (std::string& out : outs) {
+                out.clear();
+            }
+        }
+        pending.erase(0, std::min(start, pending.size()));
+    }
+    return true;
+}
+
+}  // namespace sorvik::cli

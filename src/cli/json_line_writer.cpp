@@ -1,0 +1,52 @@
+#include "json_line_writer.h"
+
+#include <algorithm>
+#include <array>
+
+namespace sorvik::cli {
+
+namespace {
+
+// The escape of each byte below 0x20 and of '"' and '\\'; empty for bytes that pass through.
+constexpr std::array<std::string_view, 128> makeEscapes() {
+    std::array<std::string_view, 128> escapes{};
+    constexpr std::array<std::string_view, 32> controls = {
+        "\\u0000", "\\u0001", "\\u0002", "\\u0003", "\\u0004", "\\u0005", "\\u0006", "\\u0007",
+        "\\b",     "\\t",     "\\n",     "\\u000b", "\\f",     "\\r",     "\\u000e", "\\u000f",
+        "\\u0010", "\\u0011", "\\u0012", "\\u0013", "\\u0014", "\\u0015", "\\u0016", "\\u0017",
+        "\\u0018", "\\u0019", "\\u001a", "\\u001b", "\\u001c", "\\u001d", "\\u001e", "\\u001f"};
+    for (std::size_t c = 0; c < controls.size(); ++c) {
+        escapes[c] = controls[c];
+    }
+    escapes['"'] = "\\\"";
+    escapes['\\'] = "\\\\";
+    return escapes;
+}
+
+constexpr std::array<std::string_view, 128> kEscapes = makeEscapes();
+
+}  // namespace
+
+void JsonLineWriter::grow(std::size_t bytes) {
+    out_.resize(std::max(out_.size() * 2, used_ + bytes + 4096));
+}
+
+void JsonLineWriter::appendString(std::string_view text) {
+    // Each byte takes at most six ("\u001f"), and the quotes two.
+    char* const start = room(text.size() * 6 + 2);
+    char* end = start;
+    *end++ = '"';
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < kEscapes.size() && !kEscapes[byte].empty()) {
+            const std::string_view escape = kEscapes[byte];
+            end = std::copy(escape.begin(), escape.end(), end);
+        } else {
+            *end++ = c;
+        }
+    }
+    *end++ = '"';
+    used_ += static_cast<std::size_t>(end - start);
+}
+
+}  // namespace sorvik::cli
