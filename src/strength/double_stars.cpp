@@ -1,5 +1,7 @@
 #include "strength/double_stars.h"
 
+#include <bit>
+
 #include "strength/one_decimal.h"
 
 namespace sorvik::strength {
@@ -8,29 +10,49 @@ namespace {
 
 constexpr int kLastSlot = engine::kPalaceSlots - 1;
 
+// By star number, the pairs (as bits by pair index) that have the star first, or second: most
+// stars are in no pair, and the scan below runs some thirty thousand times a chart.
+using PairsOfStar = std::array<std::uint32_t, engine::kStarCount + 1>;
+constexpr PairsOfStar pairsOfStar(bool first) {
+    PairsOfStar pairs{};
+    for (std::size_t j = 0; j < kDoubleStarPairs.size(); ++j) {
+        const DoubleStarPair& pair = kDoubleStarPairs[j];
+        pairs[static_cast<std::size_t>(first ? pair.first : pair.second)] |= 1U << j;
+    }
+    return pairs;
+}
+constexpr PairsOfStar kPairsByFirst = pairsOfStar(true);
+constexpr PairsOfStar kPairsBySecond = pairsOfStar(false);
+static_assert(kDoubleStarPairCount <= 32);
+
 class Scanner {
   public:
     Scanner(const engine::PalaceStarLists& lists, std::array<DoubleStarRelation, 5>& relations)
         : lists_(lists), relations_(relations) {}
 
-    int slot(int palace, int k) const {
-        return lists_[static_cast<std::size_t>(((palace % 12) + 12) % 12)]
-                     [static_cast<std::size_t>(k)];
+    const engine::PalaceStarList& list(int palace) const {
+        return lists_[static_cast<std::size_t>(((palace % 12) + 12) % 12)];
     }
+    int slot(int palace, int k) const { return list(palace)[static_cast<std::size_t>(k)]; }
 
     // For every pair whose first (or, backward, second) star stands in slot k of palace c: one
     // entry for each slot holding the other star in palace c + b or c + a.
     void scan(int k, int c, bool forward, int a, int b, Relation relation) {
         std::vector<int>& found = relations_[relation].pairs;
-        for (int j = 0; j < kDoubleStarPairCount; ++j) {
+        const int x = slot(c, k);
+        if (x < 0 || x >= static_cast<int>(kPairsByFirst.size())) {
+            return;  // in no pair
+        }
+        const engine::PalaceStarList& atB = list(c + b);
+        const engine::PalaceStarList& atA = list(c + a);
+        // Lowest bit first keeps the pair order.
+        for (std::uint32_t pairs = (forward ? kPairsByFirst : kPairsBySecond)[x]; pairs != 0;
+             pairs &= pairs - 1) {
+            const int j = std::countr_zero(pairs);
             const DoubleStarPair& pair = kDoubleStarPairs[static_cast<std::size_t>(j)];
-            const int x = forward ? pair.first : pair.second;
             const int y = forward ? pair.second : pair.first;
-            if (slot(c, k) != x) {
-                continue;
-            }
-            for (int i = 1; i <= kLastSlot; ++i) {
-                if (slot(c + b, i) == y || slot(c + a, i) == y) {
+            for (std::size_t i = 1; i <= kLastSlot; ++i) {
+                if (atB[i] == y || atA[i] == y) {
                     if (found.size() < kMaxRelationEntries) {
                         found.push_back(j);
                     }
