@@ -24,7 +24,4 @@ qsizetype sjisByteLength(const QString& text);
 // never cutting a double-byte character in half.
 QString sjisBytePrefix(const QString& text, qsizetype maxBytes);
 
-// Splits at CR LF, lone CR and lone LF. A line end at the very end does not open another line.
-QStringList splitLines(const QString& text);
-
 }  // namespace sorvik::platform

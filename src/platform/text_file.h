@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "platform/lines.h"
+
 namespace sorvik::platform {
 
 // Text files of the program: Shift-JIS, one record per line. Reading accepts CR LF, lone CR
@@ -15,11 +17,5 @@ void writeSjisLines(const QString& path, const QStringList& lines);
 
 // The bytes of the lines as they are stored.
 QByteArray encodeSjisLines(const QStringList& lines);
-
-// The stored lines undecoded, split where readSjisLines splits them (CR and LF are never part
-// of a double-byte character), and back with CR LF after every line. For rewriting a file's
-// layout without passing its text through the decoder, which would replace damaged bytes.
-QList<QByteArray> splitStoredLines(const QByteArray& bytes);
-QByteArray joinStoredLines(const QList<QByteArray>& lines);
 
 }  // namespace sorvik::platform

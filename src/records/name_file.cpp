@@ -3,6 +3,7 @@
 #include <QFileInfo>
 #include <QStringList>
 
+#include "platform/comma_list.h"
 #include "platform/prompts.h"
 #include "platform/text_file.h"
 #include "records/date_texts.h"
@@ -12,26 +13,13 @@ namespace sorvik::records {
 using platform::BoxStyle;
 using platform::Prompts;
 
-namespace {
-
-// Cuts the text before the first comma off the rest; no comma left gives an empty field.
-QString takeField(QString& rest) {
-    const qsizetype comma = rest.indexOf(u',');
-    if (comma < 0) {
-        return {};
-    }
-    QString field = rest.left(comma);
-    rest.remove(0, comma + 1);
-    return field;
-}
-
-}  // namespace
-
 NameList::Row readNameLine(const QString& line) {
-    QString rest = line + u',';
+    // A comma is appended before cutting, so a last field without its comma still counts.
+    const QStringList fields =
+        platform::readCommaList(line, NameList::kStoredColumns, platform::LastPiece::Counts);
     NameList::Row row;
     for (int column = 0; column < NameList::kStoredColumns; ++column) {
-        row[column] = takeField(rest);
+        row[column] = fields[column];
     }
     row[NameList::kDate] = normaliseDateText(row[NameList::kDate]);
     row[NameList::kTime] = normaliseTimeText(row[NameList::kTime]);
@@ -39,12 +27,7 @@ NameList::Row readNameLine(const QString& line) {
 }
 
 QString formatNameLine(const NameList::Row& row) {
-    QString line;
-    for (const QString& cell : row) {
-        line += cell;
-        line += u',';
-    }
-    return line;
+    return platform::joinCommaList(QStringList(row.begin(), row.end()));
 }
 
 std::vector<NameList::Row> readNameFile(const QString& path) {

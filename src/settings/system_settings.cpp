@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
+#include "platform/comma_list.h"
 #include "platform/file_names.h"
 #include "platform/key_store.h"
 #include "platform/profile_file.h"
@@ -67,6 +68,16 @@ std::optional<int> toInt(const QString& text) {
     bool ok = false;
     const int value = text.toInt(&ok);
     return ok ? std::optional<int>(value) : std::nullopt;
+}
+
+// A table row of the settings file: a last piece that no comma follows is dropped.
+void splitRow(const QString& line, QString* cells, int columns) {
+    const QStringList pieces = platform::readCommaList(line, columns, platform::LastPiece::Dropped);
+    std::copy(pieces.begin(), pieces.end(), cells);
+}
+
+QString joinRow(const QString* cells, int columns) {
+    return platform::joinCommaList(QStringList(cells, cells + columns));
 }
 
 long long minutesOf(const engine::DateTime& moment) {
@@ -174,29 +185,6 @@ void SystemSettings::writeTitles() {
     }
     for (int r = 1; r < kStarDisplayRows; ++r) {
         stars_[r * kStarDisplayColumns] = starNames_[r];
-    }
-}
-
-QString SystemSettings::joinRow(const QString* cells, int columns) {
-    QString line;
-    for (int c = 0; c < columns; ++c) {
-        line += cells[c];
-        line += u',';
-    }
-    return line;
-}
-
-void SystemSettings::splitRow(const QString& line, QString* cells, int columns) {
-    qsizetype from = 0;
-    for (int c = 0; c < columns; ++c) {
-        const qsizetype comma = from < 0 ? -1 : line.indexOf(u',', from);
-        if (comma < 0) {
-            cells[c].clear();  // a last piece without its comma is dropped
-            from = -1;
-            continue;
-        }
-        cells[c] = line.mid(from, comma - from);
-        from = comma + 1;
     }
 }
 

@@ -213,10 +213,6 @@ class SystemSettings {
     const FontSetting& font(FontRole role) const { return fonts_.at(role); }
     void setFont(FontRole role, const FontSetting& f) { fonts_.at(role) = f; }
 
-    // The line of a table row as the settings file holds it, and back.
-    static QString joinRow(const QString* cells, int columns);
-    static void splitRow(const QString& line, QString* cells, int columns);
-
   private:
     bool shown(int starNumber, int column) const;
     void resetToDefaults();

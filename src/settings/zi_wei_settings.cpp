@@ -4,6 +4,7 @@
 #include <stdexcept>
 
 #include "engine/errors.h"
+#include "platform/comma_list.h"
 #include "platform/errors.h"
 #include "platform/file_names.h"
 #include "platform/key_store.h"
@@ -77,21 +78,11 @@ QString fromUtf8(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-// Registry lists: a comma is appended first, so a last piece without one counts too.
-QStringList registryPieces(const QString& text) {
-    QStringList pieces = (text + u',').split(u',');
-    pieces.removeLast();
-    return pieces;
-}
-
-// Table lines: every cell is followed by a comma; a last piece without one still counts, so
-// a hand-edited line that lost its final comma keeps its last value.
-QStringList linePieces(const QString& line) {
-    QStringList pieces = line.split(u',');
-    if (pieces.last().isEmpty()) {
-        pieces.removeLast();
-    }
-    return pieces;
+// Registry lists have a comma appended before they are cut, so a last piece without one
+// counts. So does a table line's: a hand-edited line that lost its final comma keeps its last
+// value.
+QStringList commaPieces(const QString& text, int count) {
+    return platform::readCommaList(text, count, platform::LastPiece::Counts);
 }
 
 bool isSixBytes(const QString& name) {
@@ -114,11 +105,7 @@ int stored(const platform::KeyStore& keys, const char* name, int fallback) {
 }
 
 QString joinWithCommas(const auto& values) {
-    QString text;
-    for (const QString& v : values) {
-        text += v + u',';
-    }
-    return text;
+    return platform::joinCommaList(QStringList(values.begin(), values.end()));
 }
 
 std::size_t index(int row, int column) {
@@ -144,7 +131,7 @@ ZiWeiSettings::ZiWeiSettings(QString dataFolder, platform::KeyStore& keys,
     for (int row = 0; row < kNumberRows; ++row) {
         numbers_[static_cast<std::size_t>(row)] = QString::fromUtf8(kNumberRowsTable[row].value);
     }
-    const QStringList symbols = registryPieces(QString::fromUtf8(kDefaultSymbols));
+    const QStringList symbols = commaPieces(QString::fromUtf8(kDefaultSymbols), kBrightnessCodes);
     for (int code = 0; code < kBrightnessCodes; ++code) {
         symbols_[static_cast<std::size_t>(code)] = symbols[code];
     }
@@ -173,9 +160,9 @@ void ZiWeiSettings::load() {
     const QStringList brightnessLines = platform::readSjisLines(brightnessFilePath());
     const auto fill = [](std::vector<QString>& cells, int rows, const QStringList& lines) {
         for (int row = 0; row < rows && row < lines.size(); ++row) {
-            const QStringList pieces = linePieces(lines[row]);
+            const QStringList pieces = commaPieces(lines[row], kTableColumns);
             for (int column = 0; column < kTableColumns; ++column) {
-                cells[index(row, column)] = column < pieces.size() ? pieces[column] : QString();
+                cells[index(row, column)] = pieces[column];
             }
         }
     };
@@ -209,16 +196,17 @@ void ZiWeiSettings::readRegistry() {
         defaultNumbers += isNumberHeaderRow(row) ? QString() : kNumberRowsTable[row].value;
         defaultNumbers += row + 1 < kNumberRows ? "," : "";
     }
-    const QStringList numbers = registryPieces(text("SG0", defaultNumbers));
-    for (int row = 0; row < kNumberRows && row < numbers.size(); ++row) {
+    const QStringList numbers = commaPieces(text("SG0", defaultNumbers), kNumberRows);
+    for (int row = 0; row < kNumberRows; ++row) {
         if (!numbers[row].isEmpty() && !isNumberHeaderRow(row)) {
             numbers_[static_cast<std::size_t>(row)] = numbers[row];
         }
     }
 
-    const QStringList symbols = registryPieces(text("BSG", QString::fromUtf8(kDefaultSymbols)));
+    const QStringList symbols =
+        commaPieces(text("BSG", QString::fromUtf8(kDefaultSymbols)), kBrightnessCodes);
     for (int code = 0; code < kBrightnessCodes; ++code) {
-        symbols_[static_cast<std::size_t>(code)] = code < symbols.size() ? symbols[code] : "";
+        symbols_[static_cast<std::size_t>(code)] = symbols[code];
     }
 
     // The bars start where they stand and move one after another, each running its rule.
@@ -237,11 +225,11 @@ void ZiWeiSettings::readRegistry() {
     }
 
     const QString noNames = QStringLiteral(",,,,,,,,");
-    const QStringList first = registryPieces(text("KyuSG0", noNames));
-    const QStringList second = registryPieces(text("KyuSG1", noNames));
+    const QStringList first = commaPieces(text("KyuSG0", noNames), 6);
+    const QStringList second = commaPieces(text("KyuSG1", noNames), 6);
     for (int i = 0; i < 6; ++i) {
-        userPalaceNames_[static_cast<std::size_t>(i)] = i < first.size() ? first[i] : "";
-        userPalaceNames_[static_cast<std::size_t>(i + 6)] = i < second.size() ? second[i] : "";
+        userPalaceNames_[static_cast<std::size_t>(i)] = first[i];
+        userPalaceNames_[static_cast<std::size_t>(i + 6)] = second[i];
     }
     for (int i = 0; i < kPalaceNames; ++i) {
         QString& name = userPalaceNames_[static_cast<std::size_t>(i)];
@@ -339,15 +327,12 @@ std::optional<ValidationFailure> ZiWeiSettings::accept() {
 QStringList ZiWeiSettings::tableLines(Grid grid) const {
     QStringList lines;
     for (int row = 0; row < rowCount(grid); ++row) {
-        QString line;
+        QStringList cells;
         for (int column = 0; column < kTableColumns; ++column) {
-            QString text = cell(grid, row, column);
-            if (column == 0 && row > 0) {
-                text = storableStarName(text, row);
-            }
-            line += text + u',';
+            const QString text = cell(grid, row, column);
+            cells.append(column == 0 && row > 0 ? storableStarName(text, row) : text);
         }
-        lines.append(line);
+        lines.append(platform::joinCommaList(cells));
     }
     return lines;
 }

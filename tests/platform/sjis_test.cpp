@@ -55,6 +55,9 @@ TEST(Sjis, LinesEndAtCrLfLoneCrAndLoneLf) {
     EXPECT_EQ(splitLines(QStringLiteral("a\r\nb\rc\nd")), QStringList({"a", "b", "c", "d"}));
     EXPECT_EQ(splitLines(QStringLiteral("a\r\n\r\n")), QStringList({"a", ""}));
     EXPECT_EQ(splitLines(QString()), QStringList());
+    // Stored bytes split where their text does.
+    EXPECT_EQ(splitStoredLines("a\r\nb\rc\nd\r\n\r\n"),
+              QList<QByteArray>({"a", "b", "c", "d", ""}));
 }
 
 TEST(TextFile, WritesCrLfAfterEveryLineAndReadsItBack) {
