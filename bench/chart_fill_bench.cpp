@@ -19,10 +19,10 @@ class ShippedCells : public strength::CellSettings {
     explicit ShippedCells(const settings::ZiWeiSettings& ziwei) : ziwei_(ziwei) {}
     bool starShownOnChart(int) const override { return true; }
     bool hideZeroPower() const override { return true; }
-    int infoItem(int row, int position) const override {
+    strength::InfoItem infoItem(int row, int position) const override {
         static const int items[5][6] = {
             {1, 2, 3, 4, 0, 0}, {5, 6, 7, 0, 0, 0}, {8, 9, 10, 11, 12, 0}, {}, {}};
-        return items[row][position];
+        return static_cast<strength::InfoItem>(items[row][position]);
     }
     std::string powerCell(int star, engine::Branch b) const override {
         return ziwei_.cell(settings::Grid::Powers, star, b + 1).toStdString();

@@ -17,14 +17,6 @@ constexpr int kBodyMaster[2][12] = {
 };
 constexpr int kNayinMaster[5] = {14, 9, 4, 10, 6};  // 水二局 … 火六局
 
-int adjustedBirthMonth(int lunarMonth, int leapAdjust) {
-    int month = std::abs(lunarMonth);
-    if (lunarMonth < 0 && leapAdjust == 1) {
-        ++month;
-    }
-    return month > 12 ? 1 : month;
-}
-
 std::string branchText(Branch b) {
     return std::string(branchName(b));
 }
@@ -48,7 +40,24 @@ int NayinMasterStar(int bureau) {
 }
 
 Branch Dokun(int lunarMonth, int leapAdjust, Branch hour) {
-    return (13 - adjustedBirthMonth(lunarMonth, leapAdjust) + hour) % 12;
+    return (13 - adjustedLunarMonth(lunarMonth, leapAdjust) + hour) % 12;
+}
+
+DateTime BirthMomentOf(const BirthMoment& person) {
+    const std::optional<DateTime> moment = parseDateTime(person.dateText, person.timeText);
+    if (!moment) {
+        throw ConversionError("生年月日『" + person.dateText + " " + person.timeText +
+                              "』が不正です。");
+    }
+    return *moment;
+}
+
+void SetTargetYearLabels(ChartLabels& labels, const StarRow& header, Stem yearStem,
+                         Branch yearBranch) {
+    const Branch dokun =
+        Dokun(header[kHeaderLunarMonth], header[kHeaderLeapAdjust], header[kHeaderHourBranch]);
+    labels.Kazoe = "数え" + std::to_string(header[kHeaderAge]) + "歳　斗君:" + branchText(dokun);
+    labels.ZKS = yearText(yearStem, yearBranch) + "年 ";
 }
 
 std::string formatTargetDate(const DateTime& moment) {
@@ -61,20 +70,16 @@ std::string formatTargetDate(const DateTime& moment) {
 Chart RequestChartBirth(const CalendarTable& calendar, const StarDisplayNames& names,
                         const BirthMoment& person, const DateTime& targetDate,
                         const ChartSettings& settings) {
-    const std::optional<DateTime> birthMoment = parseDateTime(person.dateText, person.timeText);
-    if (!birthMoment) {
-        throw ConversionError("生年月日『" + person.dateText + " " + person.timeText +
-                              "』が不正です。");
-    }
+    const DateTime birthMoment = BirthMomentOf(person);
     Chart chart;
     ChartLabels& labels = chart.labels;
     ChartRecord& record = chart.record;
     labels.Name = "氏名：" + person.name;
     labels.Date = person.dateText + " " + person.timeText + "生";
     labels.ZNen = formatTargetDate(targetDate);
-    record.birthMoment = *birthMoment;
+    record.birthMoment = birthMoment;
 
-    chart.birth = ConvertBirthMoment(calendar, *birthMoment);
+    chart.birth = ConvertBirthMoment(calendar, birthMoment);
     const ConvertedMoment& birth = chart.birth;
     labels.InDate = birth.lunarText + branchText(birth.lunar.hour) + "時";
 
@@ -120,12 +125,8 @@ void ApplyTargetDate(Chart& chart, const CalendarTable& calendar, const DateTime
     chart.target = ConvertBirthMoment(calendar, targetDate);
     const ConvertedMoment& target = chart.target;
     StarRow& header = chart.record.header();
-    const int age = CountedAge(chart.labels.InDate, target.lunarText);
-    header[kHeaderAge] = age;
-    const Branch dokun =
-        Dokun(header[kHeaderLunarMonth], header[kHeaderLeapAdjust], header[kHeaderHourBranch]);
-    chart.labels.Kazoe = "数え" + std::to_string(age) + "歳　斗君:" + branchText(dokun);
-    chart.labels.ZKS = yearText(target.yearStem, target.yearBranch) + "年 ";
+    header[kHeaderAge] = CountedAge(chart.labels.InDate, target.lunarText);
+    SetTargetYearLabels(chart.labels, header, target.yearStem, target.yearBranch);
     chart.monthlyLuckDates =
         FillMonthlyLuckDates(calendar, chart.record, true, target.yearBranch, target.lunar.year);
     chart.yearlyStarLists = PlaceYearlyStars(target.yearStem, target.yearBranch);

@@ -64,6 +64,15 @@ Chart RequestChart(const CalendarTable& calendar, const StarDisplayNames& names,
                    const BirthMoment& person, const DateTime& targetDate,
                    const ChartSettings& settings);
 
+// The birth moment of the entry's date and time; throws ConversionError with the refusal
+// "生年月日『…』が不正です。" when they are not a moment.
+DateTime BirthMomentOf(const BirthMoment& person);
+
+// `ZKS` and `Kazoe` of a target year: its stem and branch, the counted age of the header and
+// the 斗君.
+void SetTargetYearLabels(ChartLabels& labels, const StarRow& header, Stem yearStem,
+                         Branch yearBranch);
+
 // The 斗君 branch from the birth month, its leap adjustment and the hour branch.
 Branch Dokun(int lunarMonth, int leapAdjust, Branch hour);
 

@@ -31,12 +31,16 @@ std::string lunarDateText(const LunarDate& lunar) {
 
 }  // namespace
 
-int ConvertedMoment::placementMonth() const {
-    int month = std::abs(lunar.month);
-    if (lunar.month < 0 && leapAdjust == 1) {
+int adjustedLunarMonth(int lunarMonth, int leapAdjust) {
+    int month = std::abs(lunarMonth);
+    if (lunarMonth < 0 && leapAdjust == 1) {
         ++month;
     }
     return month > 12 ? 1 : month;
+}
+
+int ConvertedMoment::placementMonth() const {
+    return adjustedLunarMonth(lunar.month, leapAdjust);
 }
 
 Branch hourBranch(int hour) {

@@ -26,10 +26,12 @@ struct ConvertedMoment {
     Branch bodyPalace = 0;  // 身宮
     std::string lunarText;  // "旧暦1999年12月16日"
 
-    // The month that month-based stars and the 斗君 use: |month|, plus one for an adjusted
-    // leap month, 13 wrapping to 1.
+    // The month that month-based stars and the 斗君 use.
     int placementMonth() const;
 };
+
+// |month|, plus one for a leap month that counts as the following month, 13 wrapping to 1.
+int adjustedLunarMonth(int lunarMonth, int leapAdjust);
 
 // The hour branch of a clock hour 0..23 (23:00 is already 子).
 Branch hourBranch(int hour);

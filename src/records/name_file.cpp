@@ -70,8 +70,7 @@ bool NameFileSession::saveChangesFirst() {
     if (!modified_) {
         return true;
     }
-    if (!Prompts::askYesNo(BoxStyle::Information,
-                           QStringLiteral("名前ﾃﾞｰﾀが更新されています。保存しますか？"))) {
+    if (!Prompts::askYesNo(BoxStyle::Information, QString::fromUtf16(kSaveChangesQuestion))) {
         return false;
     }
     SaveNameFile(current_);

@@ -12,6 +12,8 @@
 namespace sorvik::records {
 
 inline constexpr auto kNewNameFile = "NewFile.nam";
+// Asked before a changed list is replaced or the program ends.
+inline constexpr auto kSaveChangesQuestion = u"名前ﾃﾞｰﾀが更新されています。保存しますか？";
 inline constexpr auto kNameFileFilter = "名前ﾃﾞｰﾀ(*.nam);;すべてのﾌｧｲﾙ (*.*)";
 
 // The four stored fields of a line, normalised; the derived columns stay empty.

@@ -67,15 +67,14 @@ QString storableStarName(const QString& displayName, int starNumber) {
 }
 
 QString storedSpecialCharCode(const platform::KeyStore& keys) {
-    const QString key = QString::fromLatin1(kSpecialCharKey);
+    const QString& key = kSpecialCharKey;
     const QString value = QString::fromLatin1(kSpecialCharValue);
     return keys.hasValue(key, value) ? keys.readText(key, value)
                                      : QString::fromLatin1(kDefaultSpecialCharCode);
 }
 
 void storeSpecialCharCode(platform::KeyStore& keys, const QString& code) {
-    keys.writeText(QString::fromLatin1(kSpecialCharKey), QString::fromLatin1(kSpecialCharValue),
-                   code);
+    keys.writeText(kSpecialCharKey, QString::fromLatin1(kSpecialCharValue), code);
     keys.sync();
 }
 

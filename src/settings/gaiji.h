@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include "platform/program_key.h"
+
 namespace sorvik::platform {
 class KeyStore;
 }
@@ -10,7 +12,7 @@ namespace sorvik::settings {
 
 // The substitute for the star-name character that Shift-JIS lacks, chosen by its code and kept
 // in the key store (Sys\Gaiji1). It takes effect at the next start.
-inline constexpr auto kSpecialCharKey = "Software\\Velmora\\TQLX4\\Sys";
+inline const QString kSpecialCharKey = platform::programKey(QStringLiteral("Sys"));
 inline constexpr auto kSpecialCharValue = "Gaiji1";
 inline constexpr auto kDefaultSpecialCharCode = "8E45";  // 殺
 

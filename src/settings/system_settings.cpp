@@ -11,6 +11,7 @@
 #include "platform/file_names.h"
 #include "platform/key_store.h"
 #include "platform/profile_file.h"
+#include "platform/program_key.h"
 #include "platform/prompts.h"
 #include "settings/gaiji.h"
 
@@ -18,13 +19,8 @@ namespace sorvik::settings {
 
 namespace {
 
-const QString kFontKeyPrefix = QStringLiteral("Software\\Velmora\\TQLX4\\");
 const QString kSection = QString::fromLatin1(kSysSection);
 
-constexpr const char16_t* kInfoItemNames[kInfoItemCount] = {
-    u"表示無し", u"干",       u"支",     u"宮の名称", u"身宮",   u"宮の数値", u"大限",
-    u"小限",     u"月運日付", u"四化１", u"四化２",   u"四化３", u"動宮",
-};
 constexpr const char16_t* kInfoColumnTitles[kInfoTableColumns] = {
     u"", u"１つ目", u"２つ目", u"３つ目", u"４つ目", u"５つ目", u"６つ目",
 };
@@ -90,17 +86,13 @@ std::optional<engine::Date> parseDate(const QString& text) {
 
 }  // namespace
 
-QString infoItemName(int item) {
-    return item >= 0 && item < kInfoItemCount ? q(kInfoItemNames[item]) : q(kInfoItemNames[0]);
+QString infoItemName(InfoItem item) {
+    const std::string_view name = strength::infoItemName(item);
+    return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
 }
 
-int infoItemIndex(const QString& name) {
-    for (int i = 0; i < kInfoItemCount; ++i) {
-        if (name == q(kInfoItemNames[i])) {
-            return i;
-        }
-    }
-    return kNoItem;
+InfoItem infoItemNamed(const QString& name) {
+    return strength::infoItemNamed(name.toStdString());
 }
 
 QString fontKeyName(FontRole role) {
@@ -284,7 +276,7 @@ std::optional<SaveRefusal> SystemSettings::accept() const {
 
 void SystemSettings::loadFonts() {
     for (int i = 0; i < kFontCount; ++i) {
-        const QString key = kFontKeyPrefix + q(kFontKeyNames[i]);
+        const QString key = platform::programKey(q(kFontKeyNames[i]));
         FontSetting& f = fonts_[i];
         if (const auto size = toInt(keys_.readText(key, QStringLiteral("Size")))) {
             f.size = *size;
@@ -301,7 +293,7 @@ void SystemSettings::loadFonts() {
 
 void SystemSettings::saveFonts() const {
     for (int i = 0; i < kFontCount; ++i) {
-        const QString key = kFontKeyPrefix + q(kFontKeyNames[i]);
+        const QString key = platform::programKey(q(kFontKeyNames[i]));
         const FontSetting& f = fonts_[i];
         keys_.writeText(key, QStringLiteral("Size"), QString::number(f.size));
         keys_.writeText(key, QStringLiteral("Style"), QString::number(f.style));
@@ -333,7 +325,7 @@ int SystemSettings::CountInfoRows() const {
     int count = 0;
     for (int r = 1; r < kInfoTableRows; ++r) {
         for (int c = 1; c < kInfoTableColumns; ++c) {
-            if (infoItem(r, c) != kNoItem) {
+            if (infoItem(r, c) != InfoItem::None) {
                 ++count;
                 break;
             }

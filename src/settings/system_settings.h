@@ -9,6 +9,7 @@
 
 #include "engine/catalogue.h"
 #include "engine/date.h"
+#include "strength/info_items.h"
 
 namespace sorvik::platform {
 class KeyStore;
@@ -22,9 +23,9 @@ namespace sorvik::settings {
 
 inline constexpr int kStarDisplayRows = 130;  // header, then stars 1..129
 inline constexpr int kStarDisplayColumns = 6;
-inline constexpr int kInfoTableRows = 6;  // header, then info rows 1..5
-inline constexpr int kInfoTableColumns = 7;
-inline constexpr int kInfoItemCount = 13;
+// The info-row table: a title row and column around the rows and positions of the cells.
+inline constexpr int kInfoTableRows = strength::kInfoRows + 1;
+inline constexpr int kInfoTableColumns = strength::kInfoPositions + 1;
 inline constexpr int kStarListColumns = 7;  // the palace detail's star list
 
 inline constexpr auto kSysSection = "Sys";
@@ -44,25 +45,11 @@ enum StarDisplayColumn {
 inline constexpr auto kShown = u"表示する";
 inline constexpr auto kNotShown = u"表示しない";
 
-// Items of the info-row table (keys KCSG + row), by index.
-enum InfoItem {
-    kNoItem = 0,  // 表示無し
-    kStemItem,
-    kBranchItem,
-    kPalaceNameItem,
-    kBodyPalaceItem,
-    kPalaceValueItem,
-    kMajorLuckItem,
-    kMinorLuckItem,
-    kMonthlyLuckDateItem,
-    kSihua1Item,
-    kSihua2Item,
-    kSihua3Item,
-    kMovingPalaceItem,
-};
-QString infoItemName(int item);
-// The index of an item's name; a text that names no item counts as 表示無し.
-int infoItemIndex(const QString& name);
+// Items of the info-row table (keys KCSG + row) are held there by name.
+using strength::InfoItem;
+QString infoItemName(InfoItem item);
+// A text that names no item counts as 表示無し.
+InfoItem infoItemNamed(const QString& name);
 
 // Palace backgrounds (keys CPnl0..CPnl3).
 enum PalaceColour { kSelectedPalace = 0, kOppositePalace, kTrinePalace, kOtherPalace };
@@ -180,7 +167,7 @@ class SystemSettings {
     // KCSG: the info-row table. Row 0 and column 0 are titles.
     QString KCSG(int row, int column) const;
     void setKCSG(int row, int column, const QString& text);
-    int infoItem(int row, int column) const { return infoItemIndex(KCSG(row, column)); }
+    InfoItem infoItem(int row, int column) const { return infoItemNamed(KCSG(row, column)); }
     // InfoRowCount: the rows 1..5 with at least one item other than 表示無し.
     int CountInfoRows() const;
 

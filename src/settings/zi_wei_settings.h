@@ -10,6 +10,7 @@
 
 #include "engine/catalogue.h"
 #include "engine/placement_tables.h"
+#include "platform/program_key.h"
 #include "settings/luck_ratios.h"
 #include "strength/strength_tables.h"
 
@@ -28,7 +29,7 @@ inline constexpr int kPalaceNames = 12;
 
 inline constexpr auto kPowerFileName = "HOSISUU.DAT";
 inline constexpr auto kBrightnessFileName = "HOSIBYOU.DAT";
-inline constexpr auto kRegistryKey = "Software\\Velmora\\TQLX4\\USys";
+inline const QString kRegistryKey = platform::programKey(QStringLiteral("USys"));
 
 // The tables whose cells the user edits: SG1, SG2 and the value column of SG0.
 enum class Grid { Powers, Brightness, Numbers };

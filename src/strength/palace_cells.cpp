@@ -11,11 +11,6 @@ namespace sorvik::strength {
 
 namespace {
 
-constexpr std::array<std::string_view, kItemCount> kItemNames = {
-    "表示無し", "干",       "支",     "宮の名称", "身宮",   "宮の数値", "大限",
-    "小限",     "月運日付", "四化１", "四化２",   "四化３", "動宮",
-};
-
 constexpr std::size_t kEntryPowerWidth = 3;
 
 std::size_t at(int index) {
@@ -53,19 +48,6 @@ std::string sihuaMarks(std::string_view mark, engine::Stem stem, engine::Branch 
 }
 
 }  // namespace
-
-std::string_view infoItemName(int code) {
-    return code >= 0 && code < kItemCount ? kItemNames[at(code)] : kItemNames[0];
-}
-
-int infoItemCode(std::string_view name) {
-    for (int code = 0; code < kItemCount; ++code) {
-        if (kItemNames[at(code)] == name) {
-            return code;
-        }
-    }
-    return kItemNone;
-}
 
 engine::Stem PalaceStem(engine::Stem yearStem, engine::Branch palace) {
     return (2 * yearStem + palace + (palace < 2 ? 2 : 0)) % 10;
@@ -118,56 +100,57 @@ std::vector<int> DisplayList(const engine::ChartRecord& record, engine::Branch p
     return stars;
 }
 
-std::string InfoItemText(int code, engine::Branch palace, const CellChart& chart,
+std::string InfoItemText(InfoItem item, engine::Branch palace, const CellChart& chart,
                          const std::array<double, 12>& strengths, const CellSettings& settings) {
     const engine::ChartRecord& record = chart.record;
     const engine::StarRow& header = record.header();
     const engine::Stem yearStem = header[engine::kHeaderYearStem];
     const engine::Branch life = header[engine::kHeaderLifePalace];
     const engine::Branch selected = record.selectedPalace;
-    switch (code) {
-        case kItemStem:
+    switch (item) {
+        case InfoItem::Stem:
             return std::string(engine::stemName(PalaceStem(yearStem, palace)));
-        case kItemBranch:
+        case InfoItem::Branch:
             return std::string(engine::branchName(palace));
-        case kItemPalaceName:
+        case InfoItem::PalaceName:
             return settings.palaceName((life - palace + 12) % 12);
-        case kItemBodyPalace:
+        case InfoItem::BodyPalace:
             return palace == header[engine::kHeaderBodyPalace] ? "[身宮]" : "      ";
-        case kItemStrength:
+        case InfoItem::Strength:
             return formatOneDecimal(strengths[at(palace)], kStrengthWidth);
-        case kItemDecade:
+        case InfoItem::Decade:
             return formatAge('D', DecadeAge(header[engine::kHeaderBureau], life, palace,
                                             header[engine::kHeaderDirection] != 0));
-        case kItemMinor:
+        case InfoItem::Minor:
             return formatAge('S', MinorAge(header[engine::kHeaderYearBranch], palace,
                                            record.sex == 0, header[engine::kHeaderAge]));
-        case kItemMonthlyLuck:
+        case InfoItem::MonthlyLuck:
             return chart.monthlyLuckDates[at(palace)];
-        case kItemSihua1:
+        case InfoItem::Sihua1:
             return sihuaMarks("#", PalaceStem(yearStem, selected), palace, record);
-        case kItemSihua2:
+        case InfoItem::Sihua2:
             return sihuaMarks("$", chart.targetYearStem, palace, record);
-        case kItemSihua3:
+        case InfoItem::Sihua3:
             return sihuaMarks("%", PalaceStem(yearStem, palace), palace, record);
-        case kItemMoving:
+        case InfoItem::Moving:
             return "=" + settings.sjisPrefix(settings.palaceName((selected - palace + 12) % 12), 2);
-        default:
-            return {};
+        case InfoItem::None:
+            break;
     }
+    return {};
 }
 
 std::vector<std::string> InfoRowTexts(engine::Branch palace, const CellChart& chart,
                                       const std::array<double, 12>& strengths,
                                       const CellSettings& settings) {
     std::vector<std::string> rows;
-    for (int row = 0; row < kInfoTableRows; ++row) {
+    for (int row = 0; row < kInfoRows; ++row) {
         std::string text;
         bool used = false;
-        for (int position = 0; position < kInfoTablePositions; ++position) {
-            const int code = settings.infoItem(row, position);
-            used = used || code != kItemNone;
-            text += InfoItemText(code, palace, chart, strengths, settings);
+        for (int position = 0; position < kInfoPositions; ++position) {
+            const InfoItem item = settings.infoItem(row, position);
+            used = used || item != InfoItem::None;
+            text += InfoItemText(item, palace, chart, strengths, settings);
             text += ' ';
         }
         if (used) {

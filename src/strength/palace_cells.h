@@ -8,35 +8,11 @@
 #include "engine/catalogue.h"
 #include "engine/chart_record.h"
 #include "strength/chart_grid.h"
+#include "strength/info_items.h"
 #include "strength/strength_tables.h"
 
 // What each palace block of the chart shows: its star entries and its info rows.
 namespace sorvik::strength {
-
-inline constexpr int kInfoTableRows = 5;
-inline constexpr int kInfoTablePositions = 6;
-
-// The items of the info rows, by code.
-enum InfoItem {
-    kItemNone = 0,
-    kItemStem,
-    kItemBranch,
-    kItemPalaceName,
-    kItemBodyPalace,
-    kItemStrength,
-    kItemDecade,
-    kItemMinor,
-    kItemMonthlyLuck,
-    kItemSihua1,
-    kItemSihua2,
-    kItemSihua3,
-    kItemMoving,
-    kItemCount
-};
-
-std::string_view infoItemName(int code);
-// Code of an item name; a text that names no item is 表示無し.
-int infoItemCode(std::string_view name);
 
 // The settings the cells read, as a read-only view (the settings stores provide it).
 class CellSettings {
@@ -46,8 +22,8 @@ class CellSettings {
     virtual bool starShownOnChart(int starNumber) const = 0;
     // "命盤の星数値 0 を非表示にする".
     virtual bool hideZeroPower() const = 0;
-    // Info-row table: item code at row 0..4, position 0..5.
-    virtual int infoItem(int row, int position) const = 0;
+    // Info-row table: the item at row 0..4, position 0..5.
+    virtual InfoItem infoItem(int row, int position) const = 0;
     // Cells of the power and brightness tables as text.
     virtual std::string powerCell(int starNumber, engine::Branch branch) const = 0;
     virtual std::string brightnessCell(int starNumber, engine::Branch branch) const = 0;
@@ -80,7 +56,7 @@ std::vector<int> DisplayList(const engine::ChartRecord& record, engine::Branch p
                              const CellSettings& settings);
 
 // The text of one info item of a palace. Strengths are those of all twelve palaces.
-std::string InfoItemText(int code, engine::Branch palace, const CellChart& chart,
+std::string InfoItemText(InfoItem item, engine::Branch palace, const CellChart& chart,
                          const std::array<double, 12>& strengths, const CellSettings& settings);
 
 // The used info rows of a palace, top to bottom (rows whose six items are all 表示無し are

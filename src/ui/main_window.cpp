@@ -18,6 +18,7 @@
 #include "platform/file_names.h"
 #include "platform/key_store.h"
 #include "platform/profile_file.h"
+#include "platform/program_key.h"
 #include "platform/prompts.h"
 #include "platform/resources.h"
 #include "platform/shell_open.h"
@@ -36,7 +37,7 @@ namespace {
 const QString kPlacement = QStringLiteral("MainFWinPlace1");
 
 QString sysKey() {
-    return TMainF::productKey() + QStringLiteral("\\Sys");
+    return platform::programKey(QStringLiteral("Sys"));
 }
 
 // Where the toolbars start on a first run.
@@ -56,7 +57,7 @@ QString TMainF::applicationTitle() {
 }
 
 QString TMainF::productKey() {
-    return QStringLiteral("Software\\Velmora\\TQLX4");
+    return platform::programKey();
 }
 
 QString TMainF::defaultSupportAddress() {
@@ -68,7 +69,7 @@ TMainF::TMainF(const QString& appDir, platform::KeyStore& keys)
     setObjectName(QStringLiteral("MainF"));
     nameFiles_ = new records::NameFileSession(nameList_, appDir_, this);
     connect(nameFiles_, &records::NameFileSession::titleChanged, this, &TMainF::showNameFileTitle);
-    supportAddress_ = keys_.readText(QStringLiteral("Software\\Velmora"), QStringLiteral("80"));
+    supportAddress_ = keys_.readText(platform::makerKey(), QStringLiteral("80"));
     if (!supportAddress_.startsWith(QStringLiteral("http://"))) {
         supportAddress_ = defaultSupportAddress();
     }
@@ -246,9 +247,8 @@ void TMainF::closeEvent(QCloseEvent* event) {
     if (currentNameFile() == QString::fromLatin1(records::kNewNameFile) || nameListModified()) {
         platform::Prompts::beep();
         // A save that fails keeps the program open, so that the persons are not lost.
-        if (platform::Prompts::askYesNo(
-                platform::BoxStyle::Information,
-                QStringLiteral("名前ﾃﾞｰﾀが更新されています。保存しますか？")) &&
+        if (platform::Prompts::askYesNo(platform::BoxStyle::Information,
+                                        QString::fromUtf16(records::kSaveChangesQuestion)) &&
             !runFileCommand([this] { nameFiles_->SaveNameFile(currentNameFile()); })) {
             event->ignore();
             return;

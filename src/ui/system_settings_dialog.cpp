@@ -303,10 +303,11 @@ QWidget* TSysF::buildChartTab() {
     infoTable_->setFixedHeight(20 * 5 + infoTable_->horizontalHeader()->sizeHint().height() + 2);
     itemList_ = new QComboBox(info);
     itemList_->setObjectName(QStringLiteral("KCList"));
-    for (int i = 0; i < settings::kInfoItemCount; ++i) {
-        itemList_->addItem(settings::infoItemName(i));
+    // The list's rows are the items in their order.
+    for (int i = 0; i < strength::kInfoItemCount; ++i) {
+        itemList_->addItem(settings::infoItemName(static_cast<strength::InfoItem>(i)));
     }
-    itemList_->setMaxVisibleItems(settings::kInfoItemCount);
+    itemList_->setMaxVisibleItems(strength::kInfoItemCount);
     auto* choose = new QHBoxLayout;
     choose->addWidget(new QLabel(QStringLiteral("選択した欄の内容"), info));
     choose->addWidget(itemList_);
@@ -344,7 +345,8 @@ QWidget* TSysF::buildChartTab() {
     connect(itemList_, &QComboBox::activated, this, [this](int item) {
         const QModelIndex cell = infoTable_->currentIndex();
         if (cell.isValid()) {
-            infoModel_->setData(cell, settings::infoItemName(item), Qt::EditRole);
+            infoModel_->setData(cell, settings::infoItemName(static_cast<strength::InfoItem>(item)),
+                                Qt::EditRole);
         }
     });
     return page;
@@ -500,8 +502,8 @@ void TSysF::showItemOfCurrentCell() {
     if (!cell.isValid()) {
         return;
     }
-    itemList_->setCurrentIndex(
-        settings::infoItemIndex(infoModel_->data(cell, Qt::DisplayRole).toString()));
+    itemList_->setCurrentIndex(static_cast<int>(
+        settings::infoItemNamed(infoModel_->data(cell, Qt::DisplayRole).toString())));
 }
 
 void TSysF::LoadSettings() {

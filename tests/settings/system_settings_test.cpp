@@ -62,7 +62,7 @@ TEST_F(SystemSettingsTest, NoFileGivesTheDefaultsAndOkRefusesUntilTwoInfoRows) {
     EXPECT_EQ(s.palaceColour(kOtherPalace), QColor(Qt::white));
     for (int r = 1; r < kInfoTableRows; ++r) {
         for (int c = 1; c < kInfoTableColumns; ++c) {
-            EXPECT_EQ(s.infoItem(r, c), kNoItem);
+            EXPECT_EQ(s.infoItem(r, c), InfoItem::None);
         }
     }
     // The default row has no comma after its last item, so that cell reads empty.
@@ -145,8 +145,8 @@ TEST_F(SystemSettingsTest, RowsAreCutAtCommasAndALastPieceWithoutCommaIsDropped)
     EXPECT_EQ(s.KCSG(1, 1), "干");
     EXPECT_EQ(s.KCSG(1, 2), "支");
     EXPECT_EQ(s.KCSG(1, 3), "");
-    EXPECT_EQ(s.infoItem(2, 1), kNoItem);  // an unknown text counts as 表示無し
-    EXPECT_EQ(s.infoItem(2, 6), kMajorLuckItem);
+    EXPECT_EQ(s.infoItem(2, 1), InfoItem::None);  // an unknown text counts as 表示無し
+    EXPECT_EQ(s.infoItem(2, 6), InfoItem::Decade);
     EXPECT_EQ(s.CountInfoRows(), 2);
     EXPECT_EQ(s.banYCount(), 1);  // not a number: the default
     EXPECT_EQ(s.banXCount(), 12);

@@ -18,7 +18,7 @@ class FixtureCellSettings : public CellSettings {
   public:
     bool starShownOnChart(int starNumber) const override { return !hidden.contains(starNumber); }
     bool hideZeroPower() const override { return hideZero; }
-    int infoItem(int row, int position) const override {
+    InfoItem infoItem(int row, int position) const override {
         return items[static_cast<std::size_t>(row)][static_cast<std::size_t>(position)];
     }
     std::string powerCell(int starNumber, Branch branch) const override {
@@ -43,7 +43,7 @@ class FixtureCellSettings : public CellSettings {
 
     std::set<int> hidden;
     bool hideZero = true;
-    std::array<std::array<int, 6>, 5> items{};
+    std::array<std::array<InfoItem, 6>, 5> items{};
     std::map<std::pair<int, Branch>, std::string> powers;
     std::map<std::pair<int, Branch>, std::string> brightness;
 };
@@ -153,8 +153,9 @@ TEST_F(PalaceCellsTest, StarsFillRowsFromTheRightAndStopAtTheArea) {
 
 TEST_F(PalaceCellsTest, InfoRowsGoBottomUpAndSkipUnusedRows) {
     engine::ChartRecord record = sampleRecord();
-    settings.items[0] = {kItemStem, kItemBranch, kItemPalaceName, kItemBodyPalace, 0, 0};
-    settings.items[2] = {kItemDecade, kItemMinor, kItemMonthlyLuck, 0, 0, 0};
+    settings.items[0] = {InfoItem::Stem, InfoItem::Branch, InfoItem::PalaceName,
+                         InfoItem::BodyPalace};
+    settings.items[2] = {InfoItem::Decade, InfoItem::Minor, InfoItem::MonthlyLuck};
     luck[2] = "84/02/02";
     const CellChart chart{record, 0, luck};
 
@@ -193,37 +194,39 @@ TEST_F(PalaceCellsTest, SelectingAPalaceChangesOnlyTheSihuaOneAndMovingItems) {
     luck[2] = "84/02/02";
     const std::array<double, 12> strengths{};
 
-    std::map<int, std::array<std::string, 12>> before;
-    for (int code = 0; code < kItemCount; ++code) {
+    std::map<InfoItem, std::array<std::string, 12>> before;
+    for (int code = 0; code < kInfoItemCount; ++code) {
+        const auto item = static_cast<InfoItem>(code);
         for (Branch p = 0; p < 12; ++p) {
-            before[code][static_cast<std::size_t>(p)] =
-                InfoItemText(code, p, {record, 0, luck}, strengths, settings);
+            before[item][static_cast<std::size_t>(p)] =
+                InfoItemText(item, p, {record, 0, luck}, strengths, settings);
         }
     }
     // 寅's stem is 丙, whose 忌 is 廉貞.
-    EXPECT_EQ(before[kItemSihua1][2], "#忌");
-    EXPECT_EQ(before[kItemSihua2][2], "$禄$権");
-    EXPECT_EQ(before[kItemSihua2][8], "$忌");
-    EXPECT_EQ(before[kItemSihua3][2], "%忌");
-    EXPECT_EQ(before[kItemMoving][2], "=命");
-    EXPECT_EQ(before[kItemMoving][3], "=父");
+    EXPECT_EQ(before[InfoItem::Sihua1][2], "#忌");
+    EXPECT_EQ(before[InfoItem::Sihua2][2], "$禄$権");
+    EXPECT_EQ(before[InfoItem::Sihua2][8], "$忌");
+    EXPECT_EQ(before[InfoItem::Sihua3][2], "%忌");
+    EXPECT_EQ(before[InfoItem::Moving][2], "=命");
+    EXPECT_EQ(before[InfoItem::Moving][3], "=父");
 
     record.selectedPalace = 6;  // 午, stem 庚: 太陽 禄, 武曲 権, 太陰 科, 天同 忌
-    for (int code = 0; code < kItemCount; ++code) {
+    for (int code = 0; code < kInfoItemCount; ++code) {
+        const auto item = static_cast<InfoItem>(code);
         for (Branch p = 0; p < 12; ++p) {
-            const std::string after = InfoItemText(code, p, {record, 0, luck}, strengths, settings);
-            if (code != kItemSihua1 && code != kItemMoving) {
-                EXPECT_EQ(after, before[code][static_cast<std::size_t>(p)]) << code << " " << p;
+            const std::string after = InfoItemText(item, p, {record, 0, luck}, strengths, settings);
+            if (item != InfoItem::Sihua1 && item != InfoItem::Moving) {
+                EXPECT_EQ(after, before[item][static_cast<std::size_t>(p)]) << code << " " << p;
             }
         }
     }
-    EXPECT_EQ(InfoItemText(kItemSihua1, 2, {record, 0, luck}, strengths, settings), "");
-    EXPECT_EQ(InfoItemText(kItemSihua1, 8, {record, 0, luck}, strengths, settings), "#禄");
-    EXPECT_EQ(InfoItemText(kItemSihua1, 5, {record, 0, luck}, strengths, settings), "#権");
-    EXPECT_EQ(InfoItemText(kItemMoving, 6, {record, 0, luck}, strengths, settings), "=命");
+    EXPECT_EQ(InfoItemText(InfoItem::Sihua1, 2, {record, 0, luck}, strengths, settings), "");
+    EXPECT_EQ(InfoItemText(InfoItem::Sihua1, 8, {record, 0, luck}, strengths, settings), "#禄");
+    EXPECT_EQ(InfoItemText(InfoItem::Sihua1, 5, {record, 0, luck}, strengths, settings), "#権");
+    EXPECT_EQ(InfoItemText(InfoItem::Moving, 6, {record, 0, luck}, strengths, settings), "=命");
     std::array<double, 12> scores{};
     scores[2] = 4.25;  // shown with the one-decimal rule, the half away from zero
-    EXPECT_EQ(InfoItemText(kItemStrength, 2, {record, 0, luck}, scores, settings), "  4.3");
+    EXPECT_EQ(InfoItemText(InfoItem::Strength, 2, {record, 0, luck}, scores, settings), "  4.3");
 }
 
 TEST(ChartGridLayout, PalaceRectsFollowTheBlockTable) {
@@ -237,8 +240,8 @@ TEST(ChartGridLayout, PalaceRectsFollowTheBlockTable) {
     EXPECT_EQ(PalaceAtCell(rects, 27, 19), 11);
     EXPECT_EQ(PalaceAtCell(rects, 10, 7), 0);  // a centre block belongs to no palace
     EXPECT_EQ(PalaceAtCell(rects, 7, 0), 6);
-    EXPECT_EQ(infoItemCode("動宮"), kItemMoving);
-    EXPECT_EQ(infoItemCode("other"), kItemNone);
+    EXPECT_EQ(infoItemNamed("動宮"), InfoItem::Moving);
+    EXPECT_EQ(infoItemNamed("other"), InfoItem::None);
 }
 
 }  // namespace

@@ -20,11 +20,11 @@ constexpr std::uint32_t kMainStarColour = 0x0000C0;  // dark red
 constexpr std::uint32_t kGoodStarColour = 0xC00000;  // dark blue
 constexpr std::uint32_t kBadStarColour = 0x800080;   // purple
 
-constexpr settings::InfoItem kInfoRows[5][6] = {
-    {settings::kStemItem, settings::kBranchItem, settings::kPalaceNameItem},
-    {settings::kPalaceValueItem, settings::kMajorLuckItem, settings::kMinorLuckItem},
-    {settings::kSihua1Item, settings::kSihua2Item, settings::kSihua3Item,
-     settings::kBodyPalaceItem},
+using strength::InfoItem;
+constexpr InfoItem kInfoRows[5][6] = {
+    {InfoItem::Stem, InfoItem::Branch, InfoItem::PalaceName},
+    {InfoItem::Strength, InfoItem::Decade, InfoItem::Minor},
+    {InfoItem::Sihua1, InfoItem::Sihua2, InfoItem::Sihua3, InfoItem::BodyPalace},
 };
 
 bool isMainStar(int starNumber) {

@@ -272,13 +272,8 @@ void TMeibF::showLabels() {
 }
 
 void TMeibF::RequestChart(const engine::BirthMoment& person) {
-    const std::optional<engine::DateTime> birth =
-        engine::parseDateTime(person.dateText, person.timeText);
-    if (!birth) {
-        throw engine::ConversionError("生年月日『" + person.dateText + " " + person.timeText +
-                                      "』が不正です。");
-    }
-    const engine::DateTime target = settings::DefaultTargetDate(services_.system, *birth);
+    const engine::DateTime birth = engine::BirthMomentOf(person);
+    const engine::DateTime target = settings::DefaultTargetDate(services_.system, birth);
     chart_ = engine::RequestChartBirth(services_.calendar, services_.names, person, target,
                                        {services_.ziwei, services_.ziwei.bodyStarRule()});
     QStringList names;
@@ -342,13 +337,7 @@ void TMeibF::stepOutsideTable(int kind) {
         target.yearStem = (target.yearStem + 10 + step) % 10;
         target.yearBranch = (target.yearBranch + 12 + step) % 12;
     }
-    const engine::Branch dokun =
-        engine::Dokun(header[engine::kHeaderLunarMonth], header[engine::kHeaderLeapAdjust],
-                      header[engine::kHeaderHourBranch]);
-    chart_.labels.ZKS = std::string(engine::stemName(target.yearStem)) +
-                        std::string(engine::branchName(target.yearBranch)) + "年 ";
-    chart_.labels.Kazoe = "数え" + std::to_string(header[engine::kHeaderAge]) +
-                          "歳　斗君:" + std::string(engine::branchName(dokun));
+    engine::SetTargetYearLabels(chart_.labels, header, target.yearStem, target.yearBranch);
     chart_.yearlyStarLists = engine::PlaceYearlyStars(target.yearStem, target.yearBranch);
     engine::WriteYearlyStars(chart_.yearlyStarLists, chart_.record.palaceStarLists);
     chart_.record.narrowPalaceStarLists();

@@ -14,7 +14,7 @@ bool LiveCellSettings::hideZeroPower() const {
     return system_.hideZeroPower();
 }
 
-int LiveCellSettings::infoItem(int row, int position) const {
+strength::InfoItem LiveCellSettings::infoItem(int row, int position) const {
     return system_.infoItem(row + 1, position + 1);
 }
 

@@ -17,7 +17,7 @@ class LiveCellSettings : public strength::CellSettings {
 
     bool starShownOnChart(int starNumber) const override;
     bool hideZeroPower() const override;
-    int infoItem(int row, int position) const override;
+    strength::InfoItem infoItem(int row, int position) const override;
     std::string powerCell(int starNumber, engine::Branch branch) const override;
     std::string brightnessCell(int starNumber, engine::Branch branch) const override;
     std::string brightnessSymbol(int code) const override;
