@@ -6,6 +6,10 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTemporaryDir>
+#include <QTemporaryFile>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 #include "cli/batch.h"
 #include "cli/chart_json.h"
@@ -30,15 +34,17 @@ Shipped& shipped() {
     return s;
 }
 
-// 256 births across the calendar, as batch lines.
+// 256 births across the calendar, each with a target 0..99 years later, as batch lines.
 std::vector<std::string> lines() {
     std::vector<std::string> out;
     for (int i = 0; i < 256; ++i) {
+        const int year = 1901 + i * 7 % 128;
         out.push_back("{\"name\":\"名前" + std::to_string(i) + "\",\"sex\":\"" +
                       (i % 2 ? "女" : "男") + "\",\"date\":\"" +
-                      engine::formatSlashed({1901 + i % 128, 1 + i % 12, 1 + i % 28}) +
-                      "\",\"time\":\"" + std::to_string(i % 24) + ":" + std::to_string(i % 60) +
-                      "\",\"target\":\"2025/06/01 12:00\"}");
+                      engine::formatSlashed({year, 1 + i % 12, 1 + i % 28}) + "\",\"time\":\"" +
+                      std::to_string(i % 24) + ":" + std::to_string(i % 60) + "\",\"target\":\"" +
+                      engine::formatSlashed({std::min(2029, year + i % 100), 12, 31}) +
+                      " 12:00\"}");
     }
     return out;
 }
@@ -120,5 +126,27 @@ void BM_BatchAnswerLine(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_BatchAnswerLine);
+
+// The batch itself over 10 000 lines from a file to /dev/null, on one thread and on two.
+void BM_BatchRun(benchmark::State& state) {
+    const std::vector<std::string> input = lines();
+    QTemporaryFile file;
+    file.open();
+    constexpr int kLines = 10000;
+    for (int i = 0; i < kLines; ++i) {
+        file.write(input[static_cast<std::size_t>(i) % input.size()].c_str());
+        file.write("\n");
+    }
+    file.flush();
+    const int sink = ::open("/dev/null", O_WRONLY);
+    for (auto _ : state) {
+        const int source = ::open(file.fileName().toLocal8Bit().constData(), O_RDONLY);
+        shipped().batch.run(source, sink, static_cast<int>(state.range(0)));
+        ::close(source);
+    }
+    ::close(sink);
+    state.SetItemsProcessed(state.iterations() * kLines);
+}
+BENCHMARK(BM_BatchRun)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace

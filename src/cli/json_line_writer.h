@@ -37,7 +37,14 @@ class JsonLineWriter {
         if (needComma_) {
             *end++ = ',';
         }
-        end = std::to_chars(end, start + 24, number).ptr;
+        if (number >= 0 && number < 100) {  // most of them
+            if (number >= 10) {
+                *end++ = static_cast<char>('0' + number / 10);
+            }
+            *end++ = static_cast<char>('0' + number % 10);
+        } else {
+            end = std::to_chars(end, start + 24, number).ptr;
+        }
         used_ += static_cast<std::size_t>(end - start);
         needComma_ = true;
     }
