@@ -23,6 +23,7 @@ namespace {
 constexpr std::size_t kLinesPerRound = 512;
 constexpr std::size_t kReadSize = 1 << 16;
 constexpr std::size_t kLineSizeGuess = 10 * 1024;
+constexpr std::size_t kMaxLineBytes = 1 << 20;
 
 bool writeAll(int fd, std::string_view bytes) {
     while (!bytes.empty()) {
@@ -116,6 +117,7 @@ bool Batch::run(int inputFd, int outputFd, int threads) const {
     std::vector<std::string> outs(static_cast<std::size_t>(std::max(threads, 1)));
     long long lineNumber = 0;
     bool atEnd = false;
+    bool skipping = false;  // the rest of an overlong line
     while (!atEnd) {
         const std::size_t size = pending.size();
         pending.resize(size + kReadSize);
@@ -129,6 +131,15 @@ bool Batch::run(int inputFd, int outputFd, int threads) const {
         }
         pending.resize(size + static_cast<std::size_t>(got));
         atEnd = got == 0;
+        if (skipping) {
+            const std::size_t end = pending.find('\n');
+            if (end == std::string::npos) {
+                pending.clear();
+                continue;
+            }
+            pending.erase(0, end + 1);
+            skipping = false;
+        }
         // At the end a last line without its line feed counts too.
         std::size_t start = 0;
         while (start < pending.size()) {
@@ -139,6 +150,15 @@ bool Batch::run(int inputFd, int outputFd, int threads) const {
                 std::size_t end = pending.find('\n', start);
                 if (end == std::string::npos) {
                     if (!atEnd) {
+                        // Memory stays flat even for a line without end: it is refused and
+                        // skipped to its line feed.
+                        if (pending.size() - start > kMaxLineBytes) {
+                            items.emplace_back("line longer than " + std::to_string(kMaxLineBytes) +
+                                               " bytes");
+                            ++lineNumber;
+                            start = pending.size();
+                            skipping = true;
+                        }
                         break;
                     }
                     end = pending.size();

@@ -357,6 +357,18 @@ TEST_F(CliTest, BatchAnswersABadLineWithItsErrorAndGoesOn) {
     EXPECT_EQ(batch.lines[10], run(kBirths[1]).json);
 }
 
+TEST_F(CliTest, BatchRefusesALineTooLongToHoldAndGoesOn) {
+    const QByteArray input =
+        batchLine(kBirths[0]) + QByteArray(3 << 20, 'x') + "\n" + batchLine(kBirths[1]);
+    const CliRun batch = run({"batch"}, input);
+    ASSERT_EQ(batch.status, 0) << batch.error.toStdString();
+    ASSERT_EQ(batch.lines.size(), 3);
+    EXPECT_EQ(batch.lines[0], run(kBirths[0]).json);
+    EXPECT_EQ(batch.lines[1],
+              QJsonObject({{"line", 2}, {"error", "line longer than 1048576 bytes"}}));
+    EXPECT_EQ(batch.lines[2], run(kBirths[1]).json);
+}
+
 TEST_F(CliTest, BatchOfNothingIsNothing) {
     const CliRun batch = run({"batch"});
     EXPECT_EQ(batch.status, 0) << batch.error.toStdString();
