@@ -369,6 +369,20 @@ TEST_F(CliTest, BatchRefusesALineTooLongToHoldAndGoesOn) {
     EXPECT_EQ(batch.lines[2], run(kBirths[1]).json);
 }
 
+TEST_F(CliTest, BatchFailsWhenItCannotWrite) {
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("XDG_CONFIG_HOME", dir.path());
+    process.setProcessEnvironment(environment);
+    process.setStandardOutputFile(QStringLiteral("/dev/full"));
+    process.start(SORVIK_CLI, {"--data", dir.path(), "batch"});
+    process.write(batchLine(kBirths[0]));
+    process.closeWriteChannel();
+    process.waitForFinished();
+    EXPECT_EQ(process.exitCode(), 1);
+    EXPECT_TRUE(process.readAllStandardError().startsWith("sorvik-cli: standard input or output:"));
+}
+
 TEST_F(CliTest, BatchOfNothingIsNothing) {
     const CliRun batch = run({"batch"});
     EXPECT_EQ(batch.status, 0) << batch.error.toStdString();
