@@ -2,6 +2,10 @@
 
 #include <algorithm>
 #include <array>
+#include <span>
+#include <type_traits>
+#include <variant>
+#include <vector>
 
 #include <QDir>
 #include <QFileInfo>
@@ -37,8 +41,8 @@ constexpr int kDefaultStarListWidths[kStarListColumns] = {43, 35, 35, 35, 35, 35
 constexpr const char16_t* kFontKeyNames[kFontCount] = {u"MeiFont", u"SetuFont", u"MeiPFont",
                                                        u"SysFont"};
 
-constexpr std::uint32_t kDefaultPanels[4] = {16776960, 65280, 65535, 16777215};
-constexpr bool kDefaultSCB[5] = {false, false, true, true, true};
+constexpr const char* kDefaultPanels[4] = {"16776960", "65280", "65535", "16777215"};
+constexpr const char* kDefaultSCB[5] = {"0", "0", "1", "1", "1"};
 
 const QString kDefaultInfoRow =
     QStringLiteral(",表示無し,表示無し,表示無し,表示無し,表示無し,表示無し");
@@ -52,29 +56,65 @@ QString q(const char16_t* text) {
     return QString::fromUtf16(text);
 }
 
-QString scbKey(int number) {
-    return QStringLiteral("SCB%1").arg(number);
-}
-
-QString panelKey(int which) {
-    return QStringLiteral("CPnl%1").arg(which);
-}
-
 std::optional<int> toInt(const QString& text) {
     bool ok = false;
     const int value = text.toInt(&ok);
     return ok ? std::optional<int>(value) : std::nullopt;
 }
 
-// A table row of the settings file: a last piece that no comma follows is dropped.
-void splitRow(const QString& line, QString* cells, int columns) {
-    const QStringList pieces = platform::readCommaList(line, columns, platform::LastPiece::Dropped);
-    std::copy(pieces.begin(), pieces.end(), cells);
+// Values as the settings file holds them: booleans "1" or "0", numbers in decimal, table
+// rows with a comma after every cell.
+QString encode(const QString* value) {
+    return *value;
+}
+QString encode(const int* value) {
+    return QString::number(*value);
+}
+QString encode(const bool* value) {
+    return *value ? QStringLiteral("1") : QStringLiteral("0");
+}
+QString encode(const std::uint32_t* value) {
+    return QString::number(*value);
+}
+QString encode(std::span<const QString> cells) {
+    return platform::joinCommaList(QStringList(cells.begin(), cells.end()));
 }
 
-QString joinRow(const QString* cells, int columns) {
-    return platform::joinCommaList(QStringList(cells, cells + columns));
+// The defaults back from that text. Reading a table row drops a last piece that no comma
+// follows.
+void decode(const QString& text, QString* value) {
+    *value = text;
 }
+void decode(const QString& text, int* value) {
+    *value = text.toInt();
+}
+void decode(const QString& text, bool* value) {
+    *value = text.toInt() != 0;
+}
+void decode(const QString& text, std::uint32_t* value) {
+    *value = text.toUInt();
+}
+void decode(const QString& text, std::span<QString> cells) {
+    const QStringList pieces = platform::readCommaList(text, static_cast<qsizetype>(cells.size()),
+                                                       platform::LastPiece::Dropped);
+    std::copy(pieces.begin(), pieces.end(), cells.begin());
+}
+
+// One key of section Sys. Self is SystemSettings or const SystemSettings, for the store that
+// is loaded or saved.
+template <typename Self>
+struct SettingKey {
+    template <typename T>
+    using Ptr = std::conditional_t<std::is_const_v<Self>, const T, T>*;
+    using Cells = std::span<std::conditional_t<std::is_const_v<Self>, const QString, QString>>;
+
+    QString name;
+    std::variant<Ptr<QString>, Ptr<int>, Ptr<bool>, Ptr<std::uint32_t>, Cells> value;
+    // Nothing: a missing key keeps the value, and the reset leaves it alone.
+    std::optional<QString> fallback;
+    bool readBack = true;
+    int starRow = 0;  // a row of the star display table: its star number
+};
 
 long long minutesOf(const engine::DateTime& moment) {
     return engine::daysFromCivil(moment.date) * kMinutesPerDay + moment.hour * 60LL + moment.minute;
@@ -137,30 +177,53 @@ bool SystemSettings::settingsFileExists() const {
     return !settingsFileName_.isEmpty() && QFileInfo(settingsFilePath()).isFile();
 }
 
-void SystemSettings::resetToDefaults() {
-    meiExeName_ = QStringLiteral("notepad.exe");
-    meiExeHtml_ = QStringLiteral("Iexplore.exe");
-    meiFolder_ = QDir::toNativeSeparators(
-        QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
-    verticalMargin_ = QStringLiteral("3");
-    banYCount_ = 1;
-    banXCount_ = 1;
-    for (int i = 0; i < 5; ++i) {
-        scb_[i] = kDefaultSCB[i];
+template <typename Self>
+auto SystemSettings::keyTable(Self& s) {
+    using Key = SettingKey<Self>;
+    const auto text = [](const char* latin1) { return QString::fromLatin1(latin1); };
+    std::vector<Key> keys = {
+        {text("MeiExeName"), &s.meiExeName_, text("notepad.exe")},
+        {text("MeiExeHTML"), &s.meiExeHtml_, text("Iexplore.exe")},
+        {text("MeiFolder"), &s.meiFolder_,
+         QDir::toNativeSeparators(
+             QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))},
+        // The name of the file itself: written, never read back.
+        {text("DefSysFile"), &s.settingsFileName_, std::nullopt, false},
+        {text("MeiFont"), &s.fonts_[kChartFont].name, std::nullopt},
+        {text("BCBM"), &s.verticalMargin_, text("3")},
+        {text("BanYCount"), &s.banYCount_, text("1")},
+        {text("BanXCount"), &s.banXCount_, text("1")},
+    };
+    for (int n = 1; n <= 5; ++n) {
+        keys.push_back({QStringLiteral("SCB%1").arg(n), &s.scb_[n - 1], text(kDefaultSCB[n - 1])});
     }
-    netCB_ = true;
+    keys.push_back({text("NetCB"), &s.netCB_, text("1")});
     for (int i = 0; i < 4; ++i) {
-        panels_[i] = kDefaultPanels[i];
+        keys.push_back({QStringLiteral("CPnl%1").arg(i), &s.panels_[i], text(kDefaultPanels[i])});
     }
     for (int r = 0; r < kInfoTableRows; ++r) {
-        splitRow(kDefaultInfoRow, &info_[r * kInfoTableColumns], kInfoTableColumns);
+        keys.push_back({QStringLiteral("KCSG%1").arg(r),
+                        typename Key::Cells(&s.info_[r * kInfoTableColumns], kInfoTableColumns),
+                        kDefaultInfoRow});
     }
     for (int r = 0; r < kStarDisplayRows; ++r) {
-        splitRow(kDefaultStarRow, &stars_[r * kStarDisplayColumns], kStarDisplayColumns);
+        keys.push_back(
+            {QStringLiteral("SG1%1").arg(r),
+             typename Key::Cells(&s.stars_[r * kStarDisplayColumns], kStarDisplayColumns),
+             kDefaultStarRow, true, r});
     }
-    pcg_ = 15;
-    nrg_ = 0;
-    dateE_ = QStringLiteral("9999/07/01");
+    keys.push_back({text("PCG"), &s.pcg_, text("15")});
+    keys.push_back({text("NRG"), &s.nrg_, text("0")});
+    keys.push_back({text("DateE"), &s.dateE_, text("9999/07/01")});
+    return keys;
+}
+
+void SystemSettings::resetToDefaults() {
+    for (const auto& key : keyTable(*this)) {
+        if (key.fallback) {
+            std::visit([&](auto slot) { decode(*key.fallback, slot); }, key.value);
+        }
+    }
     writeTitles();
 }
 
@@ -182,38 +245,26 @@ void SystemSettings::writeTitles() {
 
 void SystemSettings::LoadSettings() {
     const platform::ProfileFile file(settingsFileExists() ? settingsFilePath() : QString());
-    const auto text = [&](const char* key, const QString& fallback) {
-        return file.readString(kSection, QString::fromLatin1(key), fallback);
-    };
-    const auto integer = [&](const QString& key, int fallback) {
-        return file.readInteger(kSection, key, fallback);
-    };
     resetToDefaults();
-    meiExeName_ = text("MeiExeName", meiExeName_);
-    meiExeHtml_ = text("MeiExeHTML", meiExeHtml_);
-    meiFolder_ = text("MeiFolder", meiFolder_);
-    verticalMargin_ = text("BCBM", verticalMargin_);
-    banYCount_ = integer(QStringLiteral("BanYCount"), banYCount_);
-    banXCount_ = integer(QStringLiteral("BanXCount"), banXCount_);
-    for (int n = 1; n <= 5; ++n) {
-        scb_[n - 1] = integer(scbKey(n), scb_[n - 1] ? 1 : 0) != 0;
+    // A missing key, or a number that is not one, keeps the value the reset gave.
+    for (const auto& key : keyTable(*this)) {
+        if (key.readBack) {
+            std::visit(
+                [&](auto slot) {
+                    if constexpr (std::is_same_v<decltype(slot), QString*>) {
+                        *slot = file.readString(kSection, key.name, *slot);
+                    } else if constexpr (std::is_same_v<decltype(slot), std::span<QString>>) {
+                        decode(file.readString(kSection, key.name,
+                                               key.fallback.value_or(encode(slot))),
+                               slot);
+                    } else {
+                        *slot = static_cast<std::remove_pointer_t<decltype(slot)>>(
+                            file.readInteger(kSection, key.name, static_cast<int>(*slot)));
+                    }
+                },
+                key.value);
+        }
     }
-    netCB_ = integer(QStringLiteral("NetCB"), 1) != 0;
-    fonts_[kChartFont].name = text("MeiFont", fonts_[kChartFont].name);
-    for (int i = 0; i < 4; ++i) {
-        panels_[i] = static_cast<std::uint32_t>(integer(panelKey(i), static_cast<int>(panels_[i])));
-    }
-    for (int r = 0; r < kInfoTableRows; ++r) {
-        splitRow(file.readString(kSection, QStringLiteral("KCSG%1").arg(r), kDefaultInfoRow),
-                 &info_[r * kInfoTableColumns], kInfoTableColumns);
-    }
-    for (int r = 0; r < kStarDisplayRows; ++r) {
-        splitRow(file.readString(kSection, QStringLiteral("SG1%1").arg(r), kDefaultStarRow),
-                 &stars_[r * kStarDisplayColumns], kStarDisplayColumns);
-    }
-    pcg_ = integer(QStringLiteral("PCG"), pcg_);
-    dateE_ = text("DateE", dateE_);
-    nrg_ = integer(QStringLiteral("NRG"), nrg_);
     writeTitles();
 }
 
@@ -229,40 +280,19 @@ std::optional<SaveRefusal> SystemSettings::validate() const {
 
 void SystemSettings::save() const {
     platform::ProfileFile file(settingsFilePath());
-    const auto put = [&](const QString& key, const QString& value) {
-        file.writeString(kSection, key, value);
-    };
-    const auto flag = [](bool on) { return on ? QStringLiteral("1") : QStringLiteral("0"); };
-    put(QStringLiteral("MeiExeName"), meiExeName_);
-    put(QStringLiteral("MeiExeHTML"), meiExeHtml_);
-    put(QStringLiteral("MeiFolder"), meiFolder_);
-    put(QStringLiteral("DefSysFile"), settingsFileName_);
-    put(QStringLiteral("MeiFont"), fonts_[kChartFont].name);
-    put(QStringLiteral("BCBM"), verticalMargin_);
-    put(QStringLiteral("BanYCount"), QString::number(banYCount_));
-    put(QStringLiteral("BanXCount"), QString::number(banXCount_));
-    for (int n = 1; n <= 5; ++n) {
-        put(scbKey(n), flag(scb_[n - 1]));
-    }
-    put(QStringLiteral("NetCB"), flag(netCB_));
-    for (int i = 0; i < 4; ++i) {
-        put(panelKey(i), QString::number(panels_[i]));
-    }
-    for (int r = 0; r < kInfoTableRows; ++r) {
-        put(QStringLiteral("KCSG%1").arg(r),
-            joinRow(&info_[r * kInfoTableColumns], kInfoTableColumns));
-    }
-    for (int r = 0; r < kStarDisplayRows; ++r) {
-        std::array<QString, kStarDisplayColumns> row;
-        std::copy_n(&stars_[r * kStarDisplayColumns], kStarDisplayColumns, row.begin());
-        if (r > 0) {
-            row[0] = storableStarName(row[0], r);
+    for (const auto& key : keyTable(*this)) {
+        QString text;
+        if (key.starRow > 0) {
+            // The name cell as the file can hold it.
+            const auto cells = std::get<std::span<const QString>>(key.value);
+            QStringList row(cells.begin(), cells.end());
+            row[0] = storableStarName(row[0], key.starRow);
+            text = platform::joinCommaList(row);
+        } else {
+            text = std::visit([](auto slot) { return encode(slot); }, key.value);
         }
-        put(QStringLiteral("SG1%1").arg(r), joinRow(row.data(), kStarDisplayColumns));
+        file.writeString(kSection, key.name, text);
     }
-    put(QStringLiteral("PCG"), QString::number(pcg_));
-    put(QStringLiteral("NRG"), QString::number(nrg_));
-    put(QStringLiteral("DateE"), dateE_);
     file.save();
 }
 

@@ -201,6 +201,11 @@ class SystemSettings {
     void setFont(FontRole role, const FontSetting& f) { fonts_.at(role) = f; }
 
   private:
+    // The keys of section Sys in the order a new file gets them, each with its default and
+    // where its value lives: load, save and reset all go by it.
+    template <typename Self>
+    static auto keyTable(Self& self);
+
     bool shown(int starNumber, int column) const;
     void resetToDefaults();
     void writeTitles();

@@ -227,6 +227,34 @@ TEST_F(SystemSettingsTest, OkWritesAProfileFileThatReadsBackTheSame) {
     EXPECT_EQ(settingsFileBytes(), bytes);
 }
 
+TEST_F(SystemSettingsTest, TheDefaultsMakeANewFileOfKnownBytes) {
+    SystemSettings s = loaded();
+    s.setMeiFolder("/out");
+    s.save();
+
+    QString expected = QStringLiteral(
+        "[Sys]\r\nMeiExeName=notepad.exe\r\nMeiExeHTML=Iexplore.exe\r\nMeiFolder=/out\r\n"
+        "DefSysFile=Default.ini\r\nMeiFont=ＭＳ Ｐ明朝\r\nBCBM=3\r\nBanYCount=1\r\n"
+        "BanXCount=1\r\nSCB1=0\r\nSCB2=0\r\nSCB3=1\r\nSCB4=1\r\nSCB5=1\r\nNetCB=1\r\n"
+        "CPnl0=16776960\r\nCPnl1=65280\r\nCPnl2=65535\r\nCPnl3=16777215\r\n"
+        "KCSG0=,１つ目,２つ目,３つ目,４つ目,５つ目,６つ目,\r\n");
+    const QString rowTitles = QStringLiteral("１２３４５");
+    for (int r = 1; r <= 5; ++r) {
+        expected +=
+            QStringLiteral("KCSG%1=%2行目,表示無し,表示無し,表示無し,表示無し,表示無し,,\r\n")
+                .arg(r)
+                .arg(rowTitles.at(r - 1));
+    }
+    expected += QStringLiteral("SG10=,表示色,,命盤に表示,説明に表示,一覧に表示,\r\n");
+    for (int r = 1; r < kStarDisplayRows; ++r) {
+        expected += QStringLiteral("SG1%1=%2,,,表示する,表示する,表示しない,\r\n")
+                        .arg(r)
+                        .arg(QString::fromStdString(names_[r]));
+    }
+    expected += QStringLiteral("PCG=15\r\nNRG=0\r\nDateE=9999/07/01\r\n");
+    EXPECT_EQ(settingsFileBytes(), platform::encodeSjis(expected));
+}
+
 TEST_F(SystemSettingsTest, ALayoutIndexOutsideItsListGivesTheDefaultGrid) {
     struct Case {
         const char* y;
