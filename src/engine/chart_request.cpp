@@ -125,7 +125,7 @@ void ApplyTargetDate(Chart& chart, const CalendarTable& calendar, const DateTime
     chart.target = ConvertBirthMoment(calendar, targetDate);
     const ConvertedMoment& target = chart.target;
     StarRow& header = chart.record.header();
-    header[kHeaderAge] = CountedAge(chart.labels.InDate, target.lunarText);
+    header[kHeaderAge] = CountedAge(chart.birth.lunar, target.lunar);
     SetTargetYearLabels(chart.labels, header, target.yearStem, target.yearBranch);
     chart.monthlyLuckDates =
         FillMonthlyLuckDates(calendar, chart.record, true, target.yearBranch, target.lunar.year);

@@ -8,22 +8,6 @@ namespace sorvik::engine {
 
 namespace {
 
-int yearOfLunarText(std::string_view text) {
-    constexpr std::string_view kPrefix = "旧暦";
-    if (text.substr(0, kPrefix.size()) != kPrefix || text.size() < kPrefix.size() + 4) {
-        throw ConversionError("旧暦の日付『" + std::string(text) + "』から年を読み取れません。");
-    }
-    int year = 0;
-    for (char c : text.substr(kPrefix.size(), 4)) {
-        if (c < '0' || c > '9') {
-            throw ConversionError("旧暦の日付『" + std::string(text) +
-                                  "』から年を読み取れません。");
-        }
-        year = year * 10 + (c - '0');
-    }
-    return year;
-}
-
 std::string lunarDateText(const LunarDate& lunar) {
     return "旧暦" + std::to_string(lunar.year) + "年" + (lunar.month < 0 ? "閏" : "") +
            std::to_string(std::abs(lunar.month)) + "月" + std::to_string(lunar.day) + "日";
@@ -93,8 +77,8 @@ int CountingDirection(int sex, int stemParity) {
     return forward ? 0 : 1;
 }
 
-int CountedAge(std::string_view birthLunarText, std::string_view targetLunarText) {
-    return yearOfLunarText(targetLunarText) - yearOfLunarText(birthLunarText) + 1;
+int CountedAge(const LunarDate& birth, const LunarDate& target) {
+    return target.year - birth.year + 1;
 }
 
 }  // namespace sorvik::engine

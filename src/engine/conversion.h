@@ -43,8 +43,7 @@ ConvertedMoment ConvertBirthMoment(const CalendarTable& calendar, const DateTime
 // 0 = count forward (陽男, 陰女), 1 = count backward (陰男, 陽女). Sex: 0 男, 1 女.
 int CountingDirection(int sex, int stemParity);
 
-// The 数え age between two lunar date texts ("旧暦" + four-digit year ...). Throws
-// ConversionError when a text does not carry the year.
-int CountedAge(std::string_view birthLunarText, std::string_view targetLunarText);
+// The 数え age at the target: one in the lunar year of the birth, one more in every year after.
+int CountedAge(const LunarDate& birth, const LunarDate& target);
 
 }  // namespace sorvik::engine

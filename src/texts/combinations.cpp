@@ -41,10 +41,14 @@ QString formatCombinationRecord(const CombinationRecord& r) {
     const bool starBValid =
         r.starB == kNoStarB || inRange(r.starB, r.starA + 1, engine::kStarCount);
     if (!inRange(r.star1, 1, engine::kStarCount - 1) || !inRange(r.starA, 1, engine::kStarCount) ||
-        !starBValid || !inRange(r.kind, kSamePalace, kSameOrTrine)) {
+        !starBValid || !inRange(static_cast<int>(r.kind), 0, 1)) {
         throw std::invalid_argument("combination record key out of range");
     }
-    return QStringLiteral("%1%2%3%4").arg(r.star1, 3).arg(r.starA, 3).arg(r.starB, 3).arg(r.kind) +
+    return QStringLiteral("%1%2%3%4")
+               .arg(r.star1, 3)
+               .arg(r.starA, 3)
+               .arg(r.starB, 3)
+               .arg(static_cast<int>(r.kind)) +
            r.text;
 }
 
@@ -60,8 +64,10 @@ std::optional<CombinationRecord> parseCombinationRecord(const QString& line) {
     if (!star1 || !starA || !starB || (kind != u'0' && kind != u'1')) {
         return std::nullopt;
     }
-    return CombinationRecord{*star1, *starA, *starB, kind == u'1' ? kSameOrTrine : kSamePalace,
-                             line.mid(kKeyLength)};
+    return CombinationRecord{
+        *star1, *starA, *starB,
+        kind == u'1' ? CombinationKind::SameOrTrine : CombinationKind::SamePalace,
+        line.mid(kKeyLength)};
 }
 
 void CombinationFile::addOrReplace(const CombinationRecord& record) {
@@ -101,7 +107,7 @@ void writeCombinationFile(const QString& folder, int number, const CombinationFi
 }
 
 std::optional<CombinationRecord> findCombination(const QStringList& records, int a, int b,
-                                                 int wantedKind) {
+                                                 CombinationKind wantedKind) {
     if (a == 0 || b == 0) {
         return std::nullopt;
     }
@@ -111,7 +117,7 @@ std::optional<CombinationRecord> findCombination(const QStringList& records, int
             continue;
         }
         const bool partner = r->starA == b || (r->starB == b && r->starB > r->starA);
-        if (partner && (r->kind == wantedKind || wantedKind == kSamePalace)) {
+        if (partner && (r->kind == wantedKind || wantedKind == CombinationKind::SamePalace)) {
             return r;
         }
     }
@@ -128,9 +134,9 @@ QString starInPalaceHeading(const QString& starTitle, const QString& palaceName)
 }
 
 QString combinationHeading(const QString& palaceName, const QString& titleA, const QString& titleB,
-                           int kind) {
-    const QString kindText =
-        kind == kSameOrTrine ? QStringLiteral("同宮加会した時") : QStringLiteral("同宮した時");
+                           CombinationKind kind) {
+    const QString kindText = kind == CombinationKind::SameOrTrine ? QStringLiteral("同宮加会した時")
+                                                                  : QStringLiteral("同宮した時");
     return QStringLiteral("<<") + palaceName + QStringLiteral(" で、") + titleA +
            QStringLiteral("と") + titleB + QStringLiteral("が、") + kindText + QStringLiteral(">>");
 }

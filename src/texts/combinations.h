@@ -12,16 +12,17 @@ namespace sorvik::texts {
 inline constexpr int kNoStarB = 1;  // stored as "  1": never greater than star Ａ, so never a match
 inline constexpr int kKeyLength = 10;
 
-enum CombinationKind {
-    kSamePalace = 0,   // 同宮した時
-    kSameOrTrine = 1,  // 同宮加会した時
+// The kind digit of a record.
+enum class CombinationKind {
+    SamePalace = 0,   // 同宮した時
+    SameOrTrine = 1,  // 同宮加会した時
 };
 
 struct CombinationRecord {
     int star1 = 0;  // 1..128
     int starA = 0;  // 1..129
     int starB = kNoStarB;
-    int kind = kSamePalace;
+    CombinationKind kind = CombinationKind::SamePalace;
     QString text;  // encoded
 
     bool operator==(const CombinationRecord&) const = default;
@@ -52,14 +53,14 @@ QStringList combinationFileLines(const CombinationFile& file);
 
 // The record for star a with partner b, wanted kind w: the first in file order whose star １
 // is a, whose star Ａ is b or whose star Ｂ is b and greater than star Ａ, and whose kind is w
-// (a same-palace partner, w = 0, also takes records of kind 1). Nothing when a or b is 0.
+// (a same-palace partner also takes records of the other kind). Nothing when a or b is 0.
 std::optional<CombinationRecord> findCombination(const QStringList& records, int a, int b,
-                                                 int wantedKind);
+                                                 CombinationKind wantedKind);
 
 // Headings of the description texts.
 QString patternHeading(const QString& patternName);  // "【 " name " 】"
 QString starInPalaceHeading(const QString& starTitle, const QString& palaceName);
 QString combinationHeading(const QString& palaceName, const QString& titleA, const QString& titleB,
-                           int kind);
+                           CombinationKind kind);
 
 }  // namespace sorvik::texts

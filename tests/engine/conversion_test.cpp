@@ -96,10 +96,8 @@ TEST(Conversion, CountingDirectionAndCountedAge) {
     EXPECT_EQ(CountingDirection(1, 1), 0);  // 陰女
     EXPECT_EQ(CountingDirection(0, 1), 1);  // 陰男
     EXPECT_EQ(CountingDirection(1, 0), 1);  // 陽女
-    EXPECT_EQ(CountedAge("旧暦2020年1月1日午時", "旧暦2020年12月29日"), 1);
-    EXPECT_EQ(CountedAge("旧暦1999年12月16日午時", "旧暦2026年閏1月3日"), 28);
-    EXPECT_THROW(CountedAge("2020年1月1日", "旧暦2020年1月1日"), ConversionError);
-    EXPECT_THROW(CountedAge("旧暦20x0年", "旧暦2020年1月1日"), ConversionError);
+    EXPECT_EQ(CountedAge({2020, 1, 1, 6}, {2020, 12, 29, 0}), 1);
+    EXPECT_EQ(CountedAge({1999, 12, 16, 6}, {2026, -1, 3, 0}), 28);  // 閏1月
 }
 
 }  // namespace

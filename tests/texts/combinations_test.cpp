@@ -10,19 +10,23 @@ namespace sorvik::texts {
 namespace {
 
 TEST(CombinationRecord, KeyIsTenFixedCharactersThenText) {
-    const CombinationRecord record{1, 7, kNoStarB, kSamePalace, QStringLiteral("紫府/r同宮")};
+    const CombinationRecord record{1, 7, kNoStarB, CombinationKind::SamePalace,
+                                   QStringLiteral("紫府/r同宮")};
     const QString line = formatCombinationRecord(record);
     EXPECT_EQ(line, QStringLiteral("  1  7  10紫府/r同宮"));
     EXPECT_EQ(line.mid(10), record.text);
     EXPECT_EQ(parseCombinationRecord(line), record);
 
-    EXPECT_EQ(formatCombinationRecord({128, 129, kNoStarB, kSameOrTrine, {}}),
+    EXPECT_EQ(formatCombinationRecord({128, 129, kNoStarB, CombinationKind::SameOrTrine, {}}),
               QStringLiteral("128129  11"));
-    EXPECT_EQ(formatCombinationRecord({26, 27, 28, kSameOrTrine, {}}),
+    EXPECT_EQ(formatCombinationRecord({26, 27, 28, CombinationKind::SameOrTrine, {}}),
               QStringLiteral(" 26 27 281"));
-    EXPECT_THROW(formatCombinationRecord({129, 1, kNoStarB, 0, {}}), std::invalid_argument);
-    EXPECT_THROW(formatCombinationRecord({1, 7, 5, 0, {}}), std::invalid_argument);
-    EXPECT_THROW(formatCombinationRecord({1, 7, kNoStarB, 2, {}}), std::invalid_argument);
+    EXPECT_THROW(formatCombinationRecord({129, 1, kNoStarB, CombinationKind::SamePalace, {}}),
+                 std::invalid_argument);
+    EXPECT_THROW(formatCombinationRecord({1, 7, 5, CombinationKind::SamePalace, {}}),
+                 std::invalid_argument);
+    EXPECT_THROW(formatCombinationRecord({1, 7, kNoStarB, static_cast<CombinationKind>(2), {}}),
+                 std::invalid_argument);
 }
 
 TEST(CombinationRecord, LinesNotOfTheRecordFormAreNotRecords) {
@@ -38,10 +42,11 @@ TEST(CombinationFile, HeadingOnlyHasNoRecordsAndAFileRoundTrips) {
     EXPECT_EQ(file.heading, QStringLiteral("命宮の組み合わせ"));
     EXPECT_EQ(file.recordCount(), 0);
 
-    file.addOrReplace({1, 7, kNoStarB, kSamePalace, QStringLiteral("一")});
-    file.addOrReplace({1, 11, kNoStarB, kSamePalace, QStringLiteral("二")});
-    file.addOrReplace({1, 7, kNoStarB, kSamePalace, QStringLiteral("三")});  // same key: in place
-    file.addOrReplace({1, 7, kNoStarB, kSameOrTrine, QStringLiteral("四")});
+    file.addOrReplace({1, 7, kNoStarB, CombinationKind::SamePalace, QStringLiteral("一")});
+    file.addOrReplace({1, 11, kNoStarB, CombinationKind::SamePalace, QStringLiteral("二")});
+    file.addOrReplace(
+        {1, 7, kNoStarB, CombinationKind::SamePalace, QStringLiteral("三")});  // same key: in place
+    file.addOrReplace({1, 7, kNoStarB, CombinationKind::SameOrTrine, QStringLiteral("四")});
     writeCombinationFile(dir.path(), 1, file);
 
     EXPECT_EQ(platform::readSjisLines(dir.filePath("DSETUF1.DAT")),
@@ -64,24 +69,29 @@ TEST(CombinationLookup, KindStarBAndFileOrderDecide) {
     struct Case {
         int a;
         int b;
-        int kind;
+        CombinationKind kind;
         const char16_t* text;  // nullptr: no record
     };
     const Case cases[] = {
-        {1, 7, kSamePalace, u"府・加会"},  // first match in file order
-        {1, 7, kSameOrTrine, u"府・加会"},    {1, 11, kSamePalace, u"相・同宮"},
-        {1, 11, kSameOrTrine, nullptr},  // kind 1 wanted takes only kind 1
-        {1, 14, kSameOrTrine, u"破軍か七殺"}, {1, 13, kSameOrTrine, nullptr},
-        {1, 16, kSameOrTrine, u"昌か曲"},     {1, 15, kSamePalace, u"昌か曲"},
-        {7, 1, kSamePalace, u"府から紫"},     {11, 1, kSamePalace, nullptr},
-        {0, 7, kSamePalace, nullptr},         {1, 0, kSamePalace, nullptr},
+        {1, 7, CombinationKind::SamePalace, u"府・加会"},  // first match in file order
+        {1, 7, CombinationKind::SameOrTrine, u"府・加会"},
+        {1, 11, CombinationKind::SamePalace, u"相・同宮"},
+        {1, 11, CombinationKind::SameOrTrine, nullptr},  // kind 1 wanted takes only kind 1
+        {1, 14, CombinationKind::SameOrTrine, u"破軍か七殺"},
+        {1, 13, CombinationKind::SameOrTrine, nullptr},
+        {1, 16, CombinationKind::SameOrTrine, u"昌か曲"},
+        {1, 15, CombinationKind::SamePalace, u"昌か曲"},
+        {7, 1, CombinationKind::SamePalace, u"府から紫"},
+        {11, 1, CombinationKind::SamePalace, nullptr},
+        {0, 7, CombinationKind::SamePalace, nullptr},
+        {1, 0, CombinationKind::SamePalace, nullptr},
     };
     for (const Case& c : cases) {
         const auto found = findCombination(records, c.a, c.b, c.kind);
         if (c.text == nullptr) {
-            EXPECT_FALSE(found) << c.a << " " << c.b << " " << c.kind;
+            EXPECT_FALSE(found) << c.a << " " << c.b << " " << static_cast<int>(c.kind);
         } else {
-            ASSERT_TRUE(found) << c.a << " " << c.b << " " << c.kind;
+            ASSERT_TRUE(found) << c.a << " " << c.b << " " << static_cast<int>(c.kind);
             EXPECT_EQ(found->text, QString::fromUtf16(c.text));
         }
     }
@@ -91,10 +101,10 @@ TEST(Headings, ReadAsTheDescriptionShowsThem) {
     EXPECT_EQ(starInPalaceHeading(QStringLiteral("紫微星"), QStringLiteral("命　宮")),
               QStringLiteral("【紫微星 が、命　宮にある時】"));
     EXPECT_EQ(combinationHeading(QStringLiteral("命　宮"), QStringLiteral("紫微星"),
-                                 QStringLiteral("天府星"), kSamePalace),
+                                 QStringLiteral("天府星"), CombinationKind::SamePalace),
               QStringLiteral("<<命　宮 で、紫微星と天府星が、同宮した時>>"));
     EXPECT_EQ(combinationHeading(QStringLiteral("財帛宮"), QStringLiteral("化禄星"),
-                                 QStringLiteral("化権星"), kSameOrTrine),
+                                 QStringLiteral("化権星"), CombinationKind::SameOrTrine),
               QStringLiteral("<<財帛宮 で、化禄星と化権星が、同宮加会した時>>"));
     EXPECT_EQ(patternHeading(QStringLiteral("紫府同宮")), QStringLiteral("【 紫府同宮 】"));
 }

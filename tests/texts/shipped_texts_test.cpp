@@ -75,10 +75,11 @@ TEST(ShippedTexts, EveryCombinationFileHasTheMainPairsAndTrineMeetings) {
             const auto record = parseCombinationRecord(line);
             ASSERT_TRUE(record) << n << ": " << line.toStdString();
             EXPECT_FALSE(record->text.isEmpty()) << n << ": " << line.toStdString();
-            trineMeetings += record->kind == kSameOrTrine ? 1 : 0;
+            trineMeetings += record->kind == CombinationKind::SameOrTrine ? 1 : 0;
         }
         for (const auto& pair : kMainPairs) {
-            const auto record = findCombination(file.records, pair[0], pair[1], kSamePalace);
+            const auto record =
+                findCombination(file.records, pair[0], pair[1], CombinationKind::SamePalace);
             EXPECT_TRUE(record) << "combination file " << n << ": " << pair[0] << "+" << pair[1];
         }
         EXPECT_GE(trineMeetings, 3) << "combination file " << n << ": meetings from the trine";

@@ -271,7 +271,7 @@ QStringList combinationLines(const Source& source, int number) {
         if (kind != u"0" && kind != u"1") {
             source.fail(e.line, QStringLiteral("kind must be 0 or 1"));
         }
-        record.kind = kind == u"1" ? kSameOrTrine : kSamePalace;
+        record.kind = kind == u"1" ? CombinationKind::SameOrTrine : CombinationKind::SamePalace;
         record.text = encodeLineBreaks(e.body);
         const QString line = formatCombinationRecord(record);
         if (!seen.insert(line.left(kKeyLength)).second) {

@@ -302,7 +302,7 @@ bool TMeibF::applyTarget(const engine::DateTime& target) {
         return false;
     }
     yearlyKnown_ = true;
-    ShowTargetDateHint(qs(chart_.target.lunarText));
+    ShowTargetDateHint();
     return true;
 }
 
@@ -343,10 +343,10 @@ void TMeibF::stepOutsideTable(int kind) {
     chart_.record.narrowPalaceStarLists();
 }
 
-void TMeibF::ShowTargetDateHint(const QString& lunarText) {
-    const QString gregorian = qs(chart_.labels.ZNen);
-    targetHint_ = QStringLiteral("西暦") + gregorian + QStringLiteral("> ") + lunarText;
-    yearsDiffer_ = lunarText.mid(2, 4) != gregorian.left(4);
+void TMeibF::ShowTargetDateHint() {
+    targetHint_ = QStringLiteral("西暦") + qs(chart_.labels.ZNen) + QStringLiteral("> ") +
+                  qs(chart_.target.lunarText);
+    yearsDiffer_ = chart_.target.lunar.year != target_.date.year;
     if (yearsDiffer_) {
         targetHint_ += QStringLiteral(
             " ※西暦と旧暦の年が異なる期間ですので、運用にご注意下さい。詳細は、ヘルプファイル等を"

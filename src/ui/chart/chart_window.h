@@ -85,7 +85,7 @@ class TMeibF : public QWidget {
     void showLabels();
     bool applyTarget(const engine::DateTime& target);
     void stepOutsideTable(int kind);
-    void ShowTargetDateHint(const QString& lunarText);
+    void ShowTargetDateHint();
     void applyFonts();
     void fillAll();
     void fillInfoRows();
