@@ -22,7 +22,7 @@ ChartRequests::ChartRequests(TMainF& mainWindow, SettingsWindows& settings)
                      settings.systemSettings(),
                      [this](const QString& text) { main_.statusBar()->showMessage(text); }} {
     setObjectName(QStringLiteral("ChartRequests"));
-    QToolBar* toolbar = main_.toolbar(QStringLiteral("EntBar"));
+    QToolBar* toolbar = main_.toolbar(MainToolbar::EntBar);
     bar_ = new EntBar(
         {*main_.mdiArea(), main_.calendar(), settings.systemSettings(), main_.nameFiles(),
          [this](const engine::BirthMoment& person, const QString& title) {

@@ -107,17 +107,18 @@ TMainF::TMainF(const QString& appDir, platform::KeyStore& keys)
 
     loadToolbarLayout(*this, toolbars(), defaultPlacements(),
                       platform::ProfileFile(layoutFilePath()));
-    toolbar("EntBar")->setVisible(true);
-    toolbar("MenuBar")->setVisible(true);  // without it the menus could not be reached again
+    toolbar(MainToolbar::EntBar)->setVisible(true);
+    toolbar(MainToolbar::MenuBar)
+        ->setVisible(true);  // without it the menus could not be reached again
     // The marks tell which bars are shown.
-    action("SystemBarItem")->setChecked(!toolbar("SystemBar")->isHidden());
-    action("EntBarItem")->setChecked(true);
-    action("WindowBarItem")->setChecked(!toolbar("WindowBar")->isHidden());
+    action(MainAction::SystemBarItem)->setChecked(!toolbar(MainToolbar::SystemBar)->isHidden());
+    action(MainAction::EntBarItem)->setChecked(true);
+    action(MainAction::WindowBarItem)->setChecked(!toolbar(MainToolbar::WindowBar)->isHidden());
 
     readSysValues();
-    action("StsBarItem")
+    action(MainAction::StsBarItem)
         ->setChecked(keys_.readText(sysKey(), QStringLiteral("StsBar"), "1") != "0");
-    statusBar()->setVisible(action("StsBarItem")->isChecked());
+    statusBar()->setVisible(action(MainAction::StsBarItem)->isChecked());
     rebuildRecentFiles();
 
     fixedWindowItems_ = static_cast<int>(windowMenu_->actions().size());
@@ -171,8 +172,9 @@ void TMainF::updateWindowCommands() {
             break;
         }
     }
-    for (const char* name : {"CascadeItem", "TileItem", "CloseAllItem", "MinimiseItem"}) {
-        action(QString::fromLatin1(name))->setEnabled(any);
+    for (const MainAction command : {MainAction::CascadeItem, MainAction::TileItem,
+                                     MainAction::CloseAllItem, MainAction::MinimiseItem}) {
+        action(command)->setEnabled(any);
     }
 }
 
@@ -259,7 +261,8 @@ void TMainF::closeEvent(QCloseEvent* event) {
     emit closingStores();
 
     const QString sys = sysKey();
-    keys_.writeText(sys, QStringLiteral("StsBar"), action("StsBarItem")->isChecked() ? "1" : "0");
+    keys_.writeText(sys, QStringLiteral("StsBar"),
+                    action(MainAction::StsBarItem)->isChecked() ? "1" : "0");
     keys_.writeText(sys, QStringLiteral("DefNameFile"), defNameFile_);
     keys_.writeText(sys, QStringLiteral("DefSysFile"), defSysFile_);
     runUserCommand([this] {

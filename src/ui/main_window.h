@@ -1,5 +1,7 @@
 #pragma once
 
+#include <array>
+#include <cstddef>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -26,6 +28,59 @@ class KeyStore;
 
 namespace sorvik::ui {
 
+// The menu items and toolbar buttons of the main window. Each also carries its name as object
+// name ("TileItem", "TileBtn"), by which the look and the status hints know it.
+enum class MainAction {
+    NewItem,
+    OpenItem,
+    SaveItem,
+    SaveAsItem,
+    StarListItem,
+    BackItem,
+    InfItem,
+    ExitItem,
+    SSetuItem,
+    HSetuItem,
+    DSetuItem,
+    KSetuItem,
+    KHyoItem,
+    SysItem,
+    USysItem,
+    GaijiItem,
+    SystemBarItem,
+    EntBarItem,
+    WindowBarItem,
+    StsBarItem,
+    CloseAllItem,
+    CascadeItem,
+    TileItem,
+    MinimiseItem,
+    ToolsItem,
+    ContentsItem,
+    AboutItem,
+    W1,
+    NListBtn,
+    NewBtn,
+    OpenBtn,
+    SaveBtn,
+    SysBtn,
+    USysBtn,
+    BackBtn,
+    CloseBtn,
+    MiniBtn,
+    TileBtn,
+    CascadeBtn,
+    HelpBtn,
+    URLBtn,
+    InfoBtn,
+    EditBtn,
+};
+inline constexpr std::size_t kMainActionCount = 43;
+
+// The toolbars, by the names the layout file keeps them under.
+enum class MainToolbar { MenuBar, EntBar, SystemBar, WindowBar, Netbar };
+inline constexpr std::size_t kMainToolbarCount = 5;
+
 // The MDI frame of the program. Chart and luck windows are its children; every other window
 // opens from its menus and bars. It owns AppDir, the name file state and the key store's use by
 // the shell, and keeps the toolbar layout and its own placement.
@@ -48,11 +103,12 @@ class TMainF : public QMainWindow {
     const engine::CalendarTable& calendar() const { return calendar_; }
     const engine::StarDisplayNames& starNames() const { return *starNames_; }
 
-    // Menu items, buttons and bars by their names ("TileItem", "TileBtn", "SystemBar" …), for
-    // the windows that attach to them.
-    QAction* action(const QString& name) const;
-    QToolBar* toolbar(const QString& name) const;
-    QList<QToolBar*> toolbars() const;  // MenuBar, EntBar, SystemBar, WindowBar, Netbar
+    // Menu items, buttons and bars, for the windows that attach to them.
+    QAction* action(MainAction which) const { return actions_.at(static_cast<std::size_t>(which)); }
+    QToolBar* toolbar(MainToolbar which) const {
+        return toolbars_.at(static_cast<std::size_t>(which));
+    }
+    QList<QToolBar*> toolbars() const { return {toolbars_.begin(), toolbars_.end()}; }
     QMenu* windowMenu() const { return windowMenu_; }
 
     // A chart or luck window joins the frame.
@@ -127,6 +183,8 @@ class TMainF : public QMainWindow {
     QString appDir_;
     platform::KeyStore& keys_;
     QString supportAddress_;
+    std::array<QAction*, kMainActionCount> actions_{};
+    std::array<QToolBar*, kMainToolbarCount> toolbars_{};
     QMdiArea* mdi_ = nullptr;
     QMenuBar* menuBarWidget_ = nullptr;
     QMenu* windowMenu_ = nullptr;

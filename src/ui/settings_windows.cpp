@@ -26,14 +26,15 @@ SettingsWindows::SettingsWindows(TMainF& mainWindow) : QObject(&mainWindow), mai
     uSys_ = new TUSysF(main_.appDir(), *ziWei_, system_.get(), &main_);
     sys_ = new TSysF(main_, *system_, &main_);
 
-    for (const char* name : {"SysItem", "USysItem", "GaijiItem"}) {
-        main_.action(QString::fromLatin1(name))->setEnabled(true);
+    for (const MainAction item :
+         {MainAction::SysItem, MainAction::USysItem, MainAction::GaijiItem}) {
+        main_.action(item)->setEnabled(true);
     }
-    connect(main_.action(QStringLiteral("SysItem")), &QAction::triggered, this,
+    connect(main_.action(MainAction::SysItem), &QAction::triggered, this,
             &SettingsWindows::showSystemSettings);
-    connect(main_.action(QStringLiteral("USysItem")), &QAction::triggered, this,
+    connect(main_.action(MainAction::USysItem), &QAction::triggered, this,
             &SettingsWindows::showZiWeiSettings);
-    connect(main_.action(QStringLiteral("GaijiItem")), &QAction::triggered, this,
+    connect(main_.action(MainAction::GaijiItem), &QAction::triggered, this,
             &SettingsWindows::showSpecialChars);
     // The settings are saved at exit under the checks of OK.
     connect(&main_, &TMainF::closingStores, sys_, &TSysF::OKBtnClick);

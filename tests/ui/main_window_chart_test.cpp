@@ -72,12 +72,12 @@ class MainWindowChart : public ::testing::Test {
 };
 
 TEST_F(MainWindowChart, TheEntryBarOfTheWindowOpensTheChartAndKeepsThePerson) {
-    ASSERT_EQ(bar->parentWidget(), window->toolbar("EntBar"));
+    ASSERT_EQ(bar->parentWidget(), window->toolbar(MainToolbar::EntBar));
     EXPECT_TRUE(bar->isVisible());
     // The windows of the run open from their menu items and buttons.
     for (const char* name :
          {"NewBtn", "OpenItem", "SaveBtn", "SaveAsItem", "SysBtn", "USysItem", "GaijiItem"}) {
-        EXPECT_TRUE(window->action(name)->isEnabled()) << name;
+        EXPECT_TRUE(window->findChild<QAction*>(name)->isEnabled()) << name;
     }
 
     type("山田太郎", 0, "1984/02/02", "12:00");
@@ -93,7 +93,7 @@ TEST_F(MainWindowChart, TheEntryBarOfTheWindowOpensTheChartAndKeepsThePerson) {
     EXPECT_TRUE(chart->label("Mei")->text().startsWith("命宮：申"));
     EXPECT_TRUE(chart->patternList()->names().contains("巨日同格"));
     EXPECT_GT(chart->grid().rowCount(), 0);
-    EXPECT_TRUE(window->action("TileItem")->isEnabled());
+    EXPECT_TRUE(window->action(MainAction::TileItem)->isEnabled());
 
     EXPECT_EQ(window->nameList().cell(0, 0), "山田太郎");
     EXPECT_EQ(window->nameList().cell(0, 3), "12:00");
@@ -148,8 +148,8 @@ TEST_F(MainWindowChart, EveryHintOfTheBarsShowsInTheStatusBar) {
     };
     for (const Case& c : cases) {
         QWidget* control = nullptr;
-        if (QAction* action = window->action(c.control)) {
-            control = window->toolbar(c.toolbar)->widgetForAction(action);
+        if (QAction* action = window->findChild<QAction*>(c.control)) {
+            control = window->findChild<QToolBar*>(c.toolbar)->widgetForAction(action);
         } else {
             control = bar->findChild<QWidget*>(c.control);
         }
@@ -168,7 +168,7 @@ TEST_F(MainWindowChart, FileCommandsSaveOpenAndRememberTheNameFile) {
 
     // Save as completes the extension; the title follows, the recent files do not.
     Prompts::queueFileName(path("people"));
-    window->action("SaveAsItem")->trigger();
+    window->action(MainAction::SaveAsItem)->trigger();
     const QString people = path("people.nam");
     EXPECT_EQ(platform::readSjisLines(people), QStringList{line("山田太郎,男,1984/02/02,12:00,")});
     EXPECT_EQ(window->currentNameFile(), people);
@@ -177,13 +177,13 @@ TEST_F(MainWindowChart, FileCommandsSaveOpenAndRememberTheNameFile) {
 
     // The list is still modified after saving: New asks, Yes saves first.
     Prompts::queueAnswer(Answer::Yes);
-    window->action("NewBtn")->trigger();
+    window->action(MainAction::NewBtn)->trigger();
     EXPECT_TRUE(window->nameList().isEmpty());
     EXPECT_FALSE(window->nameListModified());
     EXPECT_EQ(window->windowTitle(), title("NewFile.nam"));
 
     Prompts::queueFileName(people);
-    window->action("OpenBtn")->trigger();
+    window->action(MainAction::OpenBtn)->trigger();
     EXPECT_EQ(window->nameList().rowCount(), 1);
     EXPECT_EQ(window->nameList().cell(0, 0), "山田太郎");
     EXPECT_EQ(window->windowTitle(), title(people));
@@ -196,12 +196,12 @@ TEST_F(MainWindowChart, FileCommandsSaveOpenAndRememberTheNameFile) {
     // Save writes to the opened file.
     type("花子", 1, "1990/01/05", "07:05");
     bar->MeiBtnClick();
-    window->action("SaveItem")->trigger();
+    window->action(MainAction::SaveItem)->trigger();
     EXPECT_EQ(platform::readSjisLines(people).size(), 2);
 
     // A recent entry opens its file again.
     Prompts::queueAnswer(Answer::Yes);
-    window->action("NewItem")->trigger();
+    window->action(MainAction::NewItem)->trigger();
     window->recentFileItems()[0]->trigger();
     EXPECT_EQ(window->nameList().rowCount(), 2);
     EXPECT_EQ(window->currentNameFile(), people);
@@ -213,7 +213,7 @@ TEST_F(MainWindowChart, FileCommandsSaveOpenAndRememberTheNameFile) {
     bar->MeiBtnClick();
     Prompts::queueAnswer(Answer::No);
     Prompts::queueFileName(other);
-    window->action("OpenItem")->trigger();
+    window->action(MainAction::OpenItem)->trigger();
     EXPECT_EQ(window->nameList().rowCount(), 3);
     EXPECT_EQ(window->currentNameFile(), people);
     ASSERT_EQ(window->recentFileItems().size(), 3);
@@ -228,7 +228,7 @@ TEST_F(MainWindowChart, TheStartupNameFileIsLoadedAndJoinsTheRecentFiles) {
     EXPECT_EQ(window->windowTitle(), "Sorvik Ver2.69");
     type("山田太郎", 0, "1984/02/02", "12:00");
     bar->MeiBtnClick();
-    window->action("SaveBtn")->trigger();
+    window->action(MainAction::SaveBtn)->trigger();
     const QString stored = QDir(shell.appDir).filePath("Default.nam");
     EXPECT_EQ(platform::readSjisLines(stored), QStringList{line("山田太郎,男,1984/02/02,12:00,")});
     EXPECT_TRUE(window->close());
@@ -258,7 +258,7 @@ TEST_F(MainWindowChart, ExitSavesOnRequestAndAFailedSaveKeepsTheWindowOpen) {
     EXPECT_TRUE(window->isVisible());
 
     Prompts::queueFileName(path("kept.nam"));
-    window->action("SaveAsItem")->trigger();
+    window->action(MainAction::SaveAsItem)->trigger();
     Prompts::queueAnswer(Answer::Yes);
     EXPECT_TRUE(window->close());
     EXPECT_EQ(platform::readSjisLines(path("kept.nam")).size(), 1);

@@ -53,7 +53,7 @@ TEST(Tile, PlacesChildrenInOrderOfLastActivation) {
     area->setActiveSubWindow(b);
     area->setActiveSubWindow(a);
     area->setActiveSubWindow(c);  // order now C, A, B
-    window->action("TileItem")->trigger();
+    window->action(MainAction::TileItem)->trigger();
 
     EXPECT_EQ(c->pos(), QPoint(0, 0));
     EXPECT_EQ(a->pos(), QPoint(400, 0));
@@ -70,7 +70,7 @@ TEST(WindowCommands, EnabledExactlyWhileAChildExists) {
     auto enabled = [&] {
         QStringList on;
         for (const QString& name : commands) {
-            if (window->action(name)->isEnabled()) {
+            if (window->findChild<QAction*>(name)->isEnabled()) {
                 on.append(name);
             }
         }
@@ -94,7 +94,7 @@ TEST(WindowCommands, EnabledExactlyWhileAChildExists) {
     first->close();
     QApplication::processEvents();
     EXPECT_EQ(enabled(), commands);
-    window->action("CloseAllItem")->trigger();
+    window->action(MainAction::CloseAllItem)->trigger();
     QApplication::processEvents();
     QApplication::processEvents();
     EXPECT_TRUE(window->mdiArea()->subWindowList().isEmpty());
@@ -106,12 +106,12 @@ TEST(ToolbarLayout, RoundTripsThroughTheLayoutFile) {
     {
         auto window = shell.makeWindow();
         window->show();
-        QToolBar* system = window->toolbar("SystemBar");
+        QToolBar* system = window->toolbar(MainToolbar::SystemBar);
         window->removeToolBar(system);
         window->addToolBar(Qt::RightToolBarArea, system);
         system->show();
-        window->action("WindowBarItem")->trigger();  // hide it
-        EXPECT_TRUE(window->toolbar("WindowBar")->isHidden());
+        window->action(MainAction::WindowBarItem)->trigger();  // hide it
+        EXPECT_TRUE(window->toolbar(MainToolbar::WindowBar)->isHidden());
         QApplication::processEvents();
         window->close();
     }
@@ -138,16 +138,17 @@ TEST(ToolbarLayout, RoundTripsThroughTheLayoutFile) {
     auto window = shell.makeWindow();
     window->show();
     QApplication::processEvents();
-    EXPECT_EQ(window->toolBarArea(window->toolbar("SystemBar")), Qt::RightToolBarArea);
-    EXPECT_TRUE(window->toolbar("WindowBar")->isHidden());
-    EXPECT_FALSE(window->action("WindowBarItem")->isChecked());
-    EXPECT_TRUE(window->toolbar("EntBar")->isVisible());
-    EXPECT_EQ(window->toolBarArea(window->toolbar("Netbar")), Qt::LeftToolBarArea);
-    EXPECT_GT(window->toolbar("EntBar")->y(), window->toolbar("MenuBar")->y());
+    EXPECT_EQ(window->toolBarArea(window->toolbar(MainToolbar::SystemBar)), Qt::RightToolBarArea);
+    EXPECT_TRUE(window->toolbar(MainToolbar::WindowBar)->isHidden());
+    EXPECT_FALSE(window->action(MainAction::WindowBarItem)->isChecked());
+    EXPECT_TRUE(window->toolbar(MainToolbar::EntBar)->isVisible());
+    EXPECT_EQ(window->toolBarArea(window->toolbar(MainToolbar::Netbar)), Qt::LeftToolBarArea);
+    EXPECT_GT(window->toolbar(MainToolbar::EntBar)->y(),
+              window->toolbar(MainToolbar::MenuBar)->y());
 
-    window->action("WindowBarItem")->trigger();
-    EXPECT_TRUE(window->toolbar("WindowBar")->isVisible());
-    EXPECT_EQ(window->toolBarArea(window->toolbar("WindowBar")), Qt::LeftToolBarArea);
+    window->action(MainAction::WindowBarItem)->trigger();
+    EXPECT_TRUE(window->toolbar(MainToolbar::WindowBar)->isVisible());
+    EXPECT_EQ(window->toolBarArea(window->toolbar(MainToolbar::WindowBar)), Qt::LeftToolBarArea);
 }
 
 TEST(ExitSequence, AsksForTheNameFileAndStoresTheShellsValues) {
@@ -161,7 +162,7 @@ TEST(ExitSequence, AsksForTheNameFileAndStoresTheShellsValues) {
         EXPECT_EQ(window->defNameFile(), "Default.nam");
         EXPECT_EQ(window->defSysFile(), "DEFAULT.SET");
         window->show();
-        window->action("StsBarItem")->trigger();
+        window->action(MainAction::StsBarItem)->trigger();
         EXPECT_FALSE(window->statusBar()->isVisible());
         // A new list without a change still asks, and Yes writes it into the program folder.
         ASSERT_TRUE(window->nameFiles().newFile());
