@@ -1,5 +1,6 @@
 #include "prompts.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -57,6 +58,13 @@ QMessageBox::Icon icon(BoxStyle style) {
     return QMessageBox::NoIcon;
 }
 
+constexpr std::pair<QMessageBox::StandardButton, const char16_t*> kButtonTexts[] = {
+    {QMessageBox::Yes, u"はい"},
+    {QMessageBox::No, u"いいえ"},
+    {QMessageBox::Ok, u"OK"},
+    {QMessageBox::Cancel, u"キャンセル"},
+};
+
 QString scriptedFileName() {
     Script& s = script();
     return s.fileNames.isEmpty() ? QString() : s.fileNames.dequeue();
@@ -71,9 +79,9 @@ Answer Prompts::box(BoxStyle style, BoxButtons buttons, const QString& text, con
         s.shown.append({style, buttons, caption, text});
         return s.answers.isEmpty() ? firstButton(buttons) : s.answers.dequeue();
     }
-    QMessageBox message(icon(style), caption, text, standardButtons(buttons),
-                        QApplication::activeWindow());
-    switch (message.exec()) {
+    const std::unique_ptr<QMessageBox> message =
+        makeBox(style, buttons, text, caption, QApplication::activeWindow());
+    switch (message->exec()) {
         case QMessageBox::Yes:
             return Answer::Yes;
         case QMessageBox::No:
@@ -83,6 +91,19 @@ Answer Prompts::box(BoxStyle style, BoxButtons buttons, const QString& text, con
         default:
             return Answer::Ok;
     }
+}
+
+std::unique_ptr<QMessageBox> Prompts::makeBox(BoxStyle style, BoxButtons buttons,
+                                              const QString& text, const QString& title,
+                                              QWidget* parent) {
+    auto message =
+        std::make_unique<QMessageBox>(icon(style), title, text, standardButtons(buttons), parent);
+    for (const auto& [which, label] : kButtonTexts) {
+        if (QAbstractButton* button = message->button(which)) {
+            button->setText(QString::fromUtf16(label));
+        }
+    }
+    return message;
 }
 
 void Prompts::error(const QString& text, const QString& title) {

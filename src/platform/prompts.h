@@ -1,9 +1,12 @@
 #pragma once
 
+#include <memory>
+
 #include <QDateTime>
 #include <QList>
 #include <QString>
 
+class QMessageBox;
 class QWidget;
 
 namespace sorvik::platform {
@@ -29,6 +32,11 @@ class Prompts {
     static void error(const QString& text, const QString& title = {});
     static void information(const QString& text, const QString& title = {});
     static bool askYesNo(BoxStyle style, const QString& text, const QString& title = {});
+    // The box that box() shows, its buttons reading はい, いいえ, OK and キャンセル whatever
+    // translation is loaded.
+    static std::unique_ptr<QMessageBox> makeBox(BoxStyle style, BoxButtons buttons,
+                                                const QString& text, const QString& title,
+                                                QWidget* parent);
 
     // An empty result means the user cancelled.
     static QString openFileName(QWidget* parent, const QString& caption, const QString& folder,

@@ -1,7 +1,6 @@
 #include "about_box.h"
 
 #include <QApplication>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
@@ -9,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "help_window.h"
+#include "platform/help_pages.h"
 #include "platform/shell_open.h"
 
 namespace sorvik::ui {
@@ -44,16 +44,24 @@ AboutBox::AboutBox(const QString& supportAddress, const QString& appDir, QWidget
     setObjectName(QStringLiteral("VerF"));
     setWindowTitle(QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報"));
     setAttribute(Qt::WA_DeleteOnClose);
+    connectHelp(*this, appDir_, kHelpTopic);
 
     auto* text = new QLabel(QStringLiteral("紫微斗数 命盤作成ｿﾌﾄｳｪｱ"), this);
-    auto* link = new QLabel(
-        QStringLiteral("<a href=\"%1\">ｻﾎﾟｰﾄﾍﾟｰｼﾞへ</a>").arg(supportAddress.toHtmlEscaped()),
-        this);
+    // Until there is a web site the link leads to the help contents.
+    auto* link = new QLabel(QStringLiteral("<a href=\"%1\">ｻﾎﾟｰﾄﾍﾟｰｼﾞへ</a>")
+                                .arg(supportAddress.isEmpty() ? QStringLiteral("help")
+                                                              : supportAddress.toHtmlEscaped()),
+                            this);
     link->setObjectName(QStringLiteral("SupportLink"));
     link->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
     link->setToolTip(supportAddress);
-    connect(link, &QLabel::linkActivated, this,
-            [](const QString& address) { platform::shellOpenDocument(address); });
+    connect(link, &QLabel::linkActivated, this, [supportAddress, appDir] {
+        if (supportAddress.isEmpty()) {
+            showHelpTopic(appDir, platform::kHelpContentsTopic);
+        } else {
+            platform::shellOpenDocument(supportAddress);
+        }
+    });
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
@@ -72,14 +80,6 @@ AboutBox::AboutBox(const QString& supportAddress, const QString& appDir, QWidget
     if (const QScreen* screen = QApplication::primaryScreen()) {
         move(screen->availableGeometry().center() - rect().center());
     }
-}
-
-void AboutBox::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_F1) {
-        showHelpTopic(appDir_, kHelpTopic);
-        return;
-    }
-    QDialog::keyPressEvent(event);
 }
 
 }  // namespace sorvik::ui

@@ -13,9 +13,6 @@ class AboutBox : public QDialog {
 
     static constexpr int kHelpTopic = 60000;
 
-  protected:
-    void keyPressEvent(QKeyEvent* event) override;
-
   private:
     QString appDir_;
 };

@@ -8,19 +8,40 @@
 #include <QToolBar>
 
 #include "main_window.h"
+#include "platform/key_store.h"
 #include "settings_windows.h"
 #include "system_font.h"
 #include "ui/entry/entry_bar.h"
 
 namespace sorvik::ui {
 
+namespace {
+
+// The zoom of the chart windows, kept for the next chart and the next run.
+QString zoomKey() {
+    return TMainF::productKey() + QStringLiteral("\\MeibF");
+}
+
+}  // namespace
+
 ChartRequests::ChartRequests(TMainF& mainWindow, SettingsWindows& settings)
     : QObject(&mainWindow),
       main_(mainWindow),
       settings_(settings),
-      chartServices_{mainWindow.calendar(), mainWindow.starNames(), settings.ziWeiSettings(),
+      chartServices_{mainWindow.calendar(),
+                     mainWindow.starNames(),
+                     settings.ziWeiSettings(),
                      settings.systemSettings(),
-                     [this](const QString& text) { main_.statusBar()->showMessage(text); }} {
+                     [this](const QString& text) { main_.statusBar()->showMessage(text); },
+                     [this] {
+                         return main_.keys()
+                             .readText(zoomKey(), QStringLiteral("Zoom"), QStringLiteral("100"))
+                             .toInt();
+                     },
+                     [this](int percent) {
+                         main_.keys().writeText(zoomKey(), QStringLiteral("Zoom"),
+                                                QString::number(percent));
+                     }} {
     setObjectName(QStringLiteral("ChartRequests"));
     QToolBar* toolbar = main_.toolbar(MainToolbar::EntBar);
     bar_ = new EntBar(
@@ -31,6 +52,13 @@ ChartRequests::ChartRequests(TMainF& mainWindow, SettingsWindows& settings)
          [this] { main_.tile(); }},
         toolbar);
     toolbar->addWidget(bar_);
+    connect(bar_, &EntBar::statusMessage, this, [this](const QString& text) {
+        if (text.isEmpty()) {
+            main_.statusBar()->clearMessage();
+        } else {
+            main_.statusBar()->showMessage(text);
+        }
+    });
     // The main window took the system font before the bar was there.
     ApplySystemFont(*bar_, settings.systemSettings());
     connect(&main_, &TMainF::frameActivated, this, &ChartRequests::onFrameActivated);

@@ -82,8 +82,7 @@ TGaijiF::TGaijiF(QString appDir, platform::KeyStore& keys, QWidget* parent)
     connect(button2, &QPushButton::clicked, this, &TGaijiF::setDefaultCode);
     connect(buttons.ok, &QPushButton::clicked, this, &TGaijiF::accept);
     connect(buttons.cancel, &QPushButton::clicked, this, &TGaijiF::reject);
-    connect(buttons.help, &QPushButton::clicked, this,
-            [this] { showHelpTopic(appDir_, kHelpTopic); });
+    connectHelp(*this, appDir_, kHelpTopic, buttons.help);
 }
 
 QString TGaijiF::previewText() const {

@@ -1,5 +1,7 @@
 #include "help_window.h"
 
+#include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -17,9 +19,26 @@ namespace sorvik::ui {
 
 namespace {
 
+const char* const kTopicProperty = "helpTopic";
+
 QPointer<HelpWindow>& theWindow() {
     static QPointer<HelpWindow> window;
     return window;
+}
+
+// A modal dialog blocks every window that is not its own; as its child window the viewer
+// stands in front of it and stays usable.
+void placeForModalDialog(HelpWindow& window) {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (modal == &window || window.parentWidget() == modal) {
+        return;
+    }
+    const QRect geometry = window.geometry();
+    const bool wasShown = window.isVisible();
+    window.setParent(modal, Qt::Window);
+    if (wasShown) {
+        window.setGeometry(geometry);
+    }
 }
 
 }  // namespace
@@ -86,11 +105,45 @@ bool showHelpTopic(const QString& appDir, int topic) {
         window = new HelpWindow(appDir);
         window->setAttribute(Qt::WA_DeleteOnClose, false);
     }
+    placeForModalDialog(*window);
     return window->showTopic(topic);
 }
 
 HelpWindow* helpWindow() {
     return theWindow();
+}
+
+void setHelpTopic(QWidget& window, int topic) {
+    window.setProperty(kTopicProperty, topic);
+}
+
+int helpTopicAt(const QWidget* widget, int fallback) {
+    for (; widget != nullptr; widget = widget->parentWidget()) {
+        bool ok = false;
+        const int topic = widget->property(kTopicProperty).toInt(&ok);
+        if (ok && topic > 0) {
+            return topic;
+        }
+    }
+    return fallback;
+}
+
+void connectHelp(QWidget& window, const QString& appDir, int topic, QAbstractButton* button) {
+    setHelpTopic(window, topic);
+    const auto open = [appDir, topic] { showHelpTopic(appDir, topic); };
+    if (button != nullptr) {
+        QObject::connect(button, &QAbstractButton::clicked, &window, open);
+    }
+    // A tool window takes its parent's shortcuts, whose F1 finds the topic set here.
+    if (window.windowType() == Qt::Tool && window.parentWidget() != nullptr) {
+        return;
+    }
+    auto* f1 = new QAction(&window);
+    f1->setObjectName(QStringLiteral("HelpKey"));
+    f1->setShortcut(Qt::Key_F1);
+    f1->setShortcutContext(Qt::WindowShortcut);
+    window.addAction(f1);
+    QObject::connect(f1, &QAction::triggered, &window, open);
 }
 
 }  // namespace sorvik::ui

@@ -16,6 +16,7 @@
 #include "help_window.h"
 #include "main_window_look.h"
 #include "platform/file_names.h"
+#include "platform/help_pages.h"
 #include "platform/key_store.h"
 #include "platform/profile_file.h"
 #include "platform/program_key.h"
@@ -60,18 +61,17 @@ QString TMainF::productKey() {
     return platform::programKey();
 }
 
-QString TMainF::defaultSupportAddress() {
-    return QStringLiteral("http://www.velmora.example/sorvik/");
-}
-
 TMainF::TMainF(const QString& appDir, platform::KeyStore& keys)
     : appDir_(appDir), keys_(keys), recentFiles_(keys, productKey()) {
     setObjectName(QStringLiteral("MainF"));
     nameFiles_ = new records::NameFileSession(nameList_, appDir_, this);
     connect(nameFiles_, &records::NameFileSession::titleChanged, this, &TMainF::showNameFileTitle);
+    // There is no support site yet: without a stored address the support commands open the
+    // help contents.
     supportAddress_ = keys_.readText(platform::makerKey(), QStringLiteral("80"));
-    if (!supportAddress_.startsWith(QStringLiteral("http://"))) {
-        supportAddress_ = defaultSupportAddress();
+    if (!supportAddress_.startsWith(QStringLiteral("http://")) &&
+        !supportAddress_.startsWith(QStringLiteral("https://"))) {
+        supportAddress_.clear();
     }
 
     setWindowTitle(applicationTitle());
@@ -156,6 +156,9 @@ QMdiSubWindow* TMainF::addChild(QWidget* window) {
         child->setWindowIcon(windowIcon());
     }
     child->setAttribute(Qt::WA_DeleteOnClose);
+    if (const int topic = helpTopicAt(window, 0); topic > 0) {
+        setHelpTopic(*child, topic);  // the frame may hold the focus
+    }
     // The last child going away leaves nothing to arrange.
     connect(child, &QObject::destroyed, this, &TMainF::updateWindowCommands, Qt::QueuedConnection);
     child->show();
@@ -210,6 +213,10 @@ void TMainF::showAnnouncements() {
 }
 
 void TMainF::openSupportPage() {
+    if (supportAddress_.isEmpty()) {
+        openHelp(platform::kHelpContentsTopic);
+        return;
+    }
     const platform::ShellResult result = platform::shellOpenDocument(supportAddress_);
     if (!result.ok) {
         platform::Prompts::error(result.message);

@@ -90,7 +90,6 @@ class TMainF : public QMainWindow {
     static constexpr int kHelpTopic = 10000;
     static QString applicationTitle();  // "Sorvik Ver2.69"
     static QString productKey();        // "Software\Velmora\TQLX4"
-    static QString defaultSupportAddress();
 
     // appDir ends with "/"; the key store is the registry of the whole program.
     TMainF(const QString& appDir, platform::KeyStore& keys);
@@ -98,6 +97,7 @@ class TMainF : public QMainWindow {
 
     QString appDir() const { return appDir_; }
     platform::KeyStore& keys() const { return keys_; }
+    // Empty while there is no support site: the support commands open the help contents then.
     QString supportAddress() const { return supportAddress_; }
     QMdiArea* mdiArea() const { return mdi_; }
     const engine::CalendarTable& calendar() const { return calendar_; }

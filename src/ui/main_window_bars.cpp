@@ -1,6 +1,7 @@
 // The menus and toolbars of the main window: built once, then only enabled and checked.
 #include <optional>
 
+#include <QApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -10,7 +11,9 @@
 #include <QToolBar>
 #include <QToolButton>
 
+#include "help_window.h"
 #include "main_window.h"
+#include "opener_state.h"
 #include "toolbar_icons.h"
 #include "window_commands.h"
 
@@ -162,11 +165,14 @@ void TMainF::buildActions() {
     connect(action(MainAction::StsBarItem), &QAction::toggled, this,
             [this](bool shown) { statusBar()->setVisible(shown); });
 
+    // F1 opens the topic of the child window that has the focus, else the main window's.
     auto* f1 = new QAction(this);
+    f1->setObjectName(QStringLiteral("HelpKey"));
     f1->setShortcut(Qt::Key_F1);
     f1->setShortcutContext(Qt::WindowShortcut);
     addAction(f1);
-    connect(f1, &QAction::triggered, this, [this] { openHelp(kHelpTopic); });
+    connect(f1, &QAction::triggered, this,
+            [this] { openHelp(helpTopicAt(QApplication::focusWidget(), kHelpTopic)); });
 }
 
 void TMainF::buildMenus() {
@@ -219,6 +225,7 @@ void TMainF::buildMenus() {
     editPopup_ = new QMenu(this);
     editPopup_->setObjectName(QStringLiteral("EditPop"));
     editPopup_->addActions(editors);
+    enableWhileAnyEnabled(*action(MainAction::EditBtn), editors);
     connect(action(MainAction::EditBtn), &QAction::triggered, this, [this] {
         const QWidget* button =
             toolbar(MainToolbar::SystemBar)->widgetForAction(action(MainAction::EditBtn));

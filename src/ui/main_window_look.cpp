@@ -34,6 +34,7 @@ QMenu {
 QMenu::item { padding: 4px 28px 4px 30px; background: transparent; }
 QMenu::item:selected { background: #c8d8f4; border: 1px solid #3168c4; color: black; }
 QMenu::item:disabled { color: #9098a8; }
+QMenu::item:disabled:selected { background: transparent; border: none; color: #9098a8; }
 QMenu::separator { height: 1px; background: #b0bcd4; margin: 3px 4px 3px 30px; }
 QMenu::indicator { width: 14px; height: 14px; left: 6px; }
 QStatusBar { background: #e6ecf7; border-top: 1px solid #8da9d8; }

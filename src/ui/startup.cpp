@@ -15,6 +15,7 @@
 #include "platform/help_pages.h"
 #include "platform/key_store.h"
 #include "platform/prompts.h"
+#include "platform/qt_translations.h"
 #include "platform/resources.h"
 #include "platform/single_instance.h"
 #include "records/calendar_file.h"
@@ -100,6 +101,7 @@ int runSorvik(QApplication& app) {
     }
 
     QApplication::setApplicationName(TMainF::applicationTitle());
+    platform::installQtTranslations(app);
     const QString appDir = QDir(QApplication::applicationDirPath()).absolutePath() + u'/';
     installFontSubstitutes();
     QApplication::setFont(defaultUiFont());
@@ -134,7 +136,6 @@ int runSorvik(QApplication& app) {
     mainWindow->show();
     const int code = QApplication::exec();
     mainWindow.reset();
-    (void)app;
     return code;
 }
 

@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QEvent>
 #include <QFontDialog>
+#include <QFontInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -113,8 +114,7 @@ TSysF::TSysF(TMainF& mainWindow, settings::SystemSettings& store, QWidget* paren
     connect(buttons.preview, &QToolButton::clicked, this, &TSysF::printPreview);
     connect(buttons.ok, &QPushButton::clicked, this, &TSysF::OKBtnClick);
     connect(buttons.cancel, &QPushButton::clicked, this, &TSysF::CancelBtnClick);
-    connect(buttons.help, &QPushButton::clicked, this,
-            [this] { showHelpTopic(main_.appDir(), kHelpTopic); });
+    connectHelp(*this, main_.appDir(), kHelpTopic, buttons.help);
 
     LoadSettings();
     store_.loadFonts();
@@ -365,6 +365,8 @@ QWidget* TSysF::buildStarTab() {
         starTable_->setColumnWidth(c, kStarColumnWidths[c]);
     }
     starTable_->setColumnHidden(settings::kColourColumn, true);
+    starTable_->setItemDelegateForColumn(settings::kColourShownColumn,
+                                         new ColourSwatchDelegate(starTable_));
     auto* pick = new QPushButton(QStringLiteral("参照"), page);
     pick->setObjectName(QStringLiteral("ColorBtn"));
     auto* note = new QLabel(QStringLiteral("※表示欄はﾀﾞﾌﾞﾙｸﾘｯｸで切り替えます。"), page);
@@ -568,7 +570,14 @@ void TSysF::pickPanelColour(int which) {
 
 void TSysF::pickFontFor(FontRole role) {
     const settings::FontSetting current = store_.font(role);
-    if (const auto font = pickFont(toQFont(current))) {
+    // The dialog lists installed faces only: a designed face that is not installed here opens
+    // on the face that stands in for it, and OK on that unchanged font keeps the setting.
+    QFont shown = toQFont(current);
+    shown.setFamily(QFontInfo(shown).family());
+    if (const auto font = pickFont(shown)) {
+        if (fromQFont(*font, current.color) == fromQFont(shown, current.color)) {
+            return;
+        }
         store_.setFont(role, fromQFont(*font, current.color));
         refreshFontLabels(false);
         fontLabels_[role]->setText(font->family());

@@ -1,6 +1,8 @@
 #include "system_settings_models.h"
 
+#include <QApplication>
 #include <QColor>
+#include <QPainter>
 
 namespace sorvik::ui {
 
@@ -30,9 +32,37 @@ QVariant StarDisplayModel::data(const QModelIndex& index, int role) const {
             return QColor(Qt::black);
         case Qt::TextAlignmentRole:
             return QVariant::fromValue(Qt::AlignHCenter | Qt::AlignTop);
+        case Qt::DecorationRole:
+            if (index.column() == settings::kColourShownColumn) {
+                return QColor(store_.starColour(star).value_or(QColor(Qt::black)));
+            }
+            return {};
+        case Qt::ToolTipRole:
+            if (index.column() == settings::kColourShownColumn) {
+                return store_.SG1(star, index.column());
+            }
+            return {};
         default:
             return {};
     }
+}
+
+void ColourSwatchDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
+                                 const QModelIndex& index) const {
+    QStyleOptionViewItem cell = option;
+    initStyleOption(&cell, index);
+    cell.text.clear();
+    cell.icon = QIcon();
+    cell.features &= ~(QStyleOptionViewItem::HasDisplay | QStyleOptionViewItem::HasDecoration);
+    const QWidget* view = cell.widget;
+    QStyle* style = view != nullptr ? view->style() : QApplication::style();
+    style->drawControl(QStyle::CE_ItemViewItem, &cell, painter, view);
+    const QRect swatch = option.rect.adjusted(6, 4, -6, -4);
+    painter->save();
+    painter->setPen(Qt::gray);
+    painter->setBrush(index.data(Qt::DecorationRole).value<QColor>());
+    painter->drawRect(swatch.adjusted(0, 0, -1, -1));
+    painter->restore();
 }
 
 QVariant StarDisplayModel::headerData(int section, Qt::Orientation orientation, int role) const {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QAbstractTableModel>
+#include <QStyledItemDelegate>
 
 #include "settings/system_settings.h"
 
@@ -24,6 +25,16 @@ class StarDisplayModel : public QAbstractTableModel {
 
   private:
     settings::SystemSettings& store_;
+};
+
+// The 表示色 column: a swatch of the star's colour (the model's decoration) in place of its
+// number, which is too wide for the column and stays in the hint.
+class ColourSwatchDelegate : public QStyledItemDelegate {
+    Q_OBJECT
+  public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override;
 };
 
 // The info-row table (KCSG): rows 1..5 by columns 1..6, titles as headers.

@@ -31,6 +31,12 @@ QList<QPoint> tilePositions(const QList<QSize>& sizes, int frameWidth) {
 
 void tileWindows(QMdiArea& area) {
     const QList<QMdiSubWindow*> order = windowOrder(area);
+    // A minimised window has the size of its icon: restore first, then measure.
+    for (QMdiSubWindow* window : order) {
+        if (window->isMinimized() || window->isMaximized()) {
+            window->showNormal();
+        }
+    }
     QList<QSize> sizes;
     for (const QMdiSubWindow* window : order) {
         sizes.append(window->size());
@@ -38,9 +44,6 @@ void tileWindows(QMdiArea& area) {
     // The children live in the area, so its width is the frame they are tiled in.
     const QList<QPoint> positions = tilePositions(sizes, area.viewport()->width());
     for (qsizetype i = 0; i < order.size(); ++i) {
-        if (order[i]->isMinimized() || order[i]->isMaximized()) {
-            order[i]->showNormal();
-        }
         order[i]->move(positions[i]);
     }
 }

@@ -104,8 +104,7 @@ TUSysF::TUSysF(QString appDir, settings::ZiWeiSettings& store,
     connect(buttons.preview, &QToolButton::clicked, this, &TUSysF::printPreview);
     connect(buttons.ok, &QPushButton::clicked, this, &TUSysF::OKBtnClick);
     connect(buttons.cancel, &QPushButton::clicked, this, &TUSysF::CancelBtnClick);
-    connect(buttons.help, &QPushButton::clicked, this,
-            [this] { showHelpTopic(appDir_, kHelpTopic); });
+    connectHelp(*this, appDir_, kHelpTopic, buttons.help);
 
     refresh();
     views_[0]->setCurrentIndex(models_[0]->index(1, 1));

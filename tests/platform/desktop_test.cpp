@@ -1,10 +1,15 @@
 #include "platform/errors.h"
 #include "platform/profile_file.h"
+#include "platform/prompts.h"
+#include "platform/qt_translations.h"
 #include "platform/shell_open.h"
 #include "platform/single_instance.h"
 
+#include <QAbstractButton>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QMessageBox>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QUuid>
@@ -121,6 +126,44 @@ TEST(ShellOpen, ProgramsThatDoNotExistHereAreNotFound) {
     // A Windows program name finds the program of the same name here.
     EXPECT_TRUE(resolveProgram("sh.exe", QDir::tempPath()).endsWith("/sh"));
     EXPECT_TRUE(resolveProgram("/bin/sh", QDir::tempPath()).endsWith("/sh"));
+}
+
+// Qt's own dialogs speak Japanese once the start-up has loaded Qt's translations.
+TEST(QtTranslations, TheStandardDialogsTextsAreJapanese) {
+    ASSERT_TRUE(installQtTranslations(*QCoreApplication::instance()));
+    const std::pair<const char*, const char*> texts[] = {
+        {"QFileDialog", "Look in:"},    {"QFileDialog", "File &name:"},
+        {"QFontDialog", "Select Font"}, {"QColorDialog", "Select Color"},
+        {"QPlatformTheme", "Cancel"},
+    };
+    for (const auto& [context, source] : texts) {
+        const QString shown = QCoreApplication::translate(context, source);
+        EXPECT_NE(shown, QString::fromLatin1(source)) << context << " " << source;
+    }
+}
+
+TEST(Prompts, MessageBoxButtonsReadJapanese) {
+    const std::pair<BoxButtons, QStringList> cases[] = {
+        {BoxButtons::Ok, {"OK"}},
+        {BoxButtons::OkCancel, {"OK", "キャンセル"}},
+        {BoxButtons::YesNo, {"はい", "いいえ"}},
+        {BoxButtons::YesNoCancel, {"はい", "いいえ", "キャンセル"}},
+    };
+    for (const auto& [buttons, expected] : cases) {
+        const auto box = Prompts::makeBox(BoxStyle::Confirmation, buttons, "?", "t", nullptr);
+        QStringList shown;
+        for (const QMessageBox::StandardButton which :
+             {QMessageBox::Yes, QMessageBox::No, QMessageBox::Ok, QMessageBox::Cancel}) {
+            if (const QAbstractButton* button = box->button(which)) {
+                shown << button->text();
+            }
+        }
+        shown.sort();
+        QStringList sorted = expected;
+        sorted.sort();
+        EXPECT_EQ(shown, sorted);
+        EXPECT_EQ(box->buttons().size(), expected.size());
+    }
 }
 
 }  // namespace

@@ -112,6 +112,17 @@ TEST_F(NameFileTest, EmptyAndOnePersonListsRoundTrip) {
     EXPECT_TRUE(list.cell(0, 10).isEmpty());  // summaries are never read back
 }
 
+// The start-up file ships as the empty list, so a first start finds it and says nothing.
+TEST_F(NameFileTest, TheShippedStartupFileIsTheEmptyList) {
+    const QString shipped = QDir(QStringLiteral(SORVIK_DATA_DIR)).filePath("Default.nam");
+    writeNameFile(path("written.nam"), NameList());
+    EXPECT_EQ(platform::readWholeFile(shipped), platform::readWholeFile(path("written.nam")));
+    list.append({QStringLiteral("x")});
+    ASSERT_TRUE(session.LoadNameFile(shipped));
+    EXPECT_TRUE(list.isEmpty());
+    EXPECT_TRUE(messages().isEmpty());
+}
+
 TEST_F(NameFileTest, AFailedSaveKeepsThePreviousFile) {
     ASSERT_TRUE(session.AddPerson("a", "男", "1984/02/02", "12:00"));
     session.SaveNameFile(path("kept.nam"));

@@ -1,3 +1,4 @@
+#include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -5,9 +6,12 @@
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QWheelEvent>
 
 #include <gtest/gtest.h>
 
@@ -70,7 +74,7 @@ class ChartRequestTest : public ::testing::Test {
     records::NameList list;
     records::NameFileSession session{list, dir.path() + u'/'};
     QMdiArea mdi;
-    ChartServices services{calendar, names, ziwei, system, {}};
+    ChartServices services{calendar, names, ziwei, system, {}, {}, {}};
     int tiles = 0;
     EntBar bar{{mdi, calendar, system, session,
                 [this](const engine::BirthMoment& person, const QString& title) {
@@ -139,21 +143,30 @@ TEST_F(ChartRequestTest, RefusalsBeepAndSayWhy) {
         const char* time;
         const char* message;  // empty: the beep alone
         const char* focus;
+        const char* marked;  // the field shown at fault
+        const char* reason;  // in the status bar; empty: the message
     };
     const Case cases[] = {
-        {"", "1984/02/02", "12:00", "", "NameE"},
-        {"a&b", "1984/02/02", "12:00", "氏名欄に、半角の＆・カンマは使用できません。", "NameE"},
-        {"a,b", "1984/02/02", "12:00", "氏名欄に、半角の＆・カンマは使用できません。", "NameE"},
+        {"", "1984/02/02", "12:00", "", "NameE", "NameE", "氏名が入力されていません。"},
+        {"a&b", "1984/02/02", "12:00", "氏名欄に、半角の＆・カンマは使用できません。", "NameE",
+         "NameE", ""},
+        {"a,b", "1984/02/02", "12:00", "氏名欄に、半角の＆・カンマは使用できません。", "NameE",
+         "NameE", ""},
         {"a\U0001F600", "1984/02/02", "12:00",
-         "文字「\U0001F600」(U+1F600)は、Shift-JISで保存できません。", "NameE"},
-        {"a", "1985/02/30", "12:00", "", "DateE"},
-        {"a", "1985/02/", "12:00", "", "DateE"},
-        {"a", "1985/02/01", "25:00", "", "TimeE"},
-        {"a", "1990/01/01", "12:00", "『1990/01/01』は、日付変換可能範囲外です。", nullptr},
+         "文字「\U0001F600」(U+1F600)は、Shift-JISで保存できません。", "NameE", "NameE", ""},
+        {"a", "1985/02/30", "12:00", "", "DateE", "DateE", "日付が正しくありません。"},
+        {"a", "1985/02/", "12:00", "", "DateE", "DateE", "日付が正しくありません。"},
+        {"a", "1985/02/01", "25:00", "", "TimeE", "TimeE", "時間が正しくありません。"},
+        {"a", "1990/01/01", "12:00", "『1990/01/01』は、日付変換可能範囲外です。", nullptr, "DateE",
+         ""},
     };
+    QStringList status;
+    QObject::connect(&bar, &EntBar::statusMessage, &bar,
+                     [&status](const QString& text) { status << text; });
     bar.show();
     for (const Case& c : cases) {
         Prompts::clearShownBoxes();
+        status.clear();
         const int beeps = Prompts::beepCount();
         type(QString::fromUtf8(c.name), 0, c.date, c.time);
         bar.MeiBtnClick();
@@ -167,6 +180,16 @@ TEST_F(ChartRequestTest, RefusalsBeepAndSayWhy) {
                                      : focus->objectName();
             EXPECT_EQ(name, c.focus) << c.name << c.date;
         }
+        // The cue: the field marked, the reason in the status bar, both gone at the next key.
+        ASSERT_NE(bar.refusedField(), nullptr) << c.name << c.date;
+        EXPECT_EQ(bar.refusedField()->objectName(), c.marked) << c.name << c.date;
+        const QString reason = QString::fromUtf8(*c.reason != '\0' ? c.reason : c.message);
+        EXPECT_EQ(status.value(status.size() - 1), reason) << c.name << c.date;
+        QTest::keyClick(
+            bar.refusedField() == bar.nameBox() ? bar.nameBox()->lineEdit() : bar.refusedField(),
+            Qt::Key_Home);
+        EXPECT_EQ(bar.refusedField(), nullptr) << c.name << c.date;
+        EXPECT_EQ(status.value(status.size() - 1), "") << c.name << c.date;
     }
     EXPECT_TRUE(mdi.subWindowList().isEmpty());
     EXPECT_TRUE(list.isEmpty());
@@ -282,6 +305,121 @@ TEST_F(ChartRequestTest, APalaceClickRecoloursAndChangesOnlyTheSelectionItems) {
     // A click on the centre panel goes back to the 命宮 (申).
     QTest::mouseClick(window->label("Name"), Qt::LeftButton);
     EXPECT_EQ(window->record().selectedPalace, 8);
+}
+
+bool showsBlue(QWidget& widget) {
+    const QImage image = widget.grab().toImage();
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            if (c.blue() > 200 && c.red() < 80 && c.green() < 80) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+TEST_F(ChartRequestTest, NothingOffersAClickThatLeadsNowhere) {
+    bar.show();
+    // The luck button is off until the luck window exists, and looks it.
+    EXPECT_TRUE(showsBlue(*bar.chartButton()));
+    EXPECT_FALSE(bar.luckButton()->isEnabled());
+    EXPECT_FALSE(showsBlue(*bar.luckButton()));
+
+    // 日付 and 時間 offer no click until their windows are given to them.
+    const QStringList labels = {"DLabel", "TLabel"};
+    for (const QString& name : labels) {
+        const auto* label = bar.findChild<QLabel*>(name);
+        EXPECT_FALSE(label->testAttribute(Qt::WA_SetCursor)) << name.toStdString();
+    }
+    QStringList opened;
+    bar.setLabelCommands([&opened] { opened << "DLabel"; }, [&opened] { opened << "TLabel"; });
+    for (const QString& name : labels) {
+        auto* label = bar.findChild<QLabel*>(name);
+        EXPECT_EQ(label->cursor().shape(), Qt::PointingHandCursor);
+        QTest::mouseClick(label, Qt::LeftButton);
+    }
+    EXPECT_EQ(opened, labels);
+
+    // The chart's ◎出力 is off while both its items are.
+    type("a", 0, "1984/02/02", "12:00");
+    bar.MeiBtnClick();
+    QMenu* output = chartWindow()->popupMenu()->findChild<QMenu*>("OutPop");
+    ASSERT_NE(output, nullptr);
+    EXPECT_FALSE(output->menuAction()->isEnabled());
+    output->actions().front()->setEnabled(true);
+    EXPECT_TRUE(output->menuAction()->isEnabled());
+}
+
+TEST_F(ChartRequestTest, TheZoomScalesTheWholeChartAndIsKeptForTheNextOne) {
+    int kept = 0;
+    services.zoom = [&kept] { return kept == 0 ? 100 : kept; };
+    services.zoomChosen = [&kept](int percent) { kept = percent; };
+    mdi.show();
+    type("a", 0, "1984/02/02", "12:00");
+    bar.MeiBtnClick();
+    TMeibF* window = chartWindow();
+    EXPECT_EQ(window->zoom(), 100);
+    QApplication::processEvents();
+    const QImage designed = window->grab().toImage();
+    const QSize grid = window->gridView()->size();
+    const QRect centre = window->findChild<QFrame*>("DatPnl")->geometry();
+    const QSize patterns = window->patternList()->size();
+
+    // Ctrl + wheel, Ctrl + plus and minus, the popup: one step each, up to 200 %.
+    auto* viewport = window->findChild<QScrollArea*>("ScrollBox")->viewport();
+    QWheelEvent wheel(QPointF(10, 10), viewport->mapToGlobal(QPointF(10, 10)), {}, {0, 120},
+                      Qt::NoButton, Qt::ControlModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(viewport, &wheel);
+    EXPECT_EQ(window->zoom(), 125);
+    EXPECT_EQ(kept, 125);
+    QApplication::setActiveWindow(&mdi);
+    window->setFocus();
+    QTest::keyClick(window, Qt::Key_Plus, Qt::ControlModifier);
+    EXPECT_EQ(window->zoom(), 150);
+    QTest::keyClick(window, Qt::Key_Minus, Qt::ControlModifier);
+    EXPECT_EQ(window->zoom(), 125);
+    QMenu* zooms = window->popupMenu()->findChild<QMenu*>("ZoomPop");
+    ASSERT_NE(zooms, nullptr);
+    zooms->actions().back()->trigger();
+    EXPECT_EQ(window->zoom(), 200);
+    EXPECT_EQ(kept, 200);
+    window->stepZoom(1);
+    EXPECT_EQ(window->zoom(), 200);
+
+    // Grid, centre panel, its fonts and the pattern list all double.
+    EXPECT_EQ(window->gridView()->size(), grid * 2);
+    EXPECT_EQ(window->findChild<QFrame*>("DatPnl")->geometry(),
+              QRect(centre.topLeft() * 2, centre.size() * 2));
+    EXPECT_EQ(window->patternList()->size(), patterns * 2);
+    EXPECT_EQ(window->label("Name")->font().pixelSize(), 24);
+    EXPECT_GE(window->size().width(), designed.width() * 2 - 2);
+    // A palace click lands where the palace is drawn.
+    const strength::PalaceRect yin = window->grid().rects()[2];
+    QTest::mouseClick(window->gridView(), Qt::LeftButton, {},
+                      window->gridView()->cellRect(yin.left + 1, yin.top + 1).center());
+    EXPECT_EQ(window->record().selectedPalace, 2);
+    window->selectPalace(window->record().header()[engine::kHeaderLifePalace]);
+
+    // The next chart opens at the kept zoom; back at 100 % the drawing is the designed one.
+    type("b", 0, "1984/02/02", "12:00");
+    bar.MeiBtnClick();
+    TMeibF* next = nullptr;
+    for (QMdiSubWindow* child : mdi.subWindowList()) {
+        if (child->windowTitle() == "b さんの命盤") {
+            next = qobject_cast<TMeibF*>(child->widget());
+        }
+    }
+    ASSERT_NE(next, nullptr);
+    EXPECT_EQ(next->zoom(), 200);
+    window->setZoom(100);
+    const QImage back = window->grab().toImage();
+    if (back != designed) {
+        designed.save("/tmp/newuser-designed.png");
+        back.save("/tmp/newuser-back.png");
+    }
+    EXPECT_EQ(back, designed);
 }
 
 // A font picked in the settings reaches an open chart at its next paint; the rows keep their

@@ -17,11 +17,18 @@
 #include "platform/text_file.h"
 #include "records/recent_files.h"
 #include "shell_fixture.h"
+#include "ui/about_box.h"
+#include "ui/chart/chart_grid_view.h"
 #include "ui/chart/chart_window.h"
 #include "ui/chart/pattern_list.h"
 #include "ui/chart_requests.h"
 #include "ui/entry/entry_bar.h"
+#include "ui/gaiji_dialog.h"
+#include "ui/help_window.h"
+#include "ui/settings_windows.h"
 #include "ui/startup.h"
+#include "ui/system_settings_dialog.h"
+#include "ui/zi_wei_settings_dialog.h"
 
 namespace sorvik::ui {
 namespace {
@@ -241,6 +248,97 @@ TEST_F(MainWindowChart, TheStartupNameFileIsLoadedAndJoinsTheRecentFiles) {
     ASSERT_EQ(window->recentFileItems().size(), 1);
     EXPECT_EQ(window->recentFileItems()[0]->text(), "&0 Default.nam");
     EXPECT_TRUE(window->close());  // nothing changed: no question
+    EXPECT_TRUE(Prompts::shownBoxes().isEmpty());
+}
+
+TEST_F(MainWindowChart, AFreshInstallStartsQuietlyOnTheShippedEmptyNameFile) {
+    window.reset();
+    QFile::copy(QDir(SORVIK_DATA_DIR).filePath("Default.nam"), path("bin/Default.nam"));
+    start();
+    EXPECT_TRUE(startMessages.isEmpty());
+    EXPECT_EQ(window->windowTitle(), title("Default.nam"));
+    EXPECT_TRUE(window->nameList().isEmpty());
+    EXPECT_TRUE(window->close());
+
+    // The next start has it among the recent files, and that entry opens it.
+    start();
+    ASSERT_EQ(window->recentFileItems().size(), 1);
+    window->recentFileItems()[0]->trigger();
+    EXPECT_TRUE(Prompts::shownBoxes().isEmpty());
+    EXPECT_EQ(window->currentNameFile(), "Default.nam");
+}
+
+TEST_F(MainWindowChart, EveryHelpButtonAndF1OpensTheTopicOfItsWindow) {
+    const QDir pages(QDir(SORVIK_DATA_DIR).filePath("TQLX4.help"));
+    QDir(shell.appDir).mkpath("TQLX4.help");
+    for (const QString& page : pages.entryList(QDir::Files)) {
+        QFile::copy(pages.filePath(page), path("bin/TQLX4.help/" + page));
+    }
+    const auto shown = [] {
+        const int topic =
+            helpWindow() != nullptr && helpWindow()->isVisible() ? helpWindow()->currentTopic() : 0;
+        if (helpWindow() != nullptr) {
+            helpWindow()->close();
+        }
+        return topic;
+    };
+    const auto pressF1 = [] {
+        ASSERT_NE(QApplication::focusWidget(), nullptr);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
+    };
+
+    // The main window: F1, the contents, and the support page until a site exists.
+    QApplication::setActiveWindow(window.get());
+    bar->nameBox()->setFocus();
+    pressF1();
+    EXPECT_EQ(shown(), TMainF::kHelpTopic);
+    for (const MainAction command :
+         {MainAction::ContentsItem, MainAction::HelpBtn, MainAction::W1, MainAction::URLBtn}) {
+        window->action(command)->trigger();
+        EXPECT_EQ(shown(), 1) << static_cast<int>(command);
+    }
+
+    // A chart window that has the focus.
+    type("山田太郎", 0, "1984/02/02", "12:00");
+    bar->MeiBtnClick();
+    auto* chart = qobject_cast<TMeibF*>(children().front()->widget());
+    ASSERT_NE(chart, nullptr);
+    QTest::mouseClick(chart->gridView(), Qt::LeftButton, {}, QPoint(20, 20));
+    pressF1();
+    EXPECT_EQ(shown(), TMeibF::kHelpTopic);
+
+    // The modal dialogs: the help stands in front of the one that asked, as its own window.
+    SettingsWindows& settings = *SettingsWindows::of(*window);
+    const std::pair<QDialog*, int> dialogs[] = {
+        {&settings.systemDialog(), TSysF::kHelpTopic},
+        {&settings.ziWeiDialog(), TUSysF::kHelpTopic},
+        {&settings.specialCharDialog(), TGaijiF::kHelpTopic},
+    };
+    for (const auto& [dialog, topic] : dialogs) {
+        dialog->setWindowModality(Qt::ApplicationModal);
+        dialog->show();
+        QApplication::setActiveWindow(dialog);
+        ASSERT_EQ(QApplication::activeModalWidget(), dialog);
+        dialog->findChild<QPushButton*>("HelpBtn")->click();
+        EXPECT_EQ(helpWindow()->parentWidget(), dialog) << topic;
+        EXPECT_TRUE(helpWindow()->isWindow());
+        EXPECT_EQ(shown(), topic);
+        dialog->findChild<QPushButton*>("HelpBtn")->setFocus();
+        pressF1();
+        EXPECT_EQ(shown(), topic);
+        dialog->hide();
+    }
+
+    auto* about = new AboutBox(window->supportAddress(), shell.appDir, window.get());
+    about->show();
+    QApplication::setActiveWindow(about);
+    about->setFocus();
+    pressF1();
+    EXPECT_EQ(shown(), AboutBox::kHelpTopic);
+    auto* link = about->findChild<QLabel*>("SupportLink");
+    emit link->linkActivated(link->text());
+    EXPECT_EQ(shown(), 1);
+    about->close();
     EXPECT_TRUE(Prompts::shownBoxes().isEmpty());
 }
 

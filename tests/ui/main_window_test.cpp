@@ -59,6 +59,24 @@ TEST(Tile, PlacesChildrenInOrderOfLastActivation) {
     EXPECT_EQ(a->pos(), QPoint(400, 0));
     EXPECT_EQ(b->pos(), QPoint(0, 200));
     EXPECT_EQ(b->size(), QSize(400, 220));
+
+    // From minimised windows: they come back at their own sizes first, then take their places.
+    window->action(MainAction::MinimiseItem)->trigger();
+    ASSERT_TRUE(a->isMinimized() && b->isMinimized() && c->isMinimized());
+    const QList<QMdiSubWindow*> order = windowOrder(*area);
+    window->action(MainAction::TileItem)->trigger();
+    EXPECT_FALSE(a->isMinimized() || b->isMinimized() || c->isMinimized());
+    EXPECT_EQ(a->size(), QSize(400, 200));
+    EXPECT_EQ(b->size(), QSize(400, 220));
+    EXPECT_EQ(c->size(), QSize(400, 240));
+    QList<QSize> sizes;
+    for (const QMdiSubWindow* child : order) {
+        sizes.append(child->size());
+    }
+    const QList<QPoint> places = tilePositions(sizes, 1000);
+    for (qsizetype i = 0; i < order.size(); ++i) {
+        EXPECT_EQ(order[i]->pos(), places[i]) << order[i]->windowTitle().toStdString();
+    }
 }
 
 TEST(WindowCommands, EnabledExactlyWhileAChildExists) {
@@ -99,6 +117,17 @@ TEST(WindowCommands, EnabledExactlyWhileAChildExists) {
     QApplication::processEvents();
     EXPECT_TRUE(window->mdiArea()->subWindowList().isEmpty());
     EXPECT_EQ(enabled(), QStringList());
+}
+
+// 編 only opens its four editors: it is off while they all are.
+TEST(WindowCommands, TheEditButtonFollowsItsEditors) {
+    testing::ShellFixture shell;
+    auto window = shell.makeWindow();
+    EXPECT_FALSE(window->action(MainAction::EditBtn)->isEnabled());
+    window->action(MainAction::DSetuItem)->setEnabled(true);
+    EXPECT_TRUE(window->action(MainAction::EditBtn)->isEnabled());
+    window->action(MainAction::DSetuItem)->setEnabled(false);
+    EXPECT_FALSE(window->action(MainAction::EditBtn)->isEnabled());
 }
 
 TEST(ToolbarLayout, RoundTripsThroughTheLayoutFile) {

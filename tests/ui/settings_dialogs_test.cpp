@@ -1,6 +1,10 @@
+#include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFontDatabase>
+#include <QFontDialog>
+#include <QFontInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
@@ -12,8 +16,10 @@
 #include "platform/profile_file.h"
 #include "settings/gaiji.h"
 #include "shell_fixture.h"
+#include "ui/app_fonts.h"
 #include "ui/gaiji_dialog.h"
 #include "ui/settings_windows.h"
+#include "ui/system_font.h"
 #include "ui/system_settings_dialog.h"
 #include "ui/zi_wei_settings_dialog.h"
 
@@ -165,6 +171,51 @@ TEST_F(SystemDialogTest, CancelRestoresThePanelsFromTheFileButKeepsPickedFonts) 
     dialog->pickStarColour();
     EXPECT_EQ(store->SG1(10, 1), "16711680");
     EXPECT_EQ(store->starColour(10), QColor(Qt::blue));
+}
+
+// The designed faces are Windows fonts: here the dialog must open on the face that stands in for
+// them, and OK without a change must leave the setting alone.
+TEST_F(SystemDialogTest, TheFontDialogOpensOnTheSettingsFontAndAnUnchangedOkKeepsIt) {
+    installFontSubstitutes();
+    for (int i = 0; i < settings::kFontCount; ++i) {
+        const auto role = settings::FontRole(i);
+        const settings::FontSetting before = store->font(role);
+        const QString label = dialog->findChild<QLabel*>(settings::fontKeyName(role))->text();
+        QFont offered;
+        dialog->pickFont = [&offered](const QFont& start) {
+            offered = start;
+            QFontDialog fonts;
+            fonts.setOption(QFontDialog::ScalableFonts);
+            fonts.setCurrentFont(start);
+            return std::optional<QFont>(fonts.currentFont());
+        };
+        dialog->pickFontFor(role);
+        EXPECT_TRUE(QFontDatabase::families().contains(offered.family()))
+            << offered.family().toStdString();
+        EXPECT_EQ(offered.family(), QFontInfo(toQFont(before)).family())
+            << before.name.toStdString();
+        EXPECT_EQ(offered.pointSize(), before.size);
+        EXPECT_EQ(store->font(role), before) << before.name.toStdString();
+        EXPECT_EQ(dialog->findChild<QLabel*>(settings::fontKeyName(role))->text(), label);
+    }
+}
+
+TEST_F(SystemDialogTest, TheColourColumnShowsASwatchWithTheNumberInItsHint) {
+    dialog->show();
+    dialog->tabs()->setCurrentIndex(2);
+    QTableView* table = dialog->starTable();
+    table->setCurrentIndex(table->model()->index(0, 0));
+    dialog->pickColour = [](const QColor&) { return std::optional<QColor>(QColor(Qt::red)); };
+    dialog->pickStarColour();
+    QApplication::processEvents();
+
+    const QModelIndex cell = table->model()->index(0, settings::kColourShownColumn);
+    EXPECT_EQ(cell.data(Qt::ToolTipRole).toString(), "255");
+    const QImage shown = table->viewport()->grab().toImage();
+    EXPECT_EQ(QColor(shown.pixel(table->visualRect(cell).center())), QColor(Qt::red));
+    // A star without a colour of its own is drawn in black, and so is its swatch.
+    const QModelIndex plain = table->model()->index(1, settings::kColourShownColumn);
+    EXPECT_EQ(QColor(shown.pixel(table->visualRect(plain).center())), QColor(Qt::black));
 }
 
 TEST_F(SystemDialogTest, PrintPreviewOnlyForTheTwoTables) {

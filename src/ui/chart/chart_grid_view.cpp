@@ -11,6 +11,9 @@ QString qs(const std::string& text) {
     return QString::fromStdString(text);
 }
 
+// The space kept free on either side of a power in its star column.
+constexpr int kPowerGap = 2;
+
 bool isHalfWidth(QChar c) {
     return c.unicode() < 0x80 || (c.unicode() >= 0xFF61 && c.unicode() <= 0xFF9F);
 }
@@ -65,17 +68,37 @@ int ChartGridView::columnWidth(int column) const {
     return column == grid_.markColumn() ? 0 : kColumnWidth;
 }
 
-QRect ChartGridView::cellRect(int column, int row) const {
+void ChartGridView::setZoom(double zoom) {
+    zoom_ = zoom;
+    const QSize size = contentSize();
+    setFixedSize(qRound(size.width() * zoom_), qRound(size.height() * zoom_));
+    update();
+}
+
+QRect ChartGridView::layoutRect(int column, int row) const {
     return {columnLeft(column), rowTop(row), columnWidth(column), rowHeight(row)};
 }
 
+QRect ChartGridView::cellRect(int column, int row) const {
+    const QRect cell = layoutRect(column, row);
+    if (zoom_ == 1.0) {
+        return cell;
+    }
+    const QPoint topLeft(qRound(cell.left() * zoom_), qRound(cell.top() * zoom_));
+    const QPoint end(qRound((cell.left() + cell.width()) * zoom_),
+                     qRound((cell.top() + cell.height()) * zoom_));
+    return {topLeft, QSize(end.x() - topLeft.x(), end.y() - topLeft.y())};
+}
+
 QPoint ChartGridView::cellAt(const QPoint& point) const {
-    const int column = (point.x() - 1) / kColumnWidth;
-    if (point.x() < 1 || column >= grid_.markColumn()) {
+    const double x = point.x() / zoom_;
+    const double y = point.y() / zoom_;
+    const int column = static_cast<int>((x - 1) / kColumnWidth);
+    if (x < 1 || column >= grid_.markColumn()) {
         return {-1, -1};
     }
     for (int row = 0; row < grid_.rowCount(); ++row) {
-        if (point.y() >= rowTop(row) && point.y() < rowTop(row) + rowHeight(row)) {
+        if (y >= rowTop(row) && y < rowTop(row) + rowHeight(row)) {
             return {column, row};
         }
     }
@@ -93,10 +116,13 @@ QSize ChartGridView::contentSize() const {
 void ChartGridView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), Qt::white);
+    if (zoom_ != 1.0) {
+        painter.scale(zoom_, zoom_);
+    }
     painter.setFont(font());
     for (int row = 0; row < grid_.rowCount(); ++row) {
         for (int column = 0; column < grid_.markColumn(); ++column) {
-            const QRect cell = cellRect(column, row);
+            const QRect cell = layoutRect(column, row);
             const engine::Branch palace = strength::PalaceAtCell(grid_.rects(), column, row);
             painter.fillRect(cell, background_ ? background_(palace) : QColor(Qt::white));
             if (grid_.isStarRow(row)) {
@@ -109,11 +135,12 @@ void ChartGridView::paintEvent(QPaintEvent*) {
     }
     for (int row = 0; row < grid_.rowCount(); ++row) {
         for (int column = 0; column < grid_.markColumn(); ++column) {
-            drawSeparators(painter, column, row, cellRect(column, row));
+            drawSeparators(painter, column, row, layoutRect(column, row));
         }
     }
     painter.setPen(Qt::black);
-    painter.drawRect(0, 0, width() - 1, height() - 1);
+    const QSize size = contentSize();
+    painter.drawRect(0, 0, size.width() - 1, size.height() - 1);
 }
 
 void ChartGridView::drawStarCell(QPainter& painter, const QRect& rect, int column, int row) const {
@@ -127,9 +154,22 @@ void ChartGridView::drawStarCell(QPainter& painter, const QRect& rect, int colum
     painter.save();
     painter.setClipRect(rect);
     int y = rect.top();
+    // Two-digit powers ("10", "-8") would fill the column and run into their neighbours: they
+    // are drawn narrower, keeping a gap on either side.
+    const int room = rect.width() - 2 * kPowerGap;
     for (const QString& line : verticalLines(qs(text), metrics, rect.width())) {
-        painter.drawText(QRect(rect.left(), y, rect.width(), metrics.height()),
-                         Qt::AlignHCenter | Qt::AlignTop, line);
+        const int advance = metrics.horizontalAdvance(line);
+        if (line.size() > 1 && advance > room) {
+            painter.save();
+            painter.translate(rect.left() + kPowerGap, y);
+            painter.scale(static_cast<double>(room) / advance, 1.0);
+            painter.drawText(QRect(0, 0, advance, metrics.height()),
+                             Qt::AlignHCenter | Qt::AlignTop, line);
+            painter.restore();
+        } else {
+            painter.drawText(QRect(rect.left(), y, rect.width(), metrics.height()),
+                             Qt::AlignHCenter | Qt::AlignTop, line);
+        }
         y += metrics.height();
     }
     painter.restore();
@@ -148,7 +188,7 @@ void ChartGridView::drawInfoRow(QPainter& painter, int row) const {
         while (end < last && grid_.text(end, row).empty()) {
             ++end;
         }
-        const QRect first = cellRect(column, row);
+        const QRect first = layoutRect(column, row);
         const QRect clip(first.left(), first.top(), columnLeft(end) - first.left(), first.height());
         painter.save();
         painter.setClipRect(clip);

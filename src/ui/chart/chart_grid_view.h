@@ -27,12 +27,19 @@ class ChartGridView : public QWidget {
     }
     void setStarColour(std::function<QColor(int)> colour) { starColour_ = std::move(colour); }
 
+    // The grid is laid out at 100 % and drawn at the zoom (1.0 = 100 %), so that every size
+    // scales together and the text stays sharp.
+    void setZoom(double zoom);
+    double zoom() const { return zoom_; }
+
+    // Sizes and rectangles of the layout at 100 %.
     int columnWidth(int column) const;
     int rowHeight(int row) const { return rowHeights_.at(static_cast<std::size_t>(row)); }
-    QRect cellRect(int column, int row) const;
-    // The cell under a point, or (-1, -1).
-    QPoint cellAt(const QPoint& point) const;
     QSize contentSize() const;
+    // A cell's rectangle on the widget, at the zoom.
+    QRect cellRect(int column, int row) const;
+    // The cell under a point of the widget, or (-1, -1).
+    QPoint cellAt(const QPoint& point) const;
 
   signals:
     void cellPressed(int column, int row, Qt::MouseButton button);
@@ -45,6 +52,7 @@ class ChartGridView : public QWidget {
     void drawStarCell(QPainter& painter, const QRect& rect, int column, int row) const;
     void drawInfoRow(QPainter& painter, int row) const;
     void drawSeparators(QPainter& painter, int column, int row, const QRect& rect) const;
+    QRect layoutRect(int column, int row) const;
     int columnLeft(int column) const { return 1 + column * kColumnWidth; }
     int rowTop(int row) const { return rowTops_.at(static_cast<std::size_t>(row)); }
 
@@ -53,6 +61,7 @@ class ChartGridView : public QWidget {
     std::vector<int> rowTops_;
     std::function<QColor(engine::Branch)> background_;
     std::function<QColor(int)> starColour_;
+    double zoom_ = 1.0;
 };
 
 // The lines a star cell shows in its one-character-wide column: one full-width character per

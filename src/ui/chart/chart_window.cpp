@@ -1,5 +1,6 @@
 #include "chart_window.h"
 
+#include <QActionGroup>
 #include <QContextMenuEvent>
 #include <QDate>
 #include <QFrame>
@@ -13,6 +14,11 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QVBoxLayout>
+#include <QWheelEvent>
+
+#include <algorithm>
+#include <cstdlib>
+#include <iterator>
 
 #include "engine/errors.h"
 #include "platform/prompts.h"
@@ -22,6 +28,8 @@
 #include "ui/chart/chart_grid_view.h"
 #include "ui/chart/pattern_list.h"
 #include "ui/error_boundary.h"
+#include "ui/help_window.h"
+#include "ui/opener_state.h"
 
 namespace sorvik::ui {
 
@@ -43,9 +51,9 @@ QString qs(const std::string& text) {
     return QString::fromStdString(text);
 }
 
-QFont pixelFont(const QString& family) {
+QFont pixelFont(const QString& family, int pixels = kFontPixels) {
     QFont font(family);
-    font.setPixelSize(kFontPixels);
+    font.setPixelSize(pixels);
     return font;
 }
 
@@ -68,6 +76,9 @@ TMeibF::TMeibF(const ChartServices& services, QWidget* parent)
     : QWidget(parent), services_(services), cellSettings_(services.system, services.ziwei) {
     setObjectName(QStringLiteral("TMeibF"));
     setAttribute(Qt::WA_DeleteOnClose);
+    // A click on the chart takes the focus, so that F1 opens the chart's topic.
+    setFocusPolicy(Qt::ClickFocus);
+    setHelpTopic(*this, kHelpTopic);
     const settings::SystemSettings& system = services_.system;
     shape_ = {system.starColumnsPerPalace(), system.starRowsPerPalace(), system.CountInfoRows()};
     grid_ = strength::ChartGrid(shape_);
@@ -112,8 +123,16 @@ TMeibF::TMeibF(const ChartServices& services, QWidget* parent)
     scrollBox_->setWidget(ban_);
     layout->addWidget(scrollBox_);
     buildPopupMenu();
+    buildZoomCommands();
 
-    // Fixed size: the grid and the button bar, scrolling only when taller than the screen.
+    if (services_.zoom) {
+        zoom_ = services_.zoom();
+    }
+    setZoom(zoom_);
+}
+
+// Fixed size: the grid and the button bar, scrolling only when taller than the screen.
+void TMeibF::fitToContent() {
     const int barHeight = buttonBar_->isVisibleTo(this) ? kButtonBarHeight : 0;
     QSize size(ban_->width(), ban_->height() + barHeight);
     const QScreen* screen = QGuiApplication::primaryScreen();
@@ -121,7 +140,64 @@ TMeibF::TMeibF(const ChartServices& services, QWidget* parent)
         size.setHeight(screen->availableGeometry().height() - 50);
         size.rwidth() += scrollBox_->verticalScrollBar()->sizeHint().width();
     }
+    auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget());
+    const QSize frameExtra = frame != nullptr ? frame->size() - this->size() : QSize();
     setFixedSize(size);
+    if (frame != nullptr) {
+        frame->resize(size + frameExtra);
+    }
+}
+
+int TMeibF::scaled(int pixels) const {
+    return (pixels * zoom_ + 50) / 100;
+}
+
+void TMeibF::setZoom(int percent) {
+    int nearest = kZoomSteps[0];
+    for (const int step : kZoomSteps) {
+        if (std::abs(step - percent) < std::abs(nearest - percent)) {
+            nearest = step;
+        }
+    }
+    zoom_ = nearest;
+    applyZoom();
+    for (QAction* item : zoomMenu_->actions()) {
+        item->setChecked(item->data().toInt() == zoom_);
+    }
+}
+
+void TMeibF::stepZoom(int steps) {
+    const auto* at = std::find(std::begin(kZoomSteps), std::end(kZoomSteps), zoom_);
+    const auto index = std::clamp<std::ptrdiff_t>(at - std::begin(kZoomSteps) + steps, 0,
+                                                  std::size(kZoomSteps) - 1);
+    if (kZoomSteps[index] != zoom_) {
+        chooseZoom(kZoomSteps[index]);
+    }
+}
+
+void TMeibF::chooseZoom(int percent) {
+    setZoom(percent);
+    if (services_.zoomChosen) {
+        services_.zoomChosen(zoom_);
+    }
+}
+
+void TMeibF::applyZoom() {
+    const double zoom = zoom_ / 100.0;
+    gridView_->setZoom(zoom);
+    ban_->setFixedSize(gridView_->size());
+    centre_->setGeometry(scaled(centreLayout_.left()), scaled(centreLayout_.top()),
+                         scaled(centreLayout_.right() + 1) - scaled(centreLayout_.left()),
+                         scaled(centreLayout_.bottom() + 1) - scaled(centreLayout_.top()));
+    targetBar_->setFixedHeight(scaled(kTargetBarHeight));
+    labels_["Label1"]->setFixedWidth(scaled(kLabel1Width));
+    centreBody_->setContentsMargins(scaled(kLeftMargin), scaled(2), 0, 0);
+    patterns_->setZoom(zoom);
+    applyFonts();
+    // The labels take their new font at once, so that nothing is drawn at the old layout.
+    centre_->layout()->activate();
+    targetBar_->layout()->activate();
+    fitToContent();
 }
 
 TMeibF::~TMeibF() = default;
@@ -175,7 +251,8 @@ void TMeibF::buildCentrePanel(const QFont& systemFont) {
     centre_->setFrameShadow(QFrame::Sunken);
     centre_->setAutoFillBackground(true);
     centre_->setFont(systemFont);
-    centre_->setGeometry(blockWidth + 1, blockHeight + 2, 2 * blockWidth - 1, 2 * blockHeight);
+    centreLayout_ = QRect(blockWidth + 1, blockHeight + 2, 2 * blockWidth - 1, 2 * blockHeight);
+    centre_->setGeometry(centreLayout_);
 
     auto* column = new QVBoxLayout(centre_);
     column->setContentsMargins(1, 1, 1, 1);
@@ -206,10 +283,10 @@ void TMeibF::buildCentrePanel(const QFont& systemFont) {
     bar->addStretch();
     bar->addWidget(labels_["ZKS"]);
     column->addWidget(targetBar_);
-    column->addSpacing(2);
 
     auto* body = new QVBoxLayout;
-    body->setContentsMargins(kLeftMargin, 0, 0, 0);
+    centreBody_ = body;
+    body->setContentsMargins(kLeftMargin, 2, 0, 0);
     body->setSpacing(0);
     for (const char* name : kCentreLabels) {
         auto* label = new QLabel(centre_);
@@ -236,10 +313,22 @@ void TMeibF::buildPopupMenu() {
     popup_->addAction(QStringLiteral(">>翌年"), this, [this] { ChangeTargetDate(kNextYear); });
     popup_->addAction(QStringLiteral("◎印刷"))->setEnabled(false);
     QMenu* output = popup_->addMenu(QStringLiteral("◎出力"));
+    output->setObjectName(QStringLiteral("OutPop"));
     output->addAction(QStringLiteral("説明文の出力"))->setEnabled(false);
     output->addAction(QStringLiteral("命盤HTML出力"))->setEnabled(false);
+    enableWhileAnyEnabled(*output->menuAction(), output->actions());
     popup_->addAction(QStringLiteral("◎ｺﾋﾟｰ"))->setEnabled(false);
     popup_->addAction(QStringLiteral("◎行運"))->setEnabled(false);
+    zoomMenu_ = popup_->addMenu(QStringLiteral("拡大率"));
+    zoomMenu_->setObjectName(QStringLiteral("ZoomPop"));
+    auto* zooms = new QActionGroup(zoomMenu_);
+    for (const int percent : kZoomSteps) {
+        QAction* item = zoomMenu_->addAction(QStringLiteral("%1 %").arg(percent), this,
+                                             [this, percent] { chooseZoom(percent); });
+        item->setData(percent);
+        item->setCheckable(true);
+        zooms->addAction(item);
+    }
     popup_->addAction(QStringLiteral("　閉じる"), this, [this] {
         if (auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget())) {
             frame->close();
@@ -247,6 +336,22 @@ void TMeibF::buildPopupMenu() {
             close();
         }
     });
+}
+
+// Ctrl + plus / minus while the chart has the focus; Ctrl + wheel anywhere over it.
+void TMeibF::buildZoomCommands() {
+    const std::pair<QList<QKeySequence>, int> keys[] = {
+        {{QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal)}, 1},
+        {{QKeySequence::ZoomOut}, -1},
+    };
+    for (const auto& [sequences, steps] : keys) {
+        auto* action = new QAction(this);
+        action->setShortcuts(sequences);
+        action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+        connect(action, &QAction::triggered, this, [this, steps] { stepZoom(steps); });
+        addAction(action);
+    }
+    scrollBox_->viewport()->installEventFilter(this);
 }
 
 QLabel* TMeibF::label(const QString& name) const {
@@ -433,16 +538,29 @@ void TMeibF::applyFonts() {
             widget->setFont(pixelFont(chartFace));
         }
     }
-    for (QWidget* widget : std::initializer_list<QWidget*>{buttonBar_, centre_}) {
-        if (widget->font().family() != systemFace) {
-            widget->setFont(pixelFont(systemFace));
-        }
+    if (buttonBar_->font().family() != systemFace) {
+        buttonBar_->setFont(pixelFont(systemFace));
+    }
+    // The centre panel's labels are laid out by their font, so it carries the zoom.
+    const int centrePixels = scaled(kFontPixels);
+    if (centre_->font().family() != systemFace || centre_->font().pixelSize() != centrePixels) {
+        centre_->setFont(pixelFont(systemFace, centrePixels));
     }
 }
 
 // Every paint of the grid takes the current font faces; a click on the centre panel selects
 // the 命宮.
 bool TMeibF::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Wheel) {
+        const auto* wheel = static_cast<QWheelEvent*>(event);
+        if (wheel->modifiers().testFlag(Qt::ControlModifier)) {
+            if (const int delta = wheel->angleDelta().y(); delta != 0) {
+                stepZoom(delta > 0 ? 1 : -1);
+            }
+            return true;
+        }
+        return false;
+    }
     if (watched == gridView_) {
         if (event->type() == QEvent::Paint) {
             applyFonts();

@@ -4,6 +4,7 @@
 #include <map>
 #include <memory>
 
+#include <QRect>
 #include <QString>
 #include <QWidget>
 
@@ -13,6 +14,7 @@
 
 class QFrame;
 class QLabel;
+class QLayout;
 class QMenu;
 class QPushButton;
 class QScrollArea;
@@ -35,6 +37,10 @@ struct ChartServices {
     const settings::SystemSettings& system;
     // The main window's status bar; may be empty.
     std::function<void(const QString&)> showStatus;
+    // The zoom in percent a new chart opens at, and who keeps the zoom the user chose for the
+    // next chart; either may be empty (100 %, not kept).
+    std::function<int()> zoom;
+    std::function<void(int)> zoomChosen;
 };
 
 // The chart window (命盤): twelve palace blocks round a centre panel, the target-date buttons
@@ -44,6 +50,8 @@ class TMeibF : public QWidget {
   public:
     static constexpr int kHelpTopic = 2000;
     static constexpr int kButtonBarHeight = 18;
+    // The zooms offered, in percent; 100 % is the chart as designed.
+    static constexpr int kZoomSteps[] = {100, 125, 150, 175, 200};
     enum TargetKind { kPreviousYear = 0, kDefault = 1, kNextYear = 2 };
 
     explicit TMeibF(const ChartServices& services, QWidget* parent = nullptr);
@@ -70,6 +78,13 @@ class TMeibF : public QWidget {
     QPushButton* button(const QString& name) const;
     QMenu* popupMenu() const { return popup_; }
 
+    // Grid, fonts and centre panel scale together; the window keeps a fixed size at each zoom.
+    // A zoom not offered is taken to the nearest step.
+    void setZoom(int percent);
+    int zoom() const { return zoom_; }
+    // One step up or down from the current zoom, as Ctrl + wheel and Ctrl + plus / minus do.
+    void stepZoom(int steps);
+
     // Row heights of the layout.
     int starRowHeight() const { return starRowHeight_; }
     int infoRowHeight() const { return infoRowHeight_; }
@@ -82,11 +97,17 @@ class TMeibF : public QWidget {
     void buildButtonBar();
     void buildCentrePanel(const QFont& systemFont);
     void buildPopupMenu();
+    void buildZoomCommands();
+    void applyZoom();
+    // A zoom the user chose: kept for the next chart.
+    void chooseZoom(int percent);
+    void fitToContent();
     void showLabels();
     bool applyTarget(const engine::DateTime& target);
     void stepOutsideTable(int kind);
     void ShowTargetDateHint();
     void applyFonts();
+    int scaled(int pixels) const;
     void fillAll();
     void fillInfoRows();
     void onCellPressed(int column, int row, Qt::MouseButton button);
@@ -103,6 +124,8 @@ class TMeibF : public QWidget {
     QString targetHint_;
     int starRowHeight_ = 0;
     int infoRowHeight_ = 0;
+    int zoom_ = 100;
+    QRect centreLayout_;  // the centre panel's place at 100 %
 
     QWidget* buttonBar_ = nullptr;
     QScrollArea* scrollBox_ = nullptr;
@@ -110,6 +133,8 @@ class TMeibF : public QWidget {
     ChartGridView* gridView_ = nullptr;
     QFrame* centre_ = nullptr;
     QWidget* targetBar_ = nullptr;
+    QLayout* centreBody_ = nullptr;
+    QMenu* zoomMenu_ = nullptr;
     PatternList* patterns_ = nullptr;
     QMenu* popup_ = nullptr;
     std::map<QString, QLabel*> labels_;

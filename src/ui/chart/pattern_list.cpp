@@ -14,6 +14,12 @@ void PatternList::setNames(const QStringList& names) {
     update();
 }
 
+void PatternList::setZoom(double zoom) {
+    zoom_ = zoom;
+    setFixedSize(qRound(kColumns * kColumnWidth * zoom_), qRound(kRows * kRowHeight * zoom_));
+    update();
+}
+
 QString PatternList::cellText(int column, int row) const {
     const int index = row * kColumns + column;
     return index < names_.size() ? names_[index] : QString();
@@ -25,7 +31,10 @@ void PatternList::paintEvent(QPaintEvent*) {
     painter.setPen(Qt::black);
     for (int row = 0; row < kRows; ++row) {
         for (int column = 0; column < kColumns; ++column) {
-            const QRect cell(column * kColumnWidth, row * kRowHeight, kColumnWidth, kRowHeight);
+            // The font comes zoomed from the centre panel; only the cells are scaled here.
+            const QRect cell(qRound(column * kColumnWidth * zoom_),
+                             qRound(row * kRowHeight * zoom_), qRound(kColumnWidth * zoom_),
+                             qRound(kRowHeight * zoom_));
             painter.drawText(cell.adjusted(1, 1, 0, 0), Qt::AlignLeft | Qt::AlignTop,
                              cellText(column, row));
         }

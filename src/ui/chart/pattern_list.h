@@ -18,6 +18,8 @@ class PatternList : public QWidget {
     explicit PatternList(QWidget* parent = nullptr);
 
     void setNames(const QStringList& names);
+    // Drawn at the chart's zoom (1.0 = 100 %).
+    void setZoom(double zoom);
     const QStringList& names() const { return names_; }
     // The text of a cell: name k sits at column k mod 2, row k div 2.
     QString cellText(int column, int row) const;
@@ -29,6 +31,7 @@ class PatternList : public QWidget {
 
   private:
     QStringList names_;
+    double zoom_ = 1.0;
 };
 
 }  // namespace sorvik::ui

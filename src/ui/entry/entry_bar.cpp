@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QStandardItemModel>
 #include <QTableView>
@@ -86,7 +87,8 @@ EntBar::EntBar(const EntryBarServices& services, QWidget* parent)
         button->setObjectName(QString::fromLatin1(name));
         setHint(button, QString::fromUtf8(hint));
         button->setFont(buttonFont);
-        button->setStyleSheet(QStringLiteral("color: blue;"));
+        // Blue only while it can be pressed; a disabled button keeps the grey of its kind.
+        button->setStyleSheet(QStringLiteral("QPushButton:enabled { color: blue; }"));
         button->setFocusPolicy(Qt::NoFocus);
         row->addWidget(button);
         return button;
@@ -123,7 +125,7 @@ EntBar::EntBar(const EntryBarServices& services, QWidget* parent)
     row->addWidget(sex_);
 
     QLabel* dateLabel = verticalLabel(QStringLiteral("DLabel"), QStringLiteral("日付"), this);
-    dateLabel->setCursor(Qt::PointingHandCursor);
+    dLabel_ = dateLabel;
     setHint(dateLabel, QStringLiteral("和暦変換入力をします"));
     row->addWidget(dateLabel);
     dateE_ = new QLineEdit(this);
@@ -135,7 +137,7 @@ EntBar::EntBar(const EntryBarServices& services, QWidget* parent)
     row->addWidget(dateE_);
 
     QLabel* timeLabel = verticalLabel(QStringLiteral("TLabel"), QStringLiteral("時間"), this);
-    timeLabel->setCursor(Qt::PointingHandCursor);
+    tLabel_ = timeLabel;
     setHint(timeLabel, QStringLiteral("時間一覧ウィンドウから入力します"));
     row->addWidget(timeLabel);
     timeE_ = new QLineEdit(this);
@@ -163,6 +165,21 @@ EntBar::EntBar(const EntryBarServices& services, QWidget* parent)
         control->installEventFilter(this);
     }
     applySettings();
+}
+
+void EntBar::setLabelCommands(std::function<void()> dateLabel, std::function<void()> timeLabel) {
+    dLabelCommand_ = std::move(dateLabel);
+    tLabelCommand_ = std::move(timeLabel);
+    const std::pair<QLabel*, bool> labels[] = {{dLabel_, static_cast<bool>(dLabelCommand_)},
+                                               {tLabel_, static_cast<bool>(tLabelCommand_)}};
+    for (const auto& [label, offered] : labels) {
+        if (offered) {
+            label->setCursor(Qt::PointingHandCursor);
+            label->installEventFilter(this);
+        } else {
+            label->unsetCursor();
+        }
+    }
 }
 
 void EntBar::applySettings() {
@@ -202,18 +219,41 @@ QWidget* EntBar::fieldOf(records::EntryRefusal::Field field) const {
     return nullptr;
 }
 
+void EntBar::refuse(QWidget* field, const QString& reason, bool withBox, bool focus) {
+    Prompts::beep();
+    if (withBox) {
+        Prompts::information(reason);
+    }
+    clearRefusal();
+    // Many desktops make no sound: the field and the status bar show what the beep meant.
+    refused_ = field;
+    QWidget* shown = field == nameE_ ? nameE_->lineEdit() : field;
+    shown->setStyleSheet(QStringLiteral("background-color: #ffd0d0;"));
+    emit statusMessage(reason);
+    if (focus) {
+        field->setFocus();
+    }
+}
+
+void EntBar::clearRefusal() {
+    if (refused_ == nullptr) {
+        return;
+    }
+    QWidget* shown = refused_ == nameE_ ? nameE_->lineEdit() : refused_;
+    shown->setStyleSheet(QString());
+    refused_ = nullptr;
+    emit statusMessage(QString());
+}
+
 bool EntBar::ValidateEntry() {
     const std::optional<records::EntryRefusal> refusal = records::checkBirthEntry(
         {nameE_->currentText(), sex_->currentIndex() >= 0, dateE_->text(), timeE_->text()},
         services_.calendar);
     if (refusal) {
-        Prompts::beep();
-        if (refusal->boxed) {
-            Prompts::information(refusal->message);
-        }
-        if (QWidget* field = fieldOf(refusal->field)) {
-            field->setFocus();
-        }
+        // A date outside the calendar is marked, but the focus stays where the user is.
+        QWidget* field = fieldOf(refusal->field);
+        refuse(field != nullptr ? field : dateE_, refusal->message, refusal->boxed,
+               field != nullptr);
         return false;
     }
     // What is stored and charted is the full spelling of the date and time.
@@ -288,9 +328,18 @@ void EntBar::pickPerson(int index) {
 }
 
 bool EntBar::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonRelease && (watched == dLabel_ || watched == tLabel_)) {
+        const std::function<void()>& command = watched == dLabel_ ? dLabelCommand_ : tLabelCommand_;
+        if (command && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+            command();
+            return true;
+        }
+        return false;
+    }
     if (event->type() != QEvent::KeyPress) {
         return QWidget::eventFilter(watched, event);
     }
+    clearRefusal();
     auto* key = static_cast<QKeyEvent*>(event);
     if (watched == timeE_ && key->key() == Qt::Key_Period &&
         key->modifiers().testFlag(Qt::KeypadModifier)) {

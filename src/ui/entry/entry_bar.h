@@ -53,6 +53,9 @@ class EntBar : public QWidget {
     engine::BirthMoment birthMoment() const;
     // SCB1 hides the luck button.
     void applySettings();
+    // What a click on the 日付 and 時間 labels opens (the era-date entry, the time list). Until a
+    // command is given a label offers no click: no hand cursor, nothing happens.
+    void setLabelCommands(std::function<void()> dateLabel, std::function<void()> timeLabel);
 
     QComboBox* nameBox() const { return nameE_; }
     QComboBox* sexBox() const { return sex_; }
@@ -61,6 +64,12 @@ class EntBar : public QWidget {
     QPushButton* chartButton() const { return meiBtn_; }
     QPushButton* luckButton() const { return kouBtn_; }
     QPushButton* nowButton() const { return nowBtn_; }
+    // The field of the last refusal, marked until the next keystroke; null when none.
+    QWidget* refusedField() const { return refused_; }
+
+  signals:
+    // A line for the main window's status bar: the reason of a refusal, or empty to clear it.
+    void statusMessage(const QString& text);
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -69,6 +78,10 @@ class EntBar : public QWidget {
     QMdiSubWindow* openWindow(const QString& title) const;
     // The control that holds the refused field, if the refusal has one.
     QWidget* fieldOf(records::EntryRefusal::Field field) const;
+    // A refusal: the beep, the field marked and the reason in the status bar; the focus goes to
+    // the field unless told otherwise. A message box, when given, says the reason too.
+    void refuse(QWidget* field, const QString& reason, bool withBox = false, bool focus = true);
+    void clearRefusal();
 
     EntryBarServices services_;
     QPushButton* meiBtn_ = nullptr;
@@ -79,7 +92,12 @@ class EntBar : public QWidget {
     QLineEdit* dateE_ = nullptr;
     QLineEdit* timeE_ = nullptr;
     QPushButton* nowBtn_ = nullptr;
+    QLabel* dLabel_ = nullptr;
+    QLabel* tLabel_ = nullptr;
+    std::function<void()> dLabelCommand_;
+    std::function<void()> tLabelCommand_;
     bool filling_ = false;
+    QWidget* refused_ = nullptr;
 };
 
 // A caption with a line feed after every full-width character, so that it reads downwards.

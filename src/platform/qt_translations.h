@@ -1,0 +1,12 @@
+#pragma once
+
+class QCoreApplication;
+
+namespace sorvik::platform {
+
+// Qt's own texts (the file, font, colour and print dialogs, the standard buttons) in Japanese,
+// from the translations installed with Qt. False when they are not installed: those texts then
+// stay English.
+bool installQtTranslations(QCoreApplication& app);
+
+}  // namespace sorvik::platform
