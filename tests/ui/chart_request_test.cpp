@@ -26,6 +26,7 @@
 #include "ui/chart/chart_window.h"
 #include "ui/chart/pattern_list.h"
 #include "ui/entry/entry_bar.h"
+#include "ui/system_font.h"
 
 namespace sorvik::ui {
 namespace {
@@ -361,6 +362,9 @@ TEST_F(ChartRequestTest, TheZoomScalesTheWholeChartAndIsKeptForTheNextOne) {
     bar.MeiBtnClick();
     TMeibF* window = chartWindow();
     EXPECT_EQ(window->zoom(), 100);
+    // As in the main window: a style sheet above and the system font given to every control.
+    mdi.setStyleSheet(QStringLiteral("QMenu { padding: 1px; }"));
+    ApplySystemFont(*window, system);
     QApplication::processEvents();
     const QImage designed = window->grab().toImage();
     const QSize grid = window->gridView()->size();

@@ -541,10 +541,15 @@ void TMeibF::applyFonts() {
     if (buttonBar_->font().family() != systemFace) {
         buttonBar_->setFont(pixelFont(systemFace));
     }
-    // The centre panel's labels are laid out by their font, so it carries the zoom.
+    // The centre panel's labels are laid out by their font, so it carries the zoom. Each label is
+    // set itself: the main window's system font gives them fonts of their own.
     const int centrePixels = scaled(kFontPixels);
-    if (centre_->font().family() != systemFace || centre_->font().pixelSize() != centrePixels) {
-        centre_->setFont(pixelFont(systemFace, centrePixels));
+    QList<QWidget*> centreWidgets = centre_->findChildren<QWidget*>();
+    centreWidgets.prepend(centre_);
+    for (QWidget* widget : centreWidgets) {
+        if (widget->font().family() != systemFace || widget->font().pixelSize() != centrePixels) {
+            widget->setFont(pixelFont(systemFace, centrePixels));
+        }
     }
 }
 
