@@ -22,6 +22,7 @@
 #include "settings/system_settings.h"
 #include "settings/zi_wei_settings.h"
 #include "strength/palace_cells.h"
+#include "ui/app_fonts.h"
 #include "ui/chart/chart_grid_view.h"
 #include "ui/chart/chart_window.h"
 #include "ui/chart/pattern_list.h"
@@ -449,6 +450,32 @@ TEST_F(ChartRequestTest, AnOpenChartTakesNewFontFacesWhenItPaints) {
     EXPECT_EQ(window->button("BefBtn")->font().family(), "System Face");
     EXPECT_EQ(window->size(), size);
     EXPECT_EQ(window->gridView()->rowHeight(0), starRow);
+}
+
+// Side by side, the powers "7", "10", "-8" and "10" stay inside their 15-pixel columns with a
+// clear gap at either edge, so they never read as "710" or "-810".
+TEST(ChartGridView, TwoDigitPowersKeepAGapToTheirNeighbours) {
+    installFontSubstitutes();
+    strength::ChartGrid grid(strength::GridShape{7, 2, 0});
+    const char* const cells[] = {"貪狼7", "武曲10", "火星-8", "天府10"};
+    for (int column = 0; column < 4; ++column) {
+        grid.setText(column, 0, cells[column]);
+    }
+    ChartGridView view(grid, std::vector<int>(static_cast<std::size_t>(grid.rowCount()), 60));
+    QFont font(QString::fromUtf16(kProportionalMincho));
+    font.setPixelSize(12);
+    view.setFont(font);
+    const QImage image = view.grab().toImage();
+    const int lineHeight = QFontMetrics(font).height();
+    for (int column = 0; column < 4; ++column) {
+        const QRect cell = view.cellRect(column, 0);
+        for (const int x : {cell.left(), cell.left() + 1, cell.right() - 1, cell.right()}) {
+            for (int y = cell.top() + 2 * lineHeight; y < cell.top() + 3 * lineHeight; ++y) {
+                EXPECT_EQ(image.pixelColor(x, y), QColor(Qt::white))
+                    << cells[column] << " x " << x - cell.left() << " y " << y - cell.top();
+            }
+        }
+    }
 }
 
 // Renders the chart window for a look at it when SORVIK_PICTURES names a folder.
