@@ -1,7 +1,9 @@
 #include "settings/zi_wei_settings.h"
 
+#include <functional>
 #include <limits>
 #include <stdexcept>
+#include <variant>
 
 #include "engine/errors.h"
 #include "platform/comma_list.h"
@@ -97,17 +99,6 @@ bool isSixBytes(const QString& name) {
     }
 }
 
-int stored(const platform::KeyStore& keys, const char* name, int fallback) {
-    if (!keys.hasValue(kRegistryKey, name)) {
-        return fallback;
-    }
-    return parseCellInteger(keys.readText(kRegistryKey, name)).value_or(fallback);
-}
-
-QString joinWithCommas(const auto& values) {
-    return platform::joinCommaList(QStringList(values.begin(), values.end()));
-}
-
 std::size_t index(int row, int column) {
     return static_cast<std::size_t>(row * kTableColumns + column);
 }
@@ -131,13 +122,7 @@ ZiWeiSettings::ZiWeiSettings(QString dataFolder, platform::KeyStore& keys,
     for (int row = 0; row < kNumberRows; ++row) {
         numbers_[static_cast<std::size_t>(row)] = QString::fromUtf8(kNumberRowsTable[row].value);
     }
-    const QStringList symbols = commaPieces(QString::fromUtf8(kDefaultSymbols), kBrightnessCodes);
-    for (int code = 0; code < kBrightnessCodes; ++code) {
-        symbols_[static_cast<std::size_t>(code)] = symbols[code];
-    }
-    for (int i = 0; i < kPalaceNames; ++i) {
-        userPalaceNames_[static_cast<std::size_t>(i)] = fromUtf8(engine::defaultPalaceName(i));
-    }
+    resetStored();
     palaceNameTable_ = userPalaceNames_;
     writeLabels();
 }
@@ -186,50 +171,103 @@ void ZiWeiSettings::writeLabels() {
     }
 }
 
-void ZiWeiSettings::readRegistry() {
-    const auto text = [&](const char* name, const QString& fallback) {
-        return keys_.readText(kRegistryKey, name, fallback);
-    };
+// The values of key USys as they are stored, before the rules that take them over.
+struct StoredZiWeiValues {
+    QStringList numbers;      // SG0: the value column, header rows included
+    QStringList symbols;      // BSG
+    int major = 0;            // TBar1
+    int minor = 0;            // TBar2
+    int year = 0;             // TBar3
+    int tianMaRule = 0;       // RG1
+    int bodyStarRule = 0;     // RG2
+    QStringList firstNames;   // KyuSG0: palace names 0..5
+    QStringList secondNames;  // KyuSG1: palace names 6..11
+};
 
-    QString defaultNumbers;
-    for (int row = 0; row < kNumberRows; ++row) {
-        defaultNumbers += isNumberHeaderRow(row) ? QString() : kNumberRowsTable[row].value;
-        defaultNumbers += row + 1 < kNumberRows ? "," : "";
-    }
-    const QStringList numbers = commaPieces(text("SG0", defaultNumbers), kNumberRows);
-    for (int row = 0; row < kNumberRows; ++row) {
-        if (!numbers[row].isEmpty() && !isNumberHeaderRow(row)) {
-            numbers_[static_cast<std::size_t>(row)] = numbers[row];
+namespace {
+
+using StoredValues = StoredZiWeiValues;
+
+// One value of key USys: its name, where it goes, how many pieces a list has (0 for a
+// number) and its default as stored. Reset, load and save all go by this table.
+struct StoredKey {
+    const char* name;
+    std::variant<QStringList StoredValues::*, int StoredValues::*> value;
+    int pieces;
+    QString fallback;
+};
+
+const std::vector<StoredKey>& storedKeys() {
+    static const std::vector<StoredKey> keys = [] {
+        QString numbers;
+        for (int row = 0; row < kNumberRows; ++row) {
+            numbers += ZiWeiSettings::isNumberHeaderRow(row) ? "" : kNumberRowsTable[row].value;
+            numbers += row + 1 < kNumberRows ? "," : "";
+        }
+        const QString noNames = QStringLiteral(",,,,,,,,");
+        return std::vector<StoredKey>{
+            {"SG0", &StoredValues::numbers, kNumberRows, numbers},
+            {"BSG", &StoredValues::symbols, kBrightnessCodes, QString::fromUtf8(kDefaultSymbols)},
+            {"TBar1", &StoredValues::major, 0, QStringLiteral("60")},
+            {"TBar2", &StoredValues::minor, 0, QStringLiteral("30")},
+            {"TBar3", &StoredValues::year, 0, QStringLiteral("10")},
+            {"RG1", &StoredValues::tianMaRule, 0, QStringLiteral("0")},
+            {"RG2", &StoredValues::bodyStarRule, 0, QStringLiteral("0")},
+            {"KyuSG0", &StoredValues::firstNames, 6, noNames},
+            {"KyuSG1", &StoredValues::secondNames, 6, noNames},
+        };
+    }();
+    return keys;
+}
+
+// A missing value, or a number that is not one, reads as the default.
+StoredValues readStored(const std::function<QString(const StoredKey&)>& text) {
+    StoredValues values;
+    for (const StoredKey& key : storedKeys()) {
+        if (const auto* list = std::get_if<QStringList StoredValues::*>(&key.value)) {
+            values.** list = commaPieces(text(key), key.pieces);
+        } else {
+            values.*std::get<int StoredValues::*>(key.value) =
+                parseCellInteger(text(key)).value_or(key.fallback.toInt());
         }
     }
+    return values;
+}
 
-    const QStringList symbols =
-        commaPieces(text("BSG", QString::fromUtf8(kDefaultSymbols)), kBrightnessCodes);
+}  // namespace
+
+void ZiWeiSettings::resetStored() {
+    takeOver(readStored([](const StoredKey& key) { return key.fallback; }));
+}
+
+void ZiWeiSettings::readRegistry() {
+    takeOver(readStored([this](const StoredKey& key) {
+        return keys_.readText(kRegistryKey, key.name, key.fallback);
+    }));
+}
+
+void ZiWeiSettings::takeOver(const StoredZiWeiValues& stored) {
+    for (int row = 0; row < kNumberRows; ++row) {
+        if (!stored.numbers[row].isEmpty() && !isNumberHeaderRow(row)) {
+            numbers_[static_cast<std::size_t>(row)] = stored.numbers[row];
+        }
+    }
     for (int code = 0; code < kBrightnessCodes; ++code) {
-        symbols_[static_cast<std::size_t>(code)] = symbols[code];
+        symbols_[static_cast<std::size_t>(code)] = stored.symbols[code];
     }
 
     // The bars start where they stand and move one after another, each running its rule.
-    ratios_ = moveMajorBar(ratios_, stored(keys_, "TBar1", 60));
-    ratios_ = moveMinorBar(ratios_, stored(keys_, "TBar2", 30));
-    ratios_ = moveYearBar(ratios_, stored(keys_, "TBar3", 10));
+    ratios_ = moveMajorBar(ratios_, stored.major);
+    ratios_ = moveMinorBar(ratios_, stored.minor);
+    ratios_ = moveYearBar(ratios_, stored.year);
 
     // A rule number no item stands for falls back to the first item.
-    tianMaRule_ = stored(keys_, "RG1", 0);
-    if (tianMaRule_ < 0 || tianMaRule_ > 2) {
-        tianMaRule_ = 0;
-    }
-    bodyStarRule_ = stored(keys_, "RG2", 0);
-    if (bodyStarRule_ < 0 || bodyStarRule_ > 1) {
-        bodyStarRule_ = 0;
-    }
+    tianMaRule_ = stored.tianMaRule >= 0 && stored.tianMaRule <= 2 ? stored.tianMaRule : 0;
+    bodyStarRule_ = stored.bodyStarRule >= 0 && stored.bodyStarRule <= 1 ? stored.bodyStarRule : 0;
 
-    const QString noNames = QStringLiteral(",,,,,,,,");
-    const QStringList first = commaPieces(text("KyuSG0", noNames), 6);
-    const QStringList second = commaPieces(text("KyuSG1", noNames), 6);
     for (int i = 0; i < 6; ++i) {
-        userPalaceNames_[static_cast<std::size_t>(i)] = first[i];
-        userPalaceNames_[static_cast<std::size_t>(i + 6)] = second[i];
+        userPalaceNames_[static_cast<std::size_t>(i)] = stored.firstNames[i];
+        userPalaceNames_[static_cast<std::size_t>(i + 6)] = stored.secondNames[i];
     }
     for (int i = 0; i < kPalaceNames; ++i) {
         QString& name = userPalaceNames_[static_cast<std::size_t>(i)];
@@ -237,6 +275,29 @@ void ZiWeiSettings::readRegistry() {
             name = fromUtf8(engine::defaultPalaceName(i));
         }
     }
+}
+
+void ZiWeiSettings::writeRegistry() {
+    StoredValues values;
+    for (int row = 0; row < kNumberRows; ++row) {
+        values.numbers.append(cell(Grid::Numbers, row, 1));
+    }
+    values.symbols = QStringList(symbols_.begin(), symbols_.end());
+    values.major = ratios_.major;
+    values.minor = ratios_.minor;
+    values.year = ratios_.year;
+    values.tianMaRule = tianMaRule_;
+    values.bodyStarRule = bodyStarRule_;
+    values.firstNames = QStringList(userPalaceNames_.begin(), userPalaceNames_.begin() + 6);
+    values.secondNames = QStringList(userPalaceNames_.begin() + 6, userPalaceNames_.end());
+    for (const StoredKey& key : storedKeys()) {
+        const QString text =
+            std::holds_alternative<QStringList StoredValues::*>(key.value)
+                ? platform::joinCommaList(values.*std::get<QStringList StoredValues::*>(key.value))
+                : QString::number(values.*std::get<int StoredValues::*>(key.value));
+        keys_.writeText(kRegistryKey, key.name, text);
+    }
+    keys_.sync();
 }
 
 void ZiWeiSettings::copyPalaceNames() {
@@ -341,26 +402,7 @@ void ZiWeiSettings::save() {
     platform::writeSjisLines(powerFilePath(), tableLines(Grid::Powers));
     platform::writeSjisLines(brightnessFilePath(), tableLines(Grid::Brightness));
 
-    QStringList numbers;
-    for (int row = 0; row < kNumberRows; ++row) {
-        numbers.append(cell(Grid::Numbers, row, 1));
-    }
-    keys_.writeText(kRegistryKey, "SG0", joinWithCommas(numbers));
-    keys_.writeText(kRegistryKey, "BSG", joinWithCommas(symbols_));
-    keys_.writeText(kRegistryKey, "TBar1", QString::number(ratios_.major));
-    keys_.writeText(kRegistryKey, "TBar2", QString::number(ratios_.minor));
-    keys_.writeText(kRegistryKey, "TBar3", QString::number(ratios_.year));
-    keys_.writeText(kRegistryKey, "RG1", QString::number(tianMaRule_));
-    keys_.writeText(kRegistryKey, "RG2", QString::number(bodyStarRule_));
-    QStringList first;
-    QStringList second;
-    for (int i = 0; i < 6; ++i) {
-        first.append(userPalaceNames_[static_cast<std::size_t>(i)]);
-        second.append(userPalaceNames_[static_cast<std::size_t>(i + 6)]);
-    }
-    keys_.writeText(kRegistryKey, "KyuSG0", joinWithCommas(first));
-    keys_.writeText(kRegistryKey, "KyuSG1", joinWithCommas(second));
-    keys_.sync();
+    writeRegistry();
 }
 
 std::vector<QString>& ZiWeiSettings::table(Grid grid) {

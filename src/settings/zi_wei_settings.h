@@ -44,6 +44,8 @@ struct ValidationFailure {
     QString message;
 };
 
+struct StoredZiWeiValues;
+
 // The astrology settings: the star power and brightness tables (two files beside the program)
 // and the values of registry section USys. Cells hold text; the readers convert them, caching
 // the converted numbers until the next edit or load.
@@ -121,7 +123,11 @@ class ZiWeiSettings : public engine::PlacementTables, public strength::StrengthT
     std::vector<QString>& table(Grid grid);
     const std::vector<QString>& table(Grid grid) const;
     void writeLabels();
+    // The values of key USys: their defaults, those stored, and back into the store.
+    void resetStored();
     void readRegistry();
+    void takeOver(const StoredZiWeiValues& stored);
+    void writeRegistry();
     void invalidate() { convertedValid_ = false; }
     void convert() const;
     const Converted& converted() const {

@@ -259,6 +259,27 @@ TEST_F(ZiWeiSettingsTest, SaveAndLoadRoundTrip) {
     EXPECT_TRUE(again.readText(kRegistryKey, "SG0").startsWith("加算●(1～100%),2.5,1,50,"));
 }
 
+TEST_F(ZiWeiSettingsTest, TheDefaultsAreStoredAsKnownTexts) {
+    loaded()->save();
+    const std::pair<const char*, const char*> values[] = {
+        {"SG0",
+         "加算●(1～100%),1,1,50,30,1,●(-9～10),10,10,8,8,6,6,-4,-4,5,5,5,5,5,3,3,-4,2,-1,1,1,1,1,1,"
+         "-1,-1,●(1～100%),30,15,15,8,8,"},
+        {"BSG", "　,☆,◎,○,□,△,●,★,"},
+        {"TBar1", "60"},
+        {"TBar2", "30"},
+        {"TBar3", "10"},
+        {"RG1", "0"},
+        {"RG2", "0"},
+        {"KyuSG0", "命　宮,兄弟宮,夫妻宮,子女宮,財帛宮,疾厄宮,"},
+        {"KyuSG1", "遷移宮,奴僕宮,官禄宮,田宅宮,福徳宮,父母宮,"},
+    };
+    EXPECT_EQ(keys.valueNames(kRegistryKey).size(), std::size(values));
+    for (const auto& [name, text] : values) {
+        EXPECT_EQ(keys.readText(kRegistryKey, name), QString::fromUtf8(text)) << name;
+    }
+}
+
 TEST_F(ZiWeiSettingsTest, RegistryReadingRules) {
     keys.writeText(kRegistryKey, "SG0", ",,7,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,31");  // row 33 = 31
     keys.writeText(kRegistryKey, "BSG", "a,,c");
