@@ -12,7 +12,7 @@
 
 #include "cli/json_line_writer.h"
 #include "engine/errors.h"
-#include "settings/system_settings.h"
+#include "settings/target_date.h"
 
 namespace sorvik::cli {
 

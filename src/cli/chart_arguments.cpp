@@ -4,7 +4,7 @@
 
 #include "records/birth_entry.h"
 #include "records/date_texts.h"
-#include "settings/system_settings.h"
+#include "settings/target_date.h"
 
 namespace sorvik::cli {
 

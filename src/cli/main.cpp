@@ -22,7 +22,7 @@
 #include "cli/json_builder.h"
 #include "engine/errors.h"
 #include "records/calendar_file.h"
-#include "settings/system_settings.h"
+#include "settings/target_date.h"
 
 namespace {
 

@@ -4,14 +4,11 @@
 #include <QStringList>
 
 #include "platform/comma_list.h"
-#include "platform/prompts.h"
 #include "platform/text_file.h"
 #include "records/date_texts.h"
 
 namespace sorvik::records {
 
-using platform::BoxStyle;
-using platform::Prompts;
 
 NameList::Row readNameLine(const QString& line) {
     // A comma is appended before cutting, so a last field without its comma still counts.
@@ -66,49 +63,30 @@ QString NameFileSession::resolveNamePath(const QString& name) const {
     return appDir_ + name;
 }
 
-bool NameFileSession::saveChangesFirst() {
-    if (!modified_) {
-        return true;
-    }
-    if (!Prompts::askYesNo(BoxStyle::Information, QString::fromUtf16(kSaveChangesQuestion))) {
-        return false;
-    }
-    SaveNameFile(current_);
-    return true;
-}
-
-bool NameFileSession::LoadNameFile(const QString& name) {
-    if (!saveChangesFirst()) {
-        return false;
+std::optional<LoadRefusal> NameFileSession::LoadNameFile(const QString& name) {
+    if (name.isEmpty()) {
+        return LoadRefusal{QStringLiteral("起動時に開く名前ﾃﾞｰﾀﾌｧｲﾙが設定されていません。")};
     }
     const QString path = resolveNamePath(name);
-    if (name.isEmpty() || !QFileInfo(path).isFile()) {
-        Prompts::beep();
-        Prompts::information(name.isEmpty()
-                                 ? QStringLiteral("起動時に開く名前ﾃﾞｰﾀﾌｧｲﾙが設定されていません。")
-                                 : QStringLiteral("『%1』がありません。").arg(name));
-        return false;
+    if (!QFileInfo(path).isFile()) {
+        return LoadRefusal{QStringLiteral("『%1』がありません。").arg(name)};
     }
     list_.reset(readNameFile(path));
     current_ = name;
     emit titleChanged(current_);
     setNameListModified(false);
-    return true;
+    return std::nullopt;
 }
 
 void NameFileSession::SaveNameFile(const QString& name) const {
     writeNameFile(resolveNamePath(name), list_);
 }
 
-bool NameFileSession::newFile() {
-    if (!saveChangesFirst()) {
-        return false;
-    }
+void NameFileSession::newFile() {
     list_.clear();
     current_ = QString::fromLatin1(kNewNameFile);
     emit titleChanged(current_);
     setNameListModified(false);
-    return true;
 }
 
 void NameFileSession::saveAs(const QString& path) {
@@ -117,21 +95,40 @@ void NameFileSession::saveAs(const QString& path) {
     emit titleChanged(current_);
 }
 
-bool NameFileSession::AddPerson(const QString& name, const QString& sex, const QString& date,
+namespace {
+
+bool isCopy(const NameList::Row& cells, const QString& name, const QString& sex,
+            const QString& date, const QString& time) {
+    return cells[NameList::kName] == name && cells[NameList::kSex] == sex &&
+           cells[NameList::kDate] == date && cells[NameList::kTime] == time;
+}
+
+}  // namespace
+
+int NameFileSession::replaceQuestions(const QString& name, const QString& sex, const QString& date,
+                                      const QString& time) const {
+    int questions = 0;
+    for (int row = 0; row < list_.rowCount(); ++row) {
+        const NameList::Row& cells = list_.row(row);
+        if (isCopy(cells, name, sex, date, time)) {
+            break;
+        }
+        if (cells[NameList::kName] == name) {
+            ++questions;
+        }
+    }
+    return questions;
+}
+
+void NameFileSession::AddPerson(const QString& name, const QString& sex, const QString& date,
                                 const QString& time) {
     int replace = -1;
     for (int row = 0; row < list_.rowCount(); ++row) {
         const NameList::Row& cells = list_.row(row);
-        if (cells[NameList::kName] == name && cells[NameList::kSex] == sex &&
-            cells[NameList::kDate] == date && cells[NameList::kTime] == time) {
-            return true;
+        if (isCopy(cells, name, sex, date, time)) {
+            return;
         }
         if (cells[NameList::kName] == name) {
-            if (!Prompts::askYesNo(
-                    BoxStyle::Information,
-                    QStringLiteral("既に同じ名前で登録されています。置き換えますか？"))) {
-                return false;
-            }
             replace = row;
         }
     }
@@ -153,7 +150,6 @@ bool NameFileSession::AddPerson(const QString& name, const QString& sex, const Q
         list_.append(cells);
     }
     setNameListModified(true);
-    return true;
 }
 
 }  // namespace sorvik::records

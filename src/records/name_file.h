@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <vector>
 
 #include <QObject>
@@ -15,6 +16,12 @@ inline constexpr auto kNewNameFile = "NewFile.nam";
 // Asked before a changed list is replaced or the program ends.
 inline constexpr auto kSaveChangesQuestion = u"名前ﾃﾞｰﾀが更新されています。保存しますか？";
 inline constexpr auto kNameFileFilter = "名前ﾃﾞｰﾀ(*.nam);;すべてのﾌｧｲﾙ (*.*)";
+inline constexpr auto kReplacePersonQuestion = u"既に同じ名前で登録されています。置き換えますか？";
+
+// Why a name file was not loaded; the window beeps and shows the message.
+struct LoadRefusal {
+    QString message;
+};
 
 // The four stored fields of a line, normalised; the derived columns stay empty.
 NameList::Row readNameLine(const QString& line);
@@ -26,8 +33,8 @@ std::vector<NameList::Row> readNameFile(const QString& path);
 void writeNameFile(const QString& path, const NameList& list);
 
 // The current name file with its list: which file Save writes to, whether the list changed
-// since it was loaded, and the commands that ask before they drop changes. The questions go
-// through the prompts facade.
+// since it was loaded. It asks nothing: the window asks before it drops changes or replaces a
+// person, and calls here with the answer given.
 class NameFileSession : public QObject {
     Q_OBJECT
   public:
@@ -44,20 +51,23 @@ class NameFileSession : public QObject {
     // A name with a folder separator is used as it is; any other is taken from AppDir.
     QString resolveNamePath(const QString& name) const;
 
-    // Replaces the list by the file. False when the user keeps the changed list or the file is
-    // missing (after its message); throws platform::FileError when it cannot be read, leaving
-    // the list as it was.
-    bool LoadNameFile(const QString& name);
+    // Replaces the list by the file; a missing file (or no name) is refused. Throws
+    // platform::FileError when it cannot be read, leaving the list as it was.
+    std::optional<LoadRefusal> LoadNameFile(const QString& name);
     // Writes the list; neither the modified flag nor the title change.
     void SaveNameFile(const QString& name) const;
-    // Starts an empty list named "NewFile.nam"; false when the user keeps the changed list.
-    bool newFile();
+    // Starts an empty list named "NewFile.nam".
+    void newFile();
     // Save as: writes to the path, which becomes the current file.
     void saveAs(const QString& path);
 
-    // Records a person of a chart request. False when the user refuses to replace a person of
-    // the same name (the request is dropped then, nothing changed).
-    bool AddPerson(const QString& name, const QString& sex, const QString& date,
+    // How many times the replace question comes before a person of a chart request is
+    // recorded: once for every stored person of the same name ahead of an exact copy.
+    int replaceQuestions(const QString& name, const QString& sex, const QString& date,
+                         const QString& time) const;
+    // Records the person, replacing the last person of the same name ahead of an exact copy
+    // (an exact copy is kept as it is); the window has asked before.
+    void AddPerson(const QString& name, const QString& sex, const QString& date,
                    const QString& time);
 
   signals:
@@ -66,9 +76,6 @@ class NameFileSession : public QObject {
     void modifiedChanged(bool modified);
 
   private:
-    // The question before the list is dropped; false to keep it.
-    bool saveChangesFirst();
-
     NameList& list_;
     QString appDir_;
     QString current_;

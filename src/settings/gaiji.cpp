@@ -5,7 +5,6 @@
 #include "engine/catalogue.h"
 #include "platform/errors.h"
 #include "platform/key_store.h"
-#include "platform/prompts.h"
 #include "platform/sjis.h"
 
 namespace sorvik::settings {
@@ -42,15 +41,6 @@ SjisCodeResult ParseSjisCode(const QString& code) {
         bytes.append(static_cast<char>(high * 16 + low));
     }
     return {platform::decodeSjis(bytes), {}};
-}
-
-QString SpecialChar(const platform::KeyStore& keys) {
-    const SjisCodeResult result = ParseSjisCode(storedSpecialCharCode(keys));
-    if (!result.error.isEmpty()) {
-        platform::Prompts::beep();
-        platform::Prompts::information(result.error);
-    }
-    return result.character;
 }
 
 QString storableStarName(const QString& displayName, int starNumber) {

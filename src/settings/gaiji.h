@@ -24,10 +24,6 @@ struct SjisCodeResult {
 };
 SjisCodeResult ParseSjisCode(const QString& code);
 
-// SpecialChar as the start-up makes it: the character of the stored code; a bad code beeps,
-// shows its message and gives an empty text.
-QString SpecialChar(const platform::KeyStore& keys);
-
 // What a table file stores in the name column of a star row: the display name, or the
 // catalogue's own name when the substitute character cannot stand there (no Shift-JIS code, or
 // a comma or line end that would split the row). The column is rewritten on reading anyway.

@@ -16,7 +16,6 @@
 #include "platform/key_store.h"
 #include "platform/profile_file.h"
 #include "platform/program_key.h"
-#include "platform/prompts.h"
 #include "settings/gaiji.h"
 
 namespace sorvik::settings {
@@ -47,10 +46,6 @@ constexpr const char* kDefaultSCB[5] = {"0", "0", "1", "1", "1"};
 const QString kDefaultInfoRow =
     QStringLiteral(",表示無し,表示無し,表示無し,表示無し,表示無し,表示無し");
 const QString kDefaultStarRow = QStringLiteral(",,,表示する,表示する,表示しない,");
-
-constexpr long long kMinutesPerDay = 24 * 60;
-// 150 years of 365.25 days.
-constexpr long long kMaxTargetMinutes = 54787LL * kMinutesPerDay + kMinutesPerDay / 2;
 
 QString q(const char16_t* text) {
     return QString::fromUtf16(text);
@@ -115,10 +110,6 @@ struct SettingKey {
     bool readBack = true;
     int starRow = 0;  // a row of the star display table: its star number
 };
-
-long long minutesOf(const engine::DateTime& moment) {
-    return engine::daysFromCivil(moment.date) * kMinutesPerDay + moment.hour * 60LL + moment.minute;
-}
 
 std::optional<engine::Date> parseDate(const QString& text) {
     return engine::parseSlashedDate(text.trimmed().toStdString());
@@ -416,11 +407,6 @@ bool isValidTargetDateText(const QString& text) {
     return parseDate(text).has_value();
 }
 
-bool isTargetWithinLifetime(const engine::DateTime& birth, const engine::DateTime& target) {
-    const long long offset = minutesOf(target) - minutesOf(birth);
-    return offset >= 0 && offset <= kMaxTargetMinutes;
-}
-
 TargetDateChoice chooseDefaultTargetDate(const SystemSettings& settings,
                                          const engine::DateTime& birth,
                                          const engine::DateTime& now) {
@@ -441,19 +427,6 @@ TargetDateChoice chooseDefaultTargetDate(const SystemSettings& settings,
         return {birth, true};
     }
     return {result, false};
-}
-
-engine::DateTime DefaultTargetDate(const SystemSettings& settings, const engine::DateTime& birth) {
-    const QDateTime clock = platform::Prompts::now();
-    const QDate day = clock.date();
-    const QTime time = clock.time();
-    const engine::DateTime now{{day.year(), day.month(), day.day()}, time.hour(), time.minute()};
-    const TargetDateChoice choice = chooseDefaultTargetDate(settings, birth, now);
-    if (choice.replacedByBirth) {
-        platform::Prompts::beep();
-        platform::Prompts::information(q(kTargetDateOutOfRangeMessage));
-    }
-    return choice.moment;
 }
 
 }  // namespace sorvik::settings

@@ -9,6 +9,7 @@
 
 #include "engine/catalogue.h"
 #include "engine/date.h"
+#include "settings/target_date.h"
 #include "strength/info_items.h"
 
 namespace sorvik::platform {
@@ -83,8 +84,6 @@ struct SaveRefusal {
 inline constexpr auto kTooFewInfoRowsMessage =
     u"命盤宮欄は、必ず２行以上になるように、指定して下さい。";
 inline constexpr auto kBadTargetDateMessage = u"造命日付指定が不正です。";
-inline constexpr auto kTargetDateOutOfRangeMessage =
-    u"造命日時が0歳以前か150歳以上に指定されている為、造命日時を生年月日にします。";
 
 class SystemSettings {
   public:
@@ -238,10 +237,6 @@ class SystemSettings {
 // whose file does not exist is replaced by "DEFAULT.SET". An empty stored name means none.
 QString chooseSettingsFileName(const QString& appDir, const QString& storedName);
 
-// Whether a target date lies 0..150 years (of 365.25 days) after the birth, the range of ages
-// a chart is made for.
-bool isTargetWithinLifetime(const engine::DateTime& birth, const engine::DateTime& target);
-
 // DefaultTargetDate without its message: the date NRG and DateE choose, at the time of day
 // of now; outside 0..150 years (of 365.25 days) after the birth it is the birth moment.
 struct TargetDateChoice {
@@ -251,10 +246,6 @@ struct TargetDateChoice {
 TargetDateChoice chooseDefaultTargetDate(const SystemSettings& settings,
                                          const engine::DateTime& birth,
                                          const engine::DateTime& now);
-
-// DefaultTargetDate: the choice above at the clock's now; when the birth moment replaces it,
-// beeps and says so.
-engine::DateTime DefaultTargetDate(const SystemSettings& settings, const engine::DateTime& birth);
 
 // Whether DateE is a date OK accepts; the year 9999 counts as a year.
 bool isValidTargetDateText(const QString& text);

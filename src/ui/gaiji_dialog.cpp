@@ -85,6 +85,16 @@ TGaijiF::TGaijiF(QString appDir, platform::KeyStore& keys, QWidget* parent)
     connectHelp(*this, appDir_, kHelpTopic, buttons.help);
 }
 
+QString SpecialChar(const platform::KeyStore& keys) {
+    const settings::SjisCodeResult result =
+        settings::ParseSjisCode(settings::storedSpecialCharCode(keys));
+    if (!result.error.isEmpty()) {
+        platform::Prompts::beep();
+        platform::Prompts::information(result.error);
+    }
+    return result.character;
+}
+
 QString TGaijiF::previewText() const {
     return panel1_->text();
 }

@@ -12,6 +12,10 @@ class KeyStore;
 
 namespace sorvik::ui {
 
+// SpecialChar as the start-up makes it: the character of the stored code; a bad code beeps,
+// shows its message and gives an empty text.
+QString SpecialChar(const platform::KeyStore& keys);
+
 // TGaijiF "特殊文字の設定": the substitute for the missing star-name character, by its
 // Shift-JIS code. The choice is stored at once and used from the next start.
 class TGaijiF : public QDialog {

@@ -13,6 +13,7 @@
 #include "about_box.h"
 #include "announcements_window.h"
 #include "error_boundary.h"
+#include "gaiji_dialog.h"
 #include "help_window.h"
 #include "main_window_look.h"
 #include "platform/file_names.h"
@@ -25,7 +26,6 @@
 #include "platform/shell_open.h"
 #include "platform/window_placement.h"
 #include "records/calendar_file.h"
-#include "settings/gaiji.h"
 #include "settings/system_settings.h"
 #include "toolbar_icons.h"
 #include "toolbar_layout.h"
@@ -137,7 +137,7 @@ QString TMainF::layoutFilePath() const {
 
 void TMainF::loadCalendarAndNames() {
     calendar_ = records::LoadCalendar(appDir_);
-    starNames_.emplace(engine::BuildStarDisplayNames(settings::SpecialChar(keys_).toStdString()));
+    starNames_.emplace(engine::BuildStarDisplayNames(SpecialChar(keys_).toStdString()));
 }
 
 void TMainF::readSysValues() {

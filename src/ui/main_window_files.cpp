@@ -7,6 +7,7 @@
 
 #include "error_boundary.h"
 #include "main_window.h"
+#include "name_file_commands.h"
 #include "platform/prompts.h"
 
 namespace sorvik::ui {
@@ -42,7 +43,7 @@ void TMainF::showNameFileTitle(const QString& fileName) {
 }
 
 void TMainF::newNameFile() {
-    runFileCommand([this] { nameFiles_->newFile(); });
+    runFileCommand([this] { ui::newNameFile(*nameFiles_); });
 }
 
 void TMainF::openNameFile() {
@@ -53,7 +54,7 @@ void TMainF::openNameFile() {
         return;
     }
     openDialogName_ = path;
-    runFileCommand([this, &path] { nameFiles_->LoadNameFile(path); });
+    runFileCommand([this, &path] { ui::loadNameFile(*nameFiles_, path); });
     // Also when the user kept the changed list or the file failed.
     recentFiles_.add(path);
     rebuildRecentFiles();
@@ -83,11 +84,11 @@ void TMainF::openRecentFile(const QString& path) {
         }
     }
     openDialogName_ = path;
-    runFileCommand([this, &path] { nameFiles_->LoadNameFile(path); });
+    runFileCommand([this, &path] { ui::loadNameFile(*nameFiles_, path); });
 }
 
 void TMainF::loadStartupNameFile() {
-    runFileCommand([this] { nameFiles_->LoadNameFile(defNameFile_); });
+    runFileCommand([this] { ui::loadNameFile(*nameFiles_, defNameFile_); });
     recentFiles_.add(defNameFile_);
 }
 

@@ -6,7 +6,6 @@
 
 #include "engine/catalogue.h"
 #include "platform/key_store.h"
-#include "platform/prompts.h"
 
 namespace sorvik::settings {
 namespace {
@@ -53,23 +52,6 @@ TEST(SpecialChar, DefaultsToTheStoredCodeOr8E45AndBuildsTheDisplayNames) {
     const auto cut = engine::BuildStarDisplayNames(ParseSjisCode("8E4").character.toStdString());
     EXPECT_EQ(cut[60], "陰");
     EXPECT_EQ(cut[113], "　天");
-}
-
-TEST(SpecialChar, ABadStoredCodeIsReportedAtStartUp) {
-    QTemporaryDir dir;
-    platform::KeyStore keys(dir.filePath("keys.ini"));
-    platform::Prompts::startScripting();
-    platform::Prompts::clearShownBoxes();
-    const int beeps = platform::Prompts::beepCount();
-    EXPECT_EQ(SpecialChar(keys), "殺");
-    EXPECT_TRUE(platform::Prompts::shownBoxes().isEmpty());
-
-    storeSpecialCharCode(keys, "8Z45");
-    EXPECT_EQ(SpecialChar(keys), "");
-    ASSERT_EQ(platform::Prompts::shownBoxes().size(), 1);
-    EXPECT_EQ(platform::Prompts::shownBoxes()[0].text, "『8Z45』は、不正なS-JISｺｰﾄﾞです。");
-    EXPECT_EQ(platform::Prompts::beepCount(), beeps + 1);
-    platform::Prompts::stopScripting();
 }
 
 }  // namespace

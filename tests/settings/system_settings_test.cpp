@@ -8,7 +8,6 @@
 #include <gtest/gtest.h>
 
 #include "platform/key_store.h"
-#include "platform/prompts.h"
 #include "platform/sjis.h"
 
 namespace sorvik::settings {
@@ -400,23 +399,6 @@ TEST_F(SystemSettingsTest, TheShippedSettingsFileShowsAUsefulChart) {
     EXPECT_EQ(mainColours.size(), 1u);
     EXPECT_EQ(otherColours.size(), 2u);  // good and bad
     EXPECT_FALSE(otherColours.contains(*mainColours.begin()));
-}
-
-TEST_F(SystemSettingsTest, DefaultTargetDateTakesTheClockAndSaysWhenItFallsBack) {
-    platform::Prompts::startScripting();
-    platform::Prompts::clearShownBoxes();
-    platform::Prompts::setNow(QDateTime(QDate(2024, 8, 9), QTime(10, 11, 59)));
-    SystemSettings s(dir_.path(), keys_, names_);
-    s.setNRG(1);
-    EXPECT_EQ(DefaultTargetDate(s, {{1980, 2, 3}, 4, 5}), (engine::DateTime{{2024, 7, 1}, 10, 11}));
-    EXPECT_TRUE(platform::Prompts::shownBoxes().isEmpty());
-    // Born after 1 July of this year.
-    EXPECT_EQ(DefaultTargetDate(s, {{2024, 7, 2}, 0, 0}), (engine::DateTime{{2024, 7, 2}, 0, 0}));
-    ASSERT_EQ(platform::Prompts::shownBoxes().size(), 1);
-    EXPECT_EQ(platform::Prompts::shownBoxes()[0].text,
-              "造命日時が0歳以前か150歳以上に指定されている為、造命日時を生年月日にします。");
-    platform::Prompts::setNow({});
-    platform::Prompts::stopScripting();
 }
 
 }  // namespace

@@ -27,6 +27,7 @@
 #include "ui/chart/chart_window.h"
 #include "ui/chart/pattern_list.h"
 #include "ui/entry/entry_bar.h"
+#include "ui/name_file_commands.h"
 #include "ui/system_font.h"
 
 namespace sorvik::ui {
@@ -203,7 +204,7 @@ TEST_F(ChartRequestTest, RefusalsBeepAndSayWhy) {
 }
 
 TEST_F(ChartRequestTest, NoToTheReplaceQuestionKeepsListAndBar) {
-    ASSERT_TRUE(session.AddPerson("a", "女", "1984/05/05", "05:00"));
+    ASSERT_TRUE(addPerson(session, "a", "女", "1984/05/05", "05:00"));
     type("a", 0, "1984/02/02", "12:00");
     Prompts::queueAnswer(Answer::No);
     bar.MeiBtnClick();

@@ -10,6 +10,7 @@
 
 #include "platform/profile_file.h"
 #include "shell_fixture.h"
+#include "ui/name_file_commands.h"
 #include "ui/window_commands.h"
 
 #include <gtest/gtest.h>
@@ -194,7 +195,7 @@ TEST(ExitSequence, AsksForTheNameFileAndStoresTheShellsValues) {
         window->action(MainAction::StsBarItem)->trigger();
         EXPECT_FALSE(window->statusBar()->isVisible());
         // A new list without a change still asks, and Yes writes it into the program folder.
-        ASSERT_TRUE(window->nameFiles().newFile());
+        ASSERT_TRUE(newNameFile(window->nameFiles()));
         Prompts::queueAnswer(platform::Answer::Yes);
         const int beeps = Prompts::beepCount();
         window->showNormal();

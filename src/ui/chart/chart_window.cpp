@@ -26,6 +26,7 @@
 #include "settings/zi_wei_settings.h"
 #include "strength/palace_cells.h"
 #include "ui/chart/chart_grid_view.h"
+#include "ui/chart/default_target_date.h"
 #include "ui/chart/pattern_list.h"
 #include "ui/error_boundary.h"
 #include "ui/help_window.h"
@@ -378,7 +379,7 @@ void TMeibF::showLabels() {
 
 void TMeibF::RequestChart(const engine::BirthMoment& person) {
     const engine::DateTime birth = engine::BirthMomentOf(person);
-    const engine::DateTime target = settings::DefaultTargetDate(services_.system, birth);
+    const engine::DateTime target = DefaultTargetDate(services_.system, birth);
     chart_ = engine::RequestChartBirth(services_.calendar, services_.names, person, target,
                                        {services_.ziwei, services_.ziwei.bodyStarRule()});
     QStringList names;
@@ -412,9 +413,9 @@ bool TMeibF::applyTarget(const engine::DateTime& target) {
 }
 
 void TMeibF::ChangeTargetDate(int kind) {
-    const engine::DateTime next =
-        kind == kDefault ? settings::DefaultTargetDate(services_.system, record().birthMoment)
-                         : shiftYear(target_, kind == kPreviousYear ? -1 : 1);
+    const engine::DateTime next = kind == kDefault
+                                      ? DefaultTargetDate(services_.system, record().birthMoment)
+                                      : shiftYear(target_, kind == kPreviousYear ? -1 : 1);
     target_ = next;
     chart_.labels.ZNen = engine::formatTargetDate(next);
     if (services_.calendar.inRange(next.date)) {

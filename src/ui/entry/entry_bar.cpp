@@ -23,6 +23,7 @@
 #include "settings/system_settings.h"
 #include "ui/chart/chart_window.h"
 #include "ui/error_boundary.h"
+#include "ui/name_file_commands.h"
 
 namespace sorvik::ui {
 
@@ -274,8 +275,8 @@ void EntBar::MeiBtnClick() {
     }
     bool made = false;
     runUserCommand([this, &title, &made] {
-        if (services_.names.AddPerson(nameE_->currentText(), sex_->currentText(), dateE_->text(),
-                                      timeE_->text())) {
+        if (addPerson(services_.names, nameE_->currentText(), sex_->currentText(), dateE_->text(),
+                      timeE_->text())) {
             services_.makeChart(birthMoment(), title);
             made = true;
         }
