@@ -1,5 +1,7 @@
 #include "system_settings_dialog.h"
 
+#include <vector>
+
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QColorDialog>
@@ -16,6 +18,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalBlocker>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTableWidget>
@@ -203,11 +206,8 @@ QWidget* TSysF::buildBasicTab() {
             [this](const QString& t) { store_.setMeiExeHtml(t); });
     connect(folder_, &QLineEdit::textEdited, this,
             [this](const QString& t) { store_.setMeiFolder(t); });
-    connect(dateE_, &QLineEdit::textChanged, this, [this](const QString& t) {
-        if (!refreshing_) {
-            store_.setDateE(t);
-        }
-    });
+    connect(dateE_, &QLineEdit::textChanged, this,
+            [this](const QString& t) { store_.setDateE(t); });
     connect(nrg_, &QButtonGroup::idClicked, this, [this](int id) { store_.setNRG(id); });
 
     const auto openInto = [this](QLineEdit* edit, const QString& filter,
@@ -334,11 +334,8 @@ QWidget* TSysF::buildChartTab() {
     connect(banY_, &QComboBox::activated, this, [this](int i) { store_.setBanYCount(i); });
     connect(banX_, &QComboBox::activated, this, [this](int i) { store_.setBanXCount(i); });
     for (int i = 0; i < 5; ++i) {
-        connect(scb_[i], &QCheckBox::toggled, this, [this, i](bool on) {
-            if (!refreshing_) {
-                store_.setSCB(i + 1, on);
-            }
-        });
+        connect(scb_[i], &QCheckBox::toggled, this,
+                [this, i](bool on) { store_.setSCB(i + 1, on); });
     }
     connect(infoTable_->selectionModel(), &QItemSelectionModel::currentChanged, this,
             &TSysF::showItemOfCurrentCell);
@@ -393,9 +390,7 @@ QWidget* TSysF::buildDetailTab() {
         pcg_[i]->setObjectName(QStringLiteral("PCG%1").arg(i));
         shownLayout->addWidget(pcg_[i]);
         connect(pcg_[i], &QCheckBox::toggled, this, [this, i](bool on) {
-            if (!refreshing_) {
-                store_.setPCG(on ? store_.PCG() | (1 << i) : store_.PCG() & ~(1 << i));
-            }
+            store_.setPCG(on ? store_.PCG() | (1 << i) : store_.PCG() & ~(1 << i));
         });
     }
 
@@ -436,7 +431,7 @@ QWidget* TSysF::buildDetailTab() {
     connect(widths_, &QTableWidget::itemChanged, this, [this](QTableWidgetItem* item) {
         bool ok = false;
         const int width = item->text().toInt(&ok);
-        if (!refreshing_ && item->row() == 1 && ok) {
+        if (item->row() == 1 && ok) {
             store_.setStarListWidth(item->column(), width);
         }
     });
@@ -448,7 +443,16 @@ QWidget* TSysF::buildDetailTab() {
 }
 
 void TSysF::refresh() {
-    refreshing_ = true;
+    // What is shown here comes from the store: none of it may be written back as an edit.
+    const QSignalBlocker quietDate(dateE_);
+    const QSignalBlocker quietWidths(widths_);
+    std::vector<QSignalBlocker> quietBoxes;
+    for (QCheckBox* box : scb_) {
+        quietBoxes.emplace_back(box);
+    }
+    for (QCheckBox* box : pcg_) {
+        quietBoxes.emplace_back(box);
+    }
     nameFile_->setText(store_.startupNameFile());
     sysFile_->setText(store_.settingsFileName());
     exeName_->setText(store_.meiExeName());
@@ -476,7 +480,6 @@ void TSysF::refresh() {
     refreshPanels();
     infoModel_->reload();
     starModel_->reload();
-    refreshing_ = false;
 }
 
 void TSysF::refreshPanels() {

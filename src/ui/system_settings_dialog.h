@@ -107,7 +107,6 @@ class TSysF : public QDialog {
     QTableView* starTable_ = nullptr;
     std::array<QCheckBox*, 3> pcg_{};
     QTableWidget* widths_ = nullptr;
-    bool refreshing_ = false;
 };
 
 }  // namespace sorvik::ui

@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalBlocker>
 #include <QSlider>
 #include <QTabWidget>
 #include <QTableView>
@@ -155,11 +156,8 @@ QWidget* TUSysF::buildNumbersTab() {
                                0);
         ratioLayout->addWidget(barLabels_[bar], bar * 2, 1);
         ratioLayout->addWidget(bars_[bar], bar * 2 + 1, 0, 1, 2);
-        connect(bars_[bar], &QSlider::valueChanged, this, [this, bar](int position) {
-            if (!refreshing_) {
-                moveBar(bar, position);
-            }
-        });
+        connect(bars_[bar], &QSlider::valueChanged, this,
+                [this, bar](int position) { moveBar(bar, position); });
     }
     ratioLayout->setRowStretch(6, 1);
 
@@ -191,7 +189,7 @@ QWidget* TUSysF::buildBrightnessTab() {
     }
     symbols_->setColumnHidden(0, true);
     connect(symbols_, &QTableWidget::itemChanged, this, [this](QTableWidgetItem* item) {
-        if (!refreshing_ && item->row() == 1) {
+        if (item->row() == 1) {
             store_.setBrightnessSymbol(item->column(), item->text());
         }
     });
@@ -244,7 +242,7 @@ QWidget* TUSysF::buildOtherTab() {
         palaceNames_->setItem(3, i, editableItem());
     }
     connect(palaceNames_, &QTableWidget::itemChanged, this, [this](QTableWidgetItem* item) {
-        if (!refreshing_ && (item->row() == 1 || item->row() == 3)) {
+        if (item->row() == 1 || item->row() == 3) {
             store_.setUserPalaceName(item->column() + (item->row() == 3 ? 6 : 0), item->text());
         }
     });
@@ -269,7 +267,16 @@ QTableView* TUSysF::gridView(Grid grid) const {
 }
 
 void TUSysF::refresh() {
-    refreshing_ = true;
+    {
+        // What is shown here comes from the store: none of it may be written back as an edit.
+        const QSignalBlocker quietSymbols(symbols_);
+        const QSignalBlocker quietNames(palaceNames_);
+        refreshTables();
+    }
+    showRatios();
+}
+
+void TUSysF::refreshTables() {
     for (ZiWeiGridModel* model : models_) {
         model->reload();
     }
@@ -286,18 +293,15 @@ void TUSysF::refresh() {
     if (auto* button = rg2_->button(store_.bodyStarRule())) {
         button->setChecked(true);
     }
-    refreshing_ = false;
-    showRatios();
 }
 
 void TUSysF::showRatios() {
     const LuckRatios ratios = store_.luckRatios();
-    refreshing_ = true;
     for (int bar = 0; bar < 3; ++bar) {
+        const QSignalBlocker quiet(bars_[bar]);
         bars_[bar]->setValue(ratioOf(ratios, bar));
         barLabels_[bar]->setText(QString::number(ratioOf(ratios, bar)) + u'%');
     }
-    refreshing_ = false;
 }
 
 void TUSysF::moveBar(int bar, int position) {

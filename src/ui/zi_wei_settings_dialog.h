@@ -66,6 +66,7 @@ class TUSysF : public QDialog {
     QWidget* buildBrightnessTab();
     QWidget* buildOtherTab();
     QTableView* makeGridView(ZiWeiGridModel* model, const char* name);
+    void refreshTables();
     void showRatios();
 
     QString appDir_;
@@ -80,7 +81,6 @@ class TUSysF : public QDialog {
     std::array<QLabel*, 3> barLabels_{};
     QButtonGroup* rg1_ = nullptr;
     QButtonGroup* rg2_ = nullptr;
-    bool refreshing_ = false;
 };
 
 }  // namespace sorvik::ui
