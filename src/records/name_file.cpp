@@ -9,7 +9,6 @@
 
 namespace sorvik::records {
 
-
 NameList::Row readNameLine(const QString& line) {
     // A comma is appended before cutting, so a last field without its comma still counts.
     const QStringList fields =
@@ -57,10 +56,8 @@ void NameFileSession::setNameListModified(bool modified) {
 }
 
 QString NameFileSession::resolveNamePath(const QString& name) const {
-    if (name.contains(u'\\') || name.contains(u'/')) {
-        return name;
-    }
-    return appDir_ + name;
+    // A relative name is taken from AppDir too, never from the process's working folder.
+    return QFileInfo(name).isAbsolute() ? name : appDir_ + name;
 }
 
 std::optional<LoadRefusal> NameFileSession::LoadNameFile(const QString& name) {

@@ -48,7 +48,7 @@ class NameFileSession : public QObject {
     bool nameListModified() const { return modified_; }
     void setNameListModified(bool modified);
 
-    // A name with a folder separator is used as it is; any other is taken from AppDir.
+    // An absolute path is used as it is; any other name is taken from AppDir.
     QString resolveNamePath(const QString& name) const;
 
     // Replaces the list by the file; a missing file (or no name) is refused. Throws

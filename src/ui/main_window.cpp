@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDir>
 #include <QFileInfo>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -77,7 +76,6 @@ TMainF::TMainF(const QString& appDir, platform::KeyStore& keys)
     setWindowTitle(applicationTitle());
     setWindowIcon(toolbarIcon(ToolbarIcon::Program));
     setStyleSheet(mainWindowStyleSheet());
-    QDir::setCurrent(appDir_);
 
     mdi_ = new QMdiArea(this);
     mdi_->setObjectName(QStringLiteral("MdiArea"));
@@ -242,7 +240,6 @@ void TMainF::showToolbar(QToolBar* bar, bool shown) {
 bool TMainF::event(QEvent* event) {
     if (event->type() == QEvent::WindowActivate) {
         platform::CheckFreeResources(10);
-        QDir::setCurrent(appDir_);
         emit frameActivated();
     }
     return QMainWindow::event(event);

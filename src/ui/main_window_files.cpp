@@ -1,7 +1,6 @@
 // The File menu's name file commands, the recent files and the title that follows the file.
 #include <QAction>
 #include <QApplication>
-#include <QDir>
 #include <QFileInfo>
 #include <QMenu>
 
@@ -78,8 +77,11 @@ void TMainF::openRecentFile(const QString& path) {
     if (path.isEmpty() || !QFileInfo(nameFiles_->resolveNamePath(path)).isFile()) {
         return;
     }
+    // The file's folder must be one the program may enter; the process's working folder
+    // stays where it is.
     if (path.contains(u'/') || path.contains(u'\\')) {
-        if (!QDir::setCurrent(QFileInfo(path).absolutePath())) {
+        const QFileInfo folder(QFileInfo(nameFiles_->resolveNamePath(path)).absolutePath());
+        if (!folder.isDir() || !folder.isExecutable()) {
             Prompts::information(QStringLiteral("ファイルが開けませんでした。"));
         }
     }

@@ -234,7 +234,7 @@ QWidget* TSysF::buildBasicTab() {
     connect(sysOpen, &QPushButton::clicked, this, &TSysF::chooseSettingsFile);
     connect(folderOpen, &QPushButton::clicked, this, [this] {
         const QString folder = platform::Prompts::folderName(
-            this, QStringLiteral("出力時の保存フォルダ"), QDir::currentPath());
+            this, QStringLiteral("出力時の保存フォルダ"), main_.appDir());
         if (!folder.isEmpty()) {
             folder_->setText(QDir::toNativeSeparators(folder));
             store_.setMeiFolder(folder_->text());
@@ -612,7 +612,6 @@ void TSysF::chooseSettingsFile() {
 }
 
 void TSysF::showEvent(QShowEvent* event) {
-    QDir::setCurrent(main_.appDir());
     ApplySystemFont(*this, store_, true);
     QDialog::showEvent(event);
 }

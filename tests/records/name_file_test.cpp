@@ -33,6 +33,14 @@ TEST(NameLine, ReadsTheFirstFourFieldsAndNormalisesThem) {
     }
 }
 
+TEST(NameFileSession, RelativeNamesResolveAgainstTheProgramFolderNotTheWorkingFolder) {
+    NameList list;
+    const NameFileSession session(list, QStringLiteral("/opt/sorvik/"));
+    EXPECT_EQ(session.resolveNamePath(QStringLiteral("Default.nam")), "/opt/sorvik/Default.nam");
+    EXPECT_EQ(session.resolveNamePath(QStringLiteral("sub/a.nam")), "/opt/sorvik/sub/a.nam");
+    EXPECT_EQ(session.resolveNamePath(QStringLiteral("/home/u/b.nam")), "/home/u/b.nam");
+}
+
 TEST(NameList, EmptyingLeavesOneBlankRow) {
     NameList list;
     EXPECT_TRUE(list.isEmpty());
