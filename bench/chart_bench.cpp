@@ -29,10 +29,10 @@ class Tables : public engine::PlacementTables, public strength::StrengthTables {
         weights_ = {10000, 10000, 500000, 300000, 10000};
     }
     int power(int starNumber, engine::Branch branch) const override {
-        return powers_[starNumber][branch];
+        return powers_[starNumber][engine::index(branch)];
     }
     int brightness(int starNumber, engine::Branch branch) const override {
-        return brightness_[starNumber][branch];
+        return brightness_[starNumber][engine::index(branch)];
     }
     int tianMaRule() const override { return 0; }
     const strength::PalaceWeights& palaceWeights() const override { return weights_; }
@@ -47,7 +47,8 @@ class Tables : public engine::PlacementTables, public strength::StrengthTables {
 
 // The worked chart: 甲子, month 1, day 1, hour 午 (命宮 and 身宮 申).
 engine::ConvertedMoment moment() {
-    return engine::testing::lunarMoment(0, 0, 1, 1, 6);
+    return engine::testing::lunarMoment(engine::Stem::Jia, engine::Branch::Zi, 1, 1,
+                                        engine::Branch::Wu);
 }
 
 // Everything a chart computes from its stars; the tables serve both views.

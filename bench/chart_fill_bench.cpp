@@ -25,10 +25,10 @@ class ShippedCells : public strength::CellSettings {
         return static_cast<strength::InfoItem>(items[row][position]);
     }
     std::string powerCell(int star, engine::Branch b) const override {
-        return ziwei_.cell(settings::Grid::Powers, star, b + 1).toStdString();
+        return ziwei_.cell(settings::Grid::Powers, star, engine::index(b) + 1).toStdString();
     }
     std::string brightnessCell(int star, engine::Branch b) const override {
-        return ziwei_.cell(settings::Grid::Brightness, star, b + 1).toStdString();
+        return ziwei_.cell(settings::Grid::Brightness, star, engine::index(b) + 1).toStdString();
     }
     std::string brightnessSymbol(int code) const override {
         return ziwei_.brightnessSymbols()[static_cast<std::size_t>(code)].toStdString();

@@ -18,7 +18,8 @@ using Store = bench::ShippedSettings;
 
 // The worked chart: 甲子, month 1, day 1, hour 午 (命宮 and 身宮 申).
 engine::ConvertedMoment moment() {
-    return engine::testing::lunarMoment(0, 0, 1, 1, 6);
+    return engine::testing::lunarMoment(engine::Stem::Jia, engine::Branch::Zi, 1, 1,
+                                        engine::Branch::Wu);
 }
 
 void BM_StoreStrengthsOnly(benchmark::State& state) {
@@ -37,8 +38,8 @@ void BM_DoubleStarsOfOnePalace(benchmark::State& state) {
     Store store;
     const engine::Placement p = engine::PlaceStars(moment(), 0, store.ziWei);
     for (auto _ : state) {
-        benchmark::DoNotOptimize(
-            strength::evaluateDoubleStars(p.palaceStarLists, 8, store.ziWei, store.names));
+        benchmark::DoNotOptimize(strength::evaluateDoubleStars(
+            p.palaceStarLists, engine::Branch::Shen, store.ziWei, store.names));
     }
 }
 BENCHMARK(BM_DoubleStarsOfOnePalace);
@@ -58,7 +59,7 @@ void BM_FirstReadAfterAnEdit(benchmark::State& state) {
     Store store;
     for (auto _ : state) {
         store.ziWei.setCell(settings::Grid::Powers, 1, 1, QStringLiteral("6"));
-        benchmark::DoNotOptimize(store.ziWei.power(1, 0));
+        benchmark::DoNotOptimize(store.ziWei.power(1, engine::Branch::Zi));
     }
 }
 BENCHMARK(BM_FirstReadAfterAnEdit);

@@ -29,12 +29,10 @@ ChartOutput ChartMaker::make(const engine::BirthMoment& person,
     out.chart = engine::RequestChart(calendar_, names_, person, target, chartSettings);
     const engine::ChartRecord& record = out.chart.record;
     const engine::StarRow& header = record.header();
-    out.dokun = static_cast<int>(engine::Dokun(header[engine::kHeaderLunarMonth],
-                                               header[engine::kHeaderLeapAdjust],
-                                               header[engine::kHeaderHourBranch]));
-    const std::array<double, 12> scores =
-        strength::palaceStrengths(record.palaceStarLists, header[engine::kHeaderLifePalace],
-                                  header[engine::kHeaderBodyPalace], ziWei_);
+    out.dokun = static_cast<int>(engine::Dokun(
+        header[engine::kHeaderLunarMonth], header[engine::kHeaderLeapAdjust], record.hourBranch()));
+    const std::array<double, 12> scores = strength::palaceStrengths(
+        record.palaceStarLists, record.lifePalace(), record.bodyPalace(), ziWei_);
     for (std::size_t p = 0; p < 12; ++p) {
         out.palaceStrength[p] = strength::formatOneDecimal(scores[p], strength::kStrengthWidth);
         out.doubleStars[p] = strength::evaluateDoubleStars(

@@ -1,7 +1,5 @@
 #include "bureau.h"
 
-#include <cassert>
-
 namespace sorvik::engine {
 
 namespace {
@@ -15,8 +13,7 @@ constexpr int kBureauTable[5][6] = {
 }  // namespace
 
 int BureauOf(Stem yearStem, Branch lifePalace) {
-    assert(yearStem >= 0 && yearStem <= 9 && lifePalace >= 0 && lifePalace <= 11);
-    return kBureauTable[yearStem % 5][lifePalace / 2];
+    return kBureauTable[index(yearStem) % 5][index(lifePalace) / 2];
 }
 
 }  // namespace sorvik::engine

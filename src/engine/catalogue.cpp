@@ -194,10 +194,10 @@ const StarInfo& starInfo(int starNumber) {
 }
 
 std::string_view branchName(Branch branch) {
-    return at(kBranchNames, branch);
+    return kBranchNames[static_cast<std::size_t>(index(branch))];
 }
 std::string_view stemName(Stem stem) {
-    return at(kStemNames, stem);
+    return kStemNames[static_cast<std::size_t>(index(stem))];
 }
 std::string_view bureauName(int bureau) {
     return at(kBureauNames, bureau - 2);
@@ -236,8 +236,8 @@ std::string_view sihuaKindLabel(int kind) {
 }
 
 int sihuaStar(Stem stem, int kind) {
-    assert(stem >= 0 && stem <= 9 && kind >= 0 && kind <= 3);
-    return kSihuaTable[stem][kind];
+    assert(kind >= 0 && kind <= 3);
+    return kSihuaTable[index(stem)][kind];
 }
 
 StarDisplayNames::StarDisplayNames(std::string_view specialChar) {

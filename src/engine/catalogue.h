@@ -5,11 +5,11 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/branch.h"
+#include "engine/stem.h"
+
 // The fixed vocabulary of the chart: branches, stems, bureaus, palaces and the 129 stars.
 namespace sorvik::engine {
-
-using Branch = int;  // 子 = 0 … 亥 = 11; also a palace position
-using Stem = int;    // 甲 = 0 … 癸 = 9; even stems are 陽
 
 inline constexpr int kStarCount = 129;      // star numbers 1..129
 inline constexpr int kNatalStarCount = 86;  // 1..86 natal, 87..129 yearly (流)

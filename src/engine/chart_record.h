@@ -52,7 +52,7 @@ struct ChartLabels {
 // One computed chart, owned by its chart window.
 struct ChartRecord {
     DateTime birthMoment;
-    Branch selectedPalace = 0;
+    Branch selectedPalace = Branch::Zi;
     StarRows rows{};  // row 0 is the header
     PalaceStarLists palaceStarLists{};
     std::array<std::array<std::uint8_t, kPalaceSlots>, 12> palaceStarBytes{};
@@ -60,6 +60,11 @@ struct ChartRecord {
 
     const StarRow& header() const { return rows[0]; }
     StarRow& header() { return rows[0]; }
+    Stem yearStem() const { return stemAt(header()[kHeaderYearStem]); }
+    Branch yearBranch() const { return branchAt(header()[kHeaderYearBranch]); }
+    Branch lifePalace() const { return branchAt(header()[kHeaderLifePalace]); }
+    Branch bodyPalace() const { return branchAt(header()[kHeaderBodyPalace]); }
+    Branch hourBranch() const { return branchAt(header()[kHeaderHourBranch]); }
     // Refreshes the one-byte copy of the palace star lists.
     void narrowPalaceStarLists();
 };

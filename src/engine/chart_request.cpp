@@ -28,11 +28,11 @@ std::string yearText(Stem s, Branch b) {
 }  // namespace
 
 int LifeMasterStar(Branch lifePalace) {
-    return kLifeMaster[lifePalace];
+    return kLifeMaster[index(lifePalace)];
 }
 
 int BodyMasterStar(int rule, Branch yearBranch) {
-    return kBodyMaster[rule == 1 ? 1 : 0][yearBranch];
+    return kBodyMaster[rule == 1 ? 1 : 0][index(yearBranch)];
 }
 
 int NayinMasterStar(int bureau) {
@@ -40,7 +40,8 @@ int NayinMasterStar(int bureau) {
 }
 
 Branch Dokun(int lunarMonth, int leapAdjust, Branch hour) {
-    return (13 - adjustedLunarMonth(lunarMonth, leapAdjust) + hour) % 12;
+    // From 子 for the first month, counted back by the month and forward by the hour.
+    return Branch::Zi - (adjustedLunarMonth(lunarMonth, leapAdjust) - 1) + index(hour);
 }
 
 DateTime BirthMomentOf(const BirthMoment& person) {
@@ -54,8 +55,8 @@ DateTime BirthMomentOf(const BirthMoment& person) {
 
 void SetTargetYearLabels(ChartLabels& labels, const StarRow& header, Stem yearStem,
                          Branch yearBranch) {
-    const Branch dokun =
-        Dokun(header[kHeaderLunarMonth], header[kHeaderLeapAdjust], header[kHeaderHourBranch]);
+    const Branch dokun = Dokun(header[kHeaderLunarMonth], header[kHeaderLeapAdjust],
+                               branchAt(header[kHeaderHourBranch]));
     labels.Kazoe = "数え" + std::to_string(header[kHeaderAge]) + "歳　斗君:" + branchText(dokun);
     labels.ZKS = yearText(yearStem, yearBranch) + "年 ";
 }
@@ -84,22 +85,22 @@ Chart RequestChartBirth(const CalendarTable& calendar, const StarDisplayNames& n
     labels.InDate = birth.lunarText + branchText(birth.lunar.hour) + "時";
 
     StarRow& header = record.header();
-    header[kHeaderYearStem] = birth.yearStem;
-    header[kHeaderYearBranch] = birth.yearBranch;
+    header[kHeaderYearStem] = index(birth.yearStem);
+    header[kHeaderYearBranch] = index(birth.yearBranch);
     header[kHeaderLunarMonth] = birth.lunar.month;
     header[kHeaderLunarDay] = birth.lunar.day;
-    header[kHeaderLifePalace] = birth.lifePalace;
-    header[kHeaderBodyPalace] = birth.bodyPalace;
-    header[kHeaderHourBranch] = birth.lunar.hour;
+    header[kHeaderLifePalace] = index(birth.lifePalace);
+    header[kHeaderBodyPalace] = index(birth.bodyPalace);
+    header[kHeaderHourBranch] = index(birth.lunar.hour);
     header[kHeaderLeapAdjust] = birth.leapAdjust;
     record.sex = person.sex;
     record.selectedPalace = birth.lifePalace;
 
     labels.Inyo =
-        std::string(birth.yearStem % 2 == 1 ? "陰" : "陽") + (person.sex == 0 ? "男" : "女");
+        std::string(isYang(birth.yearStem) ? "陽" : "陰") + (person.sex == 0 ? "男" : "女");
     labels.Mei = "命宮：" + branchText(birth.lifePalace) + "  命主：" +
                  names[LifeMasterStar(birth.lifePalace)];
-    header[kHeaderDirection] = CountingDirection(person.sex, birth.yearStem % 2);
+    header[kHeaderDirection] = CountingDirection(person.sex, index(birth.yearStem) % 2);
 
     chart.placement = PlaceStars(birth, header[kHeaderDirection], settings.placementTables);
     record.palaceStarLists = chart.placement.palaceStarLists;
@@ -151,7 +152,7 @@ MonthlyLuckDates FillMonthlyLuckDates(const CalendarTable& calendar, const Chart
     }
     const StarRow& header = record.header();
     const Branch start =
-        Dokun(header[kHeaderLunarMonth], header[kHeaderLeapAdjust], header[kHeaderHourBranch]);
+        Dokun(header[kHeaderLunarMonth], header[kHeaderLeapAdjust], record.hourBranch());
     const std::vector<CalendarRecord>& records = calendar.records();
     const auto first = std::find_if(records.begin(), records.end(), [&](const CalendarRecord& r) {
         return r.lunarYear == targetLunarYear;
@@ -173,7 +174,7 @@ MonthlyLuckDates FillMonthlyLuckDates(const CalendarTable& calendar, const Chart
         char text[16];
         std::snprintf(text, sizeof text, "%02d/%02d/%02d", startDate.year % 100, startDate.month,
                       startDate.day);
-        dates[static_cast<std::size_t>((start + targetYearBranch + k) % 12)] = text;
+        dates[static_cast<std::size_t>(index(start + index(targetYearBranch) + k))] = text;
         ++k;
     }
     return dates;

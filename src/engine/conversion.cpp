@@ -28,7 +28,7 @@ int ConvertedMoment::placementMonth() const {
 }
 
 Branch hourBranch(int hour) {
-    return ((hour + 1) / 2) % 12;
+    return Branch::Zi + (hour + 1) / 2;
 }
 
 ConvertedMoment ConvertBirthMoment(const CalendarTable& calendar, const DateTime& moment) {
@@ -50,24 +50,28 @@ ConvertedMoment ConvertBirthMoment(const CalendarTable& calendar, const DateTime
         throw CalendarError("暦データの『" + std::to_string(month->record.startYmd) +
                             "』から始まる月が、30日を超えています。");
     }
-    result.yearStem = ((result.lunar.year + 6) % 10 + 10) % 10;
-    result.yearBranch = ((result.lunar.year + 8) % 12 + 12) % 12;
+    // The year 4 was a 甲子 year.
+    result.yearStem = Stem::Jia + (result.lunar.year - 4);
+    result.yearBranch = Branch::Zi + (result.lunar.year - 4);
 
     // A leap-month birth counts as the following month in its second half; on day 15 only
     // in a 29-day leap month and from the 午 hour on.
     int adjustedMonth = std::abs(result.lunar.month);
     if (result.lunar.month < 0) {
         const long long length = daysFromCivil(dateFromYmd(month->nextStartYmd)) - monthStart;
-        const bool countsAsNext = result.lunar.day > 15 ||
-                                  (result.lunar.day == 15 && length == 29 && result.lunar.hour > 5);
+        const bool countsAsNext =
+            result.lunar.day > 15 ||
+            (result.lunar.day == 15 && length == 29 && result.lunar.hour > Branch::Si);
         if (countsAsNext) {
             ++adjustedMonth;
             result.leapAdjust = 1;
         }
     }
-    // A leap twelfth month may give 13 here; the palaces use it without wrapping.
-    result.lifePalace = (adjustedMonth - result.lunar.hour + 13) % 12;
-    result.bodyPalace = (adjustedMonth + result.lunar.hour + 13) % 12;
+    // From 寅 for the first month, 命宮 counts back by the hour and 身宮 forward. A leap
+    // twelfth month may give 13 here; the palaces use it without wrapping.
+    const Branch monthPalace = Branch::Yin + (adjustedMonth - 1);
+    result.lifePalace = monthPalace - index(result.lunar.hour);
+    result.bodyPalace = monthPalace + index(result.lunar.hour);
     result.lunarText = lunarDateText(result.lunar);
     return result;
 }

@@ -10,21 +10,21 @@
 namespace sorvik::engine {
 
 struct LunarDate {
-    int year = 0;     // four digits
-    int month = 0;    // 1..12, negative for a leap month (閏月)
-    int day = 0;      // 1..30
-    Branch hour = 0;  // hour branch, 子 = 0
+    int year = 0;   // four digits
+    int month = 0;  // 1..12, negative for a leap month (閏月)
+    int day = 0;    // 1..30
+    Branch hour = Branch::Zi;
 };
 
 // A birth or target moment in the lunar calendar and what the chart derives from it.
 struct ConvertedMoment {
     LunarDate lunar;
     int leapAdjust = 0;  // 1 when a leap-month birth counts as the following month
-    Stem yearStem = 0;
-    Branch yearBranch = 0;
-    Branch lifePalace = 0;  // 命宮
-    Branch bodyPalace = 0;  // 身宮
-    std::string lunarText;  // "旧暦1999年12月16日"
+    Stem yearStem = Stem::Jia;
+    Branch yearBranch = Branch::Zi;
+    Branch lifePalace = Branch::Zi;  // 命宮
+    Branch bodyPalace = Branch::Zi;  // 身宮
+    std::string lunarText;           // "旧暦1999年12月16日"
 
     // The month that month-based stars and the 斗君 use.
     int placementMonth() const;

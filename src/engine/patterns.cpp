@@ -2,6 +2,7 @@
 
 #include <cassert>
 #include <initializer_list>
+#include <optional>
 
 namespace sorvik::engine {
 
@@ -15,7 +16,7 @@ constexpr std::array<std::string_view, kPatternCount> kPatternNames = {
     "左右夾命", "劫空夾命", "羊陀夾命", "火鈴夾命", "探花　　", "官封三代", "将星得地",
 };
 
-enum : Branch { Zi, Chou, Yin, Mao, Chen, Si, Wu, Wei, Shen, You, Xu, Hai };
+using enum Branch;
 
 enum : int {
     ZiWei = 1,
@@ -52,12 +53,8 @@ enum : int {
     TianKong,
 };
 
-constexpr Branch plus(Branch p, int steps) {
-    return (p + steps) % 12;
-}
-
-Branch positionOf(const StarRows& stars, int n) {
-    return stars[n][kStarBranch];
+bool isAt(const StarRows& stars, int n, Branch p) {
+    return stars[n][kStarBranch] == index(p);
 }
 bool isGood(const StarRows& stars, int n) {
     return stars[n][kStarClass] % 2 == 1;
@@ -65,7 +62,7 @@ bool isGood(const StarRows& stars, int n) {
 
 bool anyAt(const StarRows& stars, int first, int last, Branch p, bool good) {
     for (int n = first; n <= last; ++n) {
-        if (positionOf(stars, n) == p && isGood(stars, n) == good) {
+        if (isAt(stars, n, p) && isGood(stars, n) == good) {
             return true;
         }
     }
@@ -78,7 +75,7 @@ struct RuleInput {
     Branch L, B, X3, X4, X8;
     int sex;
 
-    bool at(int n, Branch p) const { return positionOf(stars, n) == p; }
+    bool at(int n, Branch p) const { return isAt(stars, n, p); }
     bool trine(Branch p, int n) const { return InTrine(stars, p, n); }
     bool outerTrine(Branch p, int n) const { return InOuterTrine(stars, p, n); }
     bool flanks(Branch p, int a, int b) const { return Flanks(stars, p, a, b); }
@@ -102,9 +99,13 @@ struct RuleInput {
         return false;
     }
     // 禄存 and 化禄 together in L, B or L + 8: the palace, else nothing.
-    int luMeeting() const {
-        const Branch r = positionOf(stars, LuCun);
-        return at(HuaLu, r) && among(r, {L, B, X8}) ? r : -1;
+    std::optional<Branch> luMeeting() const {
+        const int position = stars[LuCun][kStarBranch];
+        if (position < 0 || position >= kBranchCount) {
+            return std::nullopt;
+        }
+        const Branch r = branchAt(position);
+        return at(HuaLu, r) && among(r, {L, B, X8}) ? std::optional(r) : std::nullopt;
     }
 };
 
@@ -230,8 +231,7 @@ constexpr std::array<Rule, kPatternCount> kRules = {
     },
     // 23 馬落空亡
     [](const RuleInput& c) {
-        return c.at(TianMa, c.L) && c.at(DiJie, c.L) && c.at(TianKong, c.L) &&
-               c.at(LuCun, plus(c.L, 6));
+        return c.at(TianMa, c.L) && c.at(DiJie, c.L) && c.at(TianKong, c.L) && c.at(LuCun, c.L + 6);
     },
     // 24 金燦光輝
     [](const RuleInput& c) { return c.L == Wu && c.at(TaiYang, c.L) && c.good(c.L); },
@@ -250,13 +250,13 @@ constexpr std::array<Rule, kPatternCount> kRules = {
     },
     // 28 禄合鴛鴦
     [](const RuleInput& c) {
-        const int r = c.luMeeting();
-        return r >= 0 && !BadAtOrOpposite(c.stars, r);
+        const std::optional<Branch> r = c.luMeeting();
+        return r && !BadAtOrOpposite(c.stars, *r);
     },
     // 29 両重華蓋
     [](const RuleInput& c) {
-        const int r = c.luMeeting();
-        return r >= 0 && BadAtOrOpposite(c.stars, r);
+        const std::optional<Branch> r = c.luMeeting();
+        return r && BadAtOrOpposite(c.stars, *r);
     },
     // 30 禄馬交馳
     [](const RuleInput& c) {
@@ -296,27 +296,24 @@ std::string_view patternName(int number) {
 }
 
 bool InTrine(const StarRows& stars, Branch p, int n) {
-    return positionOf(stars, n) == p || InOuterTrine(stars, p, n);
+    return isAt(stars, n, p) || InOuterTrine(stars, p, n);
 }
 
 bool InOuterTrine(const StarRows& stars, Branch p, int n) {
-    const Branch q = positionOf(stars, n);
-    return q == plus(p, 4) || q == plus(p, 8);
+    return isAt(stars, n, p + 4) || isAt(stars, n, p + 8);
 }
 
 bool Flanks(const StarRows& stars, Branch p, int a, int b) {
-    const Branch qa = positionOf(stars, a);
-    const Branch qb = positionOf(stars, b);
-    const Branch next = plus(p, 1);
-    const Branch previous = plus(p, 11);
-    return (qa == next && qb == previous) || (qa == previous && qb == next);
+    const Branch next = p + 1;
+    const Branch previous = p - 1;
+    return (isAt(stars, a, next) && isAt(stars, b, previous)) ||
+           (isAt(stars, a, previous) && isAt(stars, b, next));
 }
 
 bool AtOrOpposite(const StarRows& stars, Branch p, int a, int b) {
-    const Branch opposite = plus(p, 6);
+    const Branch opposite = p + 6;
     for (const int n : {a, b}) {
-        const Branch q = positionOf(stars, n);
-        if (q == p || q == opposite) {
+        if (isAt(stars, n, p) || isAt(stars, n, opposite)) {
             return true;
         }
     }
@@ -325,7 +322,7 @@ bool AtOrOpposite(const StarRows& stars, Branch p, int a, int b) {
 
 bool BrightMainAt(const StarRows& stars, Branch p) {
     for (int n = ZiWei; n <= PoJun; ++n) {
-        if (positionOf(stars, n) == p && stars[n][kStarBrightness] < 3) {
+        if (isAt(stars, n, p) && stars[n][kStarBrightness] < 3) {
             return true;
         }
     }
@@ -333,7 +330,7 @@ bool BrightMainAt(const StarRows& stars, Branch p) {
 }
 
 bool GoodInTrine(const StarRows& stars, Branch p) {
-    for (const Branch q : {p, plus(p, 4), plus(p, 8)}) {
+    for (const Branch q : {p, p + 4, p + 8}) {
         if (anyAt(stars, WenChang, HuaJi, q, true)) {
             return true;
         }
@@ -342,7 +339,7 @@ bool GoodInTrine(const StarRows& stars, Branch p) {
 }
 
 bool BadInTrine(const StarRows& stars, Branch p) {
-    for (const Branch q : {p, plus(p, 4), plus(p, 8)}) {
+    for (const Branch q : {p, p + 4, p + 8}) {
         if (anyAt(stars, ZuoFu, TianKong, q, false)) {
             return true;
         }
@@ -351,13 +348,11 @@ bool BadInTrine(const StarRows& stars, Branch p) {
 }
 
 bool BadAtOrOpposite(const StarRows& stars, Branch p) {
-    return anyAt(stars, ZuoFu, TianKong, p, false) ||
-           anyAt(stars, ZuoFu, TianKong, plus(p, 6), false);
+    return anyAt(stars, ZuoFu, TianKong, p, false) || anyAt(stars, ZuoFu, TianKong, p + 6, false);
 }
 
 PatternFlags FindPatterns(const StarRows& stars, Branch life, Branch body, int sex) {
-    assert(life >= 0 && life <= 11 && body >= 0 && body <= 11);
-    const RuleInput chart{stars, life, body, plus(life, 3), plus(life, 4), plus(life, 8), sex};
+    const RuleInput chart{stars, life, body, life + 3, life + 4, life + 8, sex};
     PatternFlags flags{};
     for (int i = 0; i < kPatternCount; ++i) {
         flags[i] = kRules[i](chart) ? 1 : 0;

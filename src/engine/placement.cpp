@@ -10,36 +10,33 @@ namespace sorvik::engine {
 
 namespace {
 
-// Every formula gives a value above -24, most of them non-negative already.
-constexpr Branch wrap(int value) {
-    return static_cast<Branch>(static_cast<unsigned>(value + 24) % 12u);
-}
+using enum Branch;
 
 // Tables of branches are written as the characters of the tradition's tables; a wrong
 // character or length stops the build.
 constexpr std::string_view kBranchCharacters = "子丑寅卯辰巳午未申酉戌亥";
 
 template <std::size_t N>
-consteval std::array<std::int8_t, N> branches(std::string_view text) {
+consteval std::array<Branch, N> branches(std::string_view text) {
     constexpr std::size_t kCharBytes = 3;  // every branch character is three bytes in UTF-8
     if (text.size() != N * kCharBytes) {
         throw "branch table of the wrong length";
     }
-    std::array<std::int8_t, N> row{};
+    std::array<Branch, N> row{};
     for (std::size_t i = 0; i < N; ++i) {
         const std::size_t at = kBranchCharacters.find(text.substr(i * kCharBytes, kCharBytes));
         if (at == std::string_view::npos || at % kCharBytes != 0) {
             throw "not a branch character";
         }
-        row[i] = static_cast<std::int8_t>(at / kCharBytes);
+        row[i] = branchAt(static_cast<int>(at / kCharBytes));
     }
     return row;
 }
 
-using ByDay = std::array<std::int8_t, 30>;
-using ByMonth = std::array<std::int8_t, 12>;   // months 1..12
-using ByStem = std::array<std::int8_t, 10>;    // 甲..癸
-using ByBranch = std::array<std::int8_t, 12>;  // 子..亥
+using ByDay = std::array<Branch, 30>;
+using ByMonth = std::array<Branch, 12>;   // months 1..12
+using ByStem = std::array<Branch, 10>;    // 甲..癸
+using ByBranch = std::array<Branch, 12>;  // 子..亥
 
 // 紫微 by bureau 2..6 and lunar day 1..30.
 constexpr std::array<ByDay, 5> kZiWei = {
@@ -53,6 +50,11 @@ constexpr std::array<ByDay, 5> kZiWei = {
 // 火星 and 鈴星 bases by year branch mod 4 (子辰申, 丑巳酉, 寅午戌, 卯未亥).
 constexpr auto kFireBase = branches<4>("寅卯丑酉");
 constexpr auto kBellBase = branches<4>("戌戌卯戌");
+
+// 天馬 by month (rule 0, and the other table of rule 1) and by year branch (rule 2).
+constexpr ByMonth kTianMaByMonth = branches<12>("寅亥申巳寅亥申巳寅亥申巳");
+constexpr ByMonth kTianMaByMonthOther = branches<12>("申巳寅亥申巳寅亥申巳寅亥");
+constexpr ByBranch kTianMaByYear = branches<12>("寅亥申巳寅亥申巳寅亥申巳");
 
 constexpr ByMonth kJieShen = branches<12>("申申戌戌子子寅寅辰辰午午");  // 57 解神
 constexpr ByMonth kTianWu = branches<12>("巳申寅亥巳申寅亥巳申寅亥");   // 58 天巫
@@ -77,10 +79,8 @@ constexpr auto kChangSheng = branches<5>("申亥巳申寅");
 
 void checkMoment(const ConvertedMoment& m, int month, int direction) {
     const auto inRange = [](int v, int lo, int hi) { return v >= lo && v <= hi; };
-    if (!inRange(m.yearStem, 0, 9) || !inRange(m.yearBranch, 0, 11) ||
-        (m.yearStem - m.yearBranch) % 2 != 0 || !inRange(m.lunar.day, 1, 30) ||
-        !inRange(m.lunar.hour, 0, 11) || !inRange(m.lifePalace, 0, 11) ||
-        !inRange(m.bodyPalace, 0, 11) || !inRange(month, 1, 12) || !inRange(direction, 0, 1)) {
+    if ((index(m.yearStem) - index(m.yearBranch)) % 2 != 0 || !inRange(m.lunar.day, 1, 30) ||
+        !inRange(month, 1, 12) || !inRange(direction, 0, 1)) {
         throw EngineError("旧暦の日付・干支・宮の値が範囲外のため、命盤を作成できません。");
     }
 }
@@ -90,11 +90,11 @@ void checkMoment(const ConvertedMoment& m, int month, int direction) {
 Branch tianMa(int rule, int month, Branch yearBranch) {
     switch (rule) {
         case 1:
-            return wrap((5 - month % 4) * 3 + 8);
+            return kTianMaByMonthOther[month - 1];
         case 2:
-            return wrap((5 - yearBranch % 4) * 3 + 11);
+            return kTianMaByYear[index(yearBranch)];
         default:
-            return wrap((5 - month % 4) * 3 + 14);
+            return kTianMaByMonth[month - 1];
     }
 }
 
@@ -136,81 +136,89 @@ Placement PlaceStars(const ConvertedMoment& moment, int direction, const Placeme
     Placement result;
     result.bureau = BureauOf(s, life);
     std::array<Branch, kStarRows> at{};
-    const auto put = [&at](int star, int position) { at[star] = wrap(position); };
+    const auto put = [&at](int star, Branch position) { at[star] = position; };
+    const int hourSteps = index(h);
+    const int yearSteps = index(y);
+    const int stemSteps = index(s);
 
     const Branch z = kZiWei[result.bureau - 2][d - 1];
     put(1, z);
-    put(2, z + 11);
-    put(3, z + 9);
-    put(4, z + 8);
-    put(5, z + 7);
-    put(6, z + 4);
-    put(7, 16 - z);
-    put(8, 17 - z);
-    put(9, 18 - z);
-    put(10, 19 - z);
-    put(11, 20 - z);
-    put(12, 21 - z);
-    put(13, 22 - z);
-    put(14, 14 - z);
+    put(2, z - 1);
+    put(3, z - 3);
+    put(4, z - 4);
+    put(5, z - 5);
+    put(6, z - 8);
+    // 天府 mirrors 紫微 across the 寅–申 axis.
+    const Branch f = Yin + (Yin - z);
+    put(7, f);
+    put(8, f + 1);
+    put(9, f + 2);
+    put(10, f + 3);
+    put(11, f + 4);
+    put(12, f + 5);
+    put(13, f + 6);
+    put(14, f + 10);
 
-    put(15, 22 - h);
-    put(16, h + 16);
-    put(24, kFireBase[y % 4] + h);
-    put(25, kBellBase[y % 4] + h);
-    put(31, h + 23);
-    put(32, 23 - h);
-    put(51, h + 30);
-    put(52, h + 26);
+    put(15, Xu - hourSteps);
+    put(16, Chen + hourSteps);
+    put(24, kFireBase[yearSteps % 4] + hourSteps);
+    put(25, kBellBase[yearSteps % 4] + hourSteps);
+    put(31, Hai + hourSteps);
+    put(32, Hai - hourSteps);
+    put(51, Wu + hourSteps);
+    put(52, Yin + hourSteps);
 
-    put(17, m + 3);
-    put(18, 23 - m);
-    put(35, m + 8);
-    put(36, m + 12);
+    const int monthSteps = m - 1;
+    put(17, Chen + monthSteps);
+    put(18, Xu - monthSteps);
+    put(35, You + monthSteps);
+    put(36, Chou + monthSteps);
     put(30, tianMa(tables.tianMaRule(), m, y));
     put(57, kJieShen[m - 1]);
     put(58, kTianWu[m - 1]);
     put(59, kTianYue[m - 1]);
     put(60, kYinSha[m - 1]);
 
-    put(21, kLuCun[s]);
-    put(22, kQingYang[s]);
-    put(23, kTuoLuo[s]);
-    put(19, kTianKui[s]);
-    put(20, kTianYueStem[s]);
+    put(21, kLuCun[stemSteps]);
+    put(22, kQingYang[stemSteps]);
+    put(23, kTuoLuo[stemSteps]);
+    put(19, kTianKui[stemSteps]);
+    put(20, kTianYueStem[stemSteps]);
     for (int kind = kLu; kind <= kJi; ++kind) {
         put(kSihuaStar[kind], at[sihuaStar(s, kind)]);
     }
-    put(49, kTianGuan[s]);
-    put(50, kTianFu[s]);
+    put(49, kTianGuan[stemSteps]);
+    put(50, kTianFu[stemSteps]);
 
-    put(61, kJieKong[s]);
+    put(61, kJieKong[stemSteps]);
     put(kJieKongSecondRow, at[61] + 1);
-    const int t = y - s;
-    put(62, t > 0 ? t - 2 : t + 10);
-    put(kXunKongSecondRow, at[62] + 1);
+    // The year's decade (旬) starts with 甲 at this branch; the two branches it leaves out
+    // are empty.
+    const Branch decadeStart = y - stemSteps;
+    put(62, decadeStart + 10);
+    put(kXunKongSecondRow, decadeStart + 11);
 
-    put(39, 15 - y);
-    put(40, 21 - y);
-    put(37, 18 - y);
-    put(38, y + 6);
-    put(43, y + 4);
-    put(44, 22 - y);
-    put(53, kGuChen[y]);
-    put(54, kGuaSu[y]);
-    put(55, y + 2);
-    put(56, kPoSui[y]);
+    put(39, Mao - yearSteps);
+    put(40, You - yearSteps);
+    put(37, Wu - yearSteps);
+    put(38, Wu + yearSteps);
+    put(43, Chen + yearSteps);
+    put(44, Xu - yearSteps);
+    put(53, kGuChen[yearSteps]);
+    put(54, kGuaSu[yearSteps]);
+    put(55, Yin + yearSteps);
+    put(56, kPoSui[yearSteps]);
 
-    put(45, life + y);
-    put(46, body + y);
-    put(41, d + at[17] + 11);
-    put(42, at[18] - d + 49);
-    put(47, d + at[15] + 10);
-    put(48, d + at[16] + 10);
+    put(45, life + yearSteps);
+    put(46, body + yearSteps);
+    put(41, at[17] + (d - 1));
+    put(42, at[18] - (d - 1));
+    put(47, at[15] + (d - 2));
+    put(48, at[16] + (d - 2));
     put(33, life + 5);
     put(34, life + 7);
 
-    const int step = direction == 0 ? 1 : 11;
+    const int step = direction == 0 ? 1 : -1;
     put(63, at[21]);
     for (int k = 1; k <= 11; ++k) {
         put(63 + k, at[63] + step * k);
@@ -226,7 +234,7 @@ Placement PlaceStars(const ConvertedMoment& moment, int direction, const Placeme
     for (const auto [row, star] : kListOrder) {
         const Branch first = at[star];
         const StarInfo& info = starInfo(star);
-        result.stars[row] = {at[row],
+        result.stars[row] = {index(at[row]),
                              info.classCode,
                              tables.brightness(star, first),
                              info.dipperCode,
@@ -237,7 +245,7 @@ Placement PlaceStars(const ConvertedMoment& moment, int direction, const Placeme
                              0,
                              0,
                              0};
-        PalaceStarList& list = result.palaceStarLists[at[row]];
+        PalaceStarList& list = result.palaceStarLists[static_cast<std::size_t>(index(at[row]))];
         int& next = list[0];
         assert(next < kPalaceSlots);
         list[next++] = star;
@@ -312,12 +320,12 @@ constexpr std::array<YearlyRow, 12> kByBranch = {{
 }  // namespace
 
 YearlyStarLists PlaceYearlyStars(Stem yearStem, Branch yearBranch) {
-    assert(yearStem >= 0 && yearStem <= 9 && yearBranch >= 0 && yearBranch <= 11);
     YearlyStarLists lists{};
-    for (Branch p = 0; p < 12; ++p) {
+    for (int p = 0; p < kBranchCount; ++p) {
         YearlyStarList& list = lists[p];
         int next = 1;
-        for (const YearlyCell* cell : {&kByStem[yearStem][p], &kByBranch[yearBranch][p]}) {
+        for (const YearlyCell* cell :
+             {&kByStem[index(yearStem)][p], &kByBranch[index(yearBranch)][p]}) {
             for (const std::uint8_t star : *cell) {
                 if (star != 0) {
                     assert(next < kYearlySlots);
@@ -331,7 +339,7 @@ YearlyStarLists PlaceYearlyStars(Stem yearStem, Branch yearBranch) {
 }
 
 void WriteYearlyStars(const YearlyStarLists& yearly, PalaceStarLists& lists) {
-    for (Branch p = 0; p < 12; ++p) {
+    for (int p = 0; p < kBranchCount; ++p) {
         PalaceStarList& list = lists[p];
         const int first = list[0];
         assert(first >= 1 && first + kYearlySlots - 1 < kPalaceSlots);

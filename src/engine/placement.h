@@ -21,7 +21,7 @@ struct Placement {
     StarRows stars{};
     PalaceStarLists palaceStarLists{};
 
-    Branch positionOf(int starNumber) const { return stars[starNumber][kStarBranch]; }
+    Branch positionOf(int starNumber) const { return branchAt(stars[starNumber][kStarBranch]); }
 };
 
 // Places the 86 natal stars for a converted birth moment. Direction: 0 forward, 1 backward.

@@ -104,7 +104,7 @@ std::size_t index(int row, int column) {
 }
 
 std::size_t cellIndex(int starNumber, engine::Branch branch) {
-    return static_cast<std::size_t>(starNumber * 12 + branch);
+    return static_cast<std::size_t>(starNumber * engine::kBranchCount + engine::index(branch));
 }
 
 }  // namespace
@@ -162,8 +162,8 @@ void ZiWeiSettings::writeLabels() {
     for (std::vector<QString>* cells : {&powers_, &brightness_}) {
         const int rows = static_cast<int>(cells->size()) / kTableColumns;
         (*cells)[0].clear();
-        for (int b = 0; b < 12; ++b) {
-            (*cells)[index(0, b + 1)] = fromUtf8(engine::branchName(b));
+        for (const engine::Branch b : engine::kBranches) {
+            (*cells)[index(0, engine::index(b) + 1)] = fromUtf8(engine::branchName(b));
         }
         for (int row = 1; row < rows; ++row) {
             (*cells)[index(row, 0)] = starNames_[static_cast<std::size_t>(row)];
@@ -314,7 +314,7 @@ void ZiWeiSettings::copyPalaceNames() {
 }
 
 QString ZiWeiSettings::palaceNameAt(engine::Branch branch, engine::Branch life) const {
-    return palaceNameTable_[static_cast<std::size_t>(((life - branch) % 12 + 12) % 12)];
+    return palaceNameTable_[static_cast<std::size_t>(life - branch)];
 }
 
 std::optional<ValidationFailure> ZiWeiSettings::validate() {
@@ -483,14 +483,14 @@ void ZiWeiSettings::setUserPalaceName(int index, const QString& name) {
 
 void ZiWeiSettings::convert() const {
     for (int star = 1; star < kPowerRows; ++star) {
-        for (int b = 0; b < 12; ++b) {
+        for (const engine::Branch b : engine::kBranches) {
             converted_.powers[cellIndex(star, b)] =
-                parseCellInteger(powers_[index(star, b + 1)]).value_or(kBadCell);
+                parseCellInteger(powers_[index(star, engine::index(b) + 1)]).value_or(kBadCell);
         }
     }
     for (int star = 1; star < kBrightnessRows; ++star) {
-        for (int b = 0; b < 12; ++b) {
-            const QString& text = brightness_[index(star, b + 1)];
+        for (const engine::Branch b : engine::kBranches) {
+            const QString& text = brightness_[index(star, engine::index(b) + 1)];
             int code = 0;
             if (!text.isEmpty()) {
                 code = parseCellInteger(text).value_or(kBadCell);
@@ -543,7 +543,7 @@ void ZiWeiSettings::throwCellError(Grid grid, int row, int column, bool outOfRan
         where = (grid == Grid::Powers ? QStringLiteral("諸星力量の『")
                                       : QStringLiteral("廟旺利陥の『")) +
                 starNames_[static_cast<std::size_t>(row)] + u'』' +
-                fromUtf8(engine::branchName(column - 1));
+                fromUtf8(engine::branchName(engine::branchAt(column - 1)));
     }
     const QString message = where + QStringLiteral("の値「") + text +
                             (outOfRange ? QStringLiteral("」は、範囲外の数値です。")
@@ -552,18 +552,18 @@ void ZiWeiSettings::throwCellError(Grid grid, int row, int column, bool outOfRan
 }
 
 int ZiWeiSettings::power(int starNumber, engine::Branch branch) const {
-    if (starNumber < 1 || starNumber >= kPowerRows || branch < 0 || branch >= 12) {
+    if (starNumber < 1 || starNumber >= kPowerRows) {
         throw std::out_of_range("power cell");
     }
     const int value = converted().powers[cellIndex(starNumber, branch)];
     if (value == kBadCell) {
-        throwCellError(Grid::Powers, starNumber, branch + 1, false);
+        throwCellError(Grid::Powers, starNumber, engine::index(branch) + 1, false);
     }
     return value;
 }
 
 int ZiWeiSettings::brightness(int starNumber, engine::Branch branch) const {
-    if (starNumber < 1 || starNumber > engine::kStarCount || branch < 0 || branch >= 12) {
+    if (starNumber < 1 || starNumber > engine::kStarCount) {
         throw std::out_of_range("brightness cell");
     }
     if (starNumber >= kBrightnessRows) {
@@ -571,7 +571,8 @@ int ZiWeiSettings::brightness(int starNumber, engine::Branch branch) const {
     }
     const int value = converted().brightness[cellIndex(starNumber, branch)];
     if (value == kBadCell || value == kOutOfRange) {
-        throwCellError(Grid::Brightness, starNumber, branch + 1, value == kOutOfRange);
+        throwCellError(Grid::Brightness, starNumber, engine::index(branch) + 1,
+                       value == kOutOfRange);
     }
     return value;
 }

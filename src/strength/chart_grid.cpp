@@ -4,23 +4,22 @@ namespace sorvik::strength {
 
 PalaceRects palaceRects(const GridShape& shape) {
     PalaceRects rects{};
-    for (engine::Branch b = 0; b < 12; ++b) {
-        const BlockPosition block = kPalaceBlockTable[static_cast<std::size_t>(b)];
+    for (std::size_t b = 0; b < rects.size(); ++b) {
+        const BlockPosition block = kPalaceBlockTable[b];
         const int left = block.column * shape.columns;
         const int top = block.row * shape.blockRows();
-        rects[static_cast<std::size_t>(b)] = {left, top, left + shape.columns - 1,
-                                              top + shape.blockRows() - 1};
+        rects[b] = {left, top, left + shape.columns - 1, top + shape.blockRows() - 1};
     }
     return rects;
 }
 
 engine::Branch PalaceAtCell(const PalaceRects& rects, int column, int row) {
-    for (engine::Branch b = 0; b < 12; ++b) {
-        if (rects[static_cast<std::size_t>(b)].contains(column, row)) {
+    for (const engine::Branch b : engine::kBranches) {
+        if (rects[index(b)].contains(column, row)) {
             return b;
         }
     }
-    return 0;
+    return engine::Branch::Zi;
 }
 
 ChartGrid::ChartGrid(const GridShape& shape)

@@ -30,14 +30,16 @@ class Scanner {
     Scanner(const engine::PalaceStarLists& lists, std::array<DoubleStarRelation, 5>& relations)
         : lists_(lists), relations_(relations) {}
 
-    const engine::PalaceStarList& list(int palace) const {
-        return lists_[static_cast<std::size_t>(((palace % 12) + 12) % 12)];
+    const engine::PalaceStarList& list(engine::Branch palace) const {
+        return lists_[static_cast<std::size_t>(index(palace))];
     }
-    int slot(int palace, int k) const { return list(palace)[static_cast<std::size_t>(k)]; }
+    int slot(engine::Branch palace, int k) const {
+        return list(palace)[static_cast<std::size_t>(k)];
+    }
 
     // For every pair whose first (or, backward, second) star stands in slot k of palace c: one
     // entry for each slot holding the other star in palace c + b or c + a.
-    void scan(int k, int c, bool forward, int a, int b, Relation relation) {
+    void scan(int k, engine::Branch c, bool forward, int a, int b, Relation relation) {
         std::vector<int>& found = relations_[relation].pairs;
         const int x = slot(c, k);
         if (x < 0 || x >= static_cast<int>(kPairsByFirst.size())) {
@@ -83,7 +85,7 @@ DoubleStarEvaluation evaluateDoubleStars(const engine::PalaceStarLists& lists,
     const DoubleStarNumbers& numbers = tables.doubleStarNumbers();
     DoubleStarEvaluation result;
     Scanner scanner(lists, result.relations);
-    const int p = palace;
+    const engine::Branch p = palace;
 
     // Every step runs for the slot numbers that are occupied in palace p, even where it looks
     // at another palace.
@@ -105,11 +107,11 @@ DoubleStarEvaluation evaluateDoubleStars(const engine::PalaceStarLists& lists,
         scanner.scan(k, p, false, 6, 6, kOpposite);
     });
     forEachSlot([&](int k) {
-        scanner.scan(k, p + 11, true, 14, 14, kFlanking);
+        scanner.scan(k, p - 1, true, 14, 14, kFlanking);
         scanner.scan(k, p + 1, true, 10, 10, kFlanking);
     });
     forEachSlot([&](int k) {
-        scanner.scan(k, p + 11, true, 12, 12, kNeighbour);
+        scanner.scan(k, p - 1, true, 12, 12, kNeighbour);
         scanner.scan(k, p + 1, true, 12, 12, kNeighbour);
     });
 

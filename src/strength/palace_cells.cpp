@@ -39,7 +39,7 @@ std::string sihuaMarks(std::string_view mark, engine::Stem stem, engine::Branch 
     std::string text;
     for (int kind = 0; kind < 4; ++kind) {
         const int star = engine::sihuaStar(stem, kind);
-        if (record.rows[at(star)][engine::kStarBranch] == palace) {
+        if (record.rows[at(star)][engine::kStarBranch] == index(palace)) {
             text += mark;
             text += engine::sihuaKindLabel(kind);
         }
@@ -50,17 +50,19 @@ std::string sihuaMarks(std::string_view mark, engine::Stem stem, engine::Branch 
 }  // namespace
 
 engine::Stem PalaceStem(engine::Stem yearStem, engine::Branch palace) {
-    return (2 * yearStem + palace + (palace < 2 ? 2 : 0)) % 10;
+    // The year stem gives the stem of 寅; the stems run on from there round to 丑.
+    const engine::Stem yinStem = engine::stemAt(2 * index(yearStem) + 2);
+    return yinStem + (palace - engine::Branch::Yin);
 }
 
 int DecadeAge(int bureau, engine::Branch life, engine::Branch palace, bool backward) {
-    return backward ? bureau + 10 * ((life - palace + 12) % 12)
-                    : bureau + 110 - 10 * ((life - palace + 11) % 12);
+    return bureau + 10 * (backward ? life - palace : palace - life);
 }
 
 int MinorAge(engine::Branch yearBranch, engine::Branch palace, bool male, int age) {
-    const int start = 10 - 3 * (yearBranch % 4);
-    const int step = male ? (palace - start + 13) % 12 : (start - palace + 13) % 12;
+    // The palace of age 1 by the year branch's triple; men count forward from it, women back.
+    const engine::Branch first = engine::Branch::Xu - 3 * (index(yearBranch) % 4);
+    const int step = male ? palace - (first - 1) : (first + 1) - palace;
     return step + 12 * (age / 12);
 }
 
@@ -90,7 +92,7 @@ std::string StarEntryText(int starNumber, engine::Branch palace,
 std::vector<int> DisplayList(const engine::ChartRecord& record, engine::Branch palace,
                              const CellSettings& settings) {
     std::vector<int> stars;
-    const auto& slots = record.palaceStarBytes[at(palace)];
+    const auto& slots = record.palaceStarBytes[index(palace)];
     for (int slot = 1; slot < engine::kPalaceSlots; ++slot) {
         const int star = slots[at(slot)];
         if (star != 0 && settings.starShownOnChart(star)) {
@@ -104,8 +106,8 @@ std::string InfoItemText(InfoItem item, engine::Branch palace, const CellChart& 
                          const std::array<double, 12>& strengths, const CellSettings& settings) {
     const engine::ChartRecord& record = chart.record;
     const engine::StarRow& header = record.header();
-    const engine::Stem yearStem = header[engine::kHeaderYearStem];
-    const engine::Branch life = header[engine::kHeaderLifePalace];
+    const engine::Stem yearStem = record.yearStem();
+    const engine::Branch life = record.lifePalace();
     const engine::Branch selected = record.selectedPalace;
     switch (item) {
         case InfoItem::Stem:
@@ -113,19 +115,19 @@ std::string InfoItemText(InfoItem item, engine::Branch palace, const CellChart& 
         case InfoItem::Branch:
             return std::string(engine::branchName(palace));
         case InfoItem::PalaceName:
-            return settings.palaceName((life - palace + 12) % 12);
+            return settings.palaceName(life - palace);
         case InfoItem::BodyPalace:
-            return palace == header[engine::kHeaderBodyPalace] ? "[身宮]" : "      ";
+            return palace == record.bodyPalace() ? "[身宮]" : "      ";
         case InfoItem::Strength:
-            return formatOneDecimal(strengths[at(palace)], kStrengthWidth);
+            return formatOneDecimal(strengths[index(palace)], kStrengthWidth);
         case InfoItem::Decade:
             return formatAge('D', DecadeAge(header[engine::kHeaderBureau], life, palace,
                                             header[engine::kHeaderDirection] != 0));
         case InfoItem::Minor:
-            return formatAge('S', MinorAge(header[engine::kHeaderYearBranch], palace,
-                                           record.sex == 0, header[engine::kHeaderAge]));
+            return formatAge('S', MinorAge(record.yearBranch(), palace, record.sex == 0,
+                                           header[engine::kHeaderAge]));
         case InfoItem::MonthlyLuck:
-            return chart.monthlyLuckDates[at(palace)];
+            return chart.monthlyLuckDates[index(palace)];
         case InfoItem::Sihua1:
             return sihuaMarks("#", PalaceStem(yearStem, selected), palace, record);
         case InfoItem::Sihua2:
@@ -133,7 +135,7 @@ std::string InfoItemText(InfoItem item, engine::Branch palace, const CellChart& 
         case InfoItem::Sihua3:
             return sihuaMarks("%", PalaceStem(yearStem, palace), palace, record);
         case InfoItem::Moving:
-            return "=" + settings.sjisPrefix(settings.palaceName((selected - palace + 12) % 12), 2);
+            return "=" + settings.sjisPrefix(settings.palaceName(selected - palace), 2);
         case InfoItem::None:
             break;
     }
@@ -165,8 +167,8 @@ void FillStarCells(ChartGrid& grid, const engine::ChartRecord& record,
     grid.clear();
     const GridShape& shape = grid.shape();
     const int capacity = shape.columns * shape.starRows;
-    for (engine::Branch palace = 0; palace < 12; ++palace) {
-        const PalaceRect& rect = grid.rects()[at(palace)];
+    for (const engine::Branch palace : engine::kBranches) {
+        const PalaceRect& rect = grid.rects()[index(palace)];
         const std::vector<int> stars = DisplayList(record, palace, settings);
         for (int n = 0; n < static_cast<int>(stars.size()) && n < capacity; ++n) {
             const int row = rect.top + n / shape.columns;
@@ -180,13 +182,11 @@ void FillStarCells(ChartGrid& grid, const engine::ChartRecord& record,
 
 void FillInfoRows(ChartGrid& grid, const CellChart& chart, const CellSettings& settings,
                   const StrengthTables& tables) {
-    const engine::StarRow& header = chart.record.header();
-    const std::array<double, 12> strengths =
-        palaceStrengths(chart.record.palaceStarLists, header[engine::kHeaderLifePalace],
-                        header[engine::kHeaderBodyPalace], tables);
+    const std::array<double, 12> strengths = palaceStrengths(
+        chart.record.palaceStarLists, chart.record.lifePalace(), chart.record.bodyPalace(), tables);
     const GridShape& shape = grid.shape();
-    for (engine::Branch palace = 0; palace < 12; ++palace) {
-        const PalaceRect& rect = grid.rects()[at(palace)];
+    for (const engine::Branch palace : engine::kBranches) {
+        const PalaceRect& rect = grid.rects()[index(palace)];
         for (int row = rect.top + shape.starRows; row <= rect.bottom; ++row) {
             for (int column = rect.left; column <= rect.right; ++column) {
                 grid.setText(column, row, {});

@@ -4,8 +4,8 @@ namespace sorvik::strength {
 
 PalacePowers palacePowers(const engine::PalaceStarLists& lists, const StrengthTables& tables) {
     PalacePowers powers{};
-    for (engine::Branch b = 0; b < 12; ++b) {
-        const engine::PalaceStarList& list = lists[static_cast<std::size_t>(b)];
+    for (const engine::Branch b : engine::kBranches) {
+        const engine::PalaceStarList& list = lists[static_cast<std::size_t>(index(b))];
         // Slot 0 is the first free slot; a damaged count never reads past the list.
         int end = list[0];
         if (end > engine::kPalaceSlots - 1) {
@@ -18,15 +18,15 @@ PalacePowers palacePowers(const engine::PalaceStarLists& lists, const StrengthTa
                 sum += tables.power(star, b);
             }
         }
-        powers[static_cast<std::size_t>(b)] = sum;
+        powers[static_cast<std::size_t>(index(b))] = sum;
     }
     return powers;
 }
 
 namespace {
 
-std::size_t wrap(int branch) {
-    return static_cast<std::size_t>(((branch % 12) + 12) % 12);
+std::int64_t powerAt(const PalacePowers& powers, engine::Branch b) {
+    return powers[static_cast<std::size_t>(index(b))];
 }
 
 // Whole-percent weights (all the settings dialog admits) make every step an exact integer, so
@@ -59,17 +59,18 @@ struct WholeWeights {
           neighbour(w.neighbour / 100) {}
 };
 
-double exactStrength(const PalacePowers& p, int i, int life, int body, const WholeWeights& w) {
-    const std::int64_t s = 10000 * p[wrap(i)] + w.opposite * p[wrap(i + 6)] +
-                           w.trine * (p[wrap(i + 4)] + p[wrap(i + 8)]) +
-                           w.neighbour * (p[wrap(i + 1)] + p[wrap(i + 11)]) +
-                           w.life * p[wrap(life)] + w.body * p[wrap(body)];
+double exactStrength(const PalacePowers& powers, engine::Branch i, engine::Branch life,
+                     engine::Branch body, const WholeWeights& w) {
+    const auto p = [&](engine::Branch b) { return powerAt(powers, b); };
+    const std::int64_t s = 10000 * p(i) + w.opposite * p(i + 6) + w.trine * (p(i + 4) + p(i + 8)) +
+                           w.neighbour * (p(i + 1) + p(i - 1)) + w.life * p(life) +
+                           w.body * p(body);
     return static_cast<double>(s) / 10000.0;
 }
 
-double stepwiseStrength(const PalacePowers& powers, int i, int life, int body,
-                        const PalaceWeights& w) {
-    const auto p = [&](int branch) { return static_cast<double>(powers[wrap(branch)]); };
+double stepwiseStrength(const PalacePowers& powers, engine::Branch i, engine::Branch life,
+                        engine::Branch body, const PalaceWeights& w) {
+    const auto p = [&](engine::Branch b) { return static_cast<double>(powerAt(powers, b)); };
     const auto share = [](std::int64_t weight, double power) {
         return static_cast<double>(weight) * power / 100.0;
     };
@@ -77,7 +78,7 @@ double stepwiseStrength(const PalacePowers& powers, int i, int life, int body,
     s = s + share(w.trine, p(i + 4));
     s = s + share(w.trine, p(i + 8));
     s = s + share(w.neighbour, p(i + 1));
-    s = s + share(w.neighbour, p(i + 11));
+    s = s + share(w.neighbour, p(i - 1));
     s = s + share(w.life, p(life));
     s = s + share(w.body, p(body));
     return s / 10000.0;
@@ -99,12 +100,14 @@ std::array<double, 12> palaceStrengths(const engine::PalaceStarLists& lists, eng
     std::array<double, 12> scores{};
     if (exactInIntegers(weights, powers)) {
         const WholeWeights whole(weights);
-        for (engine::Branch b = 0; b < 12; ++b) {
-            scores[static_cast<std::size_t>(b)] = exactStrength(powers, b, life, body, whole);
+        for (const engine::Branch b : engine::kBranches) {
+            scores[static_cast<std::size_t>(index(b))] =
+                exactStrength(powers, b, life, body, whole);
         }
     } else {
-        for (engine::Branch b = 0; b < 12; ++b) {
-            scores[static_cast<std::size_t>(b)] = stepwiseStrength(powers, b, life, body, weights);
+        for (const engine::Branch b : engine::kBranches) {
+            scores[static_cast<std::size_t>(index(b))] =
+                stepwiseStrength(powers, b, life, body, weights);
         }
     }
     return scores;

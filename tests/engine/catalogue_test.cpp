@@ -42,15 +42,16 @@ TEST(Catalogue, AttributeLabels) {
 
 TEST(Catalogue, EveryStemGivesFourDistinctTransformedStars) {
     // Each 化 kind goes to exactly one star, never two kinds to the same one.
-    for (Stem s = 0; s < 10; ++s) {
+    for (int i = 0; i < kStemCount; ++i) {
+        const Stem s = stemAt(i);
         for (int a = 0; a < 4; ++a) {
             for (int b = a + 1; b < 4; ++b) {
                 EXPECT_NE(sihuaStar(s, a), sihuaStar(s, b)) << stemName(s);
             }
         }
     }
-    EXPECT_EQ(sihuaStar(0, kLu), 6);
-    EXPECT_EQ(sihuaStar(9, kJi), 9);
+    EXPECT_EQ(sihuaStar(Stem::Jia, kLu), 6);
+    EXPECT_EQ(sihuaStar(Stem::Gui, kJi), 9);
 }
 
 }  // namespace

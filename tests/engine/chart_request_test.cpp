@@ -37,7 +37,7 @@ TEST_F(ChartRequestTest, HeaderAndCentreTexts) {
     // stem, branch, direction, bureau, 命宮, 身宮, age, month, day, hour, leap adjustment
     const StarRow expected = {6, 0, 0, 2, 8, 8, 2, 1, 1, 6, 0};
     EXPECT_EQ(chart.record.header(), expected);
-    EXPECT_EQ(chart.record.selectedPalace, 8);
+    EXPECT_EQ(chart.record.selectedPalace, Branch::Shen);
     EXPECT_EQ(chart.record.birthMoment, (DateTime{{2020, 1, 24}, 12, 0}));
 }
 
@@ -70,7 +70,7 @@ TEST_F(ChartRequestTest, PlacesTheStarsFindsPatternsAndAddsTheTargetYearsStars) 
     EXPECT_EQ(chart.placement.stars, expected.stars);
     EXPECT_EQ(chart.record.header()[kHeaderBureau], expected.bureau);
     EXPECT_EQ(chart.record.palaceStarLists, expected.palaceStarLists);
-    const PatternFlags flags = FindPatterns(expected.stars, 8, 8, 0);
+    const PatternFlags flags = FindPatterns(expected.stars, Branch::Shen, Branch::Shen, 0);
     EXPECT_EQ(chart.patternFlags, flags);
     std::vector<std::string> found;
     for (int i = 0; i < kPatternCount; ++i) {
@@ -91,15 +91,16 @@ TEST_F(ChartRequestTest, PlacesTheStarsFindsPatternsAndAddsTheTargetYearsStars) 
         EXPECT_EQ(chart.record.palaceStarLists, lists);
         EXPECT_EQ(chart.record.palaceStarBytes[8][13], lists[8][13]);
     }
-    EXPECT_EQ(chart.target.yearBranch, 0);
+    EXPECT_EQ(chart.target.yearBranch, Branch::Zi);
 }
 
 TEST(Dokun, FromTheBirthMonthAndHour) {
-    EXPECT_EQ(Dokun(1, 0, 0), 0);   // month 1, 子 → 子
-    EXPECT_EQ(Dokun(3, 0, 6), 4);   // month 3, 午 → 辰
-    EXPECT_EQ(Dokun(-4, 1, 0), 8);  // an adjusted leap fourth month counts as month 5
-    EXPECT_EQ(Dokun(-4, 0, 0), 9);
-    EXPECT_EQ(Dokun(-12, 1, 0), 0);  // month 13 wraps to 1
+    using enum Branch;
+    EXPECT_EQ(Dokun(1, 0, Zi), Zi);     // month 1, 子 → 子
+    EXPECT_EQ(Dokun(3, 0, Wu), Chen);   // month 3, 午 → 辰
+    EXPECT_EQ(Dokun(-4, 1, Zi), Shen);  // an adjusted leap fourth month counts as month 5
+    EXPECT_EQ(Dokun(-4, 0, Zi), You);
+    EXPECT_EQ(Dokun(-12, 1, Zi), Zi);  // month 13 wraps to 1
 }
 
 TEST_F(ChartRequestTest, MonthlyLuckDatesSkipLeapMonthsAndStopBeforeTheClosingRecord) {
@@ -108,32 +109,34 @@ TEST_F(ChartRequestTest, MonthlyLuckDatesSkipLeapMonthsAndStopBeforeTheClosingRe
     record.header()[kHeaderHourBranch] = 6;  // 斗君 午
 
     // 2020 (子 year) has a leap fourth month: month 5 follows month 4 in the next palace.
-    const MonthlyLuckDates y2020 = FillMonthlyLuckDates(calendar, record, true, 0, 2020);
+    const MonthlyLuckDates y2020 = FillMonthlyLuckDates(calendar, record, true, Branch::Zi, 2020);
     EXPECT_EQ(y2020[6], "20/01/24");
     EXPECT_EQ(y2020[9], "20/04/22");
     EXPECT_EQ(y2020[10], "20/06/19");
     EXPECT_EQ(y2020[5], "21/01/12");
 
-    const MonthlyLuckDates y2021 = FillMonthlyLuckDates(calendar, record, true, 1, 2021);
+    const MonthlyLuckDates y2021 = FillMonthlyLuckDates(calendar, record, true, Branch::Chou, 2021);
     EXPECT_EQ(y2021[7], "21/02/10");
     EXPECT_EQ(y2021[6], "22/01/01");
 
     // Only 2022's first month lies before the closing record.
-    const MonthlyLuckDates y2022 = FillMonthlyLuckDates(calendar, record, true, 2, 2022);
+    const MonthlyLuckDates y2022 = FillMonthlyLuckDates(calendar, record, true, Branch::Yin, 2022);
     EXPECT_EQ(y2022[8], "22/03/01");
     EXPECT_EQ(std::count(y2022.begin(), y2022.end(), std::string()), 11);
 
-    const MonthlyLuckDates unavailable = FillMonthlyLuckDates(calendar, record, false, 0, 2020);
+    const MonthlyLuckDates unavailable =
+        FillMonthlyLuckDates(calendar, record, false, Branch::Zi, 2020);
     EXPECT_EQ(std::count(unavailable.begin(), unavailable.end(), std::string()), 12);
-    const MonthlyLuckDates missingYear = FillMonthlyLuckDates(calendar, record, true, 0, 2030);
+    const MonthlyLuckDates missingYear =
+        FillMonthlyLuckDates(calendar, record, true, Branch::Zi, 2030);
     EXPECT_EQ(std::count(missingYear.begin(), missingYear.end(), std::string()), 12);
 }
 
 TEST(MasterStars, Tables) {
-    EXPECT_EQ(LifeMasterStar(0), 9);
-    EXPECT_EQ(LifeMasterStar(11), 10);
-    EXPECT_EQ(BodyMasterStar(0, 6), 24);
-    EXPECT_EQ(BodyMasterStar(1, 5), 13);
+    EXPECT_EQ(LifeMasterStar(Branch::Zi), 9);
+    EXPECT_EQ(LifeMasterStar(Branch::Hai), 10);
+    EXPECT_EQ(BodyMasterStar(0, Branch::Wu), 24);
+    EXPECT_EQ(BodyMasterStar(1, Branch::Si), 13);
     EXPECT_EQ(NayinMasterStar(6), 6);
 }
 

@@ -14,10 +14,10 @@ TEST(Conversion, BirthMoments) {
     struct Case {
         DateTime moment;
         const char* lunarText;
-        Branch hour;
+        int hour;  // branches by index
         int leapAdjust;
-        Branch life;
-        Branch body;
+        int life;
+        int body;
         int placementMonth;
     };
     const Case cases[] = {
@@ -42,10 +42,10 @@ TEST(Conversion, BirthMoments) {
         const ConvertedMoment m = ConvertBirthMoment(calendar, c.moment);
         SCOPED_TRACE(c.lunarText);
         EXPECT_EQ(m.lunarText, c.lunarText);
-        EXPECT_EQ(m.lunar.hour, c.hour);
+        EXPECT_EQ(index(m.lunar.hour), c.hour);
         EXPECT_EQ(m.leapAdjust, c.leapAdjust);
-        EXPECT_EQ(m.lifePalace, c.life);
-        EXPECT_EQ(m.bodyPalace, c.body);
+        EXPECT_EQ(index(m.lifePalace), c.life);
+        EXPECT_EQ(index(m.bodyPalace), c.body);
         EXPECT_EQ(m.placementMonth(), c.placementMonth);
     }
 }
@@ -55,12 +55,12 @@ TEST(Conversion, YearStemAndBranch) {
     EXPECT_EQ(m.lunar.year, 2020);
     EXPECT_EQ(m.lunar.month, 2);
     EXPECT_EQ(m.lunar.day, 8);
-    EXPECT_EQ(m.yearStem, 6);    // 庚
-    EXPECT_EQ(m.yearBranch, 0);  // 子
+    EXPECT_EQ(m.yearStem, Stem::Geng);
+    EXPECT_EQ(m.yearBranch, Branch::Zi);
     const ConvertedMoment before = ConvertBirthMoment(sampleCalendar(), {{2020, 1, 23}, 22, 59});
     EXPECT_EQ(before.lunar.year, 2019);
-    EXPECT_EQ(before.yearStem, 5);     // 己
-    EXPECT_EQ(before.yearBranch, 11);  // 亥
+    EXPECT_EQ(before.yearStem, Stem::Ji);
+    EXPECT_EQ(before.yearBranch, Branch::Hai);
 }
 
 TEST(Conversion, DatesOutsideTheTableAreRefused) {
@@ -84,10 +84,10 @@ TEST(Conversion, AMonthLongerThanThirtyDaysIsReportedNotPlaced) {
 }
 
 TEST(Conversion, HourBranches) {
-    const Branch expected[24] = {0, 1, 1, 2, 2, 3, 3, 4,  4,  5,  5,  6,
-                                 6, 7, 7, 8, 8, 9, 9, 10, 10, 11, 11, 0};
+    const int expected[24] = {0, 1, 1, 2, 2, 3, 3, 4,  4,  5,  5,  6,
+                              6, 7, 7, 8, 8, 9, 9, 10, 10, 11, 11, 0};
     for (int hour = 0; hour < 24; ++hour) {
-        EXPECT_EQ(hourBranch(hour), expected[hour]) << hour;
+        EXPECT_EQ(index(hourBranch(hour)), expected[hour]) << hour;
     }
 }
 
@@ -96,8 +96,9 @@ TEST(Conversion, CountingDirectionAndCountedAge) {
     EXPECT_EQ(CountingDirection(1, 1), 0);  // 陰女
     EXPECT_EQ(CountingDirection(0, 1), 1);  // 陰男
     EXPECT_EQ(CountingDirection(1, 0), 1);  // 陽女
-    EXPECT_EQ(CountedAge({2020, 1, 1, 6}, {2020, 12, 29, 0}), 1);
-    EXPECT_EQ(CountedAge({1999, 12, 16, 6}, {2026, -1, 3, 0}), 28);  // 閏1月
+    using enum Branch;
+    EXPECT_EQ(CountedAge({2020, 1, 1, Wu}, {2020, 12, 29, Zi}), 1);
+    EXPECT_EQ(CountedAge({1999, 12, 16, Wu}, {2026, -1, 3, Zi}), 28);  // 閏1月
 }
 
 }  // namespace

@@ -15,7 +15,7 @@ namespace {
 using testing::CellTables;
 using testing::lunarMoment;
 
-enum : Branch { Zi, Chou, Yin, Mao, Chen, Si, Wu, Wei, Shen, You, Xu, Hai };
+using enum Branch;
 
 std::set<int> flagged(const PatternFlags& flags) {
     std::set<int> result;
@@ -28,7 +28,7 @@ std::set<int> flagged(const PatternFlags& flags) {
 }
 
 TEST(FindPatterns, WorkedChartHoldsExactlyOnePattern) {
-    const Placement p = PlaceStars(lunarMoment(0, Zi, 1, 1, Wu), 0, CellTables());
+    const Placement p = PlaceStars(lunarMoment(Stem::Jia, Zi, 1, 1, Wu), 0, CellTables());
     EXPECT_EQ(flagged(FindPatterns(p.stars, Shen, Shen, 0)), std::set<int>{4});
     EXPECT_EQ(patternName(4), "巨日同格");
     EXPECT_EQ(patternName(36), "探花　　");
@@ -48,7 +48,7 @@ StarRows chartWith(const std::vector<Placed>& placed) {
         rows[n][kStarClass] = starInfo(n <= kStarCount ? n : n - 69).classCode;
     }
     for (const Placed& p : placed) {
-        rows[p.star][kStarBranch] = p.branch;
+        rows[p.star][kStarBranch] = index(p.branch);
         rows[p.star][kStarBrightness] = p.brightness;
     }
     return rows;
@@ -155,8 +155,9 @@ TEST(FindPatterns, OverEveryMoment) {
     for (int cycle = 0; cycle < 60; ++cycle) {
         for (int month = 1; month <= 12; ++month) {
             for (int day = 1; day <= 30; ++day) {
-                for (Branch hour = 0; hour < 12; ++hour) {
-                    const ConvertedMoment m = lunarMoment(cycle % 10, cycle % 12, month, day, hour);
+                for (const Branch hour : kBranches) {
+                    const ConvertedMoment m =
+                        lunarMoment(stemAt(cycle), branchAt(cycle), month, day, hour);
                     const Placement p = PlaceStars(m, 0, tables);
                     const PatternFlags man = FindPatterns(p.stars, m.lifePalace, m.bodyPalace, 0);
                     PatternFlags woman = FindPatterns(p.stars, m.lifePalace, m.bodyPalace, 1);

@@ -9,9 +9,11 @@ namespace sorvik::engine::testing {
 class CellTables : public PlacementTables {
   public:
     explicit CellTables(int rule = 0) : rule_(rule) {}
-    int power(int starNumber, Branch branch) const override { return starNumber * 100 + branch; }
+    int power(int starNumber, Branch branch) const override {
+        return starNumber * 100 + index(branch);
+    }
     int brightness(int starNumber, Branch branch) const override {
-        return (starNumber + branch) % 8;
+        return (starNumber + index(branch)) % 8;
     }
     int tianMaRule() const override { return rule_; }
 
@@ -25,8 +27,8 @@ inline ConvertedMoment lunarMoment(Stem stem, Branch yearBranch, int month, int 
     m.lunar = {1984, month, day, hour};
     m.yearStem = stem;
     m.yearBranch = yearBranch;
-    m.lifePalace = (month - hour + 13) % 12;
-    m.bodyPalace = (month + hour + 13) % 12;
+    m.lifePalace = Branch::Yin + (month - 1) - index(hour);
+    m.bodyPalace = Branch::Yin + (month - 1) + index(hour);
     return m;
 }
 

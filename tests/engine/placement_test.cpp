@@ -15,7 +15,7 @@ namespace {
 using testing::CellTables;
 using testing::lunarMoment;
 
-enum : Branch { Zi, Chou, Yin, Mao, Chen, Si, Wu, Wei, Shen, You, Xu, Hai };
+using enum Branch;
 
 PalaceStarList listOf(std::initializer_list<int> stars) {
     PalaceStarList list{};
@@ -34,11 +34,11 @@ struct StarAt {
 
 // 甲子, month 1, day 1, hour 午, forward, 天馬 by month from 寅.
 Placement workedChart() {
-    return PlaceStars(lunarMoment(0, Zi, 1, 1, Wu), 0, CellTables(0));
+    return PlaceStars(lunarMoment(Stem::Jia, Zi, 1, 1, Wu), 0, CellTables(0));
 }
 
 TEST(PlaceStars, WorkedChart) {
-    const ConvertedMoment moment = lunarMoment(0, Zi, 1, 1, Wu);
+    const ConvertedMoment moment = lunarMoment(Stem::Jia, Zi, 1, 1, Wu);
     ASSERT_EQ(moment.lifePalace, Shen);
     ASSERT_EQ(moment.bodyPalace, Shen);
     const Placement p = workedChart();
@@ -61,20 +61,21 @@ TEST(PlaceStars, WorkedChart) {
                                                {75, Si}}) {
         EXPECT_EQ(p.positionOf(s.star), s.branch) << "star " << s.star;
     }
-    EXPECT_EQ(p.palaceStarLists[Shen], listOf({3, 10, 24, 29, 45, 46, 52, 57, 61, 69, 78}));
-    EXPECT_EQ(p.palaceStarLists[You], listOf({11, 35, 40, 48, 50, 61, 70, 79}));
-    EXPECT_EQ(p.palaceStarLists[Hai], listOf({1, 13, 62, 72, 81}));
+    EXPECT_EQ(p.palaceStarLists[index(Shen)], listOf({3, 10, 24, 29, 45, 46, 52, 57, 61, 69, 78}));
+    EXPECT_EQ(p.palaceStarLists[index(You)], listOf({11, 35, 40, 48, 50, 61, 70, 79}));
+    EXPECT_EQ(p.palaceStarLists[index(Hai)], listOf({1, 13, 62, 72, 81}));
 }
 
 TEST(PlaceStars, RowsCarryCatalogueCodesAndTheCellsOfTheirPalace) {
     const Placement p = workedChart();
     // 天府 in 巳: class 1, 南斗, 土, and the cells of row 7, column 巳.
-    EXPECT_EQ(p.stars[7], (StarRow{Si, 1, (7 + Si) % 8, 2, 7 * 100 + Si, 4, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(p.stars[7], (StarRow{index(Si), 1, (7 + index(Si)) % 8, 2, 7 * 100 + index(Si), 4, 0,
+                                   0, 0, 0, 0}));
     // The second palaces keep the codes and cells of the first: 截空 申 → 酉, 旬空 戌 → 亥.
-    EXPECT_EQ(p.stars[kJieKongSecondRow],
-              (StarRow{You, 8, (61 + Shen) % 8, 3, 61 * 100 + Shen, 0, 0, 0, 0, 0, 0}));
-    EXPECT_EQ(p.stars[kXunKongSecondRow],
-              (StarRow{Hai, 8, (62 + Xu) % 8, 3, 62 * 100 + Xu, 0, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(p.stars[kJieKongSecondRow], (StarRow{index(You), 8, (61 + index(Shen)) % 8, 3,
+                                                   61 * 100 + index(Shen), 0, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(p.stars[kXunKongSecondRow], (StarRow{index(Hai), 8, (62 + index(Xu)) % 8, 3,
+                                                   62 * 100 + index(Xu), 0, 0, 0, 0, 0, 0}));
     EXPECT_EQ(p.stars[0], StarRow{});
     for (int n = kFirstYearlyStar; n <= kStarCount; ++n) {
         EXPECT_EQ(p.stars[n], StarRow{}) << "yearly star " << n;
@@ -94,7 +95,7 @@ struct PositionCase {
 TEST(PlaceStars, Positions) {
     const PositionCase cases[] = {
         {"甲子 year stars",
-         0,
+         Stem::Jia,
          Zi,
          1,
          1,
@@ -113,9 +114,17 @@ TEST(PlaceStars, Positions) {
           {39, Mao},
           {40, You}}},
         // 命宮 子 with 甲 gives 水二局.
-        {"水二局 day 1", 0, Zi, 11, 1, Zi, 0, 0, {{1, Chou}, {2, Zi}, {7, Mao}, {14, Chou}}},
-        {"博士 cycle backward",
+        {"水二局 day 1",
+         Stem::Jia,
+         Zi,
+         11,
+         1,
+         Zi,
          0,
+         0,
+         {{1, Chou}, {2, Zi}, {7, Mao}, {14, Chou}}},
+        {"博士 cycle backward",
+         Stem::Jia,
          Zi,
          1,
          1,
@@ -123,18 +132,18 @@ TEST(PlaceStars, Positions) {
          1,
          0,
          {{63, Yin}, {64, Chou}, {65, Zi}, {74, Mao}}},
-        {"長生 cycle backward", 0, Zi, 1, 1, Wu, 1, 0, {{75, Si}, {76, Chen}, {86, Wu}}},
-        {"八座 from 右弼 子 and day 30", 0, Zi, 11, 30, Zi, 0, 0, {{18, Zi}, {42, Wei}}},
-        {"天馬 rule 0", 0, Zi, 2, 1, Zi, 0, 0, {{30, Hai}}},
-        {"天馬 rule 1", 0, Zi, 2, 1, Zi, 0, 1, {{30, Si}}},
-        {"天馬 rule 2", 0, Yin, 2, 1, Zi, 0, 2, {{30, Shen}}},
+        {"長生 cycle backward", Stem::Jia, Zi, 1, 1, Wu, 1, 0, {{75, Si}, {76, Chen}, {86, Wu}}},
+        {"八座 from 右弼 子 and day 30", Stem::Jia, Zi, 11, 30, Zi, 0, 0, {{18, Zi}, {42, Wei}}},
+        {"天馬 rule 0", Stem::Jia, Zi, 2, 1, Zi, 0, 0, {{30, Hai}}},
+        {"天馬 rule 1", Stem::Jia, Zi, 2, 1, Zi, 0, 1, {{30, Si}}},
+        {"天馬 rule 2", Stem::Jia, Yin, 2, 1, Zi, 0, 2, {{30, Shen}}},
         // No rule chosen: the default rule, as there is no earlier 天馬 to keep.
-        {"天馬 rule out of range", 0, Zi, 2, 1, Zi, 0, -1, {{30, Hai}}},
-        {"天馬 rule out of range", 0, Zi, 2, 1, Zi, 0, 3, {{30, Hai}}},
-        {"旬空 of 甲戌", 0, Xu, 1, 1, Zi, 0, 0, {{62, Shen}, {kXunKongSecondRow, You}}},
-        {"旬空 of 戊辰", 4, Chen, 1, 1, Zi, 0, 0, {{62, Xu}, {kXunKongSecondRow, Hai}}},
-        {"旬空 of 癸亥", 9, Hai, 1, 1, Zi, 0, 0, {{62, Zi}, {kXunKongSecondRow, Chou}}},
-        {"四化 of 戊 on 貪狼 太陰 右弼 天機", 4, Zi, 1, 1, Zi, 0, 0, {}},
+        {"天馬 rule out of range", Stem::Jia, Zi, 2, 1, Zi, 0, -1, {{30, Hai}}},
+        {"天馬 rule out of range", Stem::Jia, Zi, 2, 1, Zi, 0, 3, {{30, Hai}}},
+        {"旬空 of 甲戌", Stem::Jia, Xu, 1, 1, Zi, 0, 0, {{62, Shen}, {kXunKongSecondRow, You}}},
+        {"旬空 of 戊辰", Stem::Wu, Chen, 1, 1, Zi, 0, 0, {{62, Xu}, {kXunKongSecondRow, Hai}}},
+        {"旬空 of 癸亥", Stem::Gui, Hai, 1, 1, Zi, 0, 0, {{62, Zi}, {kXunKongSecondRow, Chou}}},
+        {"四化 of 戊 on 貪狼 太陰 右弼 天機", Stem::Wu, Zi, 1, 1, Zi, 0, 0, {}},
     };
     for (const PositionCase& c : cases) {
         const Placement p = PlaceStars(lunarMoment(c.stem, c.year, c.month, c.day, c.hour),
@@ -151,10 +160,10 @@ TEST(PlaceStars, Positions) {
 
 TEST(PlaceStars, SharedPalaceListsFirstEmptinessThenSecond) {
     // 己卯: 截空 stands in 酉 and the second palace of 旬空 (申 + 1) too.
-    const Placement p = PlaceStars(lunarMoment(5, Mao, 1, 1, Zi), 0, CellTables());
+    const Placement p = PlaceStars(lunarMoment(Stem::Ji, Mao, 1, 1, Zi), 0, CellTables());
     ASSERT_EQ(p.positionOf(61), You);
-    ASSERT_EQ(p.stars[kXunKongSecondRow][kStarBranch], You);
-    const PalaceStarList& list = p.palaceStarLists[You];
+    ASSERT_EQ(p.stars[kXunKongSecondRow][kStarBranch], index(You));
+    const PalaceStarList& list = p.palaceStarLists[index(You)];
     const std::vector<int> stars(list.begin() + 1, list.begin() + list[0]);
     const auto at61 = std::find(stars.begin(), stars.end(), 61);
     ASSERT_NE(at61, stars.end());
@@ -172,12 +181,13 @@ TEST(PlaceStars, EveryMomentFillsConsistentLists) {
     for (int cycle = 0; cycle < 60; ++cycle) {
         for (int month = 1; month <= 12; ++month) {
             for (int day = 1; day <= 30; ++day) {
-                for (Branch hour = 0; hour < 12; ++hour) {
-                    const Placement p = PlaceStars(
-                        lunarMoment(cycle % 10, cycle % 12, month, day, hour), cycle % 2, tables);
+                for (const Branch hour : kBranches) {
+                    const Placement p =
+                        PlaceStars(lunarMoment(stemAt(cycle), branchAt(cycle), month, day, hour),
+                                   cycle % 2, tables);
                     std::array<int, kNatalStarCount + 1> seen{};
-                    for (Branch b = 0; b < 12; ++b) {
-                        const PalaceStarList& list = p.palaceStarLists[b];
+                    for (const Branch b : kBranches) {
+                        const PalaceStarList& list = p.palaceStarLists[index(b)];
                         most = std::max(most, list[0] - 1);
                         for (int i = 1; i < kPalaceSlots; ++i) {
                             const int s = list[i];
@@ -188,10 +198,11 @@ TEST(PlaceStars, EveryMomentFillsConsistentLists) {
                             ASSERT_GE(s, 1);
                             ASSERT_LE(s, kNatalStarCount);
                             ++seen[s];
-                            const bool here = p.positionOf(s) == b ||
-                                              (s == 61 && p.stars[kJieKongSecondRow][0] == b) ||
-                                              (s == 62 && p.stars[kXunKongSecondRow][0] == b);
-                            ASSERT_TRUE(here) << "star " << s << " in " << b;
+                            const bool here =
+                                p.positionOf(s) == b ||
+                                (s == 61 && p.stars[kJieKongSecondRow][0] == index(b)) ||
+                                (s == 62 && p.stars[kXunKongSecondRow][0] == index(b));
+                            ASSERT_TRUE(here) << "star " << s << " in " << branchName(b);
                         }
                     }
                     for (int s = 1; s <= kNatalStarCount; ++s) {
@@ -206,7 +217,7 @@ TEST(PlaceStars, EveryMomentFillsConsistentLists) {
 
 TEST(PlaceStars, RefusesMomentsNoConversionGives) {
     const CellTables tables;
-    const ConvertedMoment good = lunarMoment(0, Zi, 1, 1, Zi);
+    const ConvertedMoment good = lunarMoment(Stem::Jia, Zi, 1, 1, Zi);
     ConvertedMoment day31 = good;
     day31.lunar.day = 31;
     ConvertedMoment mixedParity = good;
@@ -221,12 +232,12 @@ TEST(PlaceStars, RefusesMomentsNoConversionGives) {
 
 TEST(PlaceYearlyStars, EachYearlyStarOnceInEveryYear) {
     for (int cycle = 0; cycle < 60; ++cycle) {
-        const Stem s = cycle % 10;
-        const Branch y = cycle % 12;
+        const Stem s = stemAt(cycle);
+        const Branch y = branchAt(cycle);
         const YearlyStarLists lists = PlaceYearlyStars(s, y);
         std::array<int, kStarCount + 1> seen{};
-        for (Branch p = 0; p < 12; ++p) {
-            const YearlyStarList& list = lists[p];
+        for (const Branch p : kBranches) {
+            const YearlyStarList& list = lists[index(p)];
             ASSERT_LE(list[0] - 1, 8);
             for (int i = 1; i < kYearlySlots; ++i) {
                 if (i >= list[0]) {
@@ -237,10 +248,10 @@ TEST(PlaceYearlyStars, EachYearlyStarOnceInEveryYear) {
                 ++seen[list[i]];
                 // 歳建 .. 流病府 run forward from the year's branch; 流曲 stands at + 4.
                 if (list[i] >= 118) {
-                    EXPECT_EQ(p, (y + list[i] - 118) % 12) << list[i];
+                    EXPECT_EQ(p, y + (list[i] - 118)) << list[i];
                 }
                 if (list[i] == 96) {
-                    EXPECT_EQ(p, (y + 4) % 12);
+                    EXPECT_EQ(p, y + 4);
                 }
             }
         }
@@ -251,11 +262,11 @@ TEST(PlaceYearlyStars, EachYearlyStarOnceInEveryYear) {
 }
 
 TEST(PlaceYearlyStars, StemCellsBeforeBranchCells) {
-    const YearlyStarLists lists = PlaceYearlyStars(0, Zi);
-    EXPECT_EQ(lists[Chou], (YearlyStarList{6, 89, 90, 102, 107, 119, 0, 0, 0, 0, 0}));
-    EXPECT_EQ(lists[Zi], (YearlyStarList{3, 106, 118, 0, 0, 0, 0, 0, 0, 0, 0}));
+    const YearlyStarLists lists = PlaceYearlyStars(Stem::Jia, Zi);
+    EXPECT_EQ(lists[index(Chou)], (YearlyStarList{6, 89, 90, 102, 107, 119, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(lists[index(Zi)], (YearlyStarList{3, 106, 118, 0, 0, 0, 0, 0, 0, 0, 0}));
     // 丑 year: 流曲 at 巳 like every other year, first in the cell.
-    EXPECT_EQ(PlaceYearlyStars(1, Chou)[Si],
+    EXPECT_EQ(PlaceYearlyStars(Stem::Yi, Chou)[index(Si)],
               (YearlyStarList{5, 96, 103, 114, 122, 0, 0, 0, 0, 0, 0}));
 }
 
@@ -264,8 +275,8 @@ TEST(WriteYearlyStars, LeavesOneSlotAndReplacesThePreviousYear) {
     record.palaceStarLists = workedChart().palaceStarLists;
     const PalaceStarLists natal = record.palaceStarLists;
 
-    WriteYearlyStars(PlaceYearlyStars(0, Zi), record);
-    const PalaceStarList& shen = record.palaceStarLists[Shen];
+    WriteYearlyStars(PlaceYearlyStars(Stem::Jia, Zi), record);
+    const PalaceStarList& shen = record.palaceStarLists[index(Shen)];
     // 申 holds 11 natal stars (slots 1..11), slot 12 stays empty, 甲子 adds 94 114 126.
     EXPECT_EQ(shen[0], 12);
     EXPECT_EQ(shen[12], 0);
@@ -273,16 +284,16 @@ TEST(WriteYearlyStars, LeavesOneSlotAndReplacesThePreviousYear) {
     EXPECT_EQ(shen[14], 114);
     EXPECT_EQ(shen[15], 126);
     EXPECT_EQ(shen[16], 0);
-    EXPECT_EQ(record.palaceStarBytes[Shen][13], 94);
+    EXPECT_EQ(record.palaceStarBytes[index(Shen)][13], 94);
 
     const PalaceStarLists once = record.palaceStarLists;
-    WriteYearlyStars(PlaceYearlyStars(0, Zi), record);
+    WriteYearlyStars(PlaceYearlyStars(Stem::Jia, Zi), record);
     EXPECT_EQ(record.palaceStarLists, once);
 
     // A later year: nothing of 甲子 is left behind.
-    WriteYearlyStars(PlaceYearlyStars(1, Chou), record);
-    const YearlyStarLists next = PlaceYearlyStars(1, Chou);
-    for (Branch b = 0; b < 12; ++b) {
+    WriteYearlyStars(PlaceYearlyStars(Stem::Yi, Chou), record);
+    const YearlyStarLists next = PlaceYearlyStars(Stem::Yi, Chou);
+    for (std::size_t b = 0; b < record.palaceStarLists.size(); ++b) {
         const PalaceStarList& list = record.palaceStarLists[b];
         const int first = natal[b][0];
         for (int i = 0; i <= first; ++i) {

@@ -17,18 +17,18 @@ TEST(ShippedStarTables, PassTheChecksOfOkAndReadAsDocumented) {
     const auto failure = s.validate();
     EXPECT_FALSE(failure) << failure->message.toStdString();
     for (int star = 1; star <= 14; ++star) {
-        for (engine::Branch b = 0; b < 12; ++b) {
-            EXPECT_NE(s.brightness(star, b), 0) << star << " " << b;
+        for (const engine::Branch b : engine::kBranches) {
+            EXPECT_NE(s.brightness(star, b), 0) << star << " " << engine::branchName(b);
         }
     }
-    EXPECT_EQ(s.brightness(1, 6), 1);  // 紫微 廟 in 午
-    EXPECT_EQ(s.power(1, 6), 10);
-    EXPECT_EQ(s.power(1, 0), 6);        // 平
-    EXPECT_EQ(s.brightness(22, 0), 7);  // 擎羊 陥 in 子
-    EXPECT_EQ(s.power(22, 0), -8);
-    EXPECT_EQ(s.brightness(30, 2), 2);  // 天馬 旺 in 寅
-    EXPECT_EQ(s.power(29, 5), -4);      // 化忌
-    EXPECT_EQ(s.power(118, 0), -1);     // 歳建, 丁凶
+    EXPECT_EQ(s.brightness(1, engine::Branch{6}), 1);  // 紫微 廟 in 午
+    EXPECT_EQ(s.power(1, engine::Branch{6}), 10);
+    EXPECT_EQ(s.power(1, engine::Branch{0}), 6);        // 平
+    EXPECT_EQ(s.brightness(22, engine::Branch{0}), 7);  // 擎羊 陥 in 子
+    EXPECT_EQ(s.power(22, engine::Branch{0}), -8);
+    EXPECT_EQ(s.brightness(30, engine::Branch{2}), 2);  // 天馬 旺 in 寅
+    EXPECT_EQ(s.power(29, engine::Branch{5}), -4);      // 化忌
+    EXPECT_EQ(s.power(118, engine::Branch{0}), -1);     // 歳建, 丁凶
 }
 
 }  // namespace

@@ -80,9 +80,9 @@ TEST_F(ZiWeiSettingsTest, ASubstituteThatCannotStandInTheFileLeavesTheTablesInta
                 }
             }
         }
-        EXPECT_EQ(back.power(60, 0), 9);
-        EXPECT_EQ(back.power(61, 0), -9);
-        EXPECT_EQ(back.brightness(60, 11), 6);
+        EXPECT_EQ(back.power(60, engine::Branch{0}), 9);
+        EXPECT_EQ(back.power(61, engine::Branch{0}), -9);
+        EXPECT_EQ(back.brightness(60, engine::Branch{11}), 6);
     }
 }
 
@@ -110,18 +110,18 @@ TEST_F(ZiWeiSettingsTest, DefaultsWithoutRegistryValues) {
     EXPECT_EQ(s->palaceNameTable()[0], "命　宮");
     EXPECT_EQ(s->palaceNameTable()[11], "父母宮");
     // The palace at branch b takes entry (命宮 − b) mod 12.
-    EXPECT_EQ(s->palaceNameAt(8, 8), "命　宮");
-    EXPECT_EQ(s->palaceNameAt(7, 8), "兄弟宮");
-    EXPECT_EQ(s->palaceNameAt(9, 8), "父母宮");
+    EXPECT_EQ(s->palaceNameAt(engine::Branch{8}, engine::Branch{8}), "命　宮");
+    EXPECT_EQ(s->palaceNameAt(engine::Branch{7}, engine::Branch{8}), "兄弟宮");
+    EXPECT_EQ(s->palaceNameAt(engine::Branch{9}, engine::Branch{8}), "父母宮");
     // Tables: labels rewritten whatever the file held.
     EXPECT_EQ(s->cell(Grid::Powers, 0, 0), "");
     EXPECT_EQ(s->cell(Grid::Powers, 0, 1), "子");
     EXPECT_EQ(s->cell(Grid::Powers, 60, 0), "陰殺");
     EXPECT_EQ(s->cell(Grid::Brightness, 86, 0), "養　");
-    EXPECT_EQ(s->power(1, 0), -2);
-    EXPECT_EQ(s->power(129, 11), 129 % 7 - 3);
-    EXPECT_EQ(s->brightness(86, 11), 2);
-    EXPECT_EQ(s->brightness(87, 0), 0);
+    EXPECT_EQ(s->power(1, engine::Branch{0}), -2);
+    EXPECT_EQ(s->power(129, engine::Branch{11}), 129 % 7 - 3);
+    EXPECT_EQ(s->brightness(86, engine::Branch{11}), 2);
+    EXPECT_EQ(s->brightness(87, engine::Branch{0}), 0);
 }
 
 TEST_F(ZiWeiSettingsTest, TableFilesAreFoundIgnoringCaseAndCutAtCommas) {
@@ -144,8 +144,8 @@ TEST_F(ZiWeiSettingsTest, TableFilesAreFoundIgnoringCaseAndCutAtCommas) {
     // Rows the file no longer has keep what they held.
     EXPECT_EQ(s->cell(Grid::Powers, 4, 1), QString::number(4 % 7 - 3));
     EXPECT_EQ(s->cell(Grid::Powers, 129, 12), QString::number(129 % 7 - 3));
-    EXPECT_EQ(s->power(1, 0), 5);
-    EXPECT_THROW(s->power(1, 2), engine::ConversionError);  // empty power cell
+    EXPECT_EQ(s->power(1, engine::Branch{0}), 5);
+    EXPECT_THROW(s->power(1, engine::Branch{2}), engine::ConversionError);  // empty power cell
 }
 
 TEST_F(ZiWeiSettingsTest, MalformedFilesNeverCrash) {
@@ -160,10 +160,10 @@ TEST_F(ZiWeiSettingsTest, MalformedFilesNeverCrash) {
     ASSERT_NO_THROW(s->load());
     EXPECT_EQ(s->cell(Grid::Brightness, 0, 1), "子");
     EXPECT_EQ(s->cell(Grid::Brightness, 1, 1), "");
-    EXPECT_EQ(s->brightness(1, 0), 0);  // empty brightness is code 0
+    EXPECT_EQ(s->brightness(1, engine::Branch{0}), 0);  // empty brightness is code 0
     // Only rows the file has change; pieces past the line's last leave cells empty.
-    EXPECT_EQ(s->brightness(86, 0), 2);
-    EXPECT_EQ(s->brightness(86, 1), 3);
+    EXPECT_EQ(s->brightness(86, engine::Branch{0}), 2);
+    EXPECT_EQ(s->brightness(86, engine::Branch{1}), 3);
     EXPECT_EQ(s->cell(Grid::Brightness, 86, 3), "");
 
     // A missing file: the error names it and nothing changes.
@@ -175,23 +175,23 @@ TEST_F(ZiWeiSettingsTest, MalformedFilesNeverCrash) {
 
 TEST_F(ZiWeiSettingsTest, ReadersConvertCachedCellsAndNameTheBadOne) {
     auto s = loaded();
-    EXPECT_EQ(s->power(24, 3), 24 % 7 - 3);
+    EXPECT_EQ(s->power(24, engine::Branch{3}), 24 % 7 - 3);
     s->setCell(Grid::Powers, 24, 4, "8");
-    EXPECT_EQ(s->power(24, 3), 8);  // an edit reaches the next reader
+    EXPECT_EQ(s->power(24, engine::Branch{3}), 8);  // an edit reaches the next reader
     s->setCell(Grid::Powers, 24, 4, "x");
     try {
-        s->power(24, 3);
+        s->power(24, engine::Branch{3});
         FAIL();
     } catch (const engine::ConversionError& e) {
         EXPECT_STREQ(e.what(), "諸星力量の『火星』卯の値「x」は、数値ではありません。");
     }
-    EXPECT_EQ(s->power(24, 4), 24 % 7 - 3);  // other cells still read
+    EXPECT_EQ(s->power(24, engine::Branch{4}), 24 % 7 - 3);  // other cells still read
 
     s->setCell(Grid::Brightness, 3, 1, "");
     s->setCell(Grid::Brightness, 4, 1, "8");
-    EXPECT_EQ(s->brightness(3, 0), 0);
+    EXPECT_EQ(s->brightness(3, engine::Branch{0}), 0);
     try {
-        s->brightness(4, 0);
+        s->brightness(4, engine::Branch{0});
         FAIL();
     } catch (const engine::ConversionError& e) {
         EXPECT_STREQ(e.what(), "廟旺利陥の『武曲』子の値「8」は、範囲外の数値です。");
@@ -375,7 +375,7 @@ TEST_F(ZiWeiSettingsTest, CancelDropsEditsSinceTheLastOk) {
     s->setLuckRatios({0, 0, 100});
     s->setUserPalaceName(0, "本　命");
     s->cancel();
-    EXPECT_EQ(s->power(2, 1), 9);
+    EXPECT_EQ(s->power(2, engine::Branch{1}), 9);
     EXPECT_EQ(s->cell(Grid::Numbers, 5, 1), "1");
     EXPECT_EQ(s->luckRatios(), (LuckRatios{60, 30, 10}));
     EXPECT_EQ(s->palaceNameTable()[0], "命　宮");

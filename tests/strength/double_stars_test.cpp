@@ -10,6 +10,7 @@ namespace {
 using testing::FixtureTables;
 using testing::ListBuilder;
 using Entries = std::vector<std::string>;
+using engine::Branch;
 
 const engine::StarDisplayNames& names() {
     static const engine::StarDisplayNames instance("*");
@@ -19,8 +20,9 @@ const engine::StarDisplayNames& names() {
 TEST(DoubleStars, SamePalacePairsInPairOrder) {
     FixtureTables tables;
     ListBuilder lists;
-    lists.natal(4, {21, 26, 30, 64});
-    const DoubleStarEvaluation result = evaluateDoubleStars(lists.lists, 4, tables, names());
+    lists.natal(Branch{4}, {21, 26, 30, 64});
+    const DoubleStarEvaluation result =
+        evaluateDoubleStars(lists.lists, Branch{4}, tables, names());
     const DoubleStarRelation& same = result.relations[kSamePalace];
     EXPECT_EQ(same.entries, (Entries{"禄存化禄 5", "禄存天馬 3", "化禄天馬 3"}));
     EXPECT_EQ(same.power, " 3.3");
@@ -34,14 +36,14 @@ TEST(DoubleStars, SamePalacePairsInPairOrder) {
 TEST(DoubleStars, EachRelationFindsItsPairs) {
     FixtureTables tables;
     ListBuilder lists;
-    const engine::Branch p = 0;
+    const Branch p = Branch::Zi;
     lists
-        .natal(p, {1, 3, 41})     // 紫微 太陽 三台
-        .natal(4, {42, 17})       // 八座 左輔 (trine)
-        .natal(8, {7})            // 天府 (trine)
-        .natal(6, {11, 8})        // 天相 太陰 (opposite)
-        .natal(11, {15, 24, 25})  // 文昌, 火星 鈴星 (side 亥)
-        .natal(1, {16, 31, 32});  // 文曲, 地劫 天空 (side 丑)
+        .natal(p, {1, 3, 41})             // 紫微 太陽 三台
+        .natal(Branch{4}, {42, 17})       // 八座 左輔 (trine)
+        .natal(Branch{8}, {7})            // 天府 (trine)
+        .natal(Branch{6}, {11, 8})        // 天相 太陰 (opposite)
+        .natal(Branch{11}, {15, 24, 25})  // 文昌, 火星 鈴星 (side 亥)
+        .natal(Branch{1}, {16, 31, 32});  // 文曲, 地劫 天空 (side 丑)
     const DoubleStarEvaluation result = evaluateDoubleStars(lists.lists, p, tables, names());
     EXPECT_EQ(result.relations[kSamePalace].entries, Entries{});
     EXPECT_EQ(result.relations[kTrine].entries, (Entries{"紫微天府10", "三台八座 1"}));
@@ -59,25 +61,29 @@ TEST(DoubleStars, TrineWithoutEitherStarInThePalace) {
     // 天魁 in slot 2 of 辰, 天鉞 in 申: counted for 子 only when 子 has a star in slot 2.
     FixtureTables tables;
     ListBuilder lists;
-    lists.natal(4, {5, 19}).natal(8, {20});
-    lists.natal(0, {2});
-    EXPECT_TRUE(
-        evaluateDoubleStars(lists.lists, 0, tables, names()).relations[kTrine].entries.empty());
-    lists.natal(0, {2, 9});
-    EXPECT_EQ(evaluateDoubleStars(lists.lists, 0, tables, names()).relations[kTrine].entries,
-              Entries{"天魁天鉞 5"});
+    lists.natal(Branch{4}, {5, 19}).natal(Branch{8}, {20});
+    lists.natal(Branch{0}, {2});
+    EXPECT_TRUE(evaluateDoubleStars(lists.lists, Branch{0}, tables, names())
+                    .relations[kTrine]
+                    .entries.empty());
+    lists.natal(Branch{0}, {2, 9});
+    EXPECT_EQ(
+        evaluateDoubleStars(lists.lists, Branch{0}, tables, names()).relations[kTrine].entries,
+        Entries{"天魁天鉞 5"});
 }
 
 TEST(DoubleStars, OppositeFindsEitherOrderAndYearlySlotsTakePart) {
     FixtureTables tables;
     ListBuilder lists;
-    lists.natal(2, {5}).yearly(2, {18}).natal(8, {17});
+    lists.natal(Branch{2}, {5}).yearly(Branch{2}, {18}).natal(Branch{8}, {17});
     // 左輔 in 申 and a yearly slot holding 右弼 in 寅: seen from 寅 the pair is found backwards.
-    EXPECT_EQ(evaluateDoubleStars(lists.lists, 2, tables, names()).relations[kOpposite].entries,
-              Entries{"左輔右弼 6"});
+    EXPECT_EQ(
+        evaluateDoubleStars(lists.lists, Branch{2}, tables, names()).relations[kOpposite].entries,
+        Entries{"左輔右弼 6"});
     // A palace with no star has no slot to start from.
-    EXPECT_TRUE(
-        evaluateDoubleStars(lists.lists, 5, tables, names()).relations[kOpposite].entries.empty());
+    EXPECT_TRUE(evaluateDoubleStars(lists.lists, Branch{5}, tables, names())
+                    .relations[kOpposite]
+                    .entries.empty());
 }
 
 TEST(DoubleStars, ARelationKeepsThirteenEntries) {
@@ -91,7 +97,7 @@ TEST(DoubleStars, ARelationKeepsThirteenEntries) {
     for (int i = 2; i <= 21; ++i) {
         lists[3][static_cast<std::size_t>(i)] = 7;
     }
-    const auto same = evaluateDoubleStars(lists, 3, tables, names()).relations[kSamePalace];
+    const auto same = evaluateDoubleStars(lists, Branch{3}, tables, names()).relations[kSamePalace];
     EXPECT_EQ(same.entries.size(), 13u);
     EXPECT_EQ(same.power, " 2.0");  // 15 × 13 / 100 = 1.95
 }

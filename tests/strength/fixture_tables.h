@@ -22,13 +22,13 @@ class FixtureTables : public StrengthTables {
         numbers.relationWeights = {30, 15, 15, 8, 8};
     }
     int power(int starNumber, engine::Branch branch) const override {
-        const auto it = powers.find({starNumber, branch});
+        const auto it = powers.find({starNumber, engine::index(branch)});
         return it == powers.end() ? 0 : it->second;
     }
     const PalaceWeights& palaceWeights() const override { return weights; }
     const DoubleStarNumbers& doubleStarNumbers() const override { return numbers; }
 
-    std::map<std::pair<int, engine::Branch>, int> powers;
+    std::map<std::pair<int, int>, int> powers;  // by star number and branch index
     PalaceWeights weights;
     DoubleStarNumbers numbers;
 };
@@ -37,7 +37,7 @@ class FixtureTables : public StrengthTables {
 class ListBuilder {
   public:
     ListBuilder& natal(engine::Branch b, std::initializer_list<int> stars) {
-        auto& list = lists[static_cast<std::size_t>(b)];
+        auto& list = lists[static_cast<std::size_t>(engine::index(b))];
         int slot = 1;
         for (const int s : stars) {
             list[static_cast<std::size_t>(slot++)] = s;
@@ -46,7 +46,7 @@ class ListBuilder {
         return *this;
     }
     ListBuilder& yearly(engine::Branch b, std::initializer_list<int> stars) {
-        auto& list = lists[static_cast<std::size_t>(b)];
+        auto& list = lists[static_cast<std::size_t>(engine::index(b))];
         int slot = (list[0] == 0 ? 1 : list[0]) + 1;
         if (list[0] == 0) {
             list[0] = 1;

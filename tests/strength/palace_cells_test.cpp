@@ -12,6 +12,7 @@ namespace sorvik::strength {
 namespace {
 
 using engine::Branch;
+using engine::Stem;
 
 // Powers and brightness by cell, all stars shown unless hidden, default palace names.
 class FixtureCellSettings : public CellSettings {
@@ -22,11 +23,11 @@ class FixtureCellSettings : public CellSettings {
         return items[static_cast<std::size_t>(row)][static_cast<std::size_t>(position)];
     }
     std::string powerCell(int starNumber, Branch branch) const override {
-        const auto it = powers.find({starNumber, branch});
+        const auto it = powers.find({starNumber, engine::index(branch)});
         return it == powers.end() ? "1" : it->second;
     }
     std::string brightnessCell(int starNumber, Branch branch) const override {
-        const auto it = brightness.find({starNumber, branch});
+        const auto it = brightness.find({starNumber, engine::index(branch)});
         return it == brightness.end() ? "" : it->second;
     }
     std::string brightnessSymbol(int code) const override {
@@ -44,8 +45,9 @@ class FixtureCellSettings : public CellSettings {
     std::set<int> hidden;
     bool hideZero = true;
     std::array<std::array<InfoItem, 6>, 5> items{};
-    std::map<std::pair<int, Branch>, std::string> powers;
-    std::map<std::pair<int, Branch>, std::string> brightness;
+    // By star number and branch index.
+    std::map<std::pair<int, int>, std::string> powers;
+    std::map<std::pair<int, int>, std::string> brightness;
 };
 
 // A 甲 year man with the 命宮 at 寅 and the 身宮 at 午, 水二局, counting forward, age 41.
@@ -59,7 +61,7 @@ engine::ChartRecord sampleRecord() {
     h[engine::kHeaderLifePalace] = 2;
     h[engine::kHeaderBodyPalace] = 6;
     h[engine::kHeaderAge] = 41;
-    record.selectedPalace = 2;
+    record.selectedPalace = Branch::Yin;
     return record;
 }
 
@@ -73,26 +75,26 @@ class PalaceCellsTest : public ::testing::Test {
 
 TEST(PalaceArithmetic, StemsDecadesAndMinorPeriods) {
     // 甲 year: 寅 palace 丙, 子 and 丑 continue the run past 亥 (丙 丁).
-    EXPECT_EQ(PalaceStem(0, 2), 2);
-    EXPECT_EQ(PalaceStem(0, 11), 1);
-    EXPECT_EQ(PalaceStem(0, 0), 2);
-    EXPECT_EQ(PalaceStem(0, 1), 3);
-    EXPECT_EQ(PalaceStem(4, 2), 0);  // 戊 year: 寅 is 甲 again
+    EXPECT_EQ(PalaceStem(Stem{0}, Branch{2}), Stem{2});
+    EXPECT_EQ(PalaceStem(Stem{0}, Branch{11}), Stem{1});
+    EXPECT_EQ(PalaceStem(Stem{0}, Branch{0}), Stem{2});
+    EXPECT_EQ(PalaceStem(Stem{0}, Branch{1}), Stem{3});
+    EXPECT_EQ(PalaceStem(Stem{4}, Branch{2}), Stem{0});  // 戊 year: 寅 is 甲 again
 
     // Forward: 命宮 at 2 years, the next branch 12; backward the preceding branch gets 12.
-    EXPECT_EQ(DecadeAge(2, 2, 2, false), 2);
-    EXPECT_EQ(DecadeAge(2, 2, 3, false), 12);
-    EXPECT_EQ(DecadeAge(2, 2, 1, false), 112);
-    EXPECT_EQ(DecadeAge(2, 2, 2, true), 2);
-    EXPECT_EQ(DecadeAge(2, 2, 1, true), 12);
-    EXPECT_EQ(DecadeAge(6, 0, 11, true), 16);
+    EXPECT_EQ(DecadeAge(2, Branch{2}, Branch{2}, false), 2);
+    EXPECT_EQ(DecadeAge(2, Branch{2}, Branch{3}, false), 12);
+    EXPECT_EQ(DecadeAge(2, Branch{2}, Branch{1}, false), 112);
+    EXPECT_EQ(DecadeAge(2, Branch{2}, Branch{2}, true), 2);
+    EXPECT_EQ(DecadeAge(2, Branch{2}, Branch{1}, true), 12);
+    EXPECT_EQ(DecadeAge(6, Branch{0}, Branch{11}, true), 16);
 
     // 子 year: a man has 1 at 戌 and 2 at 亥, a woman 2 at 酉; age 41 adds 36.
-    EXPECT_EQ(MinorAge(0, 10, true, 1), 1);
-    EXPECT_EQ(MinorAge(0, 11, true, 1), 2);
-    EXPECT_EQ(MinorAge(0, 9, false, 1), 2);
-    EXPECT_EQ(MinorAge(0, 10, true, 41), 37);
-    EXPECT_EQ(MinorAge(1, 7, true, 5), 1);  // 丑 year starts at 未
+    EXPECT_EQ(MinorAge(Branch{0}, Branch{10}, true, 1), 1);
+    EXPECT_EQ(MinorAge(Branch{0}, Branch{11}, true, 1), 2);
+    EXPECT_EQ(MinorAge(Branch{0}, Branch{9}, false, 1), 2);
+    EXPECT_EQ(MinorAge(Branch{0}, Branch{10}, true, 41), 37);
+    EXPECT_EQ(MinorAge(Branch{1}, Branch{7}, true, 5), 1);  // 丑 year starts at 未
 }
 
 TEST_F(PalaceCellsTest, EntryTextIsSymbolNamePowerPaddedToThree) {
@@ -103,15 +105,15 @@ TEST_F(PalaceCellsTest, EntryTextIsSymbolNamePowerPaddedToThree) {
     settings.powers[{3, 0}] = "0";
     settings.powers[{87, 0}] = "10";
     settings.brightness[{87, 0}] = "3";  // yearly stars carry no symbol
-    EXPECT_EQ(StarEntryText(1, 0, names, settings), "☆紫微  5");
-    EXPECT_EQ(StarEntryText(2, 0, names, settings), "　天機 -4");
-    EXPECT_EQ(StarEntryText(3, 0, names, settings), names[3]);
+    EXPECT_EQ(StarEntryText(1, Branch{0}, names, settings), "☆紫微  5");
+    EXPECT_EQ(StarEntryText(2, Branch{0}, names, settings), "　天機 -4");
+    EXPECT_EQ(StarEntryText(3, Branch{0}, names, settings), names[3]);
     settings.hideZero = false;
-    EXPECT_EQ(StarEntryText(3, 0, names, settings), names[3] + "  0");
-    EXPECT_EQ(StarEntryText(87, 0, names, settings), names[87] + " 10");
+    EXPECT_EQ(StarEntryText(3, Branch{0}, names, settings), names[3] + "  0");
+    EXPECT_EQ(StarEntryText(87, Branch{0}, names, settings), names[87] + " 10");
 
     settings.brightness[{4, 0}] = "x";
-    EXPECT_THROW(StarEntryText(4, 0, names, settings), engine::ConversionError);
+    EXPECT_THROW(StarEntryText(4, Branch{0}, names, settings), engine::ConversionError);
 }
 
 TEST_F(PalaceCellsTest, StarsFillRowsFromTheRightAndStopAtTheArea) {
@@ -131,7 +133,7 @@ TEST_F(PalaceCellsTest, StarsFillRowsFromTheRightAndStopAtTheArea) {
     EXPECT_EQ(grid.cellStar(0, 0), 38);
     EXPECT_EQ(grid.cellStar(7, 1), 39);
     EXPECT_EQ(grid.cellStar(0, 1), 46);
-    EXPECT_EQ(grid.text(7, 1), StarEntryText(39, 5, names, settings));
+    EXPECT_EQ(grid.text(7, 1), StarEntryText(39, Branch{5}, names, settings));
     EXPECT_EQ(grid.text(grid.markColumn(), 0), "H");
     EXPECT_EQ(grid.text(grid.markColumn(), 1), "H");
     EXPECT_EQ(grid.text(grid.markColumn(), 2), "");
@@ -157,7 +159,7 @@ TEST_F(PalaceCellsTest, InfoRowsGoBottomUpAndSkipUnusedRows) {
                          InfoItem::BodyPalace};
     settings.items[2] = {InfoItem::Decade, InfoItem::Minor, InfoItem::MonthlyLuck};
     luck[2] = "84/02/02";
-    const CellChart chart{record, 0, luck};
+    const CellChart chart{record, Stem::Jia, luck};
 
     ChartGrid grid({7, 2, 2});
     FillInfoRows(grid, chart, settings, tables);
@@ -197,9 +199,9 @@ TEST_F(PalaceCellsTest, SelectingAPalaceChangesOnlyTheSihuaOneAndMovingItems) {
     std::map<InfoItem, std::array<std::string, 12>> before;
     for (int code = 0; code < kInfoItemCount; ++code) {
         const auto item = static_cast<InfoItem>(code);
-        for (Branch p = 0; p < 12; ++p) {
-            before[item][static_cast<std::size_t>(p)] =
-                InfoItemText(item, p, {record, 0, luck}, strengths, settings);
+        for (const Branch p : engine::kBranches) {
+            before[item][static_cast<std::size_t>(index(p))] =
+                InfoItemText(item, p, {record, Stem::Jia, luck}, strengths, settings);
         }
     }
     // 寅's stem is 丙, whose 忌 is 廉貞.
@@ -210,23 +212,35 @@ TEST_F(PalaceCellsTest, SelectingAPalaceChangesOnlyTheSihuaOneAndMovingItems) {
     EXPECT_EQ(before[InfoItem::Moving][2], "=命");
     EXPECT_EQ(before[InfoItem::Moving][3], "=父");
 
-    record.selectedPalace = 6;  // 午, stem 庚: 太陽 禄, 武曲 権, 太陰 科, 天同 忌
+    record.selectedPalace = Branch::Wu;  // 午, stem 庚: 太陽 禄, 武曲 権, 太陰 科, 天同 忌
     for (int code = 0; code < kInfoItemCount; ++code) {
         const auto item = static_cast<InfoItem>(code);
-        for (Branch p = 0; p < 12; ++p) {
-            const std::string after = InfoItemText(item, p, {record, 0, luck}, strengths, settings);
+        for (const Branch p : engine::kBranches) {
+            const std::string after =
+                InfoItemText(item, p, {record, Stem::Jia, luck}, strengths, settings);
             if (item != InfoItem::Sihua1 && item != InfoItem::Moving) {
-                EXPECT_EQ(after, before[item][static_cast<std::size_t>(p)]) << code << " " << p;
+                EXPECT_EQ(after, before[item][static_cast<std::size_t>(index(p))])
+                    << code << " " << engine::branchName(p);
             }
         }
     }
-    EXPECT_EQ(InfoItemText(InfoItem::Sihua1, 2, {record, 0, luck}, strengths, settings), "");
-    EXPECT_EQ(InfoItemText(InfoItem::Sihua1, 8, {record, 0, luck}, strengths, settings), "#禄");
-    EXPECT_EQ(InfoItemText(InfoItem::Sihua1, 5, {record, 0, luck}, strengths, settings), "#権");
-    EXPECT_EQ(InfoItemText(InfoItem::Moving, 6, {record, 0, luck}, strengths, settings), "=命");
+    EXPECT_EQ(
+        InfoItemText(InfoItem::Sihua1, Branch{2}, {record, Stem::Jia, luck}, strengths, settings),
+        "");
+    EXPECT_EQ(
+        InfoItemText(InfoItem::Sihua1, Branch{8}, {record, Stem::Jia, luck}, strengths, settings),
+        "#禄");
+    EXPECT_EQ(
+        InfoItemText(InfoItem::Sihua1, Branch{5}, {record, Stem::Jia, luck}, strengths, settings),
+        "#権");
+    EXPECT_EQ(
+        InfoItemText(InfoItem::Moving, Branch{6}, {record, Stem::Jia, luck}, strengths, settings),
+        "=命");
     std::array<double, 12> scores{};
     scores[2] = 4.25;  // shown with the one-decimal rule, the half away from zero
-    EXPECT_EQ(InfoItemText(InfoItem::Strength, 2, {record, 0, luck}, scores, settings), "  4.3");
+    EXPECT_EQ(
+        InfoItemText(InfoItem::Strength, Branch{2}, {record, Stem::Jia, luck}, scores, settings),
+        "  4.3");
 }
 
 TEST(ChartGridLayout, PalaceRectsFollowTheBlockTable) {
@@ -237,9 +251,9 @@ TEST(ChartGridLayout, PalaceRectsFollowTheBlockTable) {
     EXPECT_EQ(rects[0].top, 15);
     EXPECT_EQ(rects[0].right, 20);
     EXPECT_EQ(rects[0].bottom, 19);
-    EXPECT_EQ(PalaceAtCell(rects, 27, 19), 11);
-    EXPECT_EQ(PalaceAtCell(rects, 10, 7), 0);  // a centre block belongs to no palace
-    EXPECT_EQ(PalaceAtCell(rects, 7, 0), 6);
+    EXPECT_EQ(PalaceAtCell(rects, 27, 19), Branch{11});
+    EXPECT_EQ(PalaceAtCell(rects, 10, 7), Branch{0});  // a centre block belongs to no palace
+    EXPECT_EQ(PalaceAtCell(rects, 7, 0), Branch{6});
     EXPECT_EQ(infoItemNamed("動宮"), InfoItem::Moving);
     EXPECT_EQ(infoItemNamed("other"), InfoItem::None);
 }

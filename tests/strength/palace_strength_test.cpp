@@ -8,6 +8,7 @@
 namespace sorvik::strength {
 namespace {
 
+using engine::Branch;
 using testing::FixtureTables;
 using testing::ListBuilder;
 
@@ -24,9 +25,9 @@ TEST(PalaceStrength, OnePoweredPalaceSpreadsByTheWeights) {
     tables.powers[{1, 0}] = 10;
     tables.powers[{1, 5}] = 7;  // the same star elsewhere does not count here
     ListBuilder lists;
-    lists.natal(0, {1}).natal(3, {2, 15});
+    lists.natal(Branch{0}, {1}).natal(Branch{3}, {2, 15});
     // 子 is the 命宮 and the 身宮.
-    const auto scores = texts(palaceStrengths(lists.lists, 0, 0, tables));
+    const auto scores = texts(palaceStrengths(lists.lists, Branch{0}, Branch{0}, tables));
     const std::array<std::string, 12> expected = {" 10.2", "  0.3", "  0.2", "  0.2",
                                                   "  3.2", "  0.2", "  5.2", "  0.2",
                                                   "  3.2", "  0.2", "  0.2", "  0.3"};
@@ -36,14 +37,14 @@ TEST(PalaceStrength, OnePoweredPalaceSpreadsByTheWeights) {
 TEST(PalaceStrength, AllZeroAndNegativePowers) {
     FixtureTables tables;
     ListBuilder lists;
-    lists.natal(0, {22, 23}).natal(6, {1});
-    for (const auto& text : texts(palaceStrengths(lists.lists, 0, 0, tables))) {
+    lists.natal(Branch{0}, {22, 23}).natal(Branch{6}, {1});
+    for (const auto& text : texts(palaceStrengths(lists.lists, Branch{0}, Branch{0}, tables))) {
         EXPECT_EQ(text, "  0.0");
     }
     tables.powers[{22, 0}] = -4;
     tables.powers[{23, 0}] = -3;
     // 命宮 and 身宮 at 未, which holds nothing: 午 gets half of 子's -7.
-    const auto scores = texts(palaceStrengths(lists.lists, 7, 7, tables));
+    const auto scores = texts(palaceStrengths(lists.lists, Branch{7}, Branch{7}, tables));
     EXPECT_EQ(scores[0], " -7.0");
     EXPECT_EQ(scores[6], " -3.5");
     EXPECT_EQ(scores[4], " -2.1");
@@ -55,9 +56,9 @@ TEST(PalaceStrength, YearlyStarsAfterTheGapDoNotCount) {
     tables.powers[{88, 2}] = -9;
     tables.powers[{118, 2}] = 10;
     ListBuilder with;
-    with.natal(2, {5}).yearly(2, {88, 118});
+    with.natal(Branch{2}, {5}).yearly(Branch{2}, {88, 118});
     ListBuilder without;
-    without.natal(2, {5});
+    without.natal(Branch{2}, {5});
     EXPECT_EQ(palacePowers(with.lists, tables), palacePowers(without.lists, tables));
     EXPECT_EQ(palacePowers(with.lists, tables)[2], 4);
 }
@@ -67,12 +68,16 @@ TEST(PalaceStrength, LifeAndBodyCountForThemselvesToo) {
     PalacePowers powers{};
     powers[3] = 100;
     // 命宮 and 身宮 at 卯: 1.02 times its own power.
-    EXPECT_DOUBLE_EQ(palaceStrength(powers, 3, 3, 3, tables.weights), 102.0);
-    EXPECT_DOUBLE_EQ(palaceStrength(powers, 3, 3, 9, tables.weights), 101.0);
+    EXPECT_DOUBLE_EQ(palaceStrength(powers, Branch{3}, Branch{3}, Branch{3}, tables.weights),
+                     102.0);
+    EXPECT_DOUBLE_EQ(palaceStrength(powers, Branch{3}, Branch{3}, Branch{9}, tables.weights),
+                     101.0);
     // A weight with four decimals.
     tables.weights.opposite = 12345;  // 1.2345 %
-    EXPECT_EQ(formatOneDecimal(palaceStrength(powers, 9, 0, 0, tables.weights), kStrengthWidth),
-              "  1.2");
+    EXPECT_EQ(
+        formatOneDecimal(palaceStrength(powers, Branch{9}, Branch{0}, Branch{0}, tables.weights),
+                         kStrengthWidth),
+        "  1.2");
 }
 
 TEST(PalaceStrength, DamagedInputStaysDefined) {
@@ -89,7 +94,7 @@ TEST(PalaceStrength, DamagedInputStaysDefined) {
     // 3 × 2147483647 × 1.02.
     tables.powers[{1, 0}] = 2147483647;
     lists[0][0] = 3;
-    const auto scores = palaceStrengths(lists, 0, 0, tables);
+    const auto scores = palaceStrengths(lists, Branch{0}, Branch{0}, tables);
     EXPECT_EQ(formatOneDecimal(scores[0], kStrengthWidth), "6571299959.8");
 }
 

@@ -277,23 +277,23 @@ TEST_F(ChartRequestTest, APalaceClickRecoloursAndChangesOnlyTheSelectionItems) {
     const strength::PalaceRect yin = window->grid().rects()[2];
     const QRect cell = window->gridView()->cellRect(yin.left + 1, yin.top);
     QTest::mouseClick(window->gridView(), Qt::LeftButton, {}, cell.center());
-    EXPECT_EQ(window->record().selectedPalace, 2);
+    EXPECT_EQ(window->record().selectedPalace, engine::Branch::Yin);
     EXPECT_EQ(Prompts::beepCount(), beeps + (system.beepOnPalaceClick() ? 1 : 0));
     const QImage image = window->gridView()->grab().toImage();
     const auto colourIn = [&](engine::Branch b) {
-        const strength::PalaceRect r = window->grid().rects()[static_cast<std::size_t>(b)];
+        const strength::PalaceRect r = window->grid().rects()[engine::index(b)];
         return image.pixelColor(window->gridView()->cellRect(r.left, r.bottom).topLeft() +
                                 QPoint(1, 1));
     };
-    EXPECT_EQ(colourIn(2), system.palaceColour(settings::kSelectedPalace));
-    EXPECT_EQ(colourIn(8), system.palaceColour(settings::kOppositePalace));
-    EXPECT_EQ(colourIn(6), system.palaceColour(settings::kTrinePalace));
-    EXPECT_EQ(colourIn(10), system.palaceColour(settings::kTrinePalace));
-    EXPECT_EQ(colourIn(0), system.palaceColour(settings::kOtherPalace));
+    using enum engine::Branch;
+    EXPECT_EQ(colourIn(Yin), system.palaceColour(settings::kSelectedPalace));
+    EXPECT_EQ(colourIn(Shen), system.palaceColour(settings::kOppositePalace));
+    EXPECT_EQ(colourIn(Wu), system.palaceColour(settings::kTrinePalace));
+    EXPECT_EQ(colourIn(Xu), system.palaceColour(settings::kTrinePalace));
+    EXPECT_EQ(colourIn(Zi), system.palaceColour(settings::kOtherPalace));
 
     bool selectionRowChanged = false;
-    for (engine::Branch b = 0; b < 12; ++b) {
-        const strength::PalaceRect r = window->grid().rects()[static_cast<std::size_t>(b)];
+    for (const strength::PalaceRect& r : window->grid().rects()) {
         EXPECT_EQ(window->grid().text(r.left, r.bottom - 1), before.text(r.left, r.bottom - 1));
         selectionRowChanged |=
             window->grid().text(r.left, r.bottom) != before.text(r.left, r.bottom);
@@ -307,7 +307,7 @@ TEST_F(ChartRequestTest, APalaceClickRecoloursAndChangesOnlyTheSelectionItems) {
 
     // A click on the centre panel goes back to the 命宮 (申).
     QTest::mouseClick(window->label("Name"), Qt::LeftButton);
-    EXPECT_EQ(window->record().selectedPalace, 8);
+    EXPECT_EQ(window->record().selectedPalace, Shen);
 }
 
 bool showsBlue(QWidget& widget) {
@@ -405,8 +405,8 @@ TEST_F(ChartRequestTest, TheZoomScalesTheWholeChartAndIsKeptForTheNextOne) {
     const strength::PalaceRect yin = window->grid().rects()[2];
     QTest::mouseClick(window->gridView(), Qt::LeftButton, {},
                       window->gridView()->cellRect(yin.left + 1, yin.top + 1).center());
-    EXPECT_EQ(window->record().selectedPalace, 2);
-    window->selectPalace(window->record().header()[engine::kHeaderLifePalace]);
+    EXPECT_EQ(window->record().selectedPalace, engine::Branch::Yin);
+    window->selectPalace(window->record().lifePalace());
 
     // The next chart opens at the kept zoom; back at 100 % the drawing is the designed one.
     type("b", 0, "1984/02/02", "12:00");

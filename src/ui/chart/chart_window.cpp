@@ -440,8 +440,8 @@ void TMeibF::stepOutsideTable(int kind) {
     if (kind != kDefault) {
         const int step = kind == kNextYear ? 1 : -1;
         header[engine::kHeaderAge] += step;
-        target.yearStem = (target.yearStem + 10 + step) % 10;
-        target.yearBranch = (target.yearBranch + 12 + step) % 12;
+        target.yearStem = target.yearStem + step;
+        target.yearBranch = target.yearBranch + step;
     }
     engine::SetTargetYearLabels(chart_.labels, header, target.yearStem, target.yearBranch);
     chart_.yearlyStarLists = engine::PlaceYearlyStars(target.yearStem, target.yearBranch);
@@ -517,9 +517,9 @@ QColor TMeibF::palaceBackground(engine::Branch palace) const {
     int which = settings::kOtherPalace;
     if (palace == selected) {
         which = settings::kSelectedPalace;
-    } else if (palace == (selected + 6) % 12) {
+    } else if (palace == selected + 6) {
         which = settings::kOppositePalace;
-    } else if (palace == (selected + 4) % 12 || palace == (selected + 8) % 12) {
+    } else if (palace == selected + 4 || palace == selected + 8) {
         which = settings::kTrinePalace;
     }
     return services_.system.palaceColour(which);
@@ -575,7 +575,7 @@ bool TMeibF::eventFilter(QObject* watched, QEvent* event) {
     }
     if (event->type() == QEvent::MouseButtonPress &&
         static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
-        runUserCommand([this] { selectPalace(chart_.record.header()[engine::kHeaderLifePalace]); });
+        runUserCommand([this] { selectPalace(chart_.record.lifePalace()); });
         return true;
     }
     return QWidget::eventFilter(watched, event);

@@ -19,11 +19,12 @@ strength::InfoItem LiveCellSettings::infoItem(int row, int position) const {
 }
 
 std::string LiveCellSettings::powerCell(int starNumber, engine::Branch branch) const {
-    return ziwei_.cell(settings::Grid::Powers, starNumber, branch + 1).toStdString();
+    return ziwei_.cell(settings::Grid::Powers, starNumber, engine::index(branch) + 1).toStdString();
 }
 
 std::string LiveCellSettings::brightnessCell(int starNumber, engine::Branch branch) const {
-    return ziwei_.cell(settings::Grid::Brightness, starNumber, branch + 1).toStdString();
+    return ziwei_.cell(settings::Grid::Brightness, starNumber, engine::index(branch) + 1)
+        .toStdString();
 }
 
 std::string LiveCellSettings::brightnessSymbol(int code) const {
