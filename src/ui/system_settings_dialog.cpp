@@ -40,6 +40,14 @@ namespace {
 using settings::FontRole;
 
 constexpr int kStarColumnWidths[settings::kStarDisplayColumns] = {40, 47, 0, 80, 80, 80};
+constexpr int kOpenButtonWidth = 28;
+constexpr int kFontButtonWidth = 72;
+constexpr int kFontSampleHeight = 22;
+constexpr int kDateEditWidth = 90;
+constexpr int kMarginEditWidth = 36;
+constexpr QSize kPanelButtonSize{48, 20};
+constexpr int kInfoRowHeight = 20;
+constexpr int kInfoRows = 5;
 
 const char16_t* const kFontButtonTexts[settings::kFontCount] = {u"命盤", u"説明文", u"命盤印刷",
                                                                 u"システム"};
@@ -60,7 +68,7 @@ QString text(const char16_t* t) {
 QPushButton* openButton(QWidget* parent, const char* name) {
     auto* button = new QPushButton(QStringLiteral("…"), parent);
     button->setObjectName(QString::fromLatin1(name));
-    button->setFixedWidth(28);
+    button->setFixedWidth(kOpenButtonWidth);
     return button;
 }
 
@@ -129,6 +137,26 @@ TSysF::~TSysF() = default;
 
 QWidget* TSysF::buildBasicTab() {
     auto* page = new QWidget;
+    // Made in the order the focus moves through them.
+    QWidget* files = buildFileRows(page);
+    QGroupBox* fonts = buildFontGroup(page);
+    for (int n : {1, 3}) {
+        scb_[n - 1] = new QCheckBox(text(kScbTexts[n - 1]), page);
+        scb_[n - 1]->setObjectName(QStringLiteral("SCB%1").arg(n));
+    }
+    QGroupBox* date = buildTargetDateGroup(page);
+    auto* layout = new QVBoxLayout(page);
+    layout->addWidget(files);
+    layout->addWidget(fonts);
+    layout->addWidget(scb_[0]);
+    layout->addWidget(scb_[2]);
+    layout->addWidget(date);
+    layout->addStretch();
+    return page;
+}
+
+// The five file and folder names, each with the button that picks it.
+QWidget* TSysF::buildFileRows(QWidget* page) {
     auto* files = new QGridLayout;
     auto* holder = new QWidget(page);
     holder->setLayout(files);
@@ -149,53 +177,6 @@ QWidget* TSysF::buildBasicTab() {
     auto* folderOpen = openButton(holder, "FolderBtn");
     folder_ = addFileRow(files, 8, QStringLiteral("出力時の保存ﾌｫﾙﾀﾞ"), "MeiFolder", folderOpen);
 
-    auto* fonts = new QGroupBox(QStringLiteral("フォント"), page);
-    auto* fontGrid = new QGridLayout(fonts);
-    fontGrid->setVerticalSpacing(3);
-    for (int i = 0; i < settings::kFontCount; ++i) {
-        auto* button = new QPushButton(text(kFontButtonTexts[i]), fonts);
-        button->setObjectName(settings::fontKeyName(FontRole(i)) + QStringLiteral("Btn"));
-        button->setFixedWidth(72);
-        auto* sample = new QLabel(fonts);
-        sample->setObjectName(settings::fontKeyName(FontRole(i)));
-        sample->setFrameShape(QFrame::StyledPanel);
-        sample->setMinimumHeight(22);
-        fontLabels_[i] = sample;
-        fontGrid->addWidget(button, i, 0);
-        fontGrid->addWidget(sample, i, 1);
-        connect(button, &QPushButton::clicked, this, [this, i] { pickFontFor(FontRole(i)); });
-    }
-
-    for (int n : {1, 3}) {
-        scb_[n - 1] = new QCheckBox(text(kScbTexts[n - 1]), page);
-        scb_[n - 1]->setObjectName(QStringLiteral("SCB%1").arg(n));
-    }
-
-    auto* dateBox = new QGroupBox(QStringLiteral("造命の日付初期値"), page);
-    auto* dateLayout = new QGridLayout(dateBox);
-    nrg_ = new QButtonGroup(this);
-    auto* nowButton = new QRadioButton(QStringLiteral("現在日時"), dateBox);
-    auto* dateButton = new QRadioButton(QStringLiteral("指定日時"), dateBox);
-    nrg_->addButton(nowButton, 0);
-    nrg_->addButton(dateButton, 1);
-    dateE_ = new QLineEdit(dateBox);
-    dateE_->setObjectName(QStringLiteral("DateE"));
-    dateE_->setInputMask(QStringLiteral("0000/00/00"));
-    dateE_->setFixedWidth(90);
-    dateLayout->addWidget(nowButton, 0, 0);
-    dateLayout->addWidget(dateButton, 1, 0);
-    dateLayout->addWidget(dateE_, 1, 1);
-    dateLayout->addWidget(new QLabel(QStringLiteral("年9999で、月日のみ指定"), dateBox), 1, 2);
-    dateLayout->setColumnStretch(3, 1);
-
-    auto* layout = new QVBoxLayout(page);
-    layout->addWidget(holder);
-    layout->addWidget(fonts);
-    layout->addWidget(scb_[0]);
-    layout->addWidget(scb_[2]);
-    layout->addWidget(dateBox);
-    layout->addStretch();
-
     connect(nameFile_, &QLineEdit::textEdited, this,
             [this](const QString& t) { store_.setStartupNameFile(t); });
     connect(sysFile_, &QLineEdit::textEdited, this,
@@ -206,10 +187,6 @@ QWidget* TSysF::buildBasicTab() {
             [this](const QString& t) { store_.setMeiExeHtml(t); });
     connect(folder_, &QLineEdit::textEdited, this,
             [this](const QString& t) { store_.setMeiFolder(t); });
-    connect(dateE_, &QLineEdit::textChanged, this,
-            [this](const QString& t) { store_.setDateE(t); });
-    connect(nrg_, &QButtonGroup::idClicked, this, [this](int id) { store_.setNRG(id); });
-
     const auto openInto = [this](QLineEdit* edit, const QString& filter,
                                  const std::function<void(const QString&)>& set) {
         const QString name =
@@ -240,17 +217,86 @@ QWidget* TSysF::buildBasicTab() {
             store_.setMeiFolder(folder_->text());
         }
     });
-    return page;
+    return holder;
+}
+
+QGroupBox* TSysF::buildFontGroup(QWidget* page) {
+    auto* fonts = new QGroupBox(QStringLiteral("フォント"), page);
+    auto* fontGrid = new QGridLayout(fonts);
+    fontGrid->setVerticalSpacing(3);
+    for (int i = 0; i < settings::kFontCount; ++i) {
+        auto* button = new QPushButton(text(kFontButtonTexts[i]), fonts);
+        button->setObjectName(settings::fontKeyName(FontRole(i)) + QStringLiteral("Btn"));
+        button->setFixedWidth(kFontButtonWidth);
+        auto* sample = new QLabel(fonts);
+        sample->setObjectName(settings::fontKeyName(FontRole(i)));
+        sample->setFrameShape(QFrame::StyledPanel);
+        sample->setMinimumHeight(kFontSampleHeight);
+        fontLabels_[i] = sample;
+        fontGrid->addWidget(button, i, 0);
+        fontGrid->addWidget(sample, i, 1);
+        connect(button, &QPushButton::clicked, this, [this, i] { pickFontFor(FontRole(i)); });
+    }
+    return fonts;
+}
+
+QGroupBox* TSysF::buildTargetDateGroup(QWidget* page) {
+    auto* dateBox = new QGroupBox(QStringLiteral("造命の日付初期値"), page);
+    auto* dateLayout = new QGridLayout(dateBox);
+    nrg_ = new QButtonGroup(this);
+    auto* nowButton = new QRadioButton(QStringLiteral("現在日時"), dateBox);
+    auto* dateButton = new QRadioButton(QStringLiteral("指定日時"), dateBox);
+    nrg_->addButton(nowButton, 0);
+    nrg_->addButton(dateButton, 1);
+    dateE_ = new QLineEdit(dateBox);
+    dateE_->setObjectName(QStringLiteral("DateE"));
+    dateE_->setInputMask(QStringLiteral("0000/00/00"));
+    dateE_->setFixedWidth(kDateEditWidth);
+    dateLayout->addWidget(nowButton, 0, 0);
+    dateLayout->addWidget(dateButton, 1, 0);
+    dateLayout->addWidget(dateE_, 1, 1);
+    dateLayout->addWidget(new QLabel(QStringLiteral("年9999で、月日のみ指定"), dateBox), 1, 2);
+    dateLayout->setColumnStretch(3, 1);
+
+    connect(dateE_, &QLineEdit::textChanged, this,
+            [this](const QString& t) { store_.setDateE(t); });
+    connect(nrg_, &QButtonGroup::idClicked, this, [this](int id) { store_.setNRG(id); });
+    return dateBox;
 }
 
 QWidget* TSysF::buildChartTab() {
     auto* page = new QWidget;
+    // Made in the order the focus moves through them.
+    QGroupBox* shape = buildShapeGroup(page);
+    QGroupBox* colours = buildColourGroup(page);
+    for (int n : {2, 4, 5}) {
+        scb_[n - 1] = new QCheckBox(text(kScbTexts[n - 1]), page);
+        scb_[n - 1]->setObjectName(QStringLiteral("SCB%1").arg(n));
+    }
+    QGroupBox* info = buildInfoGroup(page);
 
+    auto* layout = new QVBoxLayout(page);
+    layout->addWidget(shape);
+    layout->addWidget(colours);
+    for (int n : {2, 4, 5}) {
+        layout->addWidget(scb_[n - 1]);
+    }
+    layout->addWidget(info);
+    layout->addStretch();
+    for (int i = 0; i < 5; ++i) {
+        connect(scb_[i], &QCheckBox::toggled, this,
+                [this, i](bool on) { store_.setSCB(i + 1, on); });
+    }
+    return page;
+}
+
+// The chart's grid: star rows and columns per palace and the vertical margin.
+QGroupBox* TSysF::buildShapeGroup(QWidget* page) {
     auto* shape = new QGroupBox(QStringLiteral("命盤の星の配置"), page);
     auto* shapeLayout = new QHBoxLayout(shape);
     bcbm_ = new QLineEdit(shape);
     bcbm_->setObjectName(QStringLiteral("BCBM"));
-    bcbm_->setFixedWidth(36);
+    bcbm_->setFixedWidth(kMarginEditWidth);
     banY_ = new QComboBox(shape);
     banY_->setObjectName(QStringLiteral("BanYCount"));
     for (int n = 1; n <= 4; ++n) {
@@ -269,26 +315,32 @@ QWidget* TSysF::buildChartTab() {
     shapeLayout->addWidget(new QLabel(QStringLiteral("縦ﾏｰｼﾞﾝ"), shape));
     shapeLayout->addWidget(bcbm_);
     shapeLayout->addStretch();
+    connect(bcbm_, &QLineEdit::textEdited, this,
+            [this](const QString& t) { store_.setVerticalMarginText(t); });
+    connect(banY_, &QComboBox::activated, this, [this](int i) { store_.setBanYCount(i); });
+    connect(banX_, &QComboBox::activated, this, [this](int i) { store_.setBanXCount(i); });
+    return shape;
+}
 
+QGroupBox* TSysF::buildColourGroup(QWidget* page) {
     auto* colours = new QGroupBox(QStringLiteral("宮の色"), page);
     auto* colourLayout = new QGridLayout(colours);
     colourLayout->setVerticalSpacing(3);
     for (int i = 0; i < 4; ++i) {
         panels_[i] = new QPushButton(colours);
         panels_[i]->setObjectName(QStringLiteral("CPnl%1").arg(i));
-        panels_[i]->setFixedSize(48, 20);
+        panels_[i]->setFixedSize(kPanelButtonSize);
         colourLayout->addWidget(panels_[i], i / 2, (i % 2) * 2);
         colourLayout->addWidget(new QLabel(text(kPanelTexts[i]), colours), i / 2, (i % 2) * 2 + 1);
         connect(panels_[i], &QPushButton::clicked, this, [this, i] { pickPanelColour(i); });
     }
     colourLayout->setColumnStretch(1, 1);
     colourLayout->setColumnStretch(3, 1);
+    return colours;
+}
 
-    for (int n : {2, 4, 5}) {
-        scb_[n - 1] = new QCheckBox(text(kScbTexts[n - 1]), page);
-        scb_[n - 1]->setObjectName(QStringLiteral("SCB%1").arg(n));
-    }
-
+// The items of the chart's info rows: the table of rows and the item of its current cell.
+QGroupBox* TSysF::buildInfoGroup(QWidget* page) {
     auto* info = new QGroupBox(QStringLiteral("命盤宮欄の表示内容"), page);
     auto* infoLayout = new QGridLayout(info);
     infoTable_ = new QTableView(info);
@@ -296,11 +348,12 @@ QWidget* TSysF::buildChartTab() {
     infoTable_->setModel(infoModel_);
     infoTable_->setSelectionMode(QAbstractItemView::SingleSelection);
     infoTable_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    infoTable_->verticalHeader()->setDefaultSectionSize(20);
+    infoTable_->verticalHeader()->setDefaultSectionSize(kInfoRowHeight);
     infoTable_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     infoTable_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     infoTable_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    infoTable_->setFixedHeight(20 * 5 + infoTable_->horizontalHeader()->sizeHint().height() + 2);
+    infoTable_->setFixedHeight(kInfoRowHeight * kInfoRows +
+                               infoTable_->horizontalHeader()->sizeHint().height() + 2);
     itemList_ = new QComboBox(info);
     itemList_->setObjectName(QStringLiteral("KCList"));
     // The list's rows are the items in their order.
@@ -320,23 +373,6 @@ QWidget* TSysF::buildChartTab() {
                    info),
         2, 0);
 
-    auto* layout = new QVBoxLayout(page);
-    layout->addWidget(shape);
-    layout->addWidget(colours);
-    for (int n : {2, 4, 5}) {
-        layout->addWidget(scb_[n - 1]);
-    }
-    layout->addWidget(info);
-    layout->addStretch();
-
-    connect(bcbm_, &QLineEdit::textEdited, this,
-            [this](const QString& t) { store_.setVerticalMarginText(t); });
-    connect(banY_, &QComboBox::activated, this, [this](int i) { store_.setBanYCount(i); });
-    connect(banX_, &QComboBox::activated, this, [this](int i) { store_.setBanXCount(i); });
-    for (int i = 0; i < 5; ++i) {
-        connect(scb_[i], &QCheckBox::toggled, this,
-                [this, i](bool on) { store_.setSCB(i + 1, on); });
-    }
     connect(infoTable_->selectionModel(), &QItemSelectionModel::currentChanged, this,
             &TSysF::showItemOfCurrentCell);
     connect(itemList_, &QComboBox::activated, this, [this](int item) {
@@ -346,7 +382,7 @@ QWidget* TSysF::buildChartTab() {
                                 Qt::EditRole);
         }
     });
-    return page;
+    return info;
 }
 
 QWidget* TSysF::buildStarTab() {

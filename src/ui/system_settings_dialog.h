@@ -14,6 +14,7 @@ class QAbstractItemModel;
 class QButtonGroup;
 class QCheckBox;
 class QComboBox;
+class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -75,7 +76,13 @@ class TSysF : public QDialog {
 
   private:
     QWidget* buildBasicTab();
+    QWidget* buildFileRows(QWidget* page);
+    QGroupBox* buildFontGroup(QWidget* page);
+    QGroupBox* buildTargetDateGroup(QWidget* page);
     QWidget* buildChartTab();
+    QGroupBox* buildShapeGroup(QWidget* page);
+    QGroupBox* buildColourGroup(QWidget* page);
+    QGroupBox* buildInfoGroup(QWidget* page);
     QWidget* buildStarTab();
     QWidget* buildDetailTab();
     void refresh();
