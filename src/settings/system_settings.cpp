@@ -374,8 +374,12 @@ void SystemSettings::setStarColour(int starNumber, std::uint32_t value) {
     setSG1(starNumber, kColourShownColumn, QString::number(value));
 }
 
-bool SystemSettings::shown(int starNumber, int column) const {
-    return SG1(starNumber, column) == q(kShown);
+bool SystemSettings::showsStar(int starNumber, StarView view) const {
+    return SG1(starNumber, static_cast<int>(view)) == q(kShown);
+}
+
+void SystemSettings::setShowsStar(int starNumber, StarView view, bool shown) {
+    setSG1(starNumber, static_cast<int>(view), q(shown ? kShown : kNotShown));
 }
 
 QString SystemSettings::starListTitle(int column) {

@@ -43,6 +43,13 @@ enum StarDisplayColumn {
     kShowInListColumn = 5,
 };
 
+// Where a star is shown or not: the chart grid, the palace detail's list, the name list's
+// summary. The table holds the choice as 表示する or 表示しない.
+enum class StarView {
+    Chart = kShowInChartColumn,
+    Detail = kShowInDetailColumn,
+    List = kShowInListColumn,
+};
 inline constexpr auto kShown = u"表示する";
 inline constexpr auto kNotShown = u"表示しない";
 
@@ -176,9 +183,12 @@ class SystemSettings {
     // A star's colour, or nothing for black (an empty or unreadable colour cell).
     std::optional<QColor> starColour(int starNumber) const;
     void setStarColour(int starNumber, std::uint32_t value);  // sets columns 2 and 1
-    bool showInChart(int starNumber) const { return shown(starNumber, kShowInChartColumn); }
-    bool showInDetail(int starNumber) const { return shown(starNumber, kShowInDetailColumn); }
-    bool showInList(int starNumber) const { return shown(starNumber, kShowInListColumn); }
+    // Only 表示する shows; an empty or unknown cell does not.
+    bool showsStar(int starNumber, StarView view) const;
+    void setShowsStar(int starNumber, StarView view, bool shown);
+    bool showInChart(int starNumber) const { return showsStar(starNumber, StarView::Chart); }
+    bool showInDetail(int starNumber) const { return showsStar(starNumber, StarView::Detail); }
+    bool showInList(int starNumber) const { return showsStar(starNumber, StarView::List); }
 
     // PCG: bit 0 星の一覧, bit 1 双星の一覧, bit 2 説明文 of the palace detail.
     int PCG() const { return pcg_; }
@@ -205,7 +215,6 @@ class SystemSettings {
     template <typename Self>
     static auto keyTable(Self& self);
 
-    bool shown(int starNumber, int column) const;
     void resetToDefaults();
     void writeTitles();
 

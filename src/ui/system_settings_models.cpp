@@ -81,9 +81,8 @@ void StarDisplayModel::toggle(const QModelIndex& index) {
         return;
     }
     const int star = index.row() + 1;
-    const bool shown = store_.SG1(star, index.column()) == QString::fromUtf16(settings::kShown);
-    store_.setSG1(star, index.column(),
-                  QString::fromUtf16(shown ? settings::kNotShown : settings::kShown));
+    const auto view = static_cast<settings::StarView>(index.column());
+    store_.setShowsStar(star, view, !store_.showsStar(star, view));
     emit dataChanged(index, index);
 }
 

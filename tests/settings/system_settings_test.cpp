@@ -152,6 +152,14 @@ TEST_F(SystemSettingsTest, RowsAreCutAtCommasAndALastPieceWithoutCommaIsDropped)
     EXPECT_FALSE(s.hasChartLayout());
     EXPECT_EQ(s.palaceColour(kSelectedPalace), QColor(Qt::red));
     EXPECT_EQ(s.palaceColour(kOtherPalace), QColor(Qt::white));
+
+    // A choice made by value is stored as the table's text, in the column of its view.
+    s.setShowsStar(2, StarView::List, true);
+    s.setShowsStar(1, StarView::Chart, false);
+    EXPECT_EQ(s.SG1(2, kShowInListColumn), "表示する");
+    EXPECT_EQ(s.SG1(1, kShowInChartColumn), "表示しない");
+    EXPECT_TRUE(s.showInList(2));
+    EXPECT_FALSE(s.showInChart(1));
 }
 
 TEST_F(SystemSettingsTest, OkWritesAProfileFileThatReadsBackTheSame) {

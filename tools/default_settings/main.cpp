@@ -56,11 +56,9 @@ int main(int argc, char* argv[]) {
         s.setStarColour(n, isMainStar(n) ? kMainStarColour
                            : good        ? kGoodStarColour
                                          : kBadStarColour);
-        const QString shown = QString::fromUtf16(settings::kShown);
-        const QString notShown = QString::fromUtf16(settings::kNotShown);
-        s.setSG1(n, settings::kShowInChartColumn, shown);
-        s.setSG1(n, settings::kShowInDetailColumn, shown);
-        s.setSG1(n, settings::kShowInListColumn, isMainStar(n) ? shown : notShown);
+        s.setShowsStar(n, settings::StarView::Chart, true);
+        s.setShowsStar(n, settings::StarView::Detail, true);
+        s.setShowsStar(n, settings::StarView::List, isMainStar(n));
     }
     if (const auto refusal = s.accept()) {
         std::fprintf(stderr, "%s\n", qPrintable(refusal->message));
