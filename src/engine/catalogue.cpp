@@ -161,16 +161,16 @@ constexpr std::array<std::string_view, 4> kSihuaKindLabels = {"禄", "権", "科
 
 // 禄 権 科 忌 by year stem.
 constexpr int kSihuaTable[10][4] = {
-    {6, 14, 4, 3},    // 甲: 廉貞 破軍 武曲 太陽
-    {2, 12, 1, 8},    // 乙: 天機 天梁 紫微 太陰
-    {5, 2, 15, 6},    // 丙: 天同 天機 文昌 廉貞
-    {8, 5, 2, 10},    // 丁: 太陰 天同 天機 巨門
-    {9, 8, 18, 2},    // 戊: 貪狼 太陰 右弼 天機
-    {4, 9, 12, 16},   // 己: 武曲 貪狼 天梁 文曲
-    {3, 4, 8, 5},     // 庚: 太陽 武曲 太陰 天同
-    {10, 3, 16, 15},  // 辛: 巨門 太陽 文曲 文昌
-    {12, 1, 17, 4},   // 壬: 天梁 紫微 左輔 武曲
-    {14, 10, 8, 9},   // 癸: 破軍 巨門 太陰 貪狼
+    {Star::LianZhen, Star::PoJun, Star::WuQu, Star::TaiYang},        // 甲
+    {Star::TianJi, Star::TianLiang, Star::ZiWei, Star::TaiYin},      // 乙
+    {Star::TianTong, Star::TianJi, Star::WenChang, Star::LianZhen},  // 丙
+    {Star::TaiYin, Star::TianTong, Star::TianJi, Star::JuMen},       // 丁
+    {Star::TanLang, Star::TaiYin, Star::YouBi, Star::TianJi},        // 戊
+    {Star::WuQu, Star::TanLang, Star::TianLiang, Star::WenQu},       // 己
+    {Star::TaiYang, Star::WuQu, Star::TaiYin, Star::TianTong},       // 庚
+    {Star::JuMen, Star::TaiYang, Star::WenQu, Star::WenChang},       // 辛
+    {Star::TianLiang, Star::ZiWei, Star::ZuoFu, Star::WuQu},         // 壬
+    {Star::PoJun, Star::JuMen, Star::TaiYin, Star::TanLang},         // 癸
 };
 
 template <typename Table>
@@ -184,7 +184,8 @@ struct SubstitutedName {
     int starNumber;
     std::size_t keptCharacters;
 };
-constexpr SubstitutedName kSubstitutedNames[] = {{60, 1}, {111, 2}, {112, 2}, {113, 2}, {116, 2}};
+constexpr SubstitutedName kSubstitutedNames[] = {
+    {Star::YinSha, 1}, {Star::JieSha, 2}, {Star::ZaiSha, 2}, {Star::TianSha, 2}, {Star::YueSha, 2}};
 
 }  // namespace
 
@@ -258,7 +259,7 @@ StarDisplayNames BuildStarDisplayNames(std::string_view specialChar) {
 }
 
 std::string StarTitle(const StarDisplayNames& names, int starNumber) {
-    if (starNumber == 24 || starNumber == 25) {
+    if (starNumber == Star::HuoXing || starNumber == Star::LingXing) {
         return names[starNumber];
     }
     return names[starNumber] + "星";

@@ -10,12 +10,18 @@ namespace sorvik::engine {
 
 namespace {
 
-constexpr int kLifeMaster[12] = {9, 10, 21, 16, 6, 4, 14, 4, 6, 16, 21, 10};
+using enum Star::Number;
+
+// 命主 by 命宮, 身主 by year branch (two tables, by rule), 納音命主 by bureau.
+constexpr int kLifeMaster[12] = {TanLang, JuMen, LuCun,    WenQu, LianZhen, WuQu,
+                                 PoJun,   WuQu,  LianZhen, WenQu, LuCun,    JuMen};
 constexpr int kBodyMaster[2][12] = {
-    {24, 11, 12, 5, 15, 2, 24, 11, 12, 5, 15, 2},
-    {7, 12, 2, 5, 11, 13, 15, 12, 2, 5, 11, 13},
+    {HuoXing, TianXiang, TianLiang, TianTong, WenChang, TianJi, HuoXing, TianXiang, TianLiang,
+     TianTong, WenChang, TianJi},
+    {TianFu, TianLiang, TianJi, TianTong, TianXiang, QiSha, WenChang, TianLiang, TianJi, TianTong,
+     TianXiang, QiSha},
 };
-constexpr int kNayinMaster[5] = {14, 9, 4, 10, 6};  // 水二局 … 火六局
+constexpr int kNayinMaster[5] = {PoJun, TanLang, WuQu, JuMen, LianZhen};  // 水二局 … 火六局
 
 std::string branchText(Branch b) {
     return std::string(branchName(b));

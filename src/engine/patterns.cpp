@@ -18,40 +18,7 @@ constexpr std::array<std::string_view, kPatternCount> kPatternNames = {
 
 using enum Branch;
 
-enum : int {
-    ZiWei = 1,
-    TianJi,
-    TaiYang,
-    WuQu,
-    TianTong,
-    LianZhen,
-    TianFu,
-    TaiYin,
-    TanLang,
-    JuMen,
-    TianXiang,
-    TianLiang,
-    QiSha,
-    PoJun,
-    WenChang,
-    WenQu,
-    ZuoFu,
-    YouBi,
-    TianKui,
-    TianYue,
-    LuCun,
-    QingYang,
-    TuoLuo,
-    HuoXing,
-    LingXing,
-    HuaLu,
-    HuaQuan,
-    HuaKe,
-    HuaJi,
-    TianMa,
-    DiJie,
-    TianKong,
-};
+using enum Star::Number;
 
 bool isAt(const StarRows& stars, int n, Branch p) {
     return stars[n][kStarBranch] == index(p);

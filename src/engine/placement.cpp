@@ -11,6 +11,7 @@ namespace sorvik::engine {
 namespace {
 
 using enum Branch;
+using enum Star::Number;
 
 // Tables of branches are written as the characters of the tradition's tables; a wrong
 // character or length stops the build.
@@ -56,23 +57,23 @@ constexpr ByMonth kTianMaByMonth = branches<12>("寅亥申巳寅亥申巳寅亥�
 constexpr ByMonth kTianMaByMonthOther = branches<12>("申巳寅亥申巳寅亥申巳寅亥");
 constexpr ByBranch kTianMaByYear = branches<12>("寅亥申巳寅亥申巳寅亥申巳");
 
-constexpr ByMonth kJieShen = branches<12>("申申戌戌子子寅寅辰辰午午");  // 57 解神
-constexpr ByMonth kTianWu = branches<12>("巳申寅亥巳申寅亥巳申寅亥");   // 58 天巫
-constexpr ByMonth kTianYue = branches<12>("戌巳辰寅未卯亥未寅午戌寅");  // 59 天月
-constexpr ByMonth kYinSha = branches<12>("寅子戌申午辰寅子戌申午辰");   // 60 陰煞
+constexpr ByMonth kJieShen = branches<12>("申申戌戌子子寅寅辰辰午午");  // 解神
+constexpr ByMonth kTianWu = branches<12>("巳申寅亥巳申寅亥巳申寅亥");   // 天巫
+constexpr ByMonth kTianYue = branches<12>("戌巳辰寅未卯亥未寅午戌寅");  // 天月
+constexpr ByMonth kYinSha = branches<12>("寅子戌申午辰寅子戌申午辰");   // 陰煞
 
-constexpr ByStem kLuCun = branches<10>("寅卯巳午巳午申酉亥子");        // 21 禄存
-constexpr ByStem kQingYang = branches<10>("卯辰午未午未酉戌子丑");     // 22 擎羊
-constexpr ByStem kTuoLuo = branches<10>("丑寅辰巳辰巳未申戌亥");       // 23 陀羅
-constexpr ByStem kTianKui = branches<10>("丑子亥亥丑子丑午卯卯");      // 19 天魁
-constexpr ByStem kTianYueStem = branches<10>("未申酉酉未申未寅巳巳");  // 20 天鉞
-constexpr ByStem kTianGuan = branches<10>("未辰巳寅卯酉亥酉戌午");     // 49 天官
-constexpr ByStem kTianFu = branches<10>("酉申子亥卯寅午巳午巳");       // 50 天福
-constexpr ByStem kJieKong = branches<10>("申午辰寅子酉未巳卯丑");      // 61 截空
+constexpr ByStem kLuCun = branches<10>("寅卯巳午巳午申酉亥子");        // 禄存
+constexpr ByStem kQingYang = branches<10>("卯辰午未午未酉戌子丑");     // 擎羊
+constexpr ByStem kTuoLuo = branches<10>("丑寅辰巳辰巳未申戌亥");       // 陀羅
+constexpr ByStem kTianKui = branches<10>("丑子亥亥丑子丑午卯卯");      // 天魁
+constexpr ByStem kTianYueStem = branches<10>("未申酉酉未申未寅巳巳");  // 天鉞
+constexpr ByStem kTianGuan = branches<10>("未辰巳寅卯酉亥酉戌午");     // 天官
+constexpr ByStem kTianFu = branches<10>("酉申子亥卯寅午巳午巳");       // 天福
+constexpr ByStem kJieKong = branches<10>("申午辰寅子酉未巳卯丑");      // 截空
 
-constexpr ByBranch kGuChen = branches<12>("寅寅巳巳巳申申申亥亥亥寅");  // 53 孤辰
-constexpr ByBranch kGuaSu = branches<12>("戌戌丑丑丑辰辰辰未未未戌");   // 54 寡宿
-constexpr ByBranch kPoSui = branches<12>("巳寅酉巳寅酉巳寅酉巳寅酉");   // 56 破砕
+constexpr ByBranch kGuChen = branches<12>("寅寅巳巳巳申申申亥亥亥寅");  // 孤辰
+constexpr ByBranch kGuaSu = branches<12>("戌戌丑丑丑辰辰辰未未未戌");   // 寡宿
+constexpr ByBranch kPoSui = branches<12>("巳寅酉巳寅酉巳寅酉巳寅酉");   // 破砕
 
 // 長生 by bureau 2..6.
 constexpr auto kChangSheng = branches<5>("申亥巳申寅");
@@ -110,12 +111,12 @@ constexpr auto kListOrder = [] {
     const auto add = [&](int row, int star) {
         order[i++] = {static_cast<std::int16_t>(row), static_cast<std::int16_t>(star)};
     };
-    for (int n = 1; n <= 62; ++n) {
+    for (int n = ZiWei; n <= XunKong; ++n) {
         add(n, n);
     }
-    add(kJieKongSecondRow, 61);
-    add(kXunKongSecondRow, 62);
-    for (int n = 63; n <= kNatalStarCount; ++n) {
+    add(kJieKongSecondRow, JieKong);
+    add(kXunKongSecondRow, XunKong);
+    for (int n = BoShi; n <= kNatalStarCount; ++n) {
         add(n, n);
     }
     return order;
@@ -142,90 +143,90 @@ Placement PlaceStars(const ConvertedMoment& moment, int direction, const Placeme
     const int stemSteps = index(s);
 
     const Branch z = kZiWei[result.bureau - 2][d - 1];
-    put(1, z);
-    put(2, z - 1);
-    put(3, z - 3);
-    put(4, z - 4);
-    put(5, z - 5);
-    put(6, z - 8);
+    put(ZiWei, z);
+    put(TianJi, z - 1);
+    put(TaiYang, z - 3);
+    put(WuQu, z - 4);
+    put(TianTong, z - 5);
+    put(LianZhen, z - 8);
     // 天府 mirrors 紫微 across the 寅–申 axis.
     const Branch f = Yin + (Yin - z);
-    put(7, f);
-    put(8, f + 1);
-    put(9, f + 2);
-    put(10, f + 3);
-    put(11, f + 4);
-    put(12, f + 5);
-    put(13, f + 6);
-    put(14, f + 10);
+    put(TianFu, f);
+    put(TaiYin, f + 1);
+    put(TanLang, f + 2);
+    put(JuMen, f + 3);
+    put(TianXiang, f + 4);
+    put(TianLiang, f + 5);
+    put(QiSha, f + 6);
+    put(PoJun, f + 10);
 
-    put(15, Xu - hourSteps);
-    put(16, Chen + hourSteps);
-    put(24, kFireBase[yearSteps % 4] + hourSteps);
-    put(25, kBellBase[yearSteps % 4] + hourSteps);
-    put(31, Hai + hourSteps);
-    put(32, Hai - hourSteps);
-    put(51, Wu + hourSteps);
-    put(52, Yin + hourSteps);
+    put(WenChang, Xu - hourSteps);
+    put(WenQu, Chen + hourSteps);
+    put(HuoXing, kFireBase[yearSteps % 4] + hourSteps);
+    put(LingXing, kBellBase[yearSteps % 4] + hourSteps);
+    put(DiJie, Hai + hourSteps);
+    put(TianKong, Hai - hourSteps);
+    put(TaiFu, Wu + hourSteps);
+    put(FengGao, Yin + hourSteps);
 
     const int monthSteps = m - 1;
-    put(17, Chen + monthSteps);
-    put(18, Xu - monthSteps);
-    put(35, You + monthSteps);
-    put(36, Chou + monthSteps);
-    put(30, tianMa(tables.tianMaRule(), m, y));
-    put(57, kJieShen[m - 1]);
-    put(58, kTianWu[m - 1]);
-    put(59, kTianYue[m - 1]);
-    put(60, kYinSha[m - 1]);
+    put(ZuoFu, Chen + monthSteps);
+    put(YouBi, Xu - monthSteps);
+    put(TianXing, You + monthSteps);
+    put(TianYao, Chou + monthSteps);
+    put(TianMa, tianMa(tables.tianMaRule(), m, y));
+    put(JieShen, kJieShen[m - 1]);
+    put(TianWu, kTianWu[m - 1]);
+    put(TianYueMoon, kTianYue[m - 1]);
+    put(YinSha, kYinSha[m - 1]);
 
-    put(21, kLuCun[stemSteps]);
-    put(22, kQingYang[stemSteps]);
-    put(23, kTuoLuo[stemSteps]);
-    put(19, kTianKui[stemSteps]);
-    put(20, kTianYueStem[stemSteps]);
+    put(LuCun, kLuCun[stemSteps]);
+    put(QingYang, kQingYang[stemSteps]);
+    put(TuoLuo, kTuoLuo[stemSteps]);
+    put(TianKui, kTianKui[stemSteps]);
+    put(TianYue, kTianYueStem[stemSteps]);
     for (int kind = kLu; kind <= kJi; ++kind) {
         put(kSihuaStar[kind], at[sihuaStar(s, kind)]);
     }
-    put(49, kTianGuan[stemSteps]);
-    put(50, kTianFu[stemSteps]);
+    put(TianGuan, kTianGuan[stemSteps]);
+    put(TianFuFortune, kTianFu[stemSteps]);
 
-    put(61, kJieKong[stemSteps]);
-    put(kJieKongSecondRow, at[61] + 1);
+    put(JieKong, kJieKong[stemSteps]);
+    put(kJieKongSecondRow, at[JieKong] + 1);
     // The year's decade (旬) starts with 甲 at this branch; the two branches it leaves out
     // are empty.
     const Branch decadeStart = y - stemSteps;
-    put(62, decadeStart + 10);
+    put(XunKong, decadeStart + 10);
     put(kXunKongSecondRow, decadeStart + 11);
 
-    put(39, Mao - yearSteps);
-    put(40, You - yearSteps);
-    put(37, Wu - yearSteps);
-    put(38, Wu + yearSteps);
-    put(43, Chen + yearSteps);
-    put(44, Xu - yearSteps);
-    put(53, kGuChen[yearSteps]);
-    put(54, kGuaSu[yearSteps]);
-    put(55, Yin + yearSteps);
-    put(56, kPoSui[yearSteps]);
+    put(HongLuan, Mao - yearSteps);
+    put(TianXi, You - yearSteps);
+    put(TianKu, Wu - yearSteps);
+    put(TianXu, Wu + yearSteps);
+    put(LongChi, Chen + yearSteps);
+    put(FengGe, Xu - yearSteps);
+    put(GuChen, kGuChen[yearSteps]);
+    put(GuaSu, kGuaSu[yearSteps]);
+    put(FeiLianInsect, Yin + yearSteps);
+    put(PoSui, kPoSui[yearSteps]);
 
-    put(45, life + yearSteps);
-    put(46, body + yearSteps);
-    put(41, at[17] + (d - 1));
-    put(42, at[18] - (d - 1));
-    put(47, at[15] + (d - 2));
-    put(48, at[16] + (d - 2));
-    put(33, life + 5);
-    put(34, life + 7);
+    put(TianCai, life + yearSteps);
+    put(TianShou, body + yearSteps);
+    put(SanTai, at[ZuoFu] + (d - 1));
+    put(BaZuo, at[YouBi] - (d - 1));
+    put(EnGuang, at[WenChang] + (d - 2));
+    put(TianGui, at[WenQu] + (d - 2));
+    put(TianShang, life + 5);
+    put(TianShi, life + 7);
 
     const int step = direction == 0 ? 1 : -1;
-    put(63, at[21]);
+    put(BoShi, at[LuCun]);
     for (int k = 1; k <= 11; ++k) {
-        put(63 + k, at[63] + step * k);
+        put(BoShi + k, at[BoShi] + step * k);
     }
-    put(75, kChangSheng[result.bureau - 2]);
+    put(ChangSheng, kChangSheng[result.bureau - 2]);
     for (int k = 1; k <= 11; ++k) {
-        put(75 + k, at[75] + step * k);
+        put(ChangSheng + k, at[ChangSheng] + step * k);
     }
 
     for (PalaceStarList& list : result.palaceStarLists) {

@@ -19,31 +19,31 @@ struct DoubleStarPair {
 
 // The known pairs, in the order of their powers in the settings.
 inline constexpr std::array<DoubleStarPair, kDoubleStarPairCount> kDoubleStarPairs = {{
-    {1, 7},    // 紫微 天府
-    {1, 11},   // 紫微 天相
-    {7, 11},   // 天府 天相
-    {3, 8},    // 太陽 太陰
-    {15, 16},  // 文昌 文曲
-    {17, 18},  // 左輔 右弼
-    {22, 23},  // 擎羊 陀羅
-    {24, 25},  // 火星 鈴星
-    {19, 20},  // 天魁 天鉞
-    {21, 26},  // 禄存 化禄
-    {26, 27},  // 化禄 化権
-    {26, 28},  // 化禄 化科
-    {27, 28},  // 化権 化科
-    {21, 30},  // 禄存 天馬
-    {26, 30},  // 化禄 天馬
-    {31, 32},  // 地劫 天空
-    {39, 40},  // 紅鸞 天喜
-    {37, 38},  // 天哭 天虚
-    {41, 42},  // 三台 八座
-    {43, 44},  // 竜池 鳳閣
-    {47, 48},  // 恩光 天貴
-    {49, 50},  // 天官 天福
-    {51, 52},  // 台輔 封誥
-    {53, 54},  // 孤辰 寡宿
-    {55, 56},  // 蜚廉 破砕
+    {engine::Star::ZiWei, engine::Star::TianFu},
+    {engine::Star::ZiWei, engine::Star::TianXiang},
+    {engine::Star::TianFu, engine::Star::TianXiang},
+    {engine::Star::TaiYang, engine::Star::TaiYin},
+    {engine::Star::WenChang, engine::Star::WenQu},
+    {engine::Star::ZuoFu, engine::Star::YouBi},
+    {engine::Star::QingYang, engine::Star::TuoLuo},
+    {engine::Star::HuoXing, engine::Star::LingXing},
+    {engine::Star::TianKui, engine::Star::TianYue},
+    {engine::Star::LuCun, engine::Star::HuaLu},
+    {engine::Star::HuaLu, engine::Star::HuaQuan},
+    {engine::Star::HuaLu, engine::Star::HuaKe},
+    {engine::Star::HuaQuan, engine::Star::HuaKe},
+    {engine::Star::LuCun, engine::Star::TianMa},
+    {engine::Star::HuaLu, engine::Star::TianMa},
+    {engine::Star::DiJie, engine::Star::TianKong},
+    {engine::Star::HongLuan, engine::Star::TianXi},
+    {engine::Star::TianKu, engine::Star::TianXu},
+    {engine::Star::SanTai, engine::Star::BaZuo},
+    {engine::Star::LongChi, engine::Star::FengGe},
+    {engine::Star::EnGuang, engine::Star::TianGui},
+    {engine::Star::TianGuan, engine::Star::TianFuFortune},
+    {engine::Star::TaiFu, engine::Star::FengGao},
+    {engine::Star::GuChen, engine::Star::GuaSu},
+    {engine::Star::FeiLianInsect, engine::Star::PoSui},
 }};
 
 enum Relation { kSamePalace = 0, kTrine = 1, kOpposite = 2, kFlanking = 3, kNeighbour = 4 };
