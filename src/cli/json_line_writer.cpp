@@ -28,7 +28,10 @@ constexpr std::array<std::string_view, 128> kEscapes = makeEscapes();
 }  // namespace
 
 void JsonLineWriter::grow(std::size_t bytes) {
-    out_.resize(std::max(out_.size() * 2, used_ + bytes + 4096));
+    // Add room past what is written, not past the whole string: the batch hands one string to
+    // many writers in turn, and doubling it each time zero-filled far more than was written.
+    // The string's own capacity still grows geometrically.
+    out_.resize(used_ + bytes + 4096);
 }
 
 void JsonLineWriter::appendString(std::string_view text) {
