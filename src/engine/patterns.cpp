@@ -267,20 +267,23 @@ bool InTrine(const StarRows& stars, Branch p, int n) {
 }
 
 bool InOuterTrine(const StarRows& stars, Branch p, int n) {
-    return isAt(stars, n, p + 4) || isAt(stars, n, p + 8);
+    const int q = stars[n][kStarBranch];
+    return q == index(p + 4) || q == index(p + 8);
 }
 
 bool Flanks(const StarRows& stars, Branch p, int a, int b) {
-    const Branch next = p + 1;
-    const Branch previous = p - 1;
-    return (isAt(stars, a, next) && isAt(stars, b, previous)) ||
-           (isAt(stars, a, previous) && isAt(stars, b, next));
+    const int qa = stars[a][kStarBranch];
+    const int qb = stars[b][kStarBranch];
+    const int next = index(p + 1);
+    const int previous = index(p - 1);
+    return (qa == next && qb == previous) || (qa == previous && qb == next);
 }
 
 bool AtOrOpposite(const StarRows& stars, Branch p, int a, int b) {
     const Branch opposite = p + 6;
     for (const int n : {a, b}) {
-        if (isAt(stars, n, p) || isAt(stars, n, opposite)) {
+        const int q = stars[n][kStarBranch];
+        if (q == index(p) || q == index(opposite)) {
             return true;
         }
     }
