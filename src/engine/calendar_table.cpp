@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cstdlib>
 #include <cstring>
 
 #include "errors.h"
@@ -37,6 +38,11 @@ std::int32_t parseInteger(std::string_view text, std::string_view line) {
     return value;
 }
 
+std::string recordFault(const CalendarRecord& record, std::size_t number) {
+    return "暦データファイルの" + std::to_string(number) + "件目のデータ『" +
+           formatCalendarLine(record) + "』が不正です。";
+}
+
 // A record the look-ups can work with: a real start day after the previous month's, a
 // four-digit lunar year and a month of ±1..12. A damaged file stops here, with the record
 // named, instead of reaching the conversion.
@@ -46,12 +52,55 @@ void checkRecord(const CalendarRecord& record, const CalendarRecord* previous, s
     if (!isValidDate(dateFromYmd(record.startYmd)) || record.startYmd < 10000101 ||
         record.lunarYear < 1 || record.lunarYear > 9999 || !month ||
         (previous != nullptr && record.startYmd <= previous->startYmd)) {
-        throw CalendarError("暦データファイルの" + std::to_string(number) + "件目のデータ『" +
-                            formatCalendarLine(record) + "』が不正です。");
+        throw CalendarError(recordFault(record, number));
     }
 }
 
+// The first day of the Gregorian month that bears the lunar month's number in the lunar year:
+// how the editor tells that a year changes only between month 12 and month 1.
+long long monthNumberDay(const CalendarRecord& record) {
+    return daysFromCivil({record.lunarYear, std::abs(record.lunarMonth), 1});
+}
+
 }  // namespace
+
+std::vector<SuccessionFault> checkSuccession(const std::vector<CalendarRecord>& records) {
+    std::vector<SuccessionFault> faults;
+    for (std::size_t r = 1; r < records.size(); ++r) {
+        const CalendarRecord& q = records[r - 1];
+        const CalendarRecord& c = records[r];
+        const long long length =
+            daysFromCivil(dateFromYmd(c.startYmd)) - daysFromCivil(dateFromYmd(q.startYmd));
+        if (length < 29 || length > 30) {
+            faults.push_back({r, SuccessionFault::Kind::MonthLength});
+            break;
+        }
+        const long long p = q.lunarMonth;
+        const long long m = c.lunarMonth;
+        if (p == 0 || m == 0 || std::abs(p) > 12 || std::abs(m) > 12) {
+            faults.push_back({r, SuccessionFault::Kind::LunarMonth});
+            continue;
+        }
+        const long long years = static_cast<long long>(c.lunarYear) - q.lunarYear;
+        long long step = std::abs(m) - std::abs(p);
+        if ((std::abs(m) == std::abs(p) && p < m) ||  // an ordinary month after its leap month
+            (m < 0 && step != 0) ||                   // a leap month repeats the month before
+            (p < 0 && m < 0) || p == m) {
+            step = 99;
+        }
+        if (step == -11) {
+            step = 0;  // 12 → 1
+        }
+        const long long gap = monthNumberDay(c) - monthNumberDay(q);
+        if (gap < 0 || gap > 33) {
+            step = 99;
+        }
+        if ((years != 0 && years != 1) || (step != 0 && step != 1)) {
+            faults.push_back({r, SuccessionFault::Kind::LunarMonth});
+        }
+    }
+    return faults;
+}
 
 CalendarRecord ParseCalendarLine(std::string_view line) {
     const std::size_t first = line.find(',');
@@ -87,6 +136,11 @@ CalendarTable CalendarTable::fromRecordBytes(std::string_view bytes) {
         checkRecord(parsed, i == 0 ? nullptr : &table.records_.back(), i + 1);
         table.records_.push_back(parsed);
         table.lines_.push_back(formatCalendarLine(parsed));
+    }
+    // Months that make no sense (all leap, one year throughout, a day long) are damage too.
+    if (const auto faults = checkSuccession(table.records_); !faults.empty()) {
+        const std::size_t at = faults.front().index;
+        throw CalendarError(recordFault(table.records_[at], at + 1));
     }
     table.first_ = table.records_.front().startYmd;
     table.last_ = table.records_.back().startYmd;

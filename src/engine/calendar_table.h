@@ -23,6 +23,22 @@ struct CalendarRecord {
 CalendarRecord ParseCalendarLine(std::string_view line);
 std::string formatCalendarLine(const CalendarRecord& record);
 
+// A month that does not follow the one before it, as the calendar editor's check finds it:
+// a start day that is not 29 or 30 days after the previous one, or a lunar year and month
+// that cannot come next.
+struct SuccessionFault {
+    enum class Kind { MonthLength, LunarMonth };
+    std::size_t index = 0;  // of the later record
+    Kind kind = Kind::LunarMonth;
+    friend bool operator==(const SuccessionFault&, const SuccessionFault&) = default;
+};
+
+// The check the calendar editor runs before it saves, and every load: months of 29 or 30
+// days; n → n + 1 in the same year, n → −n (the leap month after n), −n → n + 1, and 12 or
+// −12 → 1 of the next year. A wrong month length ends the check there, as in the editor;
+// every wrong succession before it is listed. Empty when the table passes.
+std::vector<SuccessionFault> checkSuccession(const std::vector<CalendarRecord>& records);
+
 // The month of the table that contains a day.
 struct CalendarMonth {
     CalendarRecord record;
@@ -42,9 +58,9 @@ class CalendarTable {
     CalendarTable() = default;
 
     // From the 12-byte little-endian records of the calendar file. Throws CalendarError for a
-    // table of fewer than two records, a size that is not a whole number of records, or a
+    // table of fewer than two records, a size that is not a whole number of records, a
     // record that is no lunar month (not a real start day after the previous one, a year
-    // outside 1..9999, a month outside ±1..12).
+    // outside 1..9999, a month outside ±1..12), or one that fails checkSuccession.
     static CalendarTable fromRecordBytes(std::string_view bytes);
     // The records of the lines; throws ConversionError for a line that is not three integers.
     std::string toRecordBytes() const;

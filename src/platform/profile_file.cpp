@@ -91,6 +91,13 @@ ProfileFile::ProfileFile(const QString& path) : path_(path) {
         }
         start = end + 1;
     }
+    for (qsizetype i = 0; i < lines_.size(); ++i) {
+        bool unreadable = false;
+        decodeSjis(lines_[i], unreadable);
+        if (unreadable) {
+            unreadableLines_.append(static_cast<int>(i + 1));
+        }
+    }
 }
 
 ProfileFile::Range ProfileFile::findSection(const QString& section) const {

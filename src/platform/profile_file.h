@@ -19,6 +19,9 @@ class ProfileFile {
 
     QString path() const { return path_; }
     bool existedOnLoad() const { return existed_; }
+    // The lines (from 1) that held bytes of no Shift-JIS character when the file was loaded;
+    // their values read with kUnreadableMark in place of those bytes.
+    const QList<int>& unreadableLines() const { return unreadableLines_; }
 
     bool hasSection(const QString& section) const;
     bool hasKey(const QString& section, const QString& key) const;
@@ -52,6 +55,7 @@ class ProfileFile {
     QString path_;
     bool existed_ = false;
     QList<QByteArray> lines_;  // without their line ends
+    QList<int> unreadableLines_;
 };
 
 }  // namespace sorvik::platform

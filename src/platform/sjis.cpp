@@ -47,9 +47,88 @@ QByteArray encodeSjis(const QString& text) {
     return bytes;
 }
 
-QString decodeSjis(const QByteArray& bytes) {
+namespace {
+
+bool isLeadByte(unsigned char c) {
+    return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC);
+}
+
+bool isTrailByte(unsigned char c) {
+    return c >= 0x40 && c <= 0xFC && c != 0x7F;
+}
+
+// Bytes that stand for no character on their own (the decoder would give U+001A or U+FFFD).
+bool isUnusedSingleByte(unsigned char c) {
+    return c == 0x80 || c == 0xA0 || c >= 0xFD;
+}
+
+// Where every character of the bytes is well formed, the decoder's answer for the whole text
+// is kept; otherwise character by character, so each bad one becomes one mark.
+QString decodeByCharacter(const QByteArray& bytes, bool& unreadable) {
     QStringDecoder decoder("Shift_JIS", QStringConverter::Flag::Stateless);
-    return decoder.decode(bytes);
+    QString text;
+    text.reserve(bytes.size());
+    for (qsizetype i = 0; i < bytes.size();) {
+        const auto c = static_cast<unsigned char>(bytes[i]);
+        qsizetype width = 1;
+        if (isLeadByte(c)) {
+            if (i + 1 >= bytes.size() || !isTrailByte(static_cast<unsigned char>(bytes[i + 1]))) {
+                text += kUnreadableMark;  // the next byte is read on its own
+                unreadable = true;
+                ++i;
+                continue;
+            }
+            width = 2;
+        } else if (isUnusedSingleByte(c)) {
+            text += kUnreadableMark;
+            unreadable = true;
+            ++i;
+            continue;
+        }
+        const QString character = decoder.decode(QByteArrayView(bytes).sliced(i, width));
+        if (character.isEmpty() || character.contains(QChar::ReplacementCharacter)) {
+            text += kUnreadableMark;
+            unreadable = true;
+        } else {
+            text += character;
+        }
+        i += width;
+    }
+    return text;
+}
+
+bool wellFormed(const QByteArray& bytes) {
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        const auto c = static_cast<unsigned char>(bytes[i]);
+        if (isLeadByte(c)) {
+            if (i + 1 >= bytes.size() || !isTrailByte(static_cast<unsigned char>(bytes[i + 1]))) {
+                return false;
+            }
+            ++i;
+        } else if (isUnusedSingleByte(c)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
+QString decodeSjis(const QByteArray& bytes, bool& unreadable) {
+    unreadable = false;
+    if (wellFormed(bytes)) {
+        QStringDecoder decoder("Shift_JIS", QStringConverter::Flag::Stateless);
+        QString text = decoder.decode(bytes);
+        if (!text.contains(QChar::ReplacementCharacter)) {
+            return text;
+        }
+    }
+    return decodeByCharacter(bytes, unreadable);
+}
+
+QString decodeSjis(const QByteArray& bytes) {
+    bool unreadable = false;
+    return decodeSjis(bytes, unreadable);
 }
 
 qsizetype sjisByteLength(const QString& text) {

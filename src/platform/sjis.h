@@ -11,11 +11,17 @@ namespace sorvik::platform {
 // never silently loses a character.
 QByteArray encodeSjis(const QString& text);
 
-// A damaged file still opens: a byte that starts no character decodes to U+001A, a code
-// without a character to U+FFFD, and a lead byte cut off at the very end is dropped. Files
-// whose layout is rewritten without an edit go through splitStoredLines instead, so that such
-// bytes are kept.
+// The mark that stands for bytes that are no Shift-JIS character: itself one, so a text that
+// holds it can be stored again.
+inline constexpr char16_t kUnreadableMark = u'〓';
+
+// A damaged file still opens: each byte sequence that is no Shift-JIS character (a byte that
+// starts none, a lead byte without its trail byte, a code without a character) becomes one
+// kUnreadableMark. Files whose layout is rewritten without an edit go through
+// splitStoredLines instead, so that such bytes are kept.
 QString decodeSjis(const QByteArray& bytes);
+// The same, also telling whether any byte sequence was unreadable.
+QString decodeSjis(const QByteArray& bytes, bool& unreadable);
 
 // Number of Shift-JIS bytes of the text (the rules that count bytes count these).
 qsizetype sjisByteLength(const QString& text);

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include "engine/errors.h"
 #include "platform/atomic_file.h"
 #include "platform/errors.h"
 #include "platform/file_names.h"
@@ -17,8 +18,14 @@ engine::CalendarTable LoadCalendar(const QString& folder) {
                                       .arg(QDir::toNativeSeparators(path)));
     }
     const QByteArray bytes = platform::readWholeFile(path);
-    return engine::CalendarTable::fromRecordBytes(
-        std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    try {
+        return engine::CalendarTable::fromRecordBytes(
+            std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    } catch (const engine::CalendarError& error) {
+        throw platform::DamagedFileError(
+            QStringLiteral("『%1』を読み込めません。").arg(QFileInfo(path).fileName()) +
+            QString::fromUtf8(error.what()));
+    }
 }
 
 int SaveCalendar(const engine::CalendarTable& table, const QString& path) {

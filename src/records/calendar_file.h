@@ -10,8 +10,8 @@ namespace sorvik::records {
 inline constexpr const char* kCalendarFileName = "INREKI.DAT";
 
 // Reads the calendar table from the folder (the file name found without regard to case).
-// Throws platform::FileError when it cannot be read and engine::CalendarError when it is not
-// a table of at least two records.
+// Throws platform::FileError when it cannot be read, platform::DamagedFileError naming the file
+// and the record when it is no table the calendar editor would save.
 engine::CalendarTable LoadCalendar(const QString& folder);
 
 // Writes the table's lines as records, replacing the file atomically; returns the number of

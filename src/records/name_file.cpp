@@ -26,8 +26,8 @@ QString formatNameLine(const NameList::Row& row) {
     return platform::joinCommaList(QStringList(row.begin(), row.end()));
 }
 
-std::vector<NameList::Row> readNameFile(const QString& path) {
-    const QStringList lines = platform::readSjisLines(path);
+std::vector<NameList::Row> readNameFile(const QString& path, QList<int>* unreadableRows) {
+    const QStringList lines = platform::readSjisLines(path, unreadableRows);
     std::vector<NameList::Row> rows;
     rows.reserve(lines.size());
     for (const QString& line : lines) {
@@ -65,13 +65,21 @@ std::optional<LoadRefusal> NameFileSession::LoadNameFile(const QString& name) {
         return LoadRefusal{QStringLiteral("起動時に開く名前ﾃﾞｰﾀﾌｧｲﾙが設定されていません。")};
     }
     const QString path = resolveNamePath(name);
-    if (!QFileInfo(path).isFile()) {
-        return LoadRefusal{QStringLiteral("『%1』がありません。").arg(name)};
+    const QFileInfo file(path);
+    if (!file.isFile()) {
+        // A folder or a pipe of that name is there, but reading it would fail or never end.
+        return LoadRefusal{file.exists()
+                               ? QStringLiteral("『%1』は、名前ﾃﾞｰﾀﾌｧｲﾙではありません。").arg(name)
+                               : QStringLiteral("『%1』がありません。").arg(name)};
     }
-    list_.reset(readNameFile(path));
+    QList<int> unreadableRows;
+    list_.reset(readNameFile(path, &unreadableRows));
     current_ = name;
     emit titleChanged(current_);
     setNameListModified(false);
+    if (!unreadableRows.isEmpty()) {
+        emit unreadableRowsLoaded(name, unreadableRows);
+    }
     return std::nullopt;
 }
 

@@ -3,6 +3,8 @@
 #include <optional>
 #include <vector>
 
+#include <QList>
+
 #include <QObject>
 #include <QString>
 
@@ -29,7 +31,9 @@ QString formatNameLine(const NameList::Row& row);
 
 // Throw platform::FileError when the file cannot be read or written; writing replaces the
 // file atomically (EncodingError for a name without a Shift-JIS code, nothing written then).
-std::vector<NameList::Row> readNameFile(const QString& path);
+// Bytes that are no Shift-JIS character read as "〓", so that the list can be saved again;
+// the rows (from 1) that held them are given when asked for.
+std::vector<NameList::Row> readNameFile(const QString& path, QList<int>* unreadableRows = nullptr);
 void writeNameFile(const QString& path, const NameList& list);
 
 // The current name file with its list: which file Save writes to, whether the list changed
@@ -74,6 +78,8 @@ class NameFileSession : public QObject {
     // The file name to show in the main window's title.
     void titleChanged(const QString& fileName);
     void modifiedChanged(bool modified);
+    // A load read bytes that are no Shift-JIS character in these rows (from 1).
+    void unreadableRowsLoaded(const QString& fileName, const QList<int>& rows);
 
   private:
     NameList& list_;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <optional>
 #include <span>
 #include <type_traits>
 #include <variant>
@@ -12,10 +13,12 @@
 #include <QStandardPaths>
 
 #include "platform/comma_list.h"
+#include "platform/errors.h"
 #include "platform/file_names.h"
 #include "platform/key_store.h"
 #include "platform/profile_file.h"
 #include "platform/program_key.h"
+#include "platform/text_file.h"
 #include "settings/gaiji.h"
 
 namespace sorvik::settings {
@@ -235,7 +238,30 @@ void SystemSettings::writeTitles() {
 }
 
 void SystemSettings::LoadSettings() {
-    const platform::ProfileFile file(settingsFileExists() ? settingsFilePath() : QString());
+    fellBack_ = false;
+    loadWarning_.clear();
+    const QString fileName = QFileInfo(settingsFilePath()).fileName();
+    const auto fallBack = [&](const QString& reason) {
+        resetToDefaults();
+        writeTitles();
+        fellBack_ = true;
+        loadWarning_ = reason + QStringLiteral("\nｼｽﾃﾑ設定は、既定の設定を使います。");
+    };
+    std::optional<platform::ProfileFile> read;
+    try {
+        read.emplace(settingsFileExists() ? settingsFilePath() : QString());
+    } catch (const platform::FileError& error) {
+        fallBack(error.message());
+        return;
+    }
+    const platform::ProfileFile& file = *read;
+    if (file.existedOnLoad() && !file.hasSection(kSection)) {
+        fallBack(QStringLiteral("ｼｽﾃﾑ設定ﾌｧｲﾙ『%1』には、ｼｽﾃﾑ設定がありません。").arg(fileName));
+        return;
+    }
+    if (!file.unreadableLines().isEmpty()) {
+        loadWarning_ = platform::unreadableBytesMessage(fileName, file.unreadableLines());
+    }
     resetToDefaults();
     // A missing key, or a number that is not one, keeps the value the reset gave.
     for (const auto& key : keyTable(*this)) {

@@ -109,9 +109,15 @@ class SystemSettings {
     void setStartupNameFile(const QString& name) { startupNameFile_ = name; }
 
     // Reads section Sys of the settings file; a missing file or key gives the default. The
-    // chart font's face name comes from the file, the rest of the fonts are left alone.
-    // Throws platform::FileError for a file that exists but cannot be read.
+    // chart font's face name comes from the file, the rest of the fonts are left alone. A
+    // file that exists but cannot be read or holds no section Sys gives the defaults too, and
+    // loadWarning() then says so.
     void LoadSettings();
+    // After LoadSettings: whether the defaults stand in for a damaged file.
+    bool fellBackToDefaults() const { return fellBack_; }
+    // What the user is to be told about the last load (a damaged file, unreadable bytes), or
+    // an empty string.
+    QString loadWarning() const { return loadWarning_; }
     // The checks of OK, in order; nothing is written.
     std::optional<SaveRefusal> validate() const;
     // Writes section Sys into the settings file, keeping whatever else the file holds.
@@ -219,6 +225,8 @@ class SystemSettings {
     void writeTitles();
 
     QString appDir_;
+    bool fellBack_ = false;
+    QString loadWarning_;
     platform::KeyStore& keys_;
     QString settingsFileName_ = QString::fromLatin1(kDefaultIniName);
     QString startupNameFile_ = QStringLiteral("Default.nam");

@@ -2,6 +2,8 @@
 
 #include <functional>
 #include <limits>
+
+#include <QFileInfo>
 #include <stdexcept>
 #include <variant>
 
@@ -125,6 +127,8 @@ ZiWeiSettings::ZiWeiSettings(QString dataFolder, platform::KeyStore& keys,
     resetStored();
     palaceNameTable_ = userPalaceNames_;
     writeLabels();
+    goodPowers_ = powers_;
+    goodBrightness_ = brightness_;
 }
 
 void ZiWeiSettings::startUp() {
@@ -139,10 +143,28 @@ void ZiWeiSettings::cancel() {
 }
 
 void ZiWeiSettings::load() {
-    // Both files are read before anything changes, so a file that cannot be read leaves the
-    // tables as they were.
-    const QStringList powerLines = platform::readSjisLines(powerFilePath());
-    const QStringList brightnessLines = platform::readSjisLines(brightnessFilePath());
+    try {
+        readTables();
+    } catch (const platform::FileError&) {
+        powers_ = goodPowers_;
+        brightness_ = goodBrightness_;
+        readRegistry();
+        invalidate();
+        throw;
+    }
+    readRegistry();
+    invalidate();
+}
+
+void ZiWeiSettings::readTables() {
+    // Both files are read and checked before anything changes.
+    const QString powerPath = powerFilePath();
+    const QString brightnessPath = brightnessFilePath();
+    const QStringList powerLines = platform::readSjisLines(powerPath);
+    const QStringList brightnessLines = platform::readSjisLines(brightnessPath);
+    checkTableLines(Grid::Powers, powerPath, powerLines);
+    checkTableLines(Grid::Brightness, brightnessPath, brightnessLines);
+
     const auto fill = [](std::vector<QString>& cells, int rows, const QStringList& lines) {
         for (int row = 0; row < rows && row < lines.size(); ++row) {
             const QStringList pieces = commaPieces(lines[row], kTableColumns);
@@ -154,8 +176,42 @@ void ZiWeiSettings::load() {
     fill(powers_, kPowerRows, powerLines);
     fill(brightness_, kBrightnessRows, brightnessLines);
     writeLabels();
-    readRegistry();
-    invalidate();
+    goodPowers_ = powers_;
+    goodBrightness_ = brightness_;
+}
+
+void ZiWeiSettings::checkTableLines(Grid grid, const QString& path,
+                                    const QStringList& lines) const {
+    const QString file = u'『' + QFileInfo(path).fileName() + u'』';
+    for (int row = 1; row < rowCount(grid); ++row) {
+        const QString star = u'『' + starNames_[static_cast<std::size_t>(row)] + u'』';
+        if (row >= lines.size()) {
+            throw platform::DamagedFileError(file + QStringLiteral("に、") + star +
+                                             QStringLiteral("の行がありません。"));
+        }
+        const QStringList pieces = linePieces(lines[row]);
+        for (int b = 0; b < 12; ++b) {
+            const QString where = file + QStringLiteral("の") + star +
+                                  fromUtf8(engine::branchName(engine::branchAt(b)));
+            const QString text = b + 1 < pieces.size() ? pieces[b + 1] : QString();
+            // An empty brightness is code 0; an empty power has no value to read.
+            if (b + 1 >= pieces.size() || (text.isEmpty() && grid == Grid::Powers)) {
+                throw platform::DamagedFileError(where + QStringLiteral("の値がありません。"));
+            }
+            if (text.isEmpty()) {
+                continue;
+            }
+            const std::optional<int> value = parseCellInteger(text);
+            if (!value) {
+                throw platform::DamagedFileError(where + QStringLiteral("の値「") + text +
+                                                 QStringLiteral("」は、数値ではありません。"));
+            }
+            if (grid == Grid::Brightness && (*value < 0 || *value >= kBrightnessCodes)) {
+                throw platform::DamagedFileError(where + QStringLiteral("の値「") + text +
+                                                 QStringLiteral("」は、範囲外の数値です。"));
+            }
+        }
+    }
 }
 
 void ZiWeiSettings::writeLabels() {
@@ -401,6 +457,8 @@ QStringList ZiWeiSettings::tableLines(Grid grid) const {
 void ZiWeiSettings::save() {
     platform::writeSjisLines(powerFilePath(), tableLines(Grid::Powers));
     platform::writeSjisLines(brightnessFilePath(), tableLines(Grid::Brightness));
+    goodPowers_ = powers_;
+    goodBrightness_ = brightness_;
 
     writeRegistry();
 }

@@ -58,7 +58,10 @@ class ZiWeiSettings : public engine::PlacementTables, public strength::StrengthT
     // Creation of the store: load, ratio rule A once more, palace names.
     void startUp();
     // The two table files, then the registry values, then default palace names for invalid
-    // ones. Throws platform::FileError when a file cannot be read; nothing changes then.
+    // ones. Every star's line must be there and every cell that the readers convert must
+    // convert. Throws platform::FileError when a file cannot be read, DamagedFileError naming
+    // the file, the star and the branch when it fails that check; the tables are then those of
+    // the last load or save that succeeded, and the registry values are read all the same.
     void load();
     // Drops every edit since the last OK.
     void cancel();
@@ -139,6 +142,10 @@ class ZiWeiSettings : public engine::PlacementTables, public strength::StrengthT
     QStringList tableLines(Grid grid) const;
     [[noreturn]] void throwCellError(Grid grid, int row, int column, bool outOfRange) const;
 
+    // Both files read and checked; throws as load() says, changing nothing.
+    void readTables();
+    void checkTableLines(Grid grid, const QString& path, const QStringList& lines) const;
+
     QString dataFolder_;
     platform::KeyStore& keys_;
     std::array<QString, engine::kStarCount + 1> starNames_;
@@ -146,6 +153,9 @@ class ZiWeiSettings : public engine::PlacementTables, public strength::StrengthT
     std::vector<QString> powers_;      // kPowerRows × kTableColumns
     std::vector<QString> brightness_;  // kBrightnessRows × kTableColumns
     std::vector<QString> numbers_;     // kNumberRows values
+    // The tables as last loaded or saved, for a load that fails.
+    std::vector<QString> goodPowers_;
+    std::vector<QString> goodBrightness_;
     std::array<QString, kBrightnessCodes> symbols_;
     LuckRatios ratios_;
     int tianMaRule_ = 0;

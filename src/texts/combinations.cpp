@@ -93,12 +93,13 @@ QStringList combinationFileLines(const CombinationFile& file) {
     return QStringList{file.heading} + file.records;
 }
 
-CombinationFile readCombinationFile(const QString& folder, int number) {
+CombinationFile readCombinationFile(const QString& folder, int number,
+                                    QList<int>* unreadableLines) {
     const QString path = textFilePath(folder, combinationFileName(number));
     if (!QFileInfo::exists(path)) {
         return {};
     }
-    return combinationFileFromLines(platform::readSjisLines(path));
+    return combinationFileFromLines(platform::readSjisLines(path, unreadableLines));
 }
 
 void writeCombinationFile(const QString& folder, int number, const CombinationFile& file) {

@@ -45,7 +45,8 @@ struct CombinationFile {
 };
 
 // A file that does not exist reads as an empty one.
-CombinationFile readCombinationFile(const QString& folder, int number);
+CombinationFile readCombinationFile(const QString& folder, int number,
+                                    QList<int>* unreadableLines = nullptr);
 void writeCombinationFile(const QString& folder, int number, const CombinationFile& file);
 
 CombinationFile combinationFileFromLines(const QStringList& lines);

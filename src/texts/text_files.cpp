@@ -47,26 +47,28 @@ QString textFilePath(const QString& folder, const QString& name) {
     return platform::findFileIgnoringCase(folder, name);
 }
 
-QStringList readStarLines(const QString& folder) {
-    return fixedCount(platform::readSjisLines(textFilePath(folder, starFileName())),
-                      kStarLineCount);
+QStringList readStarLines(const QString& folder, QList<int>* unreadableLines) {
+    return fixedCount(
+        platform::readSjisLines(textFilePath(folder, starFileName()), unreadableLines),
+        kStarLineCount);
 }
 
 void writeStarLines(const QString& folder, const QStringList& lines) {
     platform::writeSjisLines(textFilePath(folder, starFileName()), lines);
 }
 
-QStringList readPatternLines(const QString& folder) {
-    return fixedCount(platform::readSjisLines(textFilePath(folder, patternFileName())),
-                      kPatternLineCount);
+QStringList readPatternLines(const QString& folder, QList<int>* unreadableLines) {
+    return fixedCount(
+        platform::readSjisLines(textFilePath(folder, patternFileName()), unreadableLines),
+        kPatternLineCount);
 }
 
 void writePatternLines(const QString& folder, const QStringList& lines) {
     platform::writeSjisLines(textFilePath(folder, patternFileName()), lines);
 }
 
-QStringList readPalaceLines(const QString& folder, int number) {
-    return platform::readSjisLines(textFilePath(folder, palaceFileName(number)));
+QStringList readPalaceLines(const QString& folder, int number, QList<int>* unreadableLines) {
+    return platform::readSjisLines(textFilePath(folder, palaceFileName(number)), unreadableLines);
 }
 
 void writePalaceLines(const QString& folder, int number, const QStringList& lines) {

@@ -1,11 +1,14 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <QStringList>
 
 // The interpretation text files beside the executable. Names are written in the spelling
 // below and found in any spelling, so files a user copied from elsewhere still load. Every
-// write is atomic; read and write failures throw platform::FileError.
+// write is atomic; read and write failures throw platform::FileError. Bytes that are no
+// Shift-JIS character read as "〓" (the text stays storable); the readers give the numbers
+// (from 1) of the lines that held them when asked.
 namespace sorvik::texts {
 
 inline constexpr int kStarLineCount = 129;    // SEISETUF.DAT: line k = star number k + 1
@@ -27,16 +30,17 @@ QString textFilePath(const QString& folder, const QString& name);
 
 // The 129 star lines, still encoded. Lines the file lacks read as empty texts; lines beyond
 // the 129th are ignored.
-QStringList readStarLines(const QString& folder);
+QStringList readStarLines(const QString& folder, QList<int>* unreadableLines = nullptr);
 void writeStarLines(const QString& folder, const QStringList& lines);
 
 // The 39 pattern lines, still encoded, padded and cut like the star lines.
-QStringList readPatternLines(const QString& folder);
+QStringList readPatternLines(const QString& folder, QList<int>* unreadableLines = nullptr);
 void writePatternLines(const QString& folder, const QStringList& lines);
 
 // A palace file as it stands (line 0 the heading, line s star number s). Not padded: a file
 // shorter than a star's number ends the star texts there.
-QStringList readPalaceLines(const QString& folder, int number);
+QStringList readPalaceLines(const QString& folder, int number,
+                            QList<int>* unreadableLines = nullptr);
 void writePalaceLines(const QString& folder, int number, const QStringList& lines);
 
 // Lines 0..129 kept, then padded with empty lines to 131.

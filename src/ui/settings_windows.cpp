@@ -37,7 +37,7 @@ SettingsWindows::SettingsWindows(TMainF& mainWindow) : QObject(&mainWindow), mai
     connect(main_.action(MainAction::GaijiItem), &QAction::triggered, this,
             &SettingsWindows::showSpecialChars);
     // The settings are saved at exit under the checks of OK.
-    connect(&main_, &TMainF::closingStores, sys_, &TSysF::OKBtnClick);
+    connect(&main_, &TMainF::closingStores, sys_, &TSysF::saveAtExit);
     connect(&main_, &TMainF::frameActivated, this,
             [this] { QTimer::singleShot(0, this, &SettingsWindows::checkSettingsFile); });
     main_.setTileAfterChoosing([this] { return system_->tileNewWindows(); });
@@ -74,6 +74,12 @@ void SettingsWindows::showZiWeiSettings() {
 
 void SettingsWindows::showSpecialChars() {
     gaiji_->exec();
+}
+
+void SettingsWindows::tellLoadWarnings() {
+    if (!system_->loadWarning().isEmpty()) {
+        platform::Prompts::information(system_->loadWarning());
+    }
 }
 
 void SettingsWindows::checkSettingsFile() {

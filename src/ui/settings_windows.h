@@ -36,6 +36,9 @@ class SettingsWindows : public QObject {
     void showSystemSettings();
     void showZiWeiSettings();
     void showSpecialChars();
+    // Tells what loading the settings file at creation met (a damaged file, unreadable
+    // bytes); the start-up calls it once the splash is gone.
+    void tellLoadWarnings();
     // Opens the system settings, after the message, while the settings file is missing or
     // gives no chart layout.
     void checkSettingsFile();

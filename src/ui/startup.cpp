@@ -11,6 +11,7 @@
 #include "chart_requests.h"
 #include "error_boundary.h"
 #include "main_window.h"
+#include "platform/errors.h"
 #include "platform/file_names.h"
 #include "platform/help_pages.h"
 #include "platform/key_store.h"
@@ -27,15 +28,20 @@ namespace sorvik::ui {
 
 namespace {
 
-QString missing(const QString& name) {
-    return name + QStringLiteral("が、ありません。");
-}
-
-bool present(const QString& appDir, const QString& name) {
+// The message for a required file that is not there as a file; empty when it is.
+QString absence(const QString& appDir, const QString& name) {
     if (name == platform::helpFolderName()) {
-        return QFileInfo(platform::helpPagePath(appDir, platform::kHelpContentsTopic)).isFile();
+        return QFileInfo(platform::helpPagePath(appDir, platform::kHelpContentsTopic)).isFile()
+                   ? QString()
+                   : name + QStringLiteral("が、ありません。");
     }
-    return QFileInfo(platform::findFileIgnoringCase(appDir, name)).isFile();
+    const QFileInfo file(platform::findFileIgnoringCase(appDir, name));
+    if (file.isFile()) {
+        return {};
+    }
+    // A folder or a pipe of that name would be read as nothing or never end.
+    return file.exists() ? name + QStringLiteral("は、ファイルではありません。")
+                         : name + QStringLiteral("が、ありません。");
 }
 
 }  // namespace
@@ -58,8 +64,8 @@ QString checkDataFiles(const QString& appDir) {
     // The palace files are brought to length as the check reaches each of them, so a missing
     // later file still leaves the earlier ones normalised.
     for (const QString& name : requiredDataFiles()) {
-        if (!present(appDir, name)) {
-            return missing(name);
+        if (QString message = absence(appDir, name); !message.isEmpty()) {
+            return message;
         }
         for (int n = 1; n <= texts::kPalaceFileCount; ++n) {
             if (name == texts::palaceFileName(n)) {
@@ -82,6 +88,7 @@ void createLongLivedWindows(TMainF& mainWindow, const std::function<void()>& spl
     if (splashDone) {
         splashDone();
     }
+    settings->tellLoadWarnings();
     mainWindow.loadStartupNameFile();
     // TKHyoF (calendar editor)
     // THSetuF, TDSetuF, TKSetuF, TSSetuF (description editors)
@@ -89,6 +96,38 @@ void createLongLivedWindows(TMainF& mainWindow, const std::function<void()>& spl
     // TTools (tools settings: builds the tools menu)
     // TSListF (description list)
     // the announcements window opens per use from the main window
+}
+
+std::unique_ptr<TMainF> startSorvik(const QString& appDir, platform::KeyStore& keys,
+                                    bool withSplash) {
+    std::unique_ptr<TTitleF> splash;
+    std::unique_ptr<TMainF> mainWindow;
+    // Every step reads files; whichever fails ends the start-up with the message that names
+    // the file, never with an abort.
+    const bool started = runUserCommand([&] {
+        // The splash stays on top: it goes before the message of a failed start.
+        auto dropSplash = qScopeGuard([&] {
+            splash.reset();
+            mainWindow.reset();
+        });
+        const QString message = checkDataFiles(appDir);
+        if (!message.isEmpty()) {
+            throw platform::FileError(message);
+        }
+        // Dates as text are "YYYY/MM/DD" everywhere: the engine's date helpers write and read
+        // only that form, so there is no process-wide format to set here.
+        if (withSplash) {
+            splash = std::make_unique<TTitleF>(TMainF::applicationTitle());
+            splash->showNow();
+        }
+        mainWindow = std::make_unique<TMainF>(appDir, keys);
+        createLongLivedWindows(*mainWindow, [&splash] { splash.reset(); });
+        dropSplash.dismiss();
+    });
+    if (!started) {
+        return nullptr;
+    }
+    return mainWindow;
 }
 
 int runSorvik(QApplication& app) {
@@ -106,33 +145,13 @@ int runSorvik(QApplication& app) {
     installFontSubstitutes();
     QApplication::setFont(defaultUiFont());
 
-    QString missingFile;
-    if (!runUserCommand([&] { missingFile = checkDataFiles(appDir); })) {
-        return 1;
-    }
-    if (!missingFile.isEmpty()) {
-        platform::Prompts::error(missingFile);
-        return 1;
-    }
-
-    // Dates as text are "YYYY/MM/DD" everywhere: the engine's date helpers write and read only
-    // that form, so there is no process-wide format to set here.
     platform::KeyStore keys(platform::KeyStore::defaultFilePath());
-    auto splash = std::make_unique<TTitleF>(TMainF::applicationTitle());
-    splash->showNow();
-    std::unique_ptr<TMainF> mainWindow;
-    const bool started = runUserCommand([&] {
-        // The splash stays on top: it goes before the message of a failed start.
-        auto dropSplash = qScopeGuard([&splash] { splash.reset(); });
-        mainWindow = std::make_unique<TMainF>(appDir, keys);
-        QObject::connect(&instance, &platform::SingleInstance::activationRequested,
-                         mainWindow.get(), &TMainF::bringToFront);
-        createLongLivedWindows(*mainWindow, [&splash] { splash.reset(); });
-        dropSplash.dismiss();
-    });
-    if (!started) {
+    std::unique_ptr<TMainF> mainWindow = startSorvik(appDir, keys, true);
+    if (!mainWindow) {
         return 1;
     }
+    QObject::connect(&instance, &platform::SingleInstance::activationRequested, mainWindow.get(),
+                     &TMainF::bringToFront);
     mainWindow->show();
     const int code = QApplication::exec();
     mainWindow.reset();

@@ -127,7 +127,7 @@ TSysF::TSysF(TMainF& mainWindow, settings::SystemSettings& store, QWidget* paren
     connect(buttons.cancel, &QPushButton::clicked, this, &TSysF::CancelBtnClick);
     connectHelp(*this, main_.appDir(), kHelpTopic, buttons.help);
 
-    LoadSettings();
+    LoadSettings(true);
     store_.loadFonts();
     refreshFontLabels(true);
     resize(kWidth, 520);
@@ -547,10 +547,15 @@ void TSysF::showItemOfCurrentCell() {
         settings::infoItemNamed(infoModel_->data(cell, Qt::DisplayRole).toString())));
 }
 
-void TSysF::LoadSettings() {
+void TSysF::LoadSettings(bool quiet) {
     store_.setSettingsFileName(main_.defSysFile());
     store_.setStartupNameFile(main_.defNameFile());
-    runUserCommand([this] { store_.LoadSettings(); });
+    // A damaged file gives the defaults and says so (loadWarning); nothing else is thrown.
+    store_.LoadSettings();
+    shownSinceLoad_ = isVisible();
+    if (!quiet && !store_.loadWarning().isEmpty()) {
+        platform::Prompts::information(store_.loadWarning());
+    }
     refresh();
     infoTable_->setCurrentIndex(infoModel_->index(0, 0));
     showItemOfCurrentCell();
@@ -647,7 +652,15 @@ void TSysF::chooseSettingsFile() {
     LoadSettings();
 }
 
+bool TSysF::saveAtExit() {
+    if (store_.fellBackToDefaults() && !shownSinceLoad_) {
+        return false;
+    }
+    return OKBtnClick();
+}
+
 void TSysF::showEvent(QShowEvent* event) {
+    shownSinceLoad_ = true;
     ApplySystemFont(*this, store_, true);
     QDialog::showEvent(event);
 }

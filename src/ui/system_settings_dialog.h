@@ -41,11 +41,16 @@ class TSysF : public QDialog {
 
     settings::SystemSettings& store() { return store_; }
 
-    // The settings file and the name file from the main window, then the file itself.
-    void LoadSettings();
+    // The settings file and the name file from the main window, then the file itself; what
+    // the load met in the file is told unless quiet (the start-up tells it after the splash).
+    void LoadSettings(bool quiet = false);
     // OK: checks, saves and closes; false (after its message) when refused or unsaved. Also
     // what the main window runs at exit.
     bool OKBtnClick();
+    // The save at exit: OK's, except while the defaults stand in for a damaged settings file
+    // that the user has not looked at since (the start-up has said so; the file stays as it
+    // is).
+    bool saveAtExit();
     void CancelBtnClick();
     void printPreview();
 
@@ -114,6 +119,7 @@ class TSysF : public QDialog {
     QTableView* starTable_ = nullptr;
     std::array<QCheckBox*, 3> pcg_{};
     QTableWidget* widths_ = nullptr;
+    bool shownSinceLoad_ = false;
 };
 
 }  // namespace sorvik::ui

@@ -8,6 +8,8 @@
 namespace sorvik::engine {
 namespace {
 
+using testing::calendar1984;
+using testing::FixtureMonth;
 using testing::sampleCalendar;
 
 // The look-up as the table defines it: the line before the first one that starts later.
@@ -85,6 +87,65 @@ TEST(CalendarTable, ARecordThatIsNoLunarMonthIsRefusedByItsNumber) {
             EXPECT_STREQ(e.what(), c.message);
         }
     }
+}
+
+TEST(CalendarTable, TablesThatMakeNoSenseAreRefusedByRecordNumber) {
+    using Kind = SuccessionFault::Kind;
+    struct Case {
+        const char* what;
+        std::vector<FixtureMonth> months;
+        FixtureMonth closing;
+        std::vector<SuccessionFault> faults;
+        const char* message;
+    };
+    const Case cases[] = {
+        {"every month leap",
+         {{2020, -1, 30}, {2020, -2, 29}, {2020, -3, 30}},
+         {2020, -4, 0},
+         {{1, Kind::LunarMonth}, {2, Kind::LunarMonth}, {3, Kind::LunarMonth}},
+         "暦データファイルの2件目のデータ『20200124,2020,-2』が不正です。"},
+        {"one lunar year throughout",
+         {{2020, 11, 30}, {2020, 12, 29}, {2020, 1, 30}},
+         {2020, 2, 0},
+         {{2, Kind::LunarMonth}},
+         "暦データファイルの3件目のデータ『20200222,2020,1』が不正です。"},
+        {"one-day months",
+         {{2020, 1, 1}, {2020, 2, 1}},
+         {2020, 3, 0},
+         {{1, Kind::MonthLength}},
+         "暦データファイルの2件目のデータ『20191226,2020,2』が不正です。"},
+        // A wrong month first is listed; a wrong length then ends the check, as in the editor.
+        {"ordinary month after its leap, then 31 days",
+         {{2020, 4, 29}, {2020, -4, 30}, {2020, 4, 31}, {2020, 6, 29}},
+         {2020, 8, 0},
+         {{2, Kind::LunarMonth}, {3, Kind::MonthLength}},
+         "暦データファイルの3件目のデータ『20200222,2020,4』が不正です。"},
+    };
+    for (const Case& c : cases) {
+        std::string bytes;
+        Date day{2019, 12, 25};
+        std::vector<CalendarRecord> records;
+        for (const FixtureMonth& m : c.months) {
+            records.push_back({DateToYmd(day), m.lunarYear, m.lunarMonth});
+            day = addDays(day, m.length);
+        }
+        records.push_back({DateToYmd(day), c.closing.lunarYear, c.closing.lunarMonth});
+        EXPECT_EQ(checkSuccession(records), c.faults) << c.what;
+        CalendarTable table = sampleCalendar();
+        std::vector<std::string> lines;
+        for (const CalendarRecord& r : records) {
+            lines.push_back(formatCalendarLine(r));
+        }
+        table.setLines(lines);
+        try {
+            CalendarTable::fromRecordBytes(table.toRecordBytes());
+            ADD_FAILURE() << c.what;
+        } catch (const CalendarError& e) {
+            EXPECT_STREQ(e.what(), c.message) << c.what;
+        }
+    }
+    EXPECT_TRUE(checkSuccession(sampleCalendar().records()).empty());
+    EXPECT_TRUE(checkSuccession(calendar1984().records()).empty());
 }
 
 TEST(CalendarTable, RangeEndsTheDayBeforeTheClosingRecord) {

@@ -78,8 +78,12 @@ TEST(ShippedTable, EditorCheckItselfRejectsBadSuccessions) {
         {{20200423, 2020, 4}, {20200524, 2020, 5}, false},   // 31 days
         {{20200423, 2020, 4}, {20200521, 2020, 5}, false},   // 28 days
     };
-    for (const auto& c : cases)
+    for (const auto& c : cases) {
         EXPECT_EQ(editorAccepts(c.q, c.r), c.accepted) << c.q.startYmd << " " << c.r.startYmd;
+        // The program's own check, which every load runs, agrees.
+        EXPECT_EQ(engine::checkSuccession({c.q, c.r}).empty(), c.accepted)
+            << c.q.startYmd << " " << c.r.startYmd;
+    }
 }
 
 TEST(ShippedTable, EveryMonthFollowsTheEditorsAllowedSuccessions) {

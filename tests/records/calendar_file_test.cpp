@@ -53,7 +53,14 @@ TEST(CalendarFile, MissingAndMalformedFilesAreReported) {
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write(QByteArray(12, '\0'));
     file.close();
-    EXPECT_THROW(LoadCalendar(dir.path()), engine::CalendarError);
+    try {
+        LoadCalendar(dir.path());
+        FAIL() << "expected DamagedFileError";
+    } catch (const platform::DamagedFileError& e) {
+        EXPECT_EQ(e.message(),
+                  "『INREKI.DAT』を読み込めません。"
+                  "暦データファイルには、少なくとも2か月分のデータが必要です。");
+    }
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -124,53 +126,92 @@ TEST_F(ZiWeiSettingsTest, DefaultsWithoutRegistryValues) {
     EXPECT_EQ(s->brightness(87, engine::Branch{0}), 0);
 }
 
+// The power table with every star's line as the file had it, then the given lines over it.
+QStringList powerLines(const std::map<int, QString>& replaced) {
+    QStringList lines{"x,a,b,c,d,e,f,g,h,i,j,k,l,"};
+    for (int row = 1; row < kPowerRows; ++row) {
+        lines.append(replaced.count(row) ? replaced.at(row) : "x,1,1,1,1,1,1,1,1,1,1,1,1,");
+    }
+    return lines;
+}
+
 TEST_F(ZiWeiSettingsTest, TableFilesAreFoundIgnoringCaseAndCutAtCommas) {
     auto s = loaded();
     QFile::remove(dir.filePath(kPowerFileName));
-    writeLines("HosiSuu.Dat", {
-                                  "",
-                                  "紫微,5,3,",                            // short line
-                                  "x,1,2,3,4,5,6,7,8,9,10,-1,-2,99,98,",  // extra pieces
-                                  "x,1,2,3,4,5,6,7,8,9,10,-1,-2",         // no last comma
-                              });
+    // Lines beyond the table's last row are ignored.
+    writeLines("HosiSuu.Dat", powerLines({
+                                  {1, "紫微,1,2,3,4,5,6,7,8,9,10,-1,-2,99,98,"},  // extra pieces
+                                  {2, "x,1,2,3,4,5,6,7,8,9,10,-1,-2"},            // no last comma
+                              }) + QStringList(300, "1,2,3,"));
     s->load();
     EXPECT_EQ(s->powerFilePath(), dir.filePath("HosiSuu.Dat"));
     EXPECT_EQ(s->cell(Grid::Powers, 1, 0), "紫微");
-    EXPECT_EQ(s->cell(Grid::Powers, 1, 2), "3");
-    EXPECT_EQ(s->cell(Grid::Powers, 1, 3), "");
-    EXPECT_EQ(s->cell(Grid::Powers, 1, 12), "");
+    EXPECT_EQ(s->cell(Grid::Powers, 1, 12), "-2");
     EXPECT_EQ(s->cell(Grid::Powers, 2, 12), "-2");
-    EXPECT_EQ(s->cell(Grid::Powers, 3, 12), "-2");
-    // Rows the file no longer has keep what they held.
-    EXPECT_EQ(s->cell(Grid::Powers, 4, 1), QString::number(4 % 7 - 3));
-    EXPECT_EQ(s->cell(Grid::Powers, 129, 12), QString::number(129 % 7 - 3));
-    EXPECT_EQ(s->power(1, engine::Branch{0}), 5);
-    EXPECT_THROW(s->power(1, engine::Branch{2}), engine::ConversionError);  // empty power cell
+    EXPECT_EQ(s->power(1, engine::Branch{11}), -2);
+    EXPECT_EQ(s->power(129, engine::Branch{0}), 1);
 }
 
-TEST_F(ZiWeiSettingsTest, MalformedFilesNeverCrash) {
-    auto s = loaded();
-    // Bytes that are no Shift-JIS, overlong lines, commas only, far more lines than rows.
-    QByteArray junk("\x81\xff\x82,\xa0\xe0,,,,\r\n,,,,,,,,,,,,,,,,,,,,,,,,\n\r\n");
-    junk += QByteArray(5000, ',') + "\r\n";
-    for (int i = 0; i < 300; ++i) {
-        junk += "1,2,3,\r\n";
+// A table the readers could not use is refused when it loads, by file, star and branch.
+TEST_F(ZiWeiSettingsTest, DamagedTablesAreRefusedByFileStarAndBranch) {
+    struct Case {
+        const char* file;
+        QByteArray bytes;
+        const char* message;
+    };
+    const auto lines = [](const std::map<int, QString>& replaced, int count = kPowerRows) {
+        return platform::encodeSjisLines(powerLines(replaced).mid(0, count));
+    };
+    const Case cases[] = {
+        {kBrightnessFileName, "", "『HOSIBYOU.DAT』に、『紫微』の行がありません。"},
+        {kPowerFileName, lines({}, 60), "『HOSISUU.DAT』に、『陰殺』の行がありません。"},
+        {kPowerFileName, lines({{3, "x,1,1,1,"}}), "『HOSISUU.DAT』の『太陽』卯の値がありません。"},
+        {kPowerFileName, lines({{4, "x,1,1,1,1,1,1,1,1,1,1,1,,"}}),
+         "『HOSISUU.DAT』の『武曲』亥の値がありません。"},
+        {kPowerFileName, lines({{129, "x,1,1,1,1,1,1,1,1,1,1,1,1.5,"}}),
+         "『HOSISUU.DAT』の『流病府』亥の値「1.5」は、数値ではありません。"},
+        {kBrightnessFileName, QByteArray(4000, '\x8e'),
+         "『HOSIBYOU.DAT』に、『紫微』の行がありません。"},
+        {kBrightnessFileName, "\r\nx,0,7,8,",
+         "『HOSIBYOU.DAT』の『紫微』寅の値「8」は、範囲外の数値です。"},
+        {kBrightnessFileName, "\r\nx,\x82\xff,",
+         "『HOSIBYOU.DAT』の『紫微』子の値「〓〓」は、数値ではありません。"},
+    };
+    for (const Case& c : cases) {
+        SetUp();
+        auto s = loaded();
+        s->setCell(Grid::Powers, 5, 5, "7");  // an edit since the last load
+        platform::writeFileAtomically(dir.filePath(c.file), c.bytes);
+        try {
+            s->load();
+            ADD_FAILURE() << c.message;
+        } catch (const platform::DamagedFileError& e) {
+            EXPECT_EQ(e.message(), QString::fromUtf8(c.message));
+        }
+        // The tables of the last good load stand; no reader meets the damage.
+        EXPECT_EQ(s->power(5, engine::Branch{4}), 5 % 7 - 3) << c.message;
+        EXPECT_EQ(s->brightness(1, engine::Branch{0}), 2) << c.message;
+        EXPECT_THROW(ZiWeiSettings(dir.path(), keys, names()).startUp(), platform::DamagedFileError)
+            << c.message;
     }
-    platform::writeFileAtomically(dir.filePath(kBrightnessFileName), junk);
-    ASSERT_NO_THROW(s->load());
-    EXPECT_EQ(s->cell(Grid::Brightness, 0, 1), "子");
-    EXPECT_EQ(s->cell(Grid::Brightness, 1, 1), "");
-    EXPECT_EQ(s->brightness(1, engine::Branch{0}), 0);  // empty brightness is code 0
-    // Only rows the file has change; pieces past the line's last leave cells empty.
-    EXPECT_EQ(s->brightness(86, engine::Branch{0}), 2);
-    EXPECT_EQ(s->brightness(86, engine::Branch{1}), 3);
-    EXPECT_EQ(s->cell(Grid::Brightness, 86, 3), "");
+}
 
-    // A missing file: the error names it and nothing changes.
-    s->setCell(Grid::Powers, 5, 5, "7");
+TEST_F(ZiWeiSettingsTest, AnEmptyBrightnessCellIsCodeZeroAndAFailedReloadStillReadsTheRegistry) {
+    auto s = loaded();
+    QStringList lines{"header"};
+    for (int row = 1; row < kBrightnessRows; ++row) {
+        lines.append("x,,,,,,,,,,,,3,");
+    }
+    writeLines(kBrightnessFileName, lines);
+    ASSERT_NO_THROW(s->load());
+    EXPECT_EQ(s->brightness(1, engine::Branch{0}), 0);
+    EXPECT_EQ(s->brightness(86, engine::Branch{11}), 3);
+
+    keys.writeText(kRegistryKey, "RG1", "2");
     QFile::remove(dir.filePath(kPowerFileName));
     EXPECT_THROW(s->load(), platform::FileError);
-    EXPECT_EQ(s->cell(Grid::Powers, 5, 5), "7");
+    EXPECT_EQ(s->tianMaRule(), 2);
+    EXPECT_EQ(s->power(3, engine::Branch{0}), 3 % 7 - 3);
 }
 
 TEST_F(ZiWeiSettingsTest, ReadersConvertCachedCellsAndNameTheBadOne) {
