@@ -74,12 +74,10 @@ std::optional<LoadRefusal> NameFileSession::LoadNameFile(const QString& name) {
     }
     QList<int> unreadableRows;
     list_.reset(readNameFile(path, &unreadableRows));
+    unreadableRows_ = unreadableRows;
     current_ = name;
     emit titleChanged(current_);
     setNameListModified(false);
-    if (!unreadableRows.isEmpty()) {
-        emit unreadableRowsLoaded(name, unreadableRows);
-    }
     return std::nullopt;
 }
 

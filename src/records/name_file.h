@@ -58,6 +58,9 @@ class NameFileSession : public QObject {
     // Replaces the list by the file; a missing file (or no name) is refused. Throws
     // platform::FileError when it cannot be read, leaving the list as it was.
     std::optional<LoadRefusal> LoadNameFile(const QString& name);
+    // The rows (from 1) in which the last load met bytes of no Shift-JIS character; they read
+    // as "〓", and the file stays as it is until the list is saved.
+    const QList<int>& unreadableRows() const { return unreadableRows_; }
     // Writes the list; neither the modified flag nor the title change.
     void SaveNameFile(const QString& name) const;
     // Starts an empty list named "NewFile.nam".
@@ -78,14 +81,13 @@ class NameFileSession : public QObject {
     // The file name to show in the main window's title.
     void titleChanged(const QString& fileName);
     void modifiedChanged(bool modified);
-    // A load read bytes that are no Shift-JIS character in these rows (from 1).
-    void unreadableRowsLoaded(const QString& fileName, const QList<int>& rows);
 
   private:
     NameList& list_;
     QString appDir_;
     QString current_;
     bool modified_ = false;
+    QList<int> unreadableRows_;
 };
 
 }  // namespace sorvik::records

@@ -23,7 +23,6 @@
 #include "platform/prompts.h"
 #include "platform/resources.h"
 #include "platform/shell_open.h"
-#include "platform/text_file.h"
 #include "platform/window_placement.h"
 #include "records/calendar_file.h"
 #include "settings/system_settings.h"
@@ -66,10 +65,6 @@ TMainF::TMainF(const QString& appDir, platform::KeyStore& keys)
     setObjectName(QStringLiteral("MainF"));
     nameFiles_ = new records::NameFileSession(nameList_, appDir_, this);
     connect(nameFiles_, &records::NameFileSession::titleChanged, this, &TMainF::showNameFileTitle);
-    connect(nameFiles_, &records::NameFileSession::unreadableRowsLoaded, this,
-            [](const QString& fileName, const QList<int>& rows) {
-                platform::Prompts::information(platform::unreadableBytesMessage(fileName, rows));
-            });
     // There is no support site yet: without a stored address the support commands open the
     // help contents.
     supportAddress_ = keys_.readText(platform::makerKey(), QStringLiteral("80"));

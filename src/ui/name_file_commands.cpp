@@ -1,6 +1,7 @@
 #include "name_file_commands.h"
 
 #include "platform/prompts.h"
+#include "platform/text_file.h"
 #include "records/name_file.h"
 
 namespace sorvik::ui {
@@ -28,6 +29,9 @@ bool loadNameFile(records::NameFileSession& session, const QString& name) {
         Prompts::beep();
         Prompts::information(refusal->message);
         return false;
+    }
+    if (!session.unreadableRows().isEmpty()) {
+        Prompts::information(platform::unreadableBytesMessage(name, session.unreadableRows()));
     }
     return true;
 }

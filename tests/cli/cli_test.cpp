@@ -1,3 +1,4 @@
+#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -244,6 +245,32 @@ TEST_F(CliTest, FailuresExitWithOneLineAndTheirStatus) {
         EXPECT_EQ(r.status, c.status) << c.args.join(' ').toStdString();
         EXPECT_TRUE(r.error.contains(QString::fromUtf16(c.message))) << r.error.toStdString();
         EXPECT_EQ(r.error.count('\n'), 1) << r.error.toStdString();
+        EXPECT_TRUE(r.json.isEmpty());
+    }
+}
+
+// A damaged star table once gave every brightness 0 and a normal chart.
+TEST_F(CliTest, ADamagedStarTableIsNamedAndNoChartIsMade) {
+    struct Case {
+        const char* file;
+        QByteArray bytes;
+        const char16_t* message;
+    };
+    const Case cases[] = {
+        {"HOSIBYOU.DAT", "", u"sorvik-cli: 『HOSIBYOU.DAT』に、『紫微』の行がありません。\n"},
+        {"HOSISUU.DAT", ",子,\r\nx,1,2,x,",
+         u"sorvik-cli: 『HOSISUU.DAT』の『紫微』寅の値「x」は、数値ではありません。\n"},
+    };
+    for (const Case& c : cases) {
+        SetUp();
+        QFile file(dir.filePath(c.file));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(c.bytes);
+        file.close();
+        const CliRun r = run({"chart", "--name", "x", "--sex", "男", "--date", "2020/01/24",
+                              "--time", "12:00", "--target", "2020/06/04 12:00"});
+        EXPECT_EQ(r.status, 1) << c.file;
+        EXPECT_EQ(r.error, QString::fromUtf16(c.message));
         EXPECT_TRUE(r.json.isEmpty());
     }
 }

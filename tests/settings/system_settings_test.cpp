@@ -409,5 +409,54 @@ TEST_F(SystemSettingsTest, TheShippedSettingsFileShowsAUsefulChart) {
     EXPECT_FALSE(otherColours.contains(*mainColours.begin()));
 }
 
+// A settings file the program cannot use gives the defaults and says so once.
+TEST_F(SystemSettingsTest, ADamagedFileGivesTheDefaultsAndSaysSo) {
+    struct Case {
+        const char* what;
+        QByteArray bytes;  // empty with link: a file whose reading fails
+        bool link;
+    };
+    const Case cases[] = {
+        {"empty", "", false},
+        {"random bytes", QByteArray("\x93\xfe\x81[S\xffys]\x01MeiExeName=x\x9f"), false},
+        {"another section only", "[Other]\r\nBanYCount=3\r\n", false},
+        {"unreadable", "", true},
+    };
+    for (const Case& c : cases) {
+        QFile::remove(dir_.filePath("Default.ini"));
+        if (c.link) {
+            ASSERT_TRUE(QFile::link("/proc/self/mem", dir_.filePath("Default.ini")));
+        } else {
+            writeSettingsFile(c.bytes);
+        }
+        const SystemSettings s = loaded();
+        EXPECT_TRUE(s.fellBackToDefaults()) << c.what;
+        EXPECT_EQ(s.meiExeName(), "notepad.exe") << c.what;
+        EXPECT_EQ(s.starRowsPerPalace(), 2) << c.what;
+        EXPECT_TRUE(s.loadWarning().endsWith("\nｼｽﾃﾑ設定は、既定の設定を使います。")) << c.what;
+        EXPECT_TRUE(s.loadWarning().contains("Default.ini")) << s.loadWarning().toStdString();
+    }
+    QFile::remove(dir_.filePath("Default.ini"));
+    const SystemSettings none = loaded();  // a missing file is the first run, not damage
+    EXPECT_FALSE(none.fellBackToDefaults());
+    EXPECT_EQ(none.loadWarning(), "");
+}
+
+TEST_F(SystemSettingsTest, UnreadableBytesAreNamedByLineAndTheSettingsStaySaveable) {
+    const QByteArray stored("[Sys]\r\nMeiExeName=ed\xff.exe\r\nBanYCount=2\r\nMeiFolder=\x81\r\n");
+    writeSettingsFile(stored);
+    SystemSettings s = loaded();
+    EXPECT_FALSE(s.fellBackToDefaults());
+    EXPECT_EQ(s.starRowsPerPalace(), 3);
+    EXPECT_EQ(s.meiExeName(), "ed〓.exe");
+    EXPECT_EQ(s.loadWarning(),
+              "『Default.ini』の2、4行目に、文字として読めないバイトがありました。"
+              "その部分を「〓」に置き換えて読み込みました。"
+              "ファイルは、保存するまで元のままです。");
+    EXPECT_EQ(settingsFileBytes(), stored);
+    ASSERT_NO_THROW(s.save());
+    EXPECT_EQ(loaded().loadWarning(), "");
+}
+
 }  // namespace
 }  // namespace sorvik::settings

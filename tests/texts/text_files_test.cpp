@@ -112,6 +112,18 @@ TEST(TextFiles, FilesAreFoundAndRewrittenInTheUsersSpelling) {
     EXPECT_THROW(readPalaceLines(dir.path(), 4), platform::FileError);
 }
 
+TEST(TextFiles, UnreadableBytesAreMarkedByLineAndTheTextsStaySaveable) {
+    QTemporaryDir dir;
+    const QByteArray stored("\x90\xaf/t\x8e\x87\r\n\x80/t\r\nok/t\x81");
+    platform::writeFileAtomically(dir.filePath("SEISETUF.DAT"), stored);
+    QList<int> lines;
+    const QStringList texts = readStarLines(dir.path(), &lines);
+    EXPECT_EQ(lines, QList<int>({2, 3}));
+    EXPECT_EQ(texts.mid(0, 3), QStringList({"星/t紫", "〓/t", "ok/t〓"}));
+    EXPECT_EQ(fileBytes(dir.filePath("SEISETUF.DAT")), stored);
+    EXPECT_NO_THROW(writeStarLines(dir.path(), texts));
+}
+
 TEST(TextFiles, AnUnencodableCharacterIsReportedAndNothingIsWritten) {
     QTemporaryDir dir;
     writePatternLines(dir.path(), {QStringLiteral("元の文")});

@@ -1,5 +1,7 @@
 #include "ui/name_file_commands.h"
 
+#include <sys/stat.h>
+
 #include <QDir>
 #include <QFile>
 #include <QSignalSpy>
@@ -199,6 +201,53 @@ TEST_F(NameFileTest, SaveAsMakesThePathCurrent) {
     ASSERT_EQ(titles.size(), 1);
     EXPECT_EQ(titles[0][0].toString(), path("as.nam"));
     EXPECT_TRUE(QFile::exists(path("as.nam")));
+}
+
+// Bytes of no Shift-JIS character once made every later save of the list fail.
+TEST_F(NameFileTest, UnreadableBytesAreMarkedAndTheListStaysSaveable) {
+    const QByteArray stored("a,\x92\x6a,1990/1/5,7:05,\r\n\x8e\xff\x80,\x8f\x97,,,\r\nc,\r\n");
+    writeBytes(path("damaged.nam"), stored);
+    ASSERT_TRUE(loadNameFile(session, "damaged.nam"));
+    EXPECT_EQ(messages(),
+              QStringList{"『damaged.nam』の2行目に、文字として読めないバイトがありました。"
+                          "その部分を「〓」に置き換えて読み込みました。"
+                          "ファイルは、保存するまで元のままです。"});
+    EXPECT_EQ(fields(list, 1), QStringList({"〓〓〓", "女", "", ""}));
+    EXPECT_EQ(platform::readWholeFile(path("damaged.nam")), stored);  // until the user saves
+
+    ASSERT_TRUE(addPerson(session, "d", "男", "2000/01/01", "01:00"));
+    ASSERT_NO_THROW(session.SaveNameFile("damaged.nam"));
+    Prompts::clearShownBoxes();
+    session.setNameListModified(false);
+    ASSERT_TRUE(loadNameFile(session, "damaged.nam"));
+    EXPECT_EQ(messages(), QStringList());
+    EXPECT_EQ(list.rowCount(), 4);
+    EXPECT_EQ(fields(list, 1)[0], "〓〓〓");
+}
+
+TEST_F(NameFileTest, ASaveThatCannotStoreACharacterNamesItsRow) {
+    ASSERT_TRUE(addPerson(session, "a", "男", "1984/02/02", "12:00"));
+    ASSERT_TRUE(addPerson(session, QString(QChar::ReplacementCharacter), "女", "", ""));
+    try {
+        session.SaveNameFile(path("x.nam"));
+        FAIL() << "expected EncodingError";
+    } catch (const platform::EncodingError& e) {
+        EXPECT_EQ(e.message(), "2行目の文字「\uFFFD」(U+FFFD)は、Shift-JISで保存できません。");
+    }
+}
+
+TEST_F(NameFileTest, AFolderOrAPipeOfTheNameIsNoNameFile) {
+    ASSERT_TRUE(QDir(dir.path()).mkdir("folder.nam"));
+    ASSERT_EQ(mkfifo(QFile::encodeName(path("pipe.nam")).constData(), 0600), 0);
+    for (const char* name : {"folder.nam", "pipe.nam"}) {
+        Prompts::clearShownBoxes();
+        EXPECT_FALSE(loadNameFile(session, name));  // and never waits on the pipe
+        EXPECT_EQ(messages(),
+                  QStringList{QString("『%1』は、名前ﾃﾞｰﾀﾌｧｲﾙではありません。").arg(name)});
+    }
+    Prompts::clearShownBoxes();
+    EXPECT_FALSE(loadNameFile(session, "none.nam"));
+    EXPECT_EQ(messages(), QStringList{"『none.nam』がありません。"});
 }
 
 }  // namespace

@@ -1,0 +1,185 @@
+#include <unistd.h>
+
+#include <QDir>
+#include <QFile>
+#include <QRandomGenerator>
+
+#include <gtest/gtest.h>
+
+#include "platform/prompts.h"
+#include "shell_fixture.h"
+#include "ui/main_window.h"
+#include "ui/startup.h"
+
+namespace sorvik::ui {
+namespace {
+
+using platform::BoxStyle;
+using platform::Prompts;
+
+// The ways a data file beside the program was found damaged.
+enum class Damage { Unreadable, NoPermission, Empty, RandomBytes, Folder };
+
+const char* describe(Damage damage) {
+    switch (damage) {
+        case Damage::Unreadable:
+            return "a read that fails";
+        case Damage::NoPermission:
+            return "no read permission";
+        case Damage::Empty:
+            return "empty";
+        case Damage::RandomBytes:
+            return "random bytes";
+        case Damage::Folder:
+            return "a folder in its place";
+    }
+    return "";
+}
+
+// The program's folder as it ships: the calendar and the star tables, the help's contents
+// page, every description file and an empty start-up name file.
+class ProgramFolder {
+  public:
+    ProgramFolder() {
+        const QDir data(SORVIK_DATA_DIR);
+        for (const char* name : {"INREKI.DAT", "HOSISUU.DAT", "HOSIBYOU.DAT", "Default.ini"}) {
+            QFile::remove(path(name));
+            QFile::copy(data.filePath(name), path(name));
+        }
+        QDir(shell.appDir).mkpath("TQLX4.help");
+        shell.writeFile("TQLX4.help/1.html", "<html></html>");
+        for (const QString& name : requiredDataFiles()) {
+            if (!QFile::exists(path(name))) {
+                shell.writeFile(name, "x\r\n");
+            }
+        }
+        shell.writeFile("Default.nam", "");
+        Prompts::clearShownBoxes();
+    }
+
+    QString path(const QString& name) const { return QDir(shell.appDir).filePath(name); }
+
+    // Where the damage goes: for the help, its contents page.
+    QString target(const QString& name) const {
+        return name == "TQLX4.help" ? path("TQLX4.help/1.html") : path(name);
+    }
+
+    void damage(const QString& file, Damage kind) {
+        ASSERT_TRUE(QFile::remove(file));
+        switch (kind) {
+            case Damage::Unreadable:
+                // Opens, then fails its first read, also for root.
+                ASSERT_TRUE(QFile::link("/proc/self/mem", file));
+                break;
+            case Damage::NoPermission: {
+                QFile f(file);
+                ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+                f.write("x\r\n");
+                f.close();
+                ASSERT_TRUE(f.setPermissions({}));
+                break;
+            }
+            case Damage::Empty:
+                ASSERT_TRUE(QFile(file).open(QIODevice::WriteOnly));
+                break;
+            case Damage::RandomBytes: {
+                QRandomGenerator random(13);
+                QByteArray bytes(1000, '\0');
+                for (char& b : bytes) {
+                    b = static_cast<char>(random.bounded(256));
+                }
+                QFile f(file);
+                ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+                f.write(bytes);
+                break;
+            }
+            case Damage::Folder:
+                ASSERT_TRUE(QDir().mkdir(file));
+                break;
+        }
+    }
+
+    testing::ShellFixture shell;
+};
+
+class DamagedStartup : public ::testing::TestWithParam<Damage> {};
+
+// Files whose content the start-up uses; of the others it only checks that they are there,
+// apart from the per-palace files, which it reads to bring them to their length.
+bool contentIsRead(const QString& name, Damage kind) {
+    if (name == "INREKI.DAT" || name == "HOSISUU.DAT" || name == "HOSIBYOU.DAT") {
+        return true;
+    }
+    const bool unreadable = kind == Damage::Unreadable || kind == Damage::NoPermission;
+    return name.startsWith("HSETUF") && unreadable;
+}
+
+TEST_P(DamagedStartup, EveryRequiredFileEndsInAnErrorBoxNamingItOrInANormalStart) {
+    const Damage kind = GetParam();
+    if (kind == Damage::NoPermission && ::geteuid() == 0) {
+        GTEST_SKIP() << "root reads files without permission; the failing read covers it";
+    }
+    for (const QString& name : requiredDataFiles()) {
+        ProgramFolder fresh;
+        fresh.damage(fresh.target(name), kind);
+        if (HasFatalFailure()) {
+            return;
+        }
+        Prompts::clearShownBoxes();
+        const std::unique_ptr<TMainF> window =
+            startSorvik(fresh.shell.appDir, *fresh.shell.keys, false);
+        QStringList errors;
+        for (const platform::ShownBox& box : Prompts::shownBoxes()) {
+            if (box.style == BoxStyle::Error) {
+                errors.append(box.text);
+            }
+        }
+        const bool fatal = contentIsRead(name, kind) || kind == Damage::Folder;
+        if (fatal) {
+            EXPECT_EQ(window, nullptr) << name.toStdString() << ": " << describe(kind);
+            ASSERT_EQ(errors.size(), 1) << name.toStdString() << ": " << describe(kind) << "\n"
+                                        << Prompts::shownTexts().join('\n').toStdString();
+            EXPECT_TRUE(errors[0].contains(name)) << errors[0].toStdString();
+        } else {
+            EXPECT_NE(window, nullptr) << name.toStdString() << ": " << describe(kind);
+            EXPECT_EQ(Prompts::shownTexts(), QStringList())
+                << name.toStdString() << ": " << describe(kind);
+        }
+    }
+}
+
+std::string damageName(const ::testing::TestParamInfo<Damage>& param) {
+    static const char* const kNames[] = {"Unreadable", "NoPermission", "Empty", "RandomBytes",
+                                         "Folder"};
+    return kNames[static_cast<int>(param.param)];
+}
+
+INSTANTIATE_TEST_SUITE_P(EachDamage, DamagedStartup,
+                         ::testing::Values(Damage::Unreadable, Damage::NoPermission, Damage::Empty,
+                                           Damage::RandomBytes, Damage::Folder),
+                         damageName);
+
+// A settings file that the program fell back from is told once, at start-up, and not
+// answered at exit by the check of a dialog the user never opened.
+TEST(DamagedSettingsFile, IsToldOnceAtStartUpAndLeftAloneAtExit) {
+    ProgramFolder folder;
+    folder.damage(folder.path("Default.ini"), Damage::RandomBytes);
+    const QByteArray stored = [&] {
+        QFile file(folder.path("Default.ini"));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }();
+    std::unique_ptr<TMainF> window = startSorvik(folder.shell.appDir, *folder.shell.keys, false);
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(Prompts::shownTexts(),
+              QStringList{"ｼｽﾃﾑ設定ﾌｧｲﾙ『Default.ini』には、ｼｽﾃﾑ設定がありません。\n"
+                          "ｼｽﾃﾑ設定は、既定の設定を使います。"});
+    Prompts::clearShownBoxes();
+    EXPECT_TRUE(window->close());
+    EXPECT_EQ(Prompts::shownTexts(), QStringList());
+    QFile file(folder.path("Default.ini"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), stored);
+}
+
+}  // namespace
+}  // namespace sorvik::ui
