@@ -189,13 +189,17 @@ void ZiWeiSettings::checkTableLines(Grid grid, const QString& path,
             throw platform::DamagedFileError(file + QStringLiteral("に、") + star +
                                              QStringLiteral("の行がありません。"));
         }
-        const QStringList pieces = linePieces(lines[row]);
+        const QString& line = lines[row];
+        // Pieces the line has: one per comma, and a last one that no comma follows.
+        const qsizetype present =
+            line.count(u',') + (line.isEmpty() || line.endsWith(u',') ? 0 : 1);
+        const QStringList pieces = commaPieces(line, kTableColumns);
         for (int b = 0; b < 12; ++b) {
             const QString where = file + QStringLiteral("の") + star +
                                   fromUtf8(engine::branchName(engine::branchAt(b)));
-            const QString text = b + 1 < pieces.size() ? pieces[b + 1] : QString();
+            const QString& text = pieces[b + 1];
             // An empty brightness is code 0; an empty power has no value to read.
-            if (b + 1 >= pieces.size() || (text.isEmpty() && grid == Grid::Powers)) {
+            if (b + 1 >= present || (text.isEmpty() && grid == Grid::Powers)) {
                 throw platform::DamagedFileError(where + QStringLiteral("の値がありません。"));
             }
             if (text.isEmpty()) {
