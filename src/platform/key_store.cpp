@@ -62,6 +62,17 @@ QStringList KeyStore::valueNames(const QString& key) const {
     return names;
 }
 
+QStringList KeyStore::subkeyNames(const QString& key) const {
+    settings_->beginGroup(groupPath(key));
+    const QStringList names = settings_->childGroups();
+    settings_->endGroup();
+    return names;
+}
+
+bool KeyStore::isBinary(const QString& key, const QString& name) const {
+    return settings_->value(valuePath(key, name)).typeId() == QMetaType::QByteArray;
+}
+
 void KeyStore::removeValue(const QString& key, const QString& name) {
     settings_->remove(valuePath(key, name));
 }

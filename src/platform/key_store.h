@@ -28,6 +28,9 @@ class KeyStore {
     QByteArray readBinary(const QString& key, const QString& name) const;
     void writeBinary(const QString& key, const QString& name, const QByteArray& value);
     QStringList valueNames(const QString& key) const;
+    QStringList subkeyNames(const QString& key) const;
+    // Whether the value was written with writeBinary.
+    bool isBinary(const QString& key, const QString& name) const;
     void removeValue(const QString& key, const QString& name);
     void removeKey(const QString& key);
 

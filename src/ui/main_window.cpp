@@ -245,6 +245,12 @@ bool TMainF::event(QEvent* event) {
     return QMainWindow::event(event);
 }
 
+void TMainF::endWithoutSaving() {
+    closed_ = true;
+    close();
+    QApplication::exit(0);
+}
+
 void TMainF::closeEvent(QCloseEvent* event) {
     if (closed_) {
         event->accept();

@@ -101,6 +101,8 @@ class TMainF : public QMainWindow {
     QString supportAddress() const { return supportAddress_; }
     QMdiArea* mdiArea() const { return mdi_; }
     const engine::CalendarTable& calendar() const { return calendar_; }
+    // The calendar editor's: edits reach every later look-up of the run.
+    engine::CalendarTable& editableCalendar() { return calendar_; }
     const engine::StarDisplayNames& starNames() const { return *starNames_; }
 
     // Menu items, buttons and bars, for the windows that attach to them.
@@ -110,6 +112,7 @@ class TMainF : public QMainWindow {
     }
     QList<QToolBar*> toolbars() const { return {toolbars_.begin(), toolbars_.end()}; }
     QMenu* windowMenu() const { return windowMenu_; }
+    QMenu* toolsMenu() const { return toolsMenu_; }
 
     // A chart or luck window joins the frame.
     QMdiSubWindow* addChild(QWidget* window);
@@ -151,6 +154,9 @@ class TMainF : public QMainWindow {
     void openSupportPage();
     // A second start asked for the running copy.
     void bringToFront();
+    // Ends the run at once, without the saves of closing: a restore has just put back the
+    // files and values they would overwrite.
+    void endWithoutSaving();
 
     // Window commands' enabled state, from whether any child exists.
     void updateWindowCommands();
@@ -188,6 +194,7 @@ class TMainF : public QMainWindow {
     QMdiArea* mdi_ = nullptr;
     QMenuBar* menuBarWidget_ = nullptr;
     QMenu* windowMenu_ = nullptr;
+    QMenu* toolsMenu_ = nullptr;
     QMenu* editPopup_ = nullptr;
     int fixedWindowItems_ = 0;
     engine::CalendarTable calendar_;

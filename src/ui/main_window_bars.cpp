@@ -214,9 +214,9 @@ void TMainF::buildMenus() {
                              action(MainAction::TileItem), action(MainAction::MinimiseItem)});
     connect(windowMenu_, &QMenu::aboutToShow, this, &TMainF::rebuildWindowList);
 
-    QMenu* tools = addMenu(bar, "ToolsMenu", "ﾂｰﾙ(&T)", QString());
-    tools->addAction(action(MainAction::ToolsItem));
-    tools->addSeparator();
+    toolsMenu_ = addMenu(bar, "ToolsMenu", "ﾂｰﾙ(&T)", QString());
+    toolsMenu_->addAction(action(MainAction::ToolsItem));
+    toolsMenu_->addSeparator();
 
     QMenu* help = addMenu(bar, "HelpMenu", "ﾍﾙﾌﾟ(&H)", "ﾄﾋﾟｯｸの検索");
     help->addActions(

@@ -21,6 +21,7 @@
 #include "platform/single_instance.h"
 #include "records/calendar_file.h"
 #include "settings_windows.h"
+#include "shell_windows.h"
 #include "splash_window.h"
 #include "texts/text_files.h"
 
@@ -90,10 +91,11 @@ void createLongLivedWindows(TMainF& mainWindow, const std::function<void()>& spl
     }
     settings->tellLoadWarnings();
     mainWindow.loadStartupNameFile();
-    // TKHyoF (calendar editor)
+    attachCalendarEditor(mainWindow);
     // THSetuF, TDSetuF, TKSetuF, TSSetuF (description editors)
     // TKyuSF (palace detail)
-    // TTools (tools settings: builds the tools menu)
+    attachTools(mainWindow);
+    attachBackup(mainWindow);
     // TSListF (description list)
     // the announcements window opens per use from the main window
 }

@@ -1,0 +1,14 @@
+#pragma once
+
+namespace sorvik::ui {
+
+class TMainF;
+
+// The shell's own windows, made and wired to the main window's items in the start-up order:
+// the calendar editor (TKHyoF), backup and restore (TBackF, made anew for each opening) and
+// the tools settings (TTools, which builds the tools menu).
+void attachCalendarEditor(TMainF& mainWindow);
+void attachBackup(TMainF& mainWindow);
+void attachTools(TMainF& mainWindow);
+
+}  // namespace sorvik::ui
