@@ -23,20 +23,20 @@ QString quoted(const QString& text) {
     QString out = QStringLiteral("\"");
     for (const QChar c : text) {
         switch (c.unicode()) {
-        case u'\\':
-            out += QStringLiteral("\\\\");
-            break;
-        case u'"':
-            out += QStringLiteral("\\\"");
-            break;
-        case u'\r':
-            out += QStringLiteral("\\r");
-            break;
-        case u'\n':
-            out += QStringLiteral("\\n");
-            break;
-        default:
-            out += c;
+            case u'\\':
+                out += QStringLiteral("\\\\");
+                break;
+            case u'"':
+                out += QStringLiteral("\\\"");
+                break;
+            case u'\r':
+                out += QStringLiteral("\\r");
+                break;
+            case u'\n':
+                out += QStringLiteral("\\n");
+                break;
+            default:
+                out += c;
         }
     }
     return out + u'"';
@@ -62,18 +62,18 @@ std::optional<QString> unquoted(QStringView text, QStringView& rest) {
             return std::nullopt;
         }
         switch (text[i].unicode()) {
-        case u'r':
-            out += u'\r';
-            break;
-        case u'n':
-            out += u'\n';
-            break;
-        case u'\\':
-        case u'"':
-            out += text[i];
-            break;
-        default:
-            return std::nullopt;
+            case u'r':
+                out += u'\r';
+                break;
+            case u'n':
+                out += u'\n';
+                break;
+            case u'\\':
+            case u'"':
+                out += text[i];
+                break;
+            default:
+                return std::nullopt;
         }
     }
     return std::nullopt;
@@ -86,7 +86,8 @@ void appendKey(const KeyStore& keys, const QString& key, QStringList& lines) {
             const QByteArray bytes = keys.readBinary(key, name);
             QStringList hex;
             for (const char byte : bytes) {
-                hex << QStringLiteral("%1").arg(static_cast<unsigned char>(byte), 2, 16, QChar(u'0'));
+                hex << QStringLiteral("%1").arg(static_cast<unsigned char>(byte), 2, 16,
+                                                QChar(u'0'));
             }
             lines << quoted(name) + u'=' + kHexPrefix + hex.join(u',');
         } else {
@@ -144,9 +145,8 @@ void importKeyStore(KeyStore& keys, const QString& path) {
     const QString text = QString::fromUtf8(readWholeFile(path));
     const QString fileName = QFileInfo(path).fileName();
     auto damaged = [&fileName](qsizetype number) {
-        return DamagedFileError(QStringLiteral("『%1』の%2行目が読み込めません。")
-                                    .arg(fileName)
-                                    .arg(number));
+        return DamagedFileError(
+            QStringLiteral("『%1』の%2行目が読み込めません。").arg(fileName).arg(number));
     };
     const QStringList lines = text.split(u'\n');
     std::vector<ImportedValue> values;

@@ -36,8 +36,8 @@ struct DataFileList {
 };
 DataFileList ListDataFiles(const QString& folder, int kinds);
 
-// "【合計ファイル数：　n】　　【容量：約  1,234.56 Ｋバイト】", or "媒体 or フォルダ がありません。"
-// for a folder that does not exist.
+// "【合計ファイル数：　n】　　【容量：約  1,234.56 Ｋバイト】", or "媒体 or フォルダ
+// がありません。" for a folder that does not exist.
 QString dataFilesStatus(const DataFileList& list);
 
 // The folder with one "/" at its end.

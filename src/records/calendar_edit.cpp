@@ -29,23 +29,24 @@ CalendarRecord proposeMonth(const engine::CalendarTable& table, CalendarEditMode
                             std::size_t selected, int length) {
     const auto& records = table.records();
     switch (mode) {
-    case CalendarEditMode::AddFirst: {
-        const CalendarRecord& first = records.front();
-        const int month = std::abs(first.lunarMonth);
-        return month == 1 ? CalendarRecord{startOffset(first.startYmd, -length),
-                                           first.lunarYear - 1, 12}
-                          : CalendarRecord{startOffset(first.startYmd, -length), first.lunarYear,
-                                           month - 1};
-    }
-    case CalendarEditMode::AddLast: {
-        const CalendarRecord& last = records.back();
-        const int month = std::abs(last.lunarMonth);
-        return month == 12
-                   ? CalendarRecord{startOffset(last.startYmd, length), last.lunarYear + 1, 1}
-                   : CalendarRecord{startOffset(last.startYmd, length), last.lunarYear, month + 1};
-    }
-    case CalendarEditMode::Change:
-        break;
+        case CalendarEditMode::AddFirst: {
+            const CalendarRecord& first = records.front();
+            const int month = std::abs(first.lunarMonth);
+            return month == 1 ? CalendarRecord{startOffset(first.startYmd, -length),
+                                               first.lunarYear - 1, 12}
+                              : CalendarRecord{startOffset(first.startYmd, -length),
+                                               first.lunarYear, month - 1};
+        }
+        case CalendarEditMode::AddLast: {
+            const CalendarRecord& last = records.back();
+            const int month = std::abs(last.lunarMonth);
+            return month == 12
+                       ? CalendarRecord{startOffset(last.startYmd, length), last.lunarYear + 1, 1}
+                       : CalendarRecord{startOffset(last.startYmd, length), last.lunarYear,
+                                        month + 1};
+        }
+        case CalendarEditMode::Change:
+            break;
     }
     return records.at(selected);
 }
@@ -92,15 +93,15 @@ CalendarEditOutcome applyCalendarEdit(engine::CalendarTable& table, CalendarEdit
                                       std::size_t selected, const CalendarRecord& month) {
     std::vector<CalendarRecord> records = table.records();
     switch (mode) {
-    case CalendarEditMode::AddFirst:
-        records.insert(records.begin(), month);
-        break;
-    case CalendarEditMode::AddLast:
-        records.push_back(month);
-        break;
-    case CalendarEditMode::Change:
-        records.at(selected) = month;
-        break;
+        case CalendarEditMode::AddFirst:
+            records.insert(records.begin(), month);
+            break;
+        case CalendarEditMode::AddLast:
+            records.push_back(month);
+            break;
+        case CalendarEditMode::Change:
+            records.at(selected) = month;
+            break;
     }
     if (QStringList messages = successionMessages(records); !messages.isEmpty()) {
         return {false, messages};
@@ -141,7 +142,8 @@ bool deleteCalendarMonth(engine::CalendarTable& table, std::size_t index) {
 }
 
 bool saveCalendarWithBackup(const engine::CalendarTable& table, const QString& folder) {
-    const QString current = platform::findFileIgnoringCase(folder, QString::fromLatin1(kCalendarFileName));
+    const QString current =
+        platform::findFileIgnoringCase(folder, QString::fromLatin1(kCalendarFileName));
     const QString backup =
         platform::findFileIgnoringCase(folder, QString::fromLatin1(kCalendarBackupName));
     bool backedUp = false;

@@ -17,9 +17,8 @@ QString toolKey() {
 }  // namespace
 
 ToolsTable ToolsTable::load(const platform::KeyStore& keys) {
-    return fromStoredText(keys.hasValue(toolKey(), kValue)
-                              ? keys.readText(toolKey(), kValue)
-                              : QString::fromUtf8(kDefaultToolsText));
+    return fromStoredText(keys.hasValue(toolKey(), kValue) ? keys.readText(toolKey(), kValue)
+                                                           : QString::fromUtf8(kDefaultToolsText));
 }
 
 void ToolsTable::save(platform::KeyStore& keys) const {

@@ -20,8 +20,9 @@ void attachBackup(TMainF& mainWindow) {
     QAction* item = mainWindow.action(MainAction::BackItem);
     item->setEnabled(true);
     QObject::connect(item, &QAction::triggered, &mainWindow, [&mainWindow] {
-        TBackF dialog(mainWindow.appDir(), mainWindow.keys(),
-                      [&mainWindow] { mainWindow.endWithoutSaving(); }, &mainWindow);
+        TBackF dialog(
+            mainWindow.appDir(), mainWindow.keys(),
+            [&mainWindow] { mainWindow.endWithoutSaving(); }, &mainWindow);
         dialog.exec();
     });
 }

@@ -53,7 +53,8 @@ TEST(KeyStoreFile, TheProgramsKeyComesBackExactly) {
     exportKeyStore(source, file);
 
     const QString text = QString::fromUtf8(readWholeFile(file));
-    EXPECT_TRUE(text.startsWith("REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software\\Velmora\\TQLX4]\r\n"));
+    EXPECT_TRUE(
+        text.startsWith("REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software\\Velmora\\TQLX4]\r\n"));
     EXPECT_TRUE(text.contains("\"DefNameFile\"=\"名前 \\\"Default\\\".nam\"\r\n"));
     EXPECT_TRUE(text.contains("\"MainFWinPlace1\"=hex:00,25,4a,"));
     EXPECT_FALSE(text.contains("elsewhere"));

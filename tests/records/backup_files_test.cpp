@@ -54,8 +54,7 @@ TEST(BackupFiles, ListsTheFilesOfTheKindsWithTheirSize) {
     EXPECT_TRUE(names.folderExists);
     EXPECT_EQ(names.names, (QStringList{"B.NAM", "a.nam"}));
     EXPECT_EQ(names.bytes, 3584);
-    EXPECT_EQ(dataFilesStatus(names),
-              "【合計ファイル数：　2】　　【容量：約      3.50 Ｋバイト】");
+    EXPECT_EQ(dataFilesStatus(names), "【合計ファイル数：　2】　　【容量：約      3.50 Ｋバイト】");
     EXPECT_EQ(ListDataFiles(dir.path(), kSettings).names, QStringList{"data.in"});
 }
 

@@ -17,9 +17,9 @@ using engine::testing::makeCalendar;
 
 // 2020/3 of 30 days, then the closing month given.
 engine::CalendarTable endingWith(int lunarMonth) {
-    return lunarMonth == -4 ? makeCalendar({2020, 3, 24}, {{2020, 3, 30}, {2020, 4, 30}},
-                                           {2020, -4, 0})
-                            : makeCalendar({2020, 3, 24}, {{2020, 3, 30}}, {2020, lunarMonth, 0});
+    return lunarMonth == -4
+               ? makeCalendar({2020, 3, 24}, {{2020, 3, 30}, {2020, 4, 30}}, {2020, -4, 0})
+               : makeCalendar({2020, 3, 24}, {{2020, 3, 30}}, {2020, lunarMonth, 0});
 }
 
 int plusDays(int ymd, int days) {
@@ -49,8 +49,8 @@ TEST(CalendarEdit, AnOrdinaryMonthAfterItsLeapMonthIsRefusedTheLeapMonthAfterItA
 TEST(CalendarEdit, AMonthOf31DaysStopsTheCheckAtThatMonth) {
     engine::CalendarTable table = engine::testing::sampleCalendar();
     // Row 1 now starts 31 days after row 0 and repeats its month: only the length is told.
-    const CalendarEditOutcome outcome = applyCalendarEdit(
-        table, CalendarEditMode::Change, 1, CalendarRecord{20191227, 2019, 11});
+    const CalendarEditOutcome outcome =
+        applyCalendarEdit(table, CalendarEditMode::Change, 1, CalendarRecord{20191227, 2019, 11});
     EXPECT_FALSE(outcome.applied);
     EXPECT_EQ(outcome.messages, QStringList{"2019/12/27 は、日付が暦算上不適当です。"});
     EXPECT_EQ(table.records()[1].startYmd, 20191226);
@@ -59,8 +59,8 @@ TEST(CalendarEdit, AMonthOf31DaysStopsTheCheckAtThatMonth) {
 TEST(CalendarEdit, EveryWrongSuccessionBeforeTheStopIsTold) {
     engine::CalendarTable table = engine::testing::sampleCalendar();
     // Month 12 of 2019 changed into month 1: wrong after 11 and wrong before 1 of 2020.
-    const CalendarEditOutcome outcome = applyCalendarEdit(
-        table, CalendarEditMode::Change, 1, CalendarRecord{20191226, 2019, 1});
+    const CalendarEditOutcome outcome =
+        applyCalendarEdit(table, CalendarEditMode::Change, 1, CalendarRecord{20191226, 2019, 1});
     EXPECT_EQ(outcome.messages, (QStringList{"2019/12/26 は、旧暦年月が不適当です。",
                                              "2020/01/24 は、旧暦年月が不適当です。"}));
 }
@@ -68,8 +68,8 @@ TEST(CalendarEdit, EveryWrongSuccessionBeforeTheStopIsTold) {
 TEST(CalendarEdit, AMonthTheNextStartWouldRefuseIsRefusedNow) {
     // Month 1 after month 12 passes the succession, but no lunar year has five digits.
     engine::CalendarTable table = makeCalendar({2020, 12, 15}, {{9999, 11, 30}}, {9999, 12, 0});
-    const CalendarEditOutcome outcome = applyCalendarEdit(
-        table, CalendarEditMode::AddLast, 0, CalendarRecord{20210213, 10000, 1});
+    const CalendarEditOutcome outcome =
+        applyCalendarEdit(table, CalendarEditMode::AddLast, 0, CalendarRecord{20210213, 10000, 1});
     EXPECT_FALSE(outcome.applied);
     EXPECT_EQ(outcome.messages.size(), 1);
     EXPECT_EQ(table.records().size(), 2u);
@@ -101,7 +101,8 @@ TEST(CalendarEdit, Proposals) {
         EXPECT_EQ(proposeMonth(*c.table, c.mode, c.selected, c.length), c.expected)
             << static_cast<int>(c.mode) << " " << c.length;
     }
-    const engine::CalendarTable newYear = makeCalendar({2021, 2, 12}, {{2021, 1, 30}}, {2021, 2, 0});
+    const engine::CalendarTable newYear =
+        makeCalendar({2021, 2, 12}, {{2021, 1, 30}}, {2021, 2, 0});
     EXPECT_EQ(proposeMonth(newYear, CalendarEditMode::AddFirst, 0, 30),
               (CalendarRecord{20210113, 2020, 12}));
 }

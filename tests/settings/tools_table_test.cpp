@@ -45,8 +45,7 @@ TEST(ToolsTable, DeletingTheFirstOfThreeKeepsTheOtherTwoWhole) {
 
 TEST(ToolsTable, AnEmptyTitleHidesTheRowsBelowIt) {
     // Row 2 has no title; rows 3 and 4 are kept but are no tools.
-    const ToolsTable table = ToolsTable::fromStoredText(
-        "A,a,,,B,b,,,,c,,,D,d,,,E,e,,,");
+    const ToolsTable table = ToolsTable::fromStoredText("A,a,,,B,b,,,,c,,,D,d,,,E,e,,,");
     EXPECT_EQ(table.toolCount(), 2u);
     EXPECT_EQ(table.row(3).title, "D");
     // Deleting the hidden gap's row above it moves only up to the gap.

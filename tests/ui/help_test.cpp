@@ -2,11 +2,14 @@
 
 #include "platform/prompts.h"
 #include "ui/about_box.h"
+#include "ui/backup/backup_dialog.h"
+#include "ui/calendar_editor/calendar_editor.h"
 #include "ui/chart/chart_window.h"
 #include "ui/gaiji_dialog.h"
 #include "ui/help_window.h"
 #include "ui/main_window.h"
 #include "ui/system_settings_dialog.h"
+#include "ui/tools/tools_dialog.h"
 #include "ui/zi_wei_settings_dialog.h"
 
 #include <gtest/gtest.h>
@@ -20,7 +23,8 @@ TEST(Help, EveryWindowsTopicOpensItsPageAndAMissingOneSaysSo) {
     Prompts::startScripting();
     const QString appDir = QStringLiteral(SORVIK_DATA_DIR) + u'/';
     for (const int topic : {1, TMainF::kHelpTopic, AboutBox::kHelpTopic, TMeibF::kHelpTopic,
-                            TSysF::kHelpTopic, TUSysF::kHelpTopic, TGaijiF::kHelpTopic}) {
+                            TSysF::kHelpTopic, TUSysF::kHelpTopic, TGaijiF::kHelpTopic,
+                            TKHyoF::kHelpTopic, TBackF::kHelpTopic, TTools::kHelpTopic}) {
         EXPECT_TRUE(showHelpTopic(appDir, topic)) << topic;
         EXPECT_EQ(helpWindow()->currentTopic(), topic);
     }

@@ -86,7 +86,8 @@ TEST_F(CalendarEditorTest, SelectingARowChangesItAndDeletingAsksFirst) {
 
     Prompts::queueAnswer(platform::Answer::No);
     editor.deleteFirst();
-    EXPECT_EQ(shownTexts(), QStringList{"旧暦 2019/11/ 1→\n\r西暦 2019/11/26 を削除してよろしいですか？"});
+    EXPECT_EQ(shownTexts(),
+              QStringList{"旧暦 2019/11/ 1→\n\r西暦 2019/11/26 を削除してよろしいですか？"});
     EXPECT_EQ(table.records().front().startYmd, 20191126);
     editor.deleteFirst();
     EXPECT_EQ(table.records().front().startYmd, 20191226);
@@ -98,9 +99,11 @@ TEST_F(CalendarEditorTest, TheFirstSaveKeepsTheShippedFileAsBackup) {
     editor.deleteLast();
     shownTexts();
     editor.save();
-    EXPECT_EQ(shownTexts(),
-              (QStringList{"暦ファイルを更新します。よろしいですか？",
-                           "暦の変更内容を反映させるには、一旦、Sorvik Ver2.69を再起動する必要があります。"}));
+    EXPECT_EQ(
+        shownTexts(),
+        (QStringList{
+            "暦ファイルを更新します。よろしいですか？",
+            "暦の変更内容を反映させるには、一旦、Sorvik Ver2.69を再起動する必要があります。"}));
     EXPECT_FALSE(editor.isVisible());
     EXPECT_EQ(platform::readWholeFile(shell.appDir + "INREKI.SAV"), original);
     EXPECT_EQ(records::LoadCalendar(shell.appDir).lines(), table.lines());
@@ -124,7 +127,8 @@ TEST_F(CalendarEditorTest, TheFirstSaveKeepsTheShippedFileAsBackup) {
 class BackupTest : public ::testing::Test {
   protected:
     BackupTest() {
-        for (const char* name : {"Default.nam", "Other.NAM", "HOSISUU.DAT", "Default.ini", "data.in"}) {
+        for (const char* name :
+             {"Default.nam", "Other.NAM", "HOSISUU.DAT", "Default.ini", "data.in"}) {
             shell.writeFile(name, QByteArray(name) + " as shipped");
         }
         shell.keys->writeText(platform::programKey(), "Ver", "2690");
@@ -183,7 +187,8 @@ TEST_F(BackupTest, RestoreCopiesBackMergesTheKeysOnlyWhenCheckedAndEndsTheProgra
               "ます。\n\r\n\rリストアを実行してよろしいですか？");
     EXPECT_EQ(told[1], "リストアを実行してよろしいですか？");
     EXPECT_EQ(told.last(),
-              "リストアが終了しました。内容を反映させる為、\n\r\n\r一旦、Sorvik Ver2.69 を終了しますので、"
+              "リストアが終了しました。内容を反映させる為、\n\r\n\r一旦、Sorvik Ver2.69 "
+              "を終了しますので、"
               "\n\r\n\r再度、Sorvik Ver2.69起動してください。");
     EXPECT_EQ(ends, 1);
     EXPECT_EQ(platform::readWholeFile(shell.appDir + "Default.nam"), "Default.nam as shipped");

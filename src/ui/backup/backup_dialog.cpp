@@ -65,8 +65,7 @@ bool ask(const QString& text) {
 
 TBackF::TBackF(QString appDir, platform::KeyStore& keys, std::function<void()> endProgram,
                QWidget* parent)
-    : QDialog(parent), appDir_(std::move(appDir)), keys_(keys),
-      endProgram_(std::move(endProgram)) {
+    : QDialog(parent), appDir_(std::move(appDir)), keys_(keys), endProgram_(std::move(endProgram)) {
     setObjectName(QStringLiteral("BackF"));
     setWindowTitle(QStringLiteral("ﾃﾞｰﾀﾊﾞｯｸｱｯﾌﾟ・ﾘｽﾄｱ"));
 
@@ -114,7 +113,8 @@ TBackF::TBackF(QString appDir, platform::KeyStore& keys, std::function<void()> e
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(kindsBox);
     layout->addSpacing(6);
-    layout->addWidget(new QLabel(QStringLiteral("●Sorvikのインストールされているフォルダ："), this));
+    layout->addWidget(
+        new QLabel(QStringLiteral("●Sorvikのインストールされているフォルダ："), this));
     layout->addWidget(programFolder_);
     layout->addWidget(programStatus_);
     layout->addSpacing(6);
@@ -125,13 +125,15 @@ TBackF::TBackF(QString appDir, platform::KeyStore& keys, std::function<void()> e
     layout->addLayout(buttons);
     resize(480, 330);
 
-    setKinds(keys_.readText(backKey(), kKindsValue, QString::number(records::kAllDataKinds)).toInt());
-    edit1_->setText(QDir::toNativeSeparators(
-        keys_.readText(backKey(), kFolderValue, defaultBackupFolder())));
+    setKinds(
+        keys_.readText(backKey(), kKindsValue, QString::number(records::kAllDataKinds)).toInt());
+    edit1_->setText(
+        QDir::toNativeSeparators(keys_.readText(backKey(), kFolderValue, defaultBackupFolder())));
 
     connect(edit1_, &QLineEdit::textChanged, this, &TBackF::refresh);
     connect(folderButton, &QToolButton::clicked, this, &TBackF::chooseFolder);
-    connect(backupButton, &QPushButton::clicked, this, [this] { runUserCommand([this] { backup(); }); });
+    connect(backupButton, &QPushButton::clicked, this,
+            [this] { runUserCommand([this] { backup(); }); });
     connect(restoreButton, &QPushButton::clicked, this,
             [this] { runUserCommand([this] { restore(); }); });
     connect(closeButton, &QPushButton::clicked, this, &TBackF::accept);
@@ -251,8 +253,8 @@ void TBackF::backup() {
     const records::DataFileList list = records::ListDataFiles(appDir_, kinds());
     programStatus_->setText(records::dataFilesStatus(list));
     copyFiles(appDir_, list.names, folder);
-    platform::exportKeyStore(
-        keys_, platform::findFileIgnoringCase(folder, QString::fromLatin1(platform::kKeyStoreFileName)));
+    platform::exportKeyStore(keys_, platform::findFileIgnoringCase(
+                                        folder, QString::fromLatin1(platform::kKeyStoreFileName)));
     listInto(folder, backupStatus_);
     tell(QStringLiteral("バックアップが終了しました。"));
 }

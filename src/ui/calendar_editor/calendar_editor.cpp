@@ -11,23 +11,23 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTableView>
 #include <QScrollBar>
+#include <QTableView>
 #include <QVBoxLayout>
 
 #include "calendar_grid_model.h"
 #include "engine/errors.h"
+#include "platform/prompts.h"
 #include "ui/error_boundary.h"
 #include "ui/help_window.h"
 #include "ui/main_window.h"
-#include "platform/prompts.h"
 
 namespace sorvik::ui {
 
 namespace {
 
-using records::CalendarEditMode;
 using platform::Prompts;
+using records::CalendarEditMode;
 
 constexpr int kColumnWidths[] = {40, 28, 90, 28};
 
@@ -73,8 +73,9 @@ TKHyoF::TKHyoF(QString appDir, engine::CalendarTable& table, QWidget* parent)
     cg1_->horizontalHeader()->setStyleSheet(QStringLiteral(
         "QHeaderView::section { background-color: teal; color: white; border: 1px solid "
         "#404040; }"));
-    cg1_->setStyleSheet(QStringLiteral("QTableView { selection-background-color: fuchsia; "
-                                       "selection-color: black; }"));
+    cg1_->setStyleSheet(
+        QStringLiteral("QTableView { selection-background-color: fuchsia; "
+                       "selection-color: black; }"));
     for (int column = 0; column < CalendarGridModel::ColumnCount; ++column) {
         cg1_->setColumnWidth(column, kColumnWidths[column]);
     }

@@ -24,30 +24,33 @@ int CalendarGridModel::columnCount(const QModelIndex& parent) const {
 }
 
 QVariant CalendarGridModel::data(const QModelIndex& index, int role) const {
-    const engine::CalendarRecord& month = table_.records().at(static_cast<std::size_t>(index.row()));
+    const engine::CalendarRecord& month =
+        table_.records().at(static_cast<std::size_t>(index.row()));
     switch (role) {
-    case Qt::DisplayRole:
-        switch (index.column()) {
-        case Year:
-            return QString::number(month.lunarYear);
-        case Month:
-            return QString::number(month.lunarMonth);
-        case Start:
-            return QString::fromStdString(engine::formatSlashed(engine::dateFromYmd(month.startYmd)));
+        case Qt::DisplayRole:
+            switch (index.column()) {
+                case Year:
+                    return QString::number(month.lunarYear);
+                case Month:
+                    return QString::number(month.lunarMonth);
+                case Start:
+                    return QString::fromStdString(
+                        engine::formatSlashed(engine::dateFromYmd(month.startYmd)));
+                default:
+                    return gaps_.value(index.row());
+            }
+        case Qt::TextAlignmentRole:
+            return index.column() == Month ? int(Qt::AlignRight | Qt::AlignVCenter)
+                                           : int(Qt::AlignCenter);
+        case Qt::BackgroundRole:
+            if (index.column() == Gap) {
+                return QColor(Qt::yellow);
+            }
+            return month.lunarYear % 2 != 0 ? QColor(Qt::cyan) : QColor(Qt::white);
+        case Qt::ForegroundRole:
+            return QColor(Qt::black);
         default:
-            return gaps_.value(index.row());
-        }
-    case Qt::TextAlignmentRole:
-        return index.column() == Month ? int(Qt::AlignRight | Qt::AlignVCenter) : int(Qt::AlignCenter);
-    case Qt::BackgroundRole:
-        if (index.column() == Gap) {
-            return QColor(Qt::yellow);
-        }
-        return month.lunarYear % 2 != 0 ? QColor(Qt::cyan) : QColor(Qt::white);
-    case Qt::ForegroundRole:
-        return QColor(Qt::black);
-    default:
-        return {};
+            return {};
     }
 }
 

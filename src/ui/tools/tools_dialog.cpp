@@ -31,8 +31,11 @@ constexpr const char* kFieldNames[] = {"TitleE", "ProgE", "FileE", "DirE"};
 }  // namespace
 
 TTools::TTools(QString appDir, platform::KeyStore& keys, QMenu& toolsMenu, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::WindowStaysOnTopHint), appDir_(std::move(appDir)),
-      keys_(keys), menu_(toolsMenu), table_(settings::ToolsTable::load(keys)) {
+    : QDialog(parent, Qt::Dialog | Qt::WindowStaysOnTopHint),
+      appDir_(std::move(appDir)),
+      keys_(keys),
+      menu_(toolsMenu),
+      table_(settings::ToolsTable::load(keys)) {
     setObjectName(QStringLiteral("Tools"));
     setWindowTitle(QStringLiteral("ﾂｰﾙの設定"));
 
@@ -150,7 +153,8 @@ void TTools::launch(std::size_t row) const {
     // Readme.txt is found.
     const QString folder =
         tool.folder.isEmpty() ? appDir_ : QDir::fromNativeSeparators(tool.folder);
-    const platform::ShellResult result = platform::shellOpenProgram(tool.program, tool.file, folder);
+    const platform::ShellResult result =
+        platform::shellOpenProgram(tool.program, tool.file, folder);
     if (!result.ok) {
         Prompts::information(result.message);
     }
