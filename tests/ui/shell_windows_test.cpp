@@ -226,6 +226,17 @@ TEST_F(BackupTest, NothingToCopyAndDeclinedQuestionsStop) {
     EXPECT_EQ(ends, 0);
 }
 
+TEST(TMainF, EndingAfterARestoreSkipsTheSavesOfClosing) {
+    testing::ShellFixture shell;
+    auto window = shell.makeWindow();
+    window->show();
+    window->endWithoutSaving();
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_TRUE(Prompts::shownBoxes().isEmpty()) << "no question about the name file";
+    EXPECT_FALSE(shell.keys->hasValue(platform::programKey("Sys"), "StsBar"));
+    EXPECT_FALSE(QFile::exists(shell.appDir + "TQLX4.ini"));
+}
+
 TEST(TTools, TheMenuFollowsTheTable) {
     testing::ShellFixture shell;
     auto window = shell.makeWindow();

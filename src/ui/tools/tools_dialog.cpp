@@ -48,8 +48,17 @@ TTools::TTools(QString appDir, platform::KeyStore& keys, QMenu& toolsMenu, QWidg
     list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     list_->horizontalHeader()->setDefaultSectionSize(80);
     list_->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    // The last column takes the room its caption needs.
+    list_->horizontalHeader()->setStretchLastSection(true);
     list_->verticalHeader()->setDefaultSectionSize(20);
     list_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    list_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    const int frame = 2 * list_->frameWidth();
+    list_->setFixedHeight(list_->horizontalHeader()->sizeHint().height() +
+                          20 * static_cast<int>(settings::ToolsTable::kRows) + frame);
+    list_->setMinimumWidth(list_->verticalHeader()->sizeHint().width() + 80 * 3 +
+                           list_->horizontalHeader()->sectionSizeHint(3) + frame);
 
     auto* form = new QFormLayout;
     for (std::size_t column = 0; column < fields_.size(); ++column) {
@@ -79,7 +88,6 @@ TTools::TTools(QString appDir, platform::KeyStore& keys, QMenu& toolsMenu, QWidg
     layout->addWidget(list_);
     layout->addLayout(form);
     layout->addLayout(buttons);
-    resize(80 * 4 + list_->verticalHeader()->sizeHint().width() + 28, 420);
 
     connect(list_, &QTableView::pressed, this,
             [this](const QModelIndex& index) { selectRow(static_cast<std::size_t>(index.row())); });
