@@ -196,15 +196,6 @@ void TKHyoF::showEvent(QShowEvent* event) {
     selected_ = std::min(selected_, table_.records().size() - 1);
     showRange();
     refreshGrid();
-    // A table that came in by other means than this editor is told month by month.
-    const QStringList gaps = records::monthGaps(table_);
-    for (qsizetype row = 1; row < gaps.size(); ++row) {
-        const int days = gaps[row].toInt();
-        if (days > 30 || days <= 28) {
-            Prompts::information(QString::fromStdString(
-                std::to_string(table_.records()[static_cast<std::size_t>(row)].startYmd)));
-        }
-    }
     propose();
     QDialog::showEvent(event);
 }
