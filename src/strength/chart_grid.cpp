@@ -22,6 +22,17 @@ engine::Branch PalaceAtCell(const PalaceRects& rects, int column, int row) {
     return engine::Branch::Zi;
 }
 
+std::vector<std::string> ShownInfoRows(const ChartGrid& grid, engine::Branch palace) {
+    const PalaceRect& rect = grid.rects()[index(palace)];
+    std::vector<std::string> rows;
+    for (int row = rect.top + grid.shape().starRows; row <= rect.bottom; ++row) {
+        if (const std::string& text = grid.text(rect.left, row); !text.empty()) {
+            rows.push_back(text);
+        }
+    }
+    return rows;
+}
+
 ChartGrid::ChartGrid(const GridShape& shape)
     : shape_(shape),
       rects_(palaceRects(shape)),

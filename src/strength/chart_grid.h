@@ -92,4 +92,7 @@ class ChartGrid {
     std::vector<std::uint8_t> stars_;
 };
 
+// The info rows of a palace as the grid shows them, top to bottom, empty rows left out.
+std::vector<std::string> ShownInfoRows(const ChartGrid& grid, engine::Branch palace);
+
 }  // namespace sorvik::strength

@@ -74,10 +74,12 @@ void ChartRequests::makeChart(const engine::BirthMoment& person, const QString& 
     auto window = std::make_unique<TMeibF>(chartServices_);
     window->setWindowTitle(title);
     window->RequestChart(person);
+    TMeibF& chart = *window;
     // A chart keeps its size: system menu and minimise box, no maximise.
     QMdiSubWindow* child = main_.addChild(window.release());
     child->setWindowFlags(Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    emit chartOpened(chart);
 }
 
 void ChartRequests::onFrameActivated() {

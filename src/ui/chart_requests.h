@@ -23,6 +23,10 @@ class ChartRequests : public QObject {
     EntBar& entryBar() const { return *bar_; }
     const ChartServices& chartServices() const { return chartServices_; }
 
+  signals:
+    // A chart window stands in the frame with its chart.
+    void chartOpened(TMeibF& window);
+
   private:
     void makeChart(const engine::BirthMoment& person, const QString& title);
     void onFrameActivated();

@@ -9,6 +9,8 @@
 
 #include "app_fonts.h"
 #include "chart_requests.h"
+#include "description_texts.h"
+#include "detail/palace_detail_window.h"
 #include "error_boundary.h"
 #include "main_window.h"
 #include "platform/errors.h"
@@ -82,7 +84,7 @@ void createLongLivedWindows(TMainF& mainWindow, const std::function<void()>& spl
     // reads the main window's file names)
     auto* settings = new SettingsWindows(mainWindow);
     // The entry bar and the chart windows read the stores just made.
-    new ChartRequests(mainWindow, *settings);
+    auto* requests = new ChartRequests(mainWindow, *settings);
     // TNListF (name list: reads the system settings); until it exists the main window keeps
     // the list. The splash ends first: it stays on top and would hide the message of a missing
     // start-up file.
@@ -92,8 +94,15 @@ void createLongLivedWindows(TMainF& mainWindow, const std::function<void()>& spl
     settings->tellLoadWarnings();
     mainWindow.loadStartupNameFile();
     attachCalendarEditor(mainWindow);
-    // THSetuF, TDSetuF, TKSetuF, TSSetuF (description editors)
-    // TKyuSF (palace detail)
+    // THSetuF, TDSetuF, TKSetuF, TSSetuF (description editors): the live star and pattern texts
+    auto* texts = new DescriptionTexts(mainWindow);
+    // TKyuSF (palace detail): filled by the palace clicks of every chart window
+    auto* detail = new TKyuSF({mainWindow.appDir(), mainWindow.keys(), mainWindow.starNames(),
+                               settings->systemSettings(), settings->ziWeiSettings(),
+                               texts->lists()},
+                              &mainWindow);
+    QObject::connect(requests, &ChartRequests::chartOpened, detail, &TKyuSF::followChart);
+    QObject::connect(&mainWindow, &TMainF::closingStores, detail, &TKyuSF::savePlacement);
     attachTools(mainWindow);
     attachBackup(mainWindow);
     // TSListF (description list)

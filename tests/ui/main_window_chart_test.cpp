@@ -44,6 +44,10 @@ class MainWindowChart : public ::testing::Test {
         for (const char* name : {"INREKI.DAT", "Default.ini", "HOSISUU.DAT", "HOSIBYOU.DAT"}) {
             QFile::copy(QDir(SORVIK_DATA_DIR).filePath(name), QDir(shell.appDir).filePath(name));
         }
+        // The texts are generated into the program's folder.
+        for (const QString& name : requiredDataFiles().filter(".DAT")) {
+            QFile::copy(QDir(SORVIK_BIN_DIR).filePath(name), QDir(shell.appDir).filePath(name));
+        }
         start();
     }
 

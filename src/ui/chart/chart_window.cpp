@@ -498,6 +498,7 @@ void TMeibF::fillInfoRows() {
 void TMeibF::selectPalace(engine::Branch palace) {
     chart_.record.selectedPalace = palace;
     fillInfoRows();
+    emit palaceClicked(palace);
     if (services_.system.beepOnPalaceClick()) {
         Prompts::beep();
     }

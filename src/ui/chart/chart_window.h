@@ -62,7 +62,8 @@ class TMeibF : public QWidget {
     // user is told that the yearly content is missing.
     void RequestChart(const engine::BirthMoment& person);
     void ChangeTargetDate(int kind);
-    // A palace click: selects, recolours and refills the info rows.
+    // A palace click: selects, recolours, refills the info rows and asks for the palace's
+    // detail.
     void selectPalace(engine::Branch palace);
 
     const engine::Chart& chart() const { return chart_; }
@@ -88,6 +89,10 @@ class TMeibF : public QWidget {
     // Row heights of the layout.
     int starRowHeight() const { return starRowHeight_; }
     int infoRowHeight() const { return infoRowHeight_; }
+
+  signals:
+    // A palace was clicked, after its info rows were refilled: the palace detail fills itself.
+    void palaceClicked(engine::Branch palace);
 
   protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
