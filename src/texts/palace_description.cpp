@@ -70,17 +70,17 @@ std::vector<StarTableRow> starTableRows(const engine::PalaceStarList& stars, eng
         }
         const engine::StarInfo& info = engine::starInfo(star);
         const StarLine line = splitStarLine(texts.starLines.value(star - 1));
-        const QString brightness =
-            star < engine::kFirstYearlyStar
-                ? qs(engine::brightnessLabel(ziwei.brightness(star, palace)))
-                : QString();
-        rows.push_back({star,
-                        {QString::fromStdString(names[star]), qs(engine::gradeLabel(info.classCode)),
-                         qs(engine::goodBadLabel(info.classCode)), brightness,
-                         qs(engine::dipperLabel(info.dipperCode)),
-                         QString::fromStdString(engine::elementLabel(info.elementCode)),
-                         ziwei.cell(settings::Grid::Powers, star, engine::index(palace) + 1),
-                         line.nature, line.description}});
+        const QString brightness = star < engine::kFirstYearlyStar
+                                       ? qs(engine::brightnessLabel(ziwei.brightness(star, palace)))
+                                       : QString();
+        rows.push_back(
+            {star,
+             {QString::fromStdString(names[star]), qs(engine::gradeLabel(info.classCode)),
+              qs(engine::goodBadLabel(info.classCode)), brightness,
+              qs(engine::dipperLabel(info.dipperCode)),
+              QString::fromStdString(engine::elementLabel(info.elementCode)),
+              ziwei.cell(settings::Grid::Powers, star, engine::index(palace) + 1), line.nature,
+              line.description}});
     }
     return rows;
 }

@@ -97,10 +97,10 @@ void createLongLivedWindows(TMainF& mainWindow, const std::function<void()>& spl
     // THSetuF, TDSetuF, TKSetuF, TSSetuF (description editors): the live star and pattern texts
     auto* texts = new DescriptionTexts(mainWindow);
     // TKyuSF (palace detail): filled by the palace clicks of every chart window
-    auto* detail = new TKyuSF({mainWindow.appDir(), mainWindow.keys(), mainWindow.starNames(),
-                               settings->systemSettings(), settings->ziWeiSettings(),
-                               texts->lists()},
-                              &mainWindow);
+    auto* detail =
+        new TKyuSF({mainWindow.appDir(), mainWindow.keys(), mainWindow.starNames(),
+                    settings->systemSettings(), settings->ziWeiSettings(), texts->lists()},
+                   &mainWindow);
     QObject::connect(requests, &ChartRequests::chartOpened, detail, &TKyuSF::followChart);
     QObject::connect(&mainWindow, &TMainF::closingStores, detail, &TKyuSF::savePlacement);
     attachTools(mainWindow);

@@ -5,6 +5,7 @@
 #include "ui/backup/backup_dialog.h"
 #include "ui/calendar_editor/calendar_editor.h"
 #include "ui/chart/chart_window.h"
+#include "ui/detail/palace_detail_window.h"
 #include "ui/gaiji_dialog.h"
 #include "ui/help_window.h"
 #include "ui/main_window.h"
@@ -22,9 +23,10 @@ using platform::Prompts;
 TEST(Help, EveryWindowsTopicOpensItsPageAndAMissingOneSaysSo) {
     Prompts::startScripting();
     const QString appDir = QStringLiteral(SORVIK_DATA_DIR) + u'/';
-    for (const int topic : {1, TMainF::kHelpTopic, AboutBox::kHelpTopic, TMeibF::kHelpTopic,
-                            TSysF::kHelpTopic, TUSysF::kHelpTopic, TGaijiF::kHelpTopic,
-                            TKHyoF::kHelpTopic, TBackF::kHelpTopic, TTools::kHelpTopic}) {
+    for (const int topic :
+         {1, TMainF::kHelpTopic, AboutBox::kHelpTopic, TMeibF::kHelpTopic, TKyuSF::kHelpTopic,
+          TSysF::kHelpTopic, TUSysF::kHelpTopic, TGaijiF::kHelpTopic, TKHyoF::kHelpTopic,
+          TBackF::kHelpTopic, TTools::kHelpTopic}) {
         EXPECT_TRUE(showHelpTopic(appDir, topic)) << topic;
         EXPECT_EQ(helpWindow()->currentTopic(), topic);
     }

@@ -16,8 +16,7 @@ constexpr int kTextLeft = 2;
 void drawCellText(QPainter& painter, const QRect& cell, const QString& text,
                   Qt::Alignment horizontal) {
     const QRect box = cell.adjusted(kTextLeft, kTextTop, -kTextLeft, 0);
-    painter.drawText(box, static_cast<int>(horizontal | Qt::AlignTop) | Qt::TextSingleLine,
-                     text);
+    painter.drawText(box, static_cast<int>(horizontal | Qt::AlignTop) | Qt::TextSingleLine, text);
 }
 
 class CellPainter : public QStyledItemDelegate {
@@ -49,8 +48,7 @@ class TealHeader : public QHeaderView {
         painter->drawLine(rect.topRight(), rect.bottomRight());
         painter->drawLine(rect.bottomLeft(), rect.bottomRight());
         painter->setPen(Qt::white);
-        drawCellText(*painter, rect,
-                     model()->headerData(logicalIndex, Qt::Horizontal).toString(),
+        drawCellText(*painter, rect, model()->headerData(logicalIndex, Qt::Horizontal).toString(),
                      Qt::AlignHCenter);
         painter->restore();
     }

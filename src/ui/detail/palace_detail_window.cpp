@@ -300,7 +300,8 @@ void TKyuSF::fillDoubleStars() {
         chart_->record().palaceStarLists, palace_, services_.ziwei, services_.names);
     int hidden = 0;
     for (int relation = 0; relation < strength::kRelationCount; ++relation) {
-        const bool empty = evaluation.relations.at(static_cast<std::size_t>(relation)).entries.empty();
+        const bool empty =
+            evaluation.relations.at(static_cast<std::size_t>(relation)).entries.empty();
         doubleStarTable_->setRowHidden(relation, empty);
         hidden += empty ? 1 : 0;
     }
@@ -318,8 +319,8 @@ void TKyuSF::fillDescription(int nameIndex) {
     const texts::PalaceTextFiles files =
         texts::readPalaceTextFiles(services_.appDir, nameIndex, mode());
     description_ = texts::palaceDescription(chart_->record(), patternCells, palace_, mode(),
-                                            palaceNames_.value(nameIndex), files,
-                                            services_.texts, services_.names);
+                                            palaceNames_.value(nameIndex), files, services_.texts,
+                                            services_.names);
     memo_->setPlainText(shownText(description_.lines.join(u'\n')));
 }
 
@@ -373,6 +374,8 @@ void TKyuSF::fitHeight() {
             total += k == kDescriptionPanel ? kDescriptionPanelHeight : panel->height();
         }
     }
+    // The layout first drops the minimum height of panels just hidden.
+    layout()->activate();
     resize(width(), total);
 }
 

@@ -4,8 +4,8 @@ namespace sorvik::ui {
 
 namespace {
 
-const char* const kTitles[texts::kStarTableColumns] = {
-    "", "級", "吉凶", "輝度", "斗", "五行", "力量", "星の性質", ""};
+const char* const kTitles[texts::kStarTableColumns] = {"",     "級",   "吉凶",     "輝度", "斗",
+                                                       "五行", "力量", "星の性質", ""};
 
 Qt::Alignment alignment(int column) {
     if (column >= texts::kGradeColumn && column <= texts::kElementColumn) {
