@@ -15,8 +15,7 @@ class SystemSettings;
 class ZiWeiSettings;
 }  // namespace sorvik::settings
 
-// One palace of a chart as the palace detail shows it and the text export writes it (the star
-// table, the star texts and the combination texts of palace p in mode m): both call these.
+// Star table, star texts and combination texts of palace p in mode m, for the detail and export.
 namespace sorvik::texts {
 
 enum class DescriptionMode { Natal = 0, Luck = 1 };  // 推命, 行運
