@@ -328,6 +328,18 @@ TEST_F(PalaceDetailTest, PanelsFollowTheSettingAndThePopupMenu) {
     EXPECT_EQ(detail->descriptionMemo()->font().family(),
               system().font(settings::kDescriptionFont).name);
 
+    // Widths of "星の一覧の表示巾"; the nature takes the rest. Row 0 is white on teal.
+    DetailGrid* table = detail->starTable();
+    int widths = 0;
+    for (int column = 0; column < settings::kStarListColumns; ++column) {
+        EXPECT_EQ(table->columnWidth(column), system().starListWidth(column));
+        widths += table->columnWidth(column);
+    }
+    EXPECT_EQ(widths + table->columnWidth(texts::kNatureColumn), table->viewport()->width());
+    const QImage image = table->grab().toImage();
+    EXPECT_EQ(image.pixelColor(3, 3), QColor(0, 128, 128));
+    EXPECT_EQ(image.pixelColor(3, DetailGrid::kRowHeight + 4), QColor(Qt::white));
+
     // The popup menu hides the double stars until the next activation.
     QAction* doubles = detail->panelItem(TKyuSF::kDoubleStarPanel);
     ASSERT_TRUE(doubles->isChecked());
