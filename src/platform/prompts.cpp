@@ -5,6 +5,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QPrintDialog>
 #include <QQueue>
 
 namespace sorvik::platform {
@@ -127,7 +128,8 @@ QString Prompts::openFileName(QWidget* parent, const QString& caption, const QSt
 }
 
 QString Prompts::saveFileName(QWidget* parent, const QString& caption, const QString& path,
-                              const QString& filter, const QString& defaultSuffix) {
+                              const QString& filter, const QString& defaultSuffix,
+                              const QString& selectedFilter) {
     if (script().active) {
         const QString name = scriptedFileName();
         // As the dialog would complete a name typed without an extension.
@@ -140,6 +142,9 @@ QString Prompts::saveFileName(QWidget* parent, const QString& caption, const QSt
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setDefaultSuffix(defaultSuffix);
+    if (!selectedFilter.isEmpty()) {
+        dialog.selectNameFilter(selectedFilter);
+    }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return {};
     }
@@ -151,6 +156,14 @@ QString Prompts::folderName(QWidget* parent, const QString& caption, const QStri
         return scriptedFileName();
     }
     return QFileDialog::getExistingDirectory(parent, caption, folder);
+}
+
+bool Prompts::choosePrinter(QPrinter& printer, QWidget* parent) {
+    if (script().active) {
+        return !script().answers.isEmpty() && script().answers.dequeue() == Answer::Ok;
+    }
+    QPrintDialog dialog(&printer, parent);
+    return dialog.exec() == QDialog::Accepted;
 }
 
 QDateTime Prompts::now() {

@@ -7,6 +7,7 @@
 #include <QString>
 
 class QMessageBox;
+class QPrinter;
 class QWidget;
 
 namespace sorvik::platform {
@@ -42,10 +43,15 @@ class Prompts {
     static QString openFileName(QWidget* parent, const QString& caption, const QString& folder,
                                 const QString& filter);
     // A typed name without an extension gets defaultSuffix (when given); an existing file is
-    // confirmed before it is chosen.
+    // confirmed before it is chosen. The dialog opens with selectedFilter (one of the filter's
+    // entries), or else the first.
     static QString saveFileName(QWidget* parent, const QString& caption, const QString& path,
-                                const QString& filter, const QString& defaultSuffix = {});
+                                const QString& filter, const QString& defaultSuffix = {},
+                                const QString& selectedFilter = {});
     static QString folderName(QWidget* parent, const QString& caption, const QString& folder);
+
+    // The printer dialog, which sets up the printer; false when the user cancels.
+    static bool choosePrinter(QPrinter& printer, QWidget* parent);
 
     static QDateTime now();
 
@@ -55,7 +61,7 @@ class Prompts {
 
     // For tests: from here on no modal window opens. Queued answers are used in order; a box
     // without a queued answer takes its first button (OK or Yes), a file dialog without one is
-    // cancelled. Every box shown is recorded.
+    // cancelled, and so is a printer dialog without a queued OK. Every box shown is recorded.
     static void startScripting();
     static void stopScripting();
     static bool scripting();

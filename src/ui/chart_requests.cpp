@@ -12,6 +12,7 @@
 #include "settings_windows.h"
 #include "system_font.h"
 #include "ui/entry/entry_bar.h"
+#include "ui/luck/luck_window.h"
 
 namespace sorvik::ui {
 
@@ -41,6 +42,11 @@ ChartRequests::ChartRequests(TMainF& mainWindow, SettingsWindows& settings)
                      [this](int percent) {
                          main_.keys().writeText(zoomKey(), QStringLiteral("Zoom"),
                                                 QString::number(percent));
+                     },
+                     [this](const QString& name, const QString& sex, const QString& date,
+                            const QString& time) {
+                         bar_->fillEntry(name, sex, date, time);
+                         bar_->KouBtnClick();
                      }} {
     setObjectName(QStringLiteral("ChartRequests"));
     QToolBar* toolbar = main_.toolbar(MainToolbar::EntBar);
@@ -48,6 +54,9 @@ ChartRequests::ChartRequests(TMainF& mainWindow, SettingsWindows& settings)
         {*main_.mdiArea(), main_.calendar(), settings.systemSettings(), main_.nameFiles(),
          [this](const engine::BirthMoment& person, const QString& title) {
              makeChart(person, title);
+         },
+         [this](const engine::BirthMoment& person, const QString& title) {
+             makeLuck(person, title);
          },
          [this] { main_.tile(); }},
         toolbar);
@@ -80,6 +89,14 @@ void ChartRequests::makeChart(const engine::BirthMoment& person, const QString& 
     child->setWindowFlags(Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     emit chartOpened(chart);
+}
+
+void ChartRequests::makeLuck(const engine::BirthMoment& person, const QString& title) {
+    auto window = std::make_unique<TKouF>(
+        LuckServices{main_.calendar(), settings_.ziWeiSettings(), settings_.systemSettings()},
+        person);
+    window->setWindowTitle(title);
+    main_.addChild(window.release());
 }
 
 void ChartRequests::onFrameActivated() {

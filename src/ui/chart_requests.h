@@ -10,9 +10,9 @@ class EntBar;
 class SettingsWindows;
 class TMainF;
 
-// The entry bar in the main window's EntBar toolbar and the chart windows it asks for, over
-// the settings stores of the run. Made after the settings windows; lives as long as the main
-// window.
+// The entry bar in the main window's EntBar toolbar and the chart and luck windows it asks for,
+// over the settings stores of the run. Made after the settings windows; lives as long as the
+// main window.
 class ChartRequests : public QObject {
     Q_OBJECT
   public:
@@ -29,6 +29,7 @@ class ChartRequests : public QObject {
 
   private:
     void makeChart(const engine::BirthMoment& person, const QString& title);
+    void makeLuck(const engine::BirthMoment& person, const QString& title);
     void onFrameActivated();
 
     TMainF& main_;

@@ -1,6 +1,5 @@
 // The File menu's name file commands, the recent files and the title that follows the file.
 #include <QAction>
-#include <QApplication>
 #include <QFileInfo>
 #include <QMenu>
 
@@ -8,21 +7,13 @@
 #include "main_window.h"
 #include "name_file_commands.h"
 #include "platform/prompts.h"
+#include "wait_cursor.h"
 
 namespace sorvik::ui {
 
 using platform::Prompts;
 
 namespace {
-
-// The hourglass for as long as a file is read or written, also when it fails.
-class WaitCursor {
-  public:
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-};
 
 QString nameFileFilter() {
     return QString::fromUtf8(records::kNameFileFilter);

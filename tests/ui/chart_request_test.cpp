@@ -77,15 +77,19 @@ class ChartRequestTest : public ::testing::Test {
     records::NameList list;
     records::NameFileSession session{list, dir.path() + u'/'};
     QMdiArea mdi;
-    ChartServices services{calendar, names, ziwei, system, {}, {}, {}};
+    ChartServices services{calendar, names, ziwei, system, {}, {}, {}, {}};
     int tiles = 0;
-    EntBar bar{{mdi, calendar, system, session,
+    EntBar bar{{mdi,
+                calendar,
+                system,
+                session,
                 [this](const engine::BirthMoment& person, const QString& title) {
                     auto* window = new TMeibF(services);
                     window->setWindowTitle(title);
                     mdi.addSubWindow(window)->show();
                     window->RequestChart(person);
                 },
+                {},
                 [this] { ++tiles; }}};
 };
 

@@ -223,7 +223,8 @@ void TMeibF::buildButtonBar() {
         {"PrtBtn", "印刷", "印刷ﾌﾟﾚﾋﾞｭｰ", nullptr},
         {"OutBtn", "出力", "説明文の内容等をﾃｷｽﾄに出力します。", nullptr},
         {"CopyBtn", "ｺﾋﾟｰ", "命盤画像をｸﾘｯﾌﾟﾎﾞｰﾄﾞにｺﾋﾟｰします", nullptr},
-        {"KouBtn", "行運", "行運を表示します。", nullptr},
+        {"KouBtn", "行運", "行運を表示します。",
+         services_.requestLuck ? std::function<void()>([this] { KouBtnClick(); }) : nullptr},
     };
     for (const Button& b : buttons) {
         auto* button = new QPushButton(QString::fromUtf8(b.caption), buttonBar_);
@@ -319,7 +320,9 @@ void TMeibF::buildPopupMenu() {
     output->addAction(QStringLiteral("命盤HTML出力"))->setEnabled(false);
     enableWhileAnyEnabled(*output->menuAction(), output->actions());
     popup_->addAction(QStringLiteral("◎ｺﾋﾟｰ"))->setEnabled(false);
-    popup_->addAction(QStringLiteral("◎行運"))->setEnabled(false);
+    QAction* luck = popup_->addAction(QStringLiteral("◎行運"), this,
+                                      [this] { runUserCommand([this] { KouBtnClick(); }); });
+    luck->setEnabled(static_cast<bool>(services_.requestLuck));
     zoomMenu_ = popup_->addMenu(QStringLiteral("拡大率"));
     zoomMenu_->setObjectName(QStringLiteral("ZoomPop"));
     auto* zooms = new QActionGroup(zoomMenu_);
@@ -493,6 +496,17 @@ void TMeibF::fillInfoRows() {
                                {chart_.record, chart_.target.yearStem, chart_.monthlyLuckDates},
                                cellSettings_, services_.ziwei);
     }
+}
+
+void TMeibF::KouBtnClick() {
+    if (!services_.requestLuck) {
+        return;
+    }
+    // The person as the chart shows it: the name after "氏名：", the sex after 陽 or 陰.
+    const engine::DateTime& birth = chart_.record.birthMoment;
+    services_.requestLuck(qs(chart_.labels.Name).mid(3), qs(chart_.labels.Inyo).mid(1),
+                          qs(engine::formatSlashed(birth.date)),
+                          QString::asprintf("%02d:%02d", birth.hour, birth.minute));
 }
 
 void TMeibF::selectPalace(engine::Branch palace) {

@@ -41,6 +41,11 @@ struct ChartServices {
     // next chart; either may be empty (100 %, not kept).
     std::function<int()> zoom;
     std::function<void(int)> zoomChosen;
+    // The main window's luck request for a person given as the entry bar's name, sex, date and
+    // time texts; may be empty (no luck command).
+    std::function<void(const QString& name, const QString& sex, const QString& date,
+                       const QString& time)>
+        requestLuck;
 };
 
 // The chart window (命盤): twelve palace blocks round a centre panel, the target-date buttons
@@ -65,6 +70,8 @@ class TMeibF : public QWidget {
     // A palace click: selects, recolours, refills the info rows and asks for the palace's
     // detail.
     void selectPalace(engine::Branch palace);
+    // The luck periods of this chart's person, through the entry bar.
+    void KouBtnClick();
 
     const engine::Chart& chart() const { return chart_; }
     const engine::ChartRecord& record() const { return chart_.record; }

@@ -23,6 +23,7 @@
 #include "settings/system_settings.h"
 #include "ui/chart/chart_window.h"
 #include "ui/error_boundary.h"
+#include "ui/luck/luck_window.h"
 #include "ui/name_file_commands.h"
 
 namespace sorvik::ui {
@@ -97,7 +98,7 @@ EntBar::EntBar(const EntryBarServices& services, QWidget* parent)
     meiBtn_ = makeButton("MeiBtn", "命盤 ", "命式を作成する");
     connect(meiBtn_, &QPushButton::clicked, this, &EntBar::MeiBtnClick);
     kouBtn_ = makeButton("KouBtn", "行運 ", "行運を作成する");
-    kouBtn_->setEnabled(false);  // the luck window comes later
+    connect(kouBtn_, &QPushButton::clicked, this, &EntBar::KouBtnClick);
 
     row->addWidget(verticalLabel(QStringLiteral("Label1"), QStringLiteral("氏名"), this));
     nameE_ = new NameBox([this] { NameEDropDown(); }, this);
@@ -264,7 +265,14 @@ bool EntBar::ValidateEntry() {
 }
 
 void EntBar::MeiBtnClick() {
-    const QString title = ChartTitle(nameE_->currentText());
+    request(ChartTitle(nameE_->currentText()), services_.makeChart);
+}
+
+void EntBar::KouBtnClick() {
+    request(LuckTitle(nameE_->currentText()), services_.makeLuck);
+}
+
+void EntBar::request(const QString& title, const WindowMaker& make) {
     if (QMdiSubWindow* window = openWindow(title)) {
         window->showNormal();
         services_.mdi.setActiveSubWindow(window);
@@ -274,10 +282,10 @@ void EntBar::MeiBtnClick() {
         return;
     }
     bool made = false;
-    runUserCommand([this, &title, &made] {
+    runUserCommand([this, &title, &make, &made] {
         if (addPerson(services_.names, nameE_->currentText(), sex_->currentText(), dateE_->text(),
                       timeE_->text())) {
-            services_.makeChart(birthMoment(), title);
+            make(birthMoment(), title);
             made = true;
         }
     });
@@ -322,10 +330,16 @@ void EntBar::pickPerson(int index) {
         return;
     }
     const records::NameList::Row& row = list.row(index);
-    nameE_->setEditText(row[records::NameList::kName]);
-    sex_->setCurrentIndex(sex_->findText(row[records::NameList::kSex]));
-    dateE_->setText(row[records::NameList::kDate]);
-    timeE_->setText(row[records::NameList::kTime]);
+    fillEntry(row[records::NameList::kName], row[records::NameList::kSex],
+              row[records::NameList::kDate], row[records::NameList::kTime]);
+}
+
+void EntBar::fillEntry(const QString& name, const QString& sex, const QString& date,
+                       const QString& time) {
+    nameE_->setEditText(name);
+    sex_->setCurrentIndex(sex_->findText(sex));
+    dateE_->setText(date);
+    timeE_->setText(time);
 }
 
 bool EntBar::eventFilter(QObject* watched, QEvent* event) {

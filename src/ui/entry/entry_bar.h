@@ -24,18 +24,24 @@ class SystemSettings;
 
 namespace sorvik::ui {
 
+// Makes the chart or the luck window for the person under the title.
+using WindowMaker = std::function<void(const engine::BirthMoment&, const QString& title)>;
+
 // What the entry bar works with.
 struct EntryBarServices {
     QMdiArea& mdi;
     const engine::CalendarTable& calendar;
     const settings::SystemSettings& system;
     records::NameFileSession& names;
-    // Makes the chart window for the person under the title; the bar reads nothing after it.
-    std::function<void(const engine::BirthMoment&, const QString& title)> makeChart;
+    // Make the chart or the luck window for the person under the title; the bar reads nothing
+    // after them.
+    WindowMaker makeChart;
+    WindowMaker makeLuck;
     std::function<void()> tile;
 };
 
-// The entry bar EntBar: name, sex, birth date and time of one person and the chart request.
+// The entry bar EntBar: name, sex, birth date and time of one person and the chart and luck
+// requests.
 class EntBar : public QWidget {
     Q_OBJECT
   public:
@@ -43,12 +49,18 @@ class EntBar : public QWidget {
 
     // The chart request (命盤).
     void MeiBtnClick();
+    // The luck request (行運).
+    void KouBtnClick();
     bool ValidateEntry();
     void NowBtnClick();
     // Fills the name box's list from the name list, as it drops down.
     void NameEDropDown();
     // A stored person picked in the name box.
     void pickPerson(int index);
+    // Puts a person into the bar; the sex box takes the item equal to `sex` (none when there is
+    // no such item).
+    void fillEntry(const QString& name, const QString& sex, const QString& date,
+                   const QString& time);
     // The bar's person as the chart request reads it.
     engine::BirthMoment birthMoment() const;
     // SCB1 hides the luck button.
@@ -75,6 +87,9 @@ class EntBar : public QWidget {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    // A request: an open window of the title comes to the front, else the entry is checked,
+    // the person recorded and the window made.
+    void request(const QString& title, const WindowMaker& make);
     QMdiSubWindow* openWindow(const QString& title) const;
     // The control that holds the refused field, if the refusal has one.
     QWidget* fieldOf(records::EntryRefusal::Field field) const;

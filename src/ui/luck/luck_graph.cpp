@@ -1,0 +1,156 @@
+#include "luck_graph.h"
+
+#include <QChart>
+#include <QLegend>
+#include <QLineSeries>
+#include <QMouseEvent>
+#include <QRubberBand>
+#include <QValueAxis>
+
+#include <algorithm>
+
+namespace sorvik::ui {
+
+namespace {
+
+const QColor kAqua(0, 255, 255);
+// Steps of the age ticks, the first that leaves no more than kMostAgeTicks ticks.
+constexpr double kAgeSteps[] = {1, 2, 5, 10, 20};
+constexpr double kMostAgeTicks = 12;
+// A shorter drag is a click.
+constexpr int kLeastDrag = 4;
+
+QLineSeries* series(const QString& name, const QColor& colour) {
+    auto* line = new QLineSeries;
+    line->setName(name);
+    line->setPen(QPen(colour, 2));
+    return line;
+}
+
+}  // namespace
+
+LuckGraph::LuckGraph(const strength::LuckPeriods& periods, const QFont& labelFont, QWidget* parent)
+    : QChartView(parent) {
+    setObjectName(QStringLiteral("Chart1"));
+    setFrameShape(QFrame::NoFrame);
+    setRenderHint(QPainter::Antialiasing);
+    const QString hint = QString::fromUtf16(kHint);
+    setToolTip(hint);
+    setStatusTip(hint);
+
+    auto* chart = new QChart;
+    chart->setAnimationOptions(QChart::NoAnimation);
+    chart->setBackgroundRoundness(0);
+    QLinearGradient wall(0, 0, 0, 1);
+    wall.setCoordinateMode(QGradient::ObjectBoundingMode);
+    wall.setColorAt(0, Qt::white);
+    wall.setColorAt(1, kAqua);
+    chart->setBackgroundBrush(wall);
+    chart->setPlotAreaBackgroundBrush(Qt::white);
+    chart->setPlotAreaBackgroundVisible(true);
+    chart->legend()->setAlignment(Qt::AlignTop);
+    chart->legend()->setFont(labelFont);
+
+    QLineSeries* major = series(QStringLiteral("大限"), Qt::red);
+    QLineSeries* total = series(QStringLiteral("大限+小限+太歳"), Qt::blue);
+    for (int i = 0; i < strength::kLuckAges; ++i) {
+        const double age = periods.firstAge + i;
+        major->append(age, periods.majorValues[static_cast<std::size_t>(i)]);
+        total->append(age, periods.totals[static_cast<std::size_t>(i)]);
+    }
+    chart->addSeries(major);
+    chart->addSeries(total);
+
+    ages_ = new QValueAxis;
+    ages_->setLabelFormat(QStringLiteral("%d歳"));
+    ages_->setTickType(QValueAxis::TicksDynamic);
+    ages_->setTickAnchor(0);
+    ages_->setRange(periods.firstAge, periods.firstAge + strength::kLuckAges - 1);
+    values_ = new QValueAxis;
+    values_->setLabelFormat(QStringLiteral("%.1f"));
+    const auto [low, high] =
+        std::minmax({*std::min_element(periods.majorValues.begin(), periods.majorValues.end()),
+                     *std::max_element(periods.majorValues.begin(), periods.majorValues.end()),
+                     *std::min_element(periods.totals.begin(), periods.totals.end()),
+                     *std::max_element(periods.totals.begin(), periods.totals.end())});
+    // A flat line still gets room above and below.
+    values_->setRange(low < high ? low : low - 1, low < high ? high : high + 1);
+    values_->applyNiceNumbers();
+    for (QValueAxis* axis : {ages_, values_}) {
+        axis->setLabelsFont(labelFont);
+    }
+    chart->addAxis(ages_, Qt::AlignBottom);
+    chart->addAxis(values_, Qt::AlignLeft);
+    for (QLineSeries* line : {major, total}) {
+        line->attachAxis(ages_);
+        line->attachAxis(values_);
+    }
+    setChart(chart);
+
+    band_ = new QRubberBand(QRubberBand::Rectangle, viewport());
+    connect(ages_, &QValueAxis::rangeChanged, this, &LuckGraph::spaceAgeTicks);
+    spaceAgeTicks();
+}
+
+void LuckGraph::spaceAgeTicks() {
+    const double span = ages_->max() - ages_->min();
+    double step = kAgeSteps[0];
+    for (const double candidate : kAgeSteps) {
+        step = candidate;
+        if (span / candidate <= kMostAgeTicks) {
+            break;
+        }
+    }
+    ages_->setTickInterval(step);
+}
+
+void LuckGraph::zoomInto(const QRect& rect) {
+    const QRectF area = QRectF(rect).intersected(chart()->plotArea());
+    if (area.width() > 0 && area.height() > 0) {
+        chart()->zoomIn(area);
+    }
+}
+
+void LuckGraph::showWhole() {
+    chart()->zoomReset();
+}
+
+bool LuckGraph::zoomed() const {
+    return chart()->isZoomed();
+}
+
+void LuckGraph::mousePressEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) {
+        QChartView::mousePressEvent(event);
+        return;
+    }
+    dragStart_ = event->position().toPoint();
+    band_->setGeometry(QRect(dragStart_, QSize()));
+    band_->show();
+}
+
+void LuckGraph::mouseMoveEvent(QMouseEvent* event) {
+    if (band_->isVisible()) {
+        band_->setGeometry(QRect(dragStart_, event->position().toPoint()).normalized());
+    }
+    QChartView::mouseMoveEvent(event);
+}
+
+void LuckGraph::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton || !band_->isVisible()) {
+        QChartView::mouseReleaseEvent(event);
+        return;
+    }
+    band_->hide();
+    const QPoint end = event->position().toPoint();
+    if ((end - dragStart_).manhattanLength() < kLeastDrag) {
+        return;
+    }
+    if (end.x() > dragStart_.x() && end.y() > dragStart_.y()) {
+        zoomInto(QRect(dragStart_, end));
+    } else {
+        showWhole();
+    }
+}
+
+}  // namespace sorvik::ui
