@@ -329,7 +329,7 @@ bool showsBlue(QWidget& widget) {
 
 TEST_F(ChartRequestTest, NothingOffersAClickThatLeadsNowhere) {
     bar.show();
-    // The luck button is off until the luck window exists, and looks it.
+    // The luck button is off while the bar is given no luck window to make, and looks it.
     EXPECT_TRUE(showsBlue(*bar.chartButton()));
     EXPECT_FALSE(bar.luckButton()->isEnabled());
     EXPECT_FALSE(showsBlue(*bar.luckButton()));

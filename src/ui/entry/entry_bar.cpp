@@ -99,6 +99,7 @@ EntBar::EntBar(const EntryBarServices& services, QWidget* parent)
     connect(meiBtn_, &QPushButton::clicked, this, &EntBar::MeiBtnClick);
     kouBtn_ = makeButton("KouBtn", "行運 ", "行運を作成する");
     connect(kouBtn_, &QPushButton::clicked, this, &EntBar::KouBtnClick);
+    kouBtn_->setEnabled(static_cast<bool>(services_.makeLuck));
 
     row->addWidget(verticalLabel(QStringLiteral("Label1"), QStringLiteral("氏名"), this));
     nameE_ = new NameBox([this] { NameEDropDown(); }, this);

@@ -125,22 +125,24 @@ void LuckGraph::mousePressEvent(QMouseEvent* event) {
         return;
     }
     dragStart_ = event->position().toPoint();
+    dragging_ = true;
     band_->setGeometry(QRect(dragStart_, QSize()));
     band_->show();
 }
 
 void LuckGraph::mouseMoveEvent(QMouseEvent* event) {
-    if (band_->isVisible()) {
+    if (dragging_) {
         band_->setGeometry(QRect(dragStart_, event->position().toPoint()).normalized());
     }
     QChartView::mouseMoveEvent(event);
 }
 
 void LuckGraph::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() != Qt::LeftButton || !band_->isVisible()) {
+    if (event->button() != Qt::LeftButton || !dragging_) {
         QChartView::mouseReleaseEvent(event);
         return;
     }
+    dragging_ = false;
     band_->hide();
     const QPoint end = event->position().toPoint();
     if ((end - dragStart_).manhattanLength() < kLeastDrag) {

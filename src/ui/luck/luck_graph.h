@@ -41,6 +41,7 @@ class LuckGraph : public QChartView {
     QValueAxis* values_ = nullptr;
     QRubberBand* band_ = nullptr;
     QPoint dragStart_;
+    bool dragging_ = false;
 };
 
 }  // namespace sorvik::ui

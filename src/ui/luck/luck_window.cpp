@@ -66,6 +66,10 @@ TKouF::TKouF(const LuckServices& services, const engine::BirthMoment& person, QW
     resize(kOpeningSize);
 }
 
+QSize TKouF::sizeHint() const {
+    return kOpeningSize;
+}
+
 void TKouF::buildPopupMenu() {
     popup_ = new QMenu(this);
     popup_->setObjectName(QStringLiteral("PopupMenu1"));

@@ -41,6 +41,8 @@ class TKouF : public QWidget {
     LuckTableView* table() const { return table_; }
     LuckGraph* graph() const { return graph_; }
     QMenu* popupMenu() const { return popup_; }
+    // The opening size, which the frame gives a new child.
+    QSize sizeHint() const override;
 
     // The commands of the popup menu. Each throws when its file cannot be written.
     void printWindow();  // Bitmap印刷
