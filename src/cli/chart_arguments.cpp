@@ -21,23 +21,43 @@ std::variant<engine::DateTime, Refusal> readMoment(const QString& text, const st
     return Refusal{2, what + " is not \"yyyy/mm/dd hh:mm\": " + text.toStdString()};
 }
 
+namespace {
+
+std::optional<Refusal> checkSex(const QString& sex, const char* prefix) {
+    if (sex != u"男" && sex != u"女") {
+        return Refusal{2, std::string(prefix) + "sex must be 男 or 女"};
+    }
+    return std::nullopt;
+}
+
+Refusal refusalOf(const records::EntryRefusal& refusal) {
+    const bool calendarRange = refusal.field == records::EntryRefusal::Field::Calendar;
+    return Refusal{calendarRange ? 1 : 2, refusal.message.toStdString()};
+}
+
+// With the date and time in their full spelling.
+engine::BirthMoment personOf(const QString& name, const QString& sex, const QString& date,
+                             const QString& time) {
+    return {name.toStdString(), sex == u"男" ? 0 : 1,
+            records::normaliseDateText(date).toStdString(),
+            records::normaliseTimeText(time).toStdString()};
+}
+
+}  // namespace
+
 std::variant<ChartRequest, Refusal> readChartRequest(const ChartArguments& args,
                                                      const engine::CalendarTable& calendar,
                                                      const engine::DateTime& now,
                                                      const char* prefix) {
-    if (args.sex != u"男" && args.sex != u"女") {
-        return Refusal{2, std::string(prefix) + "sex must be 男 or 女"};
+    if (auto refusal = checkSex(args.sex, prefix)) {
+        return std::move(*refusal);
     }
     if (const auto refusal =
             records::checkBirthEntry({args.name, true, args.date, args.time}, calendar)) {
-        const bool calendarRange = refusal->field == records::EntryRefusal::Field::Calendar;
-        return Refusal{calendarRange ? 1 : 2, refusal->message.toStdString()};
+        return refusalOf(*refusal);
     }
     ChartRequest request;
-    request.person.name = args.name.toStdString();
-    request.person.sex = args.sex == u"男" ? 0 : 1;
-    request.person.dateText = records::normaliseDateText(args.date).toStdString();
-    request.person.timeText = records::normaliseTimeText(args.time).toStdString();
+    request.person = personOf(args.name, args.sex, args.date, args.time);
     const engine::DateTime birth =
         *engine::parseDateTime(request.person.dateText, request.person.timeText);
     request.target = now;
@@ -54,6 +74,18 @@ std::variant<ChartRequest, Refusal> readChartRequest(const ChartArguments& args,
         request.targetReplaced = true;
     }
     return request;
+}
+
+std::variant<engine::BirthMoment, Refusal> readLuckPerson(const QString& sex, const QString& date,
+                                                          const QString& time,
+                                                          const engine::CalendarTable& calendar) {
+    if (auto refusal = checkSex(sex, "--")) {
+        return std::move(*refusal);
+    }
+    if (const auto refusal = records::checkBirthMoment(date, time, calendar)) {
+        return refusalOf(*refusal);
+    }
+    return personOf(QString(), sex, date, time);
 }
 
 }  // namespace sorvik::cli

@@ -41,6 +41,11 @@ std::variant<ChartRequest, Refusal> readChartRequest(const ChartArguments& args,
                                                      const engine::DateTime& now,
                                                      const char* prefix);
 
+// The person of `luck`: the sex, date and time checked as for `chart`; no name.
+std::variant<engine::BirthMoment, Refusal> readLuckPerson(const QString& sex, const QString& date,
+                                                          const QString& time,
+                                                          const engine::CalendarTable& calendar);
+
 // "yyyy/mm/dd hh:mm" for a moment argument; a text of the right shape that names no real day
 // (2023/02/30) is refused as an impossible date, not as a format error.
 std::variant<engine::DateTime, Refusal> readMoment(const QString& text, const std::string& what);

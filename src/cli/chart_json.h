@@ -6,6 +6,7 @@
 
 #include "engine/chart_request.h"
 #include "strength/double_stars.h"
+#include "strength/luck_periods.h"
 
 // The objects the command line prints, described once for any writer with beginObject,
 // endObject, beginArray, endArray, key, value(int) and value(std::string_view): the JSON
@@ -154,6 +155,19 @@ void writeChart(Writer& w, const ChartOutput& out) {
     writeTextArray(w, out.palaceStrength);
     w.key("doubleStars");
     writeDoubleStars(w, out.doubleStars);
+    w.endObject();
+}
+
+// The answer of `luck`: the table's eight rows of 100 texts.
+template <typename Writer>
+void writeLuck(Writer& w, const strength::LuckTable& table) {
+    w.beginObject();
+    w.key("luck");
+    w.beginArray();
+    for (const auto& row : table) {
+        writeTextArray(w, row);
+    }
+    w.endArray();
     w.endObject();
 }
 

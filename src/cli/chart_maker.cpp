@@ -41,4 +41,9 @@ ChartOutput ChartMaker::make(const engine::BirthMoment& person,
     return out;
 }
 
+strength::LuckPeriods ChartMaker::luck(const engine::BirthMoment& person) const {
+    return strength::ComputeLuckPeriods(strength::LuckChartOf(calendar_, person, ziWei_, ziWei_),
+                                        settings::luckShares(ziWei_.luckRatios()));
+}
+
 }  // namespace sorvik::cli

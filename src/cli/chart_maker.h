@@ -21,6 +21,8 @@ class ChartMaker {
     // Safe to call from several threads at once. Throws engine::EngineError (a birth or target the
     // calendar cannot convert) and platform::FileError (a table cell that is not a number).
     ChartOutput make(const engine::BirthMoment& person, const engine::DateTime& target) const;
+    // The luck periods of a birth with the stored ratios; throws as make() does.
+    strength::LuckPeriods luck(const engine::BirthMoment& person) const;
 
   private:
     const engine::CalendarTable& calendar_;

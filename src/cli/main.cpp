@@ -21,6 +21,7 @@
 #include "cli/chart_maker.h"
 #include "cli/json_builder.h"
 #include "engine/errors.h"
+#include "platform/sjis.h"
 #include "records/calendar_file.h"
 #include "settings/target_date.h"
 
@@ -35,6 +36,9 @@ constexpr const char* kDescription =
     "  lunar \"yyyy/mm/dd hh:mm\"   the lunar date, year and palaces of a moment\n"
     "  chart --name NAME --sex 男|女 --date yyyy/mm/dd --time hh:mm\n"
     "        [--target \"yyyy/mm/dd hh:mm\"]   the chart of a birth (target: now)\n"
+    "  luck --sex 男|女 --date yyyy/mm/dd --time hh:mm [--csv]\n"
+    "        the luck table of a birth: {\"luck\": [8 rows of 100 texts]}, or with --csv\n"
+    "        the bytes of its CSV file (Shift-JIS, CR LF)\n"
     "\n"
     "Errors are one line on standard error; the exit status is 2 for bad arguments and 1 for\n"
     "a failed computation; batch exits with 0 unless reading or writing fails.";
@@ -70,6 +74,7 @@ struct Options {
     QCommandLineOption time{"time", "The birth time, hh:mm.", "TIME"};
     QCommandLineOption target{"target", "The target moment, \"yyyy/mm/dd hh:mm\" (default: now).",
                               "MOMENT"};
+    QCommandLineOption csv{"csv", "luck: print the CSV file's bytes instead of JSON."};
 };
 
 QString requiredOption(const QCommandLineParser& parser, const QCommandLineOption& option) {
@@ -110,7 +115,7 @@ engine::DateTime presentMoment() {
 
 std::string runLunar(const QCommandLineParser& parser, const Options& o,
                      const engine::CalendarTable& calendar) {
-    refuseOptions(parser, "lunar", {&o.name, &o.sex, &o.date, &o.time, &o.target});
+    refuseOptions(parser, "lunar", {&o.name, &o.sex, &o.date, &o.time, &o.target, &o.csv});
     const QStringList moments = parser.positionalArguments().mid(1);
     if (moments.size() != 1) {
         throw UsageError("lunar takes one moment \"yyyy/mm/dd hh:mm\"");
@@ -124,6 +129,7 @@ std::string runLunar(const QCommandLineParser& parser, const Options& o,
 
 std::string runChart(const QCommandLineParser& parser, const Options& o,
                      const engine::CalendarTable& calendar, const QString& dataDir) {
+    refuseOptions(parser, "chart", {&o.csv});
     if (parser.positionalArguments().size() > 1) {
         throw UsageError("chart takes no argument besides its options");
     }
@@ -145,9 +151,30 @@ std::string runChart(const QCommandLineParser& parser, const Options& o,
     return compactJson(json.result());
 }
 
+// The JSON text, or with --csv the bytes of the CSV file.
+std::string runLuck(const QCommandLineParser& parser, const Options& o,
+                    const engine::CalendarTable& calendar, const QString& dataDir) {
+    refuseOptions(parser, "luck", {&o.name, &o.target});
+    if (parser.positionalArguments().size() > 1) {
+        throw UsageError("luck takes no argument besides its options");
+    }
+    const engine::BirthMoment person =
+        accepted(cli::readLuckPerson(requiredOption(parser, o.sex), requiredOption(parser, o.date),
+                                     requiredOption(parser, o.time), calendar));
+    const cli::ChartMaker maker(calendar, dataDir);
+    const strength::LuckPeriods periods = maker.luck(person);
+    if (parser.isSet(o.csv)) {
+        return platform::encodeSjis(QString::fromStdString(strength::LuckCsvText(periods.table)))
+            .toStdString();
+    }
+    cli::JsonBuilder json;
+    cli::writeLuck(json, periods.table);
+    return compactJson(json.result()) + '\n';
+}
+
 int runBatch(const QCommandLineParser& parser, const Options& o,
              const engine::CalendarTable& calendar, const QString& dataDir) {
-    refuseOptions(parser, "batch", {&o.name, &o.sex, &o.date, &o.time, &o.target});
+    refuseOptions(parser, "batch", {&o.name, &o.sex, &o.date, &o.time, &o.target, &o.csv});
     if (parser.positionalArguments().size() > 1) {
         throw UsageError("batch reads its births from standard input");
     }
@@ -175,8 +202,8 @@ int main(int argc, char* argv[]) {
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     const Options o;
-    parser.addOptions({o.data, o.name, o.sex, o.date, o.time, o.target});
-    parser.addPositionalArgument("command", "lunar, chart or batch, and its arguments.",
+    parser.addOptions({o.data, o.name, o.sex, o.date, o.time, o.target, o.csv});
+    parser.addPositionalArgument("command", "lunar, chart, luck or batch, and its arguments.",
                                  "command [arguments]");
     try {
         if (!parser.parse(QCoreApplication::arguments())) {
@@ -193,7 +220,8 @@ int main(int argc, char* argv[]) {
             throw UsageError("no command given");
         }
         const QString command = positional.first();
-        if (command != u"lunar" && command != u"chart" && command != u"batch") {
+        if (command != u"lunar" && command != u"chart" && command != u"luck" &&
+            command != u"batch") {
             throw UsageError("unknown command: " + command.toStdString());
         }
         const QString dataDir =
@@ -201,6 +229,14 @@ int main(int argc, char* argv[]) {
         const engine::CalendarTable calendar = records::LoadCalendar(dataDir);
         if (command == u"batch") {
             return runBatch(parser, o, calendar, dataDir);
+        }
+        if (command == u"luck") {
+            const std::string output = runLuck(parser, o, calendar, dataDir);
+            if (std::fwrite(output.data(), 1, output.size(), stdout) != output.size() ||
+                std::fflush(stdout) != 0) {
+                throw std::system_error(errno, std::generic_category(), "standard output");
+            }
+            return 0;
         }
         const std::string json = command == u"lunar" ? runLunar(parser, o, calendar)
                                                      : runChart(parser, o, calendar, dataDir);

@@ -30,20 +30,29 @@ std::optional<EntryRefusal> checkBirthEntry(const BirthEntry& entry,
     } catch (const platform::EncodingError& error) {
         return EntryRefusal{Field::Name, error.message(), true};
     }
-    const std::optional<QDate> date = readDateText(entry.date);
+    if (auto refusal = checkBirthMoment(entry.date, entry.time, calendar)) {
+        return refusal;
+    }
+    if (!entry.sexChosen) {
+        return EntryRefusal{Field::Sex, q(kNoSexMessage)};
+    }
+    return std::nullopt;
+}
+
+std::optional<EntryRefusal> checkBirthMoment(const QString& dateText, const QString& timeText,
+                                             const engine::CalendarTable& calendar) {
+    using Field = EntryRefusal::Field;
+    const std::optional<QDate> date = readDateText(dateText);
     if (!date) {
         return EntryRefusal{Field::Date, q(kBadDateMessage)};
     }
-    if (!readTimeText(entry.time)) {
+    if (!readTimeText(timeText)) {
         return EntryRefusal{Field::Time, q(kBadTimeMessage)};
     }
     const engine::RangeCheck range =
         calendar.CheckCalendarRange(engine::Date{date->year(), date->month(), date->day()});
     if (!range.ok) {
         return EntryRefusal{Field::Calendar, QString::fromStdString(range.message), true};
-    }
-    if (!entry.sexChosen) {
-        return EntryRefusal{Field::Sex, q(kNoSexMessage)};
     }
     return std::nullopt;
 }

@@ -37,4 +37,8 @@ struct EntryRefusal {
 std::optional<EntryRefusal> checkBirthEntry(const BirthEntry& entry,
                                             const engine::CalendarTable& calendar);
 
+// The checks of the date and the time alone, in the same order, for a request without a name.
+std::optional<EntryRefusal> checkBirthMoment(const QString& date, const QString& time,
+                                             const engine::CalendarTable& calendar);
+
 }  // namespace sorvik::records

@@ -52,4 +52,8 @@ LuckRatios moveYearBar(LuckRatios ratios, int position) {
     return ratios;
 }
 
+strength::LuckShares luckShares(LuckRatios ratios) {
+    return {ratios.major, ratios.minor, ratios.year};
+}
+
 }  // namespace sorvik::settings

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "strength/luck_periods.h"
+
 namespace sorvik::settings {
 
 // The positions of the three ratio bars, each 0..100; the rules keep their sum at 100.
@@ -21,5 +23,8 @@ LuckRatios luckRuleB(LuckRatios ratios);
 LuckRatios moveMajorBar(LuckRatios ratios, int position);
 LuckRatios moveMinorBar(LuckRatios ratios, int position);
 LuckRatios moveYearBar(LuckRatios ratios, int position);
+
+// The shares of the three values in the luck total.
+strength::LuckShares luckShares(LuckRatios ratios);
 
 }  // namespace sorvik::settings

@@ -9,8 +9,13 @@
 #include <gtest/gtest.h>
 
 #include "calendar_fixture.h"
+#include "cli/chart_maker.h"
+#include "platform/key_store.h"
+#include "platform/sjis.h"
 #include "platform/text_file.h"
 #include "records/calendar_file.h"
+#include "settings/zi_wei_settings.h"
+#include "strength/luck_periods.h"
 
 namespace {
 
@@ -18,6 +23,7 @@ struct CliRun {
     int status = -1;
     QJsonObject json;
     QString output;
+    QByteArray bytes;          // the output as written
     QList<QJsonObject> lines;  // each line of the output read on its own
     QString error;
 };
@@ -61,7 +67,8 @@ class CliTest : public ::testing::Test {
         process.waitForFinished();
         CliRun result;
         result.status = process.exitCode();
-        result.output = QString::fromUtf8(process.readAllStandardOutput());
+        result.bytes = process.readAllStandardOutput();
+        result.output = QString::fromUtf8(result.bytes);
         result.json = QJsonDocument::fromJson(result.output.toUtf8()).object();
         for (const QString& line : result.output.split(u'\n', Qt::SkipEmptyParts)) {
             result.lines.append(QJsonDocument::fromJson(line.toUtf8()).object());
@@ -216,6 +223,18 @@ TEST_F(CliTest, FailuresExitWithOneLineAndTheirStatus) {
         {{"--frobnicate", "lunar", "2020/06/04 12:00"}, 2, u"Unknown option 'frobnicate'"},
         {{"lunar", "--name", "x", "2020/06/04 12:00"}, 2, u"lunar does not take --name"},
         {{"batch", "--target", "2020/06/04 12:00"}, 2, u"batch does not take --target"},
+        {{"luck", "--name", "x", "--sex", "男", "--date", "2020/01/24", "--time", "12:00"},
+         2,
+         u"luck does not take --name"},
+        {{"chart", "--name", "x", "--sex", "男", "--date", "2020/01/24", "--time", "12:00",
+          "--csv"},
+         2,
+         u"chart does not take --csv"},
+        {{"luck", "--sex", "?", "--date", "2020/01/24", "--time", "12:00"}, 2, u"--sex"},
+        {{"luck", "--sex", "女", "--date", "2020/01/24"}, 2, u"missing --time"},
+        {{"luck", "--sex", "女", "--date", "2030/01/24", "--time", "12:00"},
+         1,
+         u"sorvik-cli: 『2030/01/24』は、日付変換可能範囲外です。"},
         // The entry bar's checks and messages.
         {{"chart", "--name", "x", "--sex", "男", "--date", "2023/02/30", "--time", "12:00"},
          2,
@@ -275,10 +294,68 @@ TEST_F(CliTest, ADamagedStarTableIsNamedAndNoChartIsMade) {
     }
 }
 
+// The table the program shows, with the ratios of the user's key store; --csv gives the file.
+TEST_F(CliTest, LuckPrintsTheTableOrItsCsvFile) {
+    const QStringList args = {"luck", "--sex", "女", "--date", "2020/06/04", "--time", "12:00"};
+    const sorvik::engine::CalendarTable calendar = sorvik::engine::testing::sampleCalendar();
+    const QString keyStore = dir.filePath("sorvik/registry.ini");
+    const auto expected = [&] {
+        const sorvik::cli::ChartMaker maker(calendar, dir.path(), keyStore);
+        return maker.luck({"", 1, "2020/06/04", "12:00"}).table;
+    };
+    const auto rows = [](const QJsonObject& json) {
+        std::vector<std::vector<std::string>> table;
+        for (const QJsonValue& row : json["luck"].toArray()) {
+            table.emplace_back();
+            for (const QJsonValue& cell : row.toArray()) {
+                table.back().push_back(cell.toString().toStdString());
+            }
+        }
+        return table;
+    };
+    const auto asRows = [](const sorvik::strength::LuckTable& table) {
+        std::vector<std::vector<std::string>> result;
+        for (const auto& row : table) {
+            result.emplace_back(row.begin(), row.end());
+        }
+        return result;
+    };
+
+    const CliRun json = run(args);
+    ASSERT_EQ(json.status, 0) << json.error.toStdString();
+    EXPECT_TRUE(json.error.isEmpty()) << json.error.toStdString();
+    EXPECT_EQ(json.json.keys(), QStringList{"luck"});
+    EXPECT_EQ(rows(json.json), asRows(expected()));
+    EXPECT_EQ(rows(json.json)[0][0], "");
+    EXPECT_NE(rows(json.json)[7], rows(json.json)[2]) << "the default ratios mix the three";
+    EXPECT_TRUE(json.output.endsWith("]]}\n"));
+
+    {
+        sorvik::platform::KeyStore keys(keyStore);
+        keys.writeText(sorvik::settings::kRegistryKey, "TBar1", "100");
+        keys.writeText(sorvik::settings::kRegistryKey, "TBar2", "0");
+        keys.writeText(sorvik::settings::kRegistryKey, "TBar3", "0");
+    }
+    const auto table = rows(run(args).json);
+    ASSERT_EQ(table.size(), 8U);
+    for (std::size_t column = 1; column < 100; ++column) {
+        EXPECT_EQ(table[7][column], table[2][column]) << "ratios 100, 0, 0";
+    }
+
+    const CliRun csv = run(args + QStringList{"--csv"});
+    ASSERT_EQ(csv.status, 0) << csv.error.toStdString();
+    EXPECT_EQ(csv.bytes, sorvik::platform::encodeSjis(
+                             QString::fromStdString(sorvik::strength::LuckCsvText(expected()))));
+    EXPECT_EQ(csv.bytes.count("\r\n"), 8);
+    EXPECT_TRUE(csv.bytes.endsWith(",\r\n"));
+}
+
 TEST_F(CliTest, HelpAndVersionAnswerOnStandardOutput) {
     const CliRun help = run({"--help"});
     EXPECT_EQ(help.status, 0);
     EXPECT_TRUE(help.output.contains(QStringLiteral("chart --name NAME --sex 男|女")))
+        << help.output.toStdString();
+    EXPECT_TRUE(help.output.contains(QStringLiteral("luck --sex 男|女")))
         << help.output.toStdString();
     EXPECT_TRUE(help.error.isEmpty()) << help.error.toStdString();
     const CliRun version = run({"--version"});

@@ -8,6 +8,7 @@
 #include "ui/detail/palace_detail_window.h"
 #include "ui/gaiji_dialog.h"
 #include "ui/help_window.h"
+#include "ui/luck/luck_window.h"
 #include "ui/main_window.h"
 #include "ui/system_settings_dialog.h"
 #include "ui/tools/tools_dialog.h"
@@ -25,8 +26,8 @@ TEST(Help, EveryWindowsTopicOpensItsPageAndAMissingOneSaysSo) {
     const QString appDir = QStringLiteral(SORVIK_DATA_DIR) + u'/';
     for (const int topic :
          {1, TMainF::kHelpTopic, AboutBox::kHelpTopic, TMeibF::kHelpTopic, TKyuSF::kHelpTopic,
-          TSysF::kHelpTopic, TUSysF::kHelpTopic, TGaijiF::kHelpTopic, TKHyoF::kHelpTopic,
-          TBackF::kHelpTopic, TTools::kHelpTopic}) {
+          TKouF::kHelpTopic, TSysF::kHelpTopic, TUSysF::kHelpTopic, TGaijiF::kHelpTopic,
+          TKHyoF::kHelpTopic, TBackF::kHelpTopic, TTools::kHelpTopic}) {
         EXPECT_TRUE(showHelpTopic(appDir, topic)) << topic;
         EXPECT_EQ(helpWindow()->currentTopic(), topic);
     }

@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QCategoryAxis>
 #include <QChart>
 #include <QClipboard>
 #include <QComboBox>
@@ -12,7 +13,6 @@
 #include <QPrinterInfo>
 #include <QPushButton>
 #include <QTest>
-#include <QValueAxis>
 
 #include <gtest/gtest.h>
 
@@ -66,15 +66,12 @@ class LuckWindowTest : public ::testing::Test {
         }
         return nullptr;
     }
-    settings::ZiWeiSettings& ziwei() const {
-        return SettingsWindows::of(*window)->ziWeiSettings();
-    }
+    settings::ZiWeiSettings& ziwei() const { return SettingsWindows::of(*window)->ziWeiSettings(); }
     // What the computation gives for the person with the store's current ratios.
     strength::LuckPeriods expected(const engine::BirthMoment& person) const {
-        const settings::LuckRatios r = ziwei().luckRatios();
         return strength::ComputeLuckPeriods(
             strength::LuckChartOf(window->calendar(), person, ziwei(), ziwei()),
-            {r.major, r.minor, r.year});
+            settings::luckShares(ziwei().luckRatios()));
     }
     QString path(const QString& name) const { return shell.dir.filePath(name); }
 
@@ -170,8 +167,8 @@ TEST_F(LuckWindowTest, PopupMenuSavesTheTableAndTheGraph) {
     QFile csv(path("table.csv"));
     ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
     const QByteArray bytes = csv.readAll();
-    EXPECT_EQ(bytes, platform::encodeSjis(QString::fromStdString(
-                         strength::LuckCsvText(luck->periods().table))));
+    EXPECT_EQ(bytes, platform::encodeSjis(
+                         QString::fromStdString(strength::LuckCsvText(luck->periods().table))));
     const QStringList lines = platform::decodeSjis(bytes).split("\r\n");
     ASSERT_EQ(lines.size(), 9);  // and nothing after the last CR LF
     EXPECT_EQ(lines[0].count(','), 100);

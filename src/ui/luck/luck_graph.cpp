@@ -1,6 +1,8 @@
 #include "luck_graph.h"
 
+#include <QCategoryAxis>
 #include <QChart>
+#include <QGraphicsLayout>
 #include <QLegend>
 #include <QLineSeries>
 #include <QMouseEvent>
@@ -8,13 +10,14 @@
 #include <QValueAxis>
 
 #include <algorithm>
+#include <cmath>
 
 namespace sorvik::ui {
 
 namespace {
 
 const QColor kAqua(0, 255, 255);
-// Steps of the age ticks, the first that leaves no more than kMostAgeTicks ticks.
+// Steps of the age labels, the first that leaves no more than kMostAgeTicks of them.
 constexpr double kAgeSteps[] = {1, 2, 5, 10, 20};
 constexpr double kMostAgeTicks = 12;
 // A shorter drag is a click.
@@ -41,6 +44,8 @@ LuckGraph::LuckGraph(const strength::LuckPeriods& periods, const QFont& labelFon
     auto* chart = new QChart;
     chart->setAnimationOptions(QChart::NoAnimation);
     chart->setBackgroundRoundness(0);
+    chart->layout()->setContentsMargins(0, 0, 0, 0);  // the gradient reaches the edges
+    chart->setMargins(QMargins(4, 4, 16, 4));         // room for the last age label
     QLinearGradient wall(0, 0, 0, 1);
     wall.setCoordinateMode(QGradient::ObjectBoundingMode);
     wall.setColorAt(0, Qt::white);
@@ -61,10 +66,9 @@ LuckGraph::LuckGraph(const strength::LuckPeriods& periods, const QFont& labelFon
     chart->addSeries(major);
     chart->addSeries(total);
 
-    ages_ = new QValueAxis;
-    ages_->setLabelFormat(QStringLiteral("%d歳"));
-    ages_->setTickType(QValueAxis::TicksDynamic);
-    ages_->setTickAnchor(0);
+    // The value axis formats its labels in Latin-1 only: the age texts are categories.
+    ages_ = new QCategoryAxis;
+    ages_->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
     ages_->setRange(periods.firstAge, periods.firstAge + strength::kLuckAges - 1);
     values_ = new QValueAxis;
     values_->setLabelFormat(QStringLiteral("%.1f"));
@@ -76,7 +80,7 @@ LuckGraph::LuckGraph(const strength::LuckPeriods& periods, const QFont& labelFon
     // A flat line still gets room above and below.
     values_->setRange(low < high ? low : low - 1, low < high ? high : high + 1);
     values_->applyNiceNumbers();
-    for (QValueAxis* axis : {ages_, values_}) {
+    for (QValueAxis* axis : {static_cast<QValueAxis*>(ages_), values_}) {
         axis->setLabelsFont(labelFont);
     }
     chart->addAxis(ages_, Qt::AlignBottom);
@@ -88,20 +92,27 @@ LuckGraph::LuckGraph(const strength::LuckPeriods& periods, const QFont& labelFon
     setChart(chart);
 
     band_ = new QRubberBand(QRubberBand::Rectangle, viewport());
-    connect(ages_, &QValueAxis::rangeChanged, this, &LuckGraph::spaceAgeTicks);
-    spaceAgeTicks();
+    connect(ages_, &QValueAxis::rangeChanged, this, &LuckGraph::labelAges);
+    labelAges();
 }
 
-void LuckGraph::spaceAgeTicks() {
-    const double span = ages_->max() - ages_->min();
+void LuckGraph::labelAges() {
+    const double low = ages_->min();
+    const double high = ages_->max();
     double step = kAgeSteps[0];
     for (const double candidate : kAgeSteps) {
         step = candidate;
-        if (span / candidate <= kMostAgeTicks) {
+        if ((high - low) / candidate <= kMostAgeTicks) {
             break;
         }
     }
-    ages_->setTickInterval(step);
+    for (const QString& label : ages_->categoriesLabels()) {
+        ages_->remove(label);
+    }
+    ages_->setStartValue(low);
+    for (double age = std::ceil(low / step) * step; age <= high; age += step) {
+        ages_->append(QString::number(static_cast<int>(age)) + QStringLiteral("歳"), age);
+    }
 }
 
 void LuckGraph::zoomInto(const QRect& rect) {

@@ -5,6 +5,7 @@
 
 #include "strength/luck_periods.h"
 
+class QCategoryAxis;
 class QRubberBand;
 class QValueAxis;
 
@@ -25,7 +26,7 @@ class LuckGraph : public QChartView {
     void zoomInto(const QRect& rect);
     void showWhole();
     bool zoomed() const;
-    QValueAxis* ageAxis() const { return ages_; }
+    QCategoryAxis* ageAxis() const { return ages_; }
     QValueAxis* valueAxis() const { return values_; }
 
   protected:
@@ -34,10 +35,10 @@ class LuckGraph : public QChartView {
     void mouseReleaseEvent(QMouseEvent* event) override;
 
   private:
-    // Age ticks on whole years, as many as the shown range has room for.
-    void spaceAgeTicks();
+    // Age labels ("30歳") on whole years, as many as the shown range has room for.
+    void labelAges();
 
-    QValueAxis* ages_ = nullptr;
+    QCategoryAxis* ages_ = nullptr;
     QValueAxis* values_ = nullptr;
     QRubberBand* band_ = nullptr;
     QPoint dragStart_;

@@ -29,16 +29,11 @@ namespace {
 
 constexpr QSize kOpeningSize(720, 540);
 
-strength::LuckShares sharesOf(const settings::ZiWeiSettings& ziwei) {
-    const settings::LuckRatios ratios = ziwei.luckRatios();
-    return {ratios.major, ratios.minor, ratios.year};
-}
-
 strength::LuckPeriods computePeriods(const LuckServices& services,
                                      const engine::BirthMoment& person) {
     const strength::LuckChart chart =
         strength::LuckChartOf(services.calendar, person, services.ziwei, services.ziwei);
-    return strength::ComputeLuckPeriods(chart, sharesOf(services.ziwei));
+    return strength::ComputeLuckPeriods(chart, settings::luckShares(services.ziwei.luckRatios()));
 }
 
 }  // namespace
