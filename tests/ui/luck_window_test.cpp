@@ -3,6 +3,7 @@
 #include <QChart>
 #include <QClipboard>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QDir>
 #include <QFile>
 #include <QHeaderView>
@@ -101,6 +102,14 @@ TEST_F(LuckWindowTest, OneRequestPerPersonOpensOneWindow) {
     EXPECT_EQ(window->nameList().cell(0, 0), "山田太郎");
     EXPECT_TRUE(bar->nameBox()->currentText().isEmpty());
     EXPECT_EQ(helpTopicAt(luck->table(), 0), TKouF::kHelpTopic);
+    // The popup menu opens over the table and over the graph.
+    for (QWidget* area : {luck->table()->viewport(), luck->graph()->viewport()}) {
+        QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(20, 20),
+                                area->mapToGlobal(QPoint(20, 20)));
+        QApplication::sendEvent(area, &click);
+        EXPECT_TRUE(luck->popupMenu()->isVisible());
+        luck->popupMenu()->hide();
+    }
 
     // The same name again only brings the open window to the front, whatever else was typed.
     type("花子", 1, "1990/01/05", "07:05");
@@ -115,6 +124,11 @@ TEST_F(LuckWindowTest, OneRequestPerPersonOpensOneWindow) {
     QTest::mouseClick(bar->chartButton(), Qt::LeftButton);
     EXPECT_EQ(children().size(), 3);
     EXPECT_TRUE(Prompts::shownTexts().isEmpty()) << Prompts::shownTexts().join("|").toStdString();
+
+    // SCB1 hides the luck button when the frame next becomes active.
+    SettingsWindows::of(*window)->systemSettings().setSCB(1, true);
+    emit window->frameActivated();
+    EXPECT_FALSE(bar->luckButton()->isVisible());
 }
 
 // The window keeps what it computed; the ratios in force when it opens make its totals.
