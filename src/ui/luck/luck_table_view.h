@@ -8,7 +8,7 @@
 namespace sorvik::ui {
 
 // The luck table as a model: the ages (row 0) are the column headers and the captions
-// (column 0) the row headers, so both stay in view while the ages scroll.
+// (column 0) the row headers, so both stay in view while the ages scroll. It keeps its own copy.
 class LuckTableModel : public QAbstractTableModel {
     Q_OBJECT
   public:
@@ -20,7 +20,7 @@ class LuckTableModel : public QAbstractTableModel {
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
   private:
-    const strength::LuckTable& table_;
+    strength::LuckTable table_;
 };
 
 // The luck table (SG): 35-pixel columns, every text centred and set just below its cell's top.

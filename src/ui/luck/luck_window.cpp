@@ -58,7 +58,6 @@ TKouF::TKouF(const LuckServices& services, const engine::BirthMoment& person, QW
     graph_ = new LuckGraph(periods_, systemFont, this);
     layout->addWidget(graph_, 1);
     buildPopupMenu();
-    resize(kOpeningSize);
 }
 
 QSize TKouF::sizeHint() const {
