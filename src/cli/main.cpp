@@ -20,9 +20,12 @@
 #include "cli/chart_arguments.h"
 #include "cli/chart_maker.h"
 #include "cli/json_builder.h"
+#include "cli/name_summary.h"
 #include "engine/errors.h"
+#include "platform/key_store.h"
 #include "platform/sjis.h"
 #include "records/calendar_file.h"
+#include "records/name_file.h"
 #include "settings/target_date.h"
 
 namespace {
@@ -39,6 +42,8 @@ constexpr const char* kDescription =
     "  luck --sex 男|女 --date yyyy/mm/dd --time hh:mm [--csv]\n"
     "        the luck table of a birth: {\"luck\": [8 rows of 100 texts]}, or with --csv\n"
     "        the bytes of its CSV file (Shift-JIS, CR LF)\n"
+    "  summary FILE.nam [--out OUT.nam]   the name list's summary of every person, as\n"
+    "        {\"rows\": [[38 texts], ...]}; with --out the name file with them instead\n"
     "\n"
     "Errors are one line on standard error; the exit status is 2 for bad arguments and 1 for\n"
     "a failed computation; batch exits with 0 unless reading or writing fails.";
@@ -75,6 +80,8 @@ struct Options {
     QCommandLineOption target{"target", "The target moment, \"yyyy/mm/dd hh:mm\" (default: now).",
                               "MOMENT"};
     QCommandLineOption csv{"csv", "luck: print the CSV file's bytes instead of JSON."};
+    QCommandLineOption out{"out", "summary: write the name file with its summaries to FILE.",
+                           "FILE"};
 };
 
 QString requiredOption(const QCommandLineParser& parser, const QCommandLineOption& option) {
@@ -187,6 +194,24 @@ int runBatch(const QCommandLineParser& parser, const Options& o,
     return 0;
 }
 
+int runSummary(const QCommandLineParser& parser, const Options& o,
+               const engine::CalendarTable& calendar, const QString& dataDir) {
+    refuseOptions(parser, "summary", {&o.name, &o.sex, &o.date, &o.time, &o.target, &o.csv});
+    const QStringList files = parser.positionalArguments().mid(1);
+    if (files.size() != 1) {
+        throw UsageError("summary takes one name file");
+    }
+    records::NameList list;
+    cli::summariseNameFile(files[0], calendar, dataDir, platform::KeyStore::defaultFilePath(),
+                           list);
+    if (parser.isSet(o.out)) {
+        records::writeNameFile(parser.value(o.out), list);
+    } else {
+        std::printf("%s\n", compactJson(cli::summaryJson(list)).c_str());
+    }
+    return 0;
+}
+
 int fail(int status, const std::string& message) {
     std::fprintf(stderr, "sorvik-cli: %s\n", message.c_str());
     return status;
@@ -202,8 +227,9 @@ int main(int argc, char* argv[]) {
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     const Options o;
-    parser.addOptions({o.data, o.name, o.sex, o.date, o.time, o.target, o.csv});
-    parser.addPositionalArgument("command", "lunar, chart, luck or batch, and its arguments.",
+    parser.addOptions({o.data, o.name, o.sex, o.date, o.time, o.target, o.csv, o.out});
+    parser.addPositionalArgument("command",
+                                 "lunar, chart, luck, batch or summary, and its arguments.",
                                  "command [arguments]");
     try {
         if (!parser.parse(QCoreApplication::arguments())) {
@@ -221,12 +247,18 @@ int main(int argc, char* argv[]) {
         }
         const QString command = positional.first();
         if (command != u"lunar" && command != u"chart" && command != u"luck" &&
-            command != u"batch") {
+            command != u"batch" && command != u"summary") {
             throw UsageError("unknown command: " + command.toStdString());
         }
         const QString dataDir =
             parser.isSet(o.data) ? parser.value(o.data) : QCoreApplication::applicationDirPath();
+        if (command != u"summary") {
+            refuseOptions(parser, command, {&o.out});
+        }
         const engine::CalendarTable calendar = records::LoadCalendar(dataDir);
+        if (command == u"summary") {
+            return runSummary(parser, o, calendar, dataDir);
+        }
         if (command == u"batch") {
             return runBatch(parser, o, calendar, dataDir);
         }

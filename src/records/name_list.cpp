@@ -1,5 +1,6 @@
 #include "name_list.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace sorvik::records {
@@ -12,6 +13,12 @@ void NameList::setCell(int row, int column, const QString& text) {
         cell = text;
         emit rowChanged(row);
     }
+}
+
+void NameList::setCells(int row, int first, std::span<const QString> texts) {
+    Row& target = rows_.at(row);
+    std::copy(texts.begin(), texts.end(), target.begin() + first);
+    emit rowChanged(row);
 }
 
 void NameList::clear() {
@@ -46,6 +53,35 @@ void NameList::removeRows(int first, int count) {
     emit aboutToRemove(first, first + count - 1);
     rows_.erase(rows_.begin() + first, rows_.begin() + first + count);
     emit removed(first, first + count - 1);
+}
+
+void NameList::moveRows(int first, int count, int before) {
+    if (count <= 0 || first < 0 || first + count > rowCount() || before < 0 ||
+        before > rowCount() || (before >= first && before <= first + count)) {
+        return;
+    }
+    emit aboutToMove(first, first + count - 1, before);
+    const auto begin = rows_.begin();
+    if (before < first) {
+        std::rotate(begin + before, begin + first, begin + first + count);
+    } else {
+        std::rotate(begin + first, begin + first + count, begin + before);
+    }
+    emit moved(first, first + count - 1, before);
+}
+
+void NameList::reorder(const std::vector<int>& order) {
+    if (order.size() != rows_.size()) {
+        return;
+    }
+    emit aboutToReorder();
+    std::vector<Row> rows;
+    rows.reserve(order.size());
+    for (const int old : order) {
+        rows.push_back(std::move(rows_.at(old)));
+    }
+    rows_ = std::move(rows);
+    emit reordered();
 }
 
 }  // namespace sorvik::records

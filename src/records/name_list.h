@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <span>
 #include <vector>
 
 #include <QObject>
@@ -27,6 +28,8 @@ class NameList : public QObject {
     const Row& row(int index) const { return rows_.at(index); }
     const QString& cell(int row, int column) const { return rows_.at(row).at(column); }
     void setCell(int row, int column, const QString& text);
+    // Sets the cells from `first` on with one change told.
+    void setCells(int row, int first, std::span<const QString> texts);
 
     // No person: the one blank row.
     bool isEmpty() const { return rows_.size() == 1 && rows_.front()[kName].isEmpty(); }
@@ -38,6 +41,10 @@ class NameList : public QObject {
     int append(const Row& row);
     // Removes rows; removing the last person leaves the blank row.
     void removeRows(int first, int count);
+    // Moves a block of rows so that it stands before row `before` (counted before the move).
+    void moveRows(int first, int count, int before);
+    // Puts the rows in a new order: row i becomes the old row order[i].
+    void reorder(const std::vector<int>& order);
 
   signals:
     void aboutToReset();
@@ -47,6 +54,10 @@ class NameList : public QObject {
     void aboutToRemove(int first, int last);
     void removed(int first, int last);
     void rowChanged(int row);
+    void aboutToMove(int first, int last, int before);
+    void moved(int first, int last, int before);
+    void aboutToReorder();
+    void reordered();
 
   private:
     std::vector<Row> rows_;

@@ -9,6 +9,7 @@
 
 #include "engine/catalogue.h"
 #include "engine/date.h"
+#include "settings/listed_stars.h"
 #include "settings/target_date.h"
 #include "strength/info_items.h"
 
@@ -50,8 +51,6 @@ enum class StarView {
     Detail = kShowInDetailColumn,
     List = kShowInListColumn,
 };
-inline constexpr auto kShown = u"表示する";
-inline constexpr auto kNotShown = u"表示しない";
 
 // Items of the info-row table (keys KCSG + row) are held there by name.
 using strength::InfoItem;

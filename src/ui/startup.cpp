@@ -13,6 +13,7 @@
 #include "detail/palace_detail_window.h"
 #include "error_boundary.h"
 #include "main_window.h"
+#include "names/name_windows.h"
 #include "platform/errors.h"
 #include "platform/file_names.h"
 #include "platform/help_pages.h"
@@ -85,9 +86,11 @@ void createLongLivedWindows(TMainF& mainWindow, const std::function<void()>& spl
     auto* settings = new SettingsWindows(mainWindow);
     // The entry bar and the chart windows read the stores just made.
     auto* requests = new ChartRequests(mainWindow, *settings);
-    // TNListF (name list: reads the system settings); until it exists the main window keeps
-    // the list. The splash ends first: it stays on top and would hide the message of a missing
-    // start-up file.
+    // TNListF (name list: reads the system settings) over the main window's list, and the
+    // entry bar's era-date entry and time list.
+    new NameWindows(mainWindow, *settings, *requests);
+    // The splash ends first: it stays on top and would hide the message of a missing start-up
+    // file.
     if (splashDone) {
         splashDone();
     }

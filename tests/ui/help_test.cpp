@@ -10,6 +10,9 @@
 #include "ui/help_window.h"
 #include "ui/luck/luck_window.h"
 #include "ui/main_window.h"
+#include "ui/names/era_entry_dialog.h"
+#include "ui/names/name_list_window.h"
+#include "ui/names/time_list_window.h"
 #include "ui/system_settings_dialog.h"
 #include "ui/tools/tools_dialog.h"
 #include "ui/zi_wei_settings_dialog.h"
@@ -27,7 +30,8 @@ TEST(Help, EveryWindowsTopicOpensItsPageAndAMissingOneSaysSo) {
     for (const int topic :
          {1, TMainF::kHelpTopic, AboutBox::kHelpTopic, TMeibF::kHelpTopic, TKyuSF::kHelpTopic,
           TKouF::kHelpTopic, TSysF::kHelpTopic, TUSysF::kHelpTopic, TGaijiF::kHelpTopic,
-          TKHyoF::kHelpTopic, TBackF::kHelpTopic, TTools::kHelpTopic}) {
+          TKHyoF::kHelpTopic, TBackF::kHelpTopic, TTools::kHelpTopic, TNListF::kHelpTopic,
+          TJListF::kHelpTopic, TWaEntF::kHelpTopic}) {
         EXPECT_TRUE(showHelpTopic(appDir, topic)) << topic;
         EXPECT_EQ(helpWindow()->currentTopic(), topic);
     }

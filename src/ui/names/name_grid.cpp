@@ -1,0 +1,129 @@
+#include "name_grid.h"
+
+#include <algorithm>
+
+#include <QDropEvent>
+#include <QHeaderView>
+#include <QPainter>
+
+#include "settings/system_settings.h"
+#include "ui/names/name_list_model.h"
+
+namespace sorvik::ui {
+
+namespace {
+
+// Where a cell's text starts.
+constexpr int kTextLeft = 3;
+constexpr int kTextTop = 5;
+
+const QColor kHeaderColour(0, 128, 128);  // teal
+const QColor kNameColumnColour(128, 128, 128);
+
+}  // namespace
+
+NameCellDelegate::NameCellDelegate(const settings::SystemSettings& system, QObject* parent)
+    : QStyledItemDelegate(parent), system_(system) {}
+
+void NameCellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
+                             const QModelIndex& index) const {
+    QColor background = Qt::white;
+    QColor text = option.palette.color(QPalette::WindowText);
+    if (option.state.testFlag(QStyle::State_Selected)) {
+        background = system_.palaceColour(settings::kSelectedPalace);
+        text = Qt::black;
+    } else if (index.column() == 0) {
+        background = kNameColumnColour;
+        text = Qt::white;
+    }
+    painter->save();
+    painter->fillRect(option.rect, background);
+    painter->setPen(text);
+    painter->setFont(option.font);
+    const QRect area = option.rect.adjusted(kTextLeft, 0, 0, 0);
+    const int top = std::min(kTextTop, std::max(0, area.height() - option.fontMetrics.height()));
+    painter->drawText(area.adjusted(0, top, 0, 0),
+                      Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, index.data().toString());
+    painter->restore();
+}
+
+NameGrid::NameGrid(records::NameList& list, const records::Headers& headers,
+                   const settings::SystemSettings& system, QWidget* parent)
+    : QTableView(parent), model_(new NameListModel(list, headers, this)) {
+    setObjectName(QStringLiteral("NSG"));
+    setModel(model_);
+    setItemDelegate(new NameCellDelegate(system, this));
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setSelectionMode(QAbstractItemView::ContiguousSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setWordWrap(false);
+    setCornerButtonEnabled(false);
+    verticalHeader()->hide();
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->setDefaultSectionSize(kRowHeight);
+    QHeaderView* header = horizontalHeader();
+    header->setHighlightSections(false);
+    header->setSectionsClickable(true);
+    header->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    header->setFixedHeight(kRowHeight + 2);
+    header->setStyleSheet(
+        QStringLiteral(
+            "QHeaderView::section { background-color: %1; color: white; padding-left: 2px;"
+            " border: 0px; border-right: 1px solid #c0c0c0; border-bottom: 1px solid #c0c0c0; }")
+            .arg(kHeaderColour.name()));
+    for (int column = 0; column < records::NameList::kColumns; ++column) {
+        setColumnWidth(column, records::nameListColumnWidth(column));
+    }
+}
+
+records::NameList& NameGrid::list() const {
+    return model_->list();
+}
+
+std::pair<int, int> NameGrid::selectedBlock() const {
+    const QModelIndexList rows = selectionModel()->selectedRows();
+    if (rows.isEmpty()) {
+        return {0, 0};
+    }
+    int first = rows.front().row();
+    int last = first;
+    for (const QModelIndex& index : rows) {
+        first = std::min(first, index.row());
+        last = std::max(last, index.row());
+    }
+    return {first, last - first + 1};
+}
+
+void NameGrid::goToRow(int row) {
+    const QModelIndex index = model_->index(row, 0);
+    setCurrentIndex(index);
+    selectRow(row);
+    scrollTo(index);
+}
+
+void NameGrid::setRowsMovable(bool movable) {
+    setDragEnabled(movable);
+    setAcceptDrops(movable);
+    setDragDropMode(movable ? QAbstractItemView::InternalMove : QAbstractItemView::NoDragDrop);
+    setDefaultDropAction(Qt::MoveAction);
+    setDropIndicatorShown(movable);
+}
+
+void NameGrid::dropEvent(QDropEvent* event) {
+    const auto [first, count] = selectedBlock();
+    if (event->source() != this || count == 0) {
+        event->ignore();
+        return;
+    }
+    const QModelIndex target = indexAt(event->position().toPoint());
+    int before = target.isValid() ? target.row() : model_->rowCount();
+    if (target.isValid() && before > first) {
+        before += 1;  // dropped on a row further down: the block goes after it
+    }
+    list().moveRows(first, count, before);
+    // The rows are moved already: the drag must not remove them again.
+    event->setDropAction(Qt::CopyAction);
+    event->accept();
+}
+
+}  // namespace sorvik::ui

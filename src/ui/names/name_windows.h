@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QObject>
+
+#include "ui/names/name_window_services.h"
+
+namespace sorvik::ui {
+
+class ChartRequests;
+class SettingsWindows;
+class TMainF;
+class TNListF;
+
+// The name list of the run, shown by NListBtn, and the entry bar's two helpers: the era-date
+// entry behind its 日付 label and the time list behind its 時間 label. Made after the entry
+// bar; lives as long as the main window.
+class NameWindows : public QObject {
+    Q_OBJECT
+  public:
+    NameWindows(TMainF& mainWindow, SettingsWindows& settings, ChartRequests& requests);
+
+    static NameWindows* of(const TMainF& mainWindow);
+    TNListF& nameList() const { return *list_; }
+    // The 日付 label: the era-date entry, opening on today.
+    void openEraEntry();
+    void openTimeList();
+
+  private:
+    TMainF& main_;
+    NameWindowServices services_;
+    TNListF* list_ = nullptr;
+};
+
+}  // namespace sorvik::ui

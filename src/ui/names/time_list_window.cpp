@@ -1,0 +1,82 @@
+#include "time_list_window.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QResizeEvent>
+#include <QScopeGuard>
+#include <QVBoxLayout>
+
+#include "platform/prompts.h"
+#include "records/date_texts.h"
+#include "records/time_list.h"
+#include "ui/entry/entry_bar.h"
+#include "ui/error_boundary.h"
+#include "ui/help_window.h"
+#include "ui/names/name_grid.h"
+#include "ui/names/name_list_model.h"
+#include "ui/system_font.h"
+
+namespace sorvik::ui {
+
+using platform::Prompts;
+
+TJListF::TJListF(const NameWindowServices& services, const QDate& day, QWidget* parent)
+    : QDialog(parent), services_(services) {
+    setObjectName(QStringLiteral("JListF"));
+    setWindowTitle(QStringLiteral("時間一覧入力"));
+    resize(kSize);
+    setHelpTopic(*this, kHelpTopic);
+    connectHelp(*this, services_.appDir, kHelpTopic);
+    {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        const auto restore = qScopeGuard([] { QApplication::restoreOverrideCursor(); });
+        const EntBar& bar = services_.entryBar;
+        slots_.reset(
+            records::timeListRows(day, bar.nameBox()->currentText(), bar.sexBox()->currentText()));
+        records::summariseList(slots_, summaryContext(services_));
+    }
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    grid_ = new NameGrid(slots_, nameListHeaders(services_), services_.system, this);
+    grid_->setSelectionMode(QAbstractItemView::SingleSelection);
+    layout->addWidget(grid_);
+    connect(grid_, &QAbstractItemView::doubleClicked, this,
+            [this](const QModelIndex& index) { chooseSlot(index.row()); });
+    ApplySystemFont(*this, services_.system);
+}
+
+void TJListF::resizeEvent(QResizeEvent* event) {
+    // The height stays; only the width follows the user.
+    if (event->size().height() != kSize.height()) {
+        resize(event->size().width(), kSize.height());
+    }
+    QDialog::resizeEvent(event);
+}
+
+void TJListF::chooseSlot(int row) {
+    fillEntryBar(services_.entryBar, slots_, row);
+    services_.entryBar.MeiBtnClick();
+    accept();
+}
+
+void openTimeList(const NameWindowServices& services, QWidget* parent) {
+    EntBar& bar = services.entryBar;
+    const std::optional<QDate> day = records::readDateText(bar.dateBox()->text());
+    if (!day) {
+        Prompts::beep();
+        bar.dateBox()->setFocus();
+        return;
+    }
+    const engine::RangeCheck range =
+        services.calendar.CheckCalendarRange(engine::Date{day->year(), day->month(), day->day()});
+    if (!range.ok) {
+        Prompts::information(QString::fromStdString(range.message));
+        Prompts::beep();
+        return;
+    }
+    TJListF list(services, *day, parent);
+    list.exec();
+}
+
+}  // namespace sorvik::ui

@@ -1,0 +1,248 @@
+#include <QComboBox>
+#include <QFile>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include "platform/key_store.h"
+#include "platform/prompts.h"
+#include "records/calendar_file.h"
+#include "records/name_file.h"
+#include "settings/system_settings.h"
+#include "settings/zi_wei_settings.h"
+#include "ui/chart/chart_window.h"
+#include "ui/entry/entry_bar.h"
+#include "ui/names/era_entry_dialog.h"
+#include "ui/names/name_grid.h"
+#include "ui/names/name_list_model.h"
+#include "ui/names/name_list_window.h"
+#include "ui/names/time_list_window.h"
+
+namespace sorvik::ui {
+namespace {
+
+using platform::Answer;
+using platform::Prompts;
+using records::NameList;
+
+// The shipped settings, tables and calendar, an MDI area with the entry bar, and the name list
+// window over a list of persons.
+class NameWindowsTest : public ::testing::Test {
+  protected:
+    NameWindowsTest() {
+        Prompts::startScripting();
+        Prompts::clearShownBoxes();
+        Prompts::setNow(QDateTime(QDate(2024, 5, 1), QTime(12, 0)));
+        QFile::copy(SORVIK_DATA_DIR "/Default.ini", dir.filePath("Default.ini"));
+        system.LoadSettings();
+        ziwei.startUp();
+    }
+    ~NameWindowsTest() override {
+        Prompts::setNow({});
+        Prompts::stopScripting();
+    }
+
+    void load(std::initializer_list<const char*> lines) {
+        std::vector<NameList::Row> rows;
+        for (const char* line : lines) {
+            rows.push_back(records::readNameLine(QString::fromUtf8(line)));
+        }
+        list.reset(rows);
+    }
+    QStringList names() const {
+        QStringList texts;
+        for (int row = 0; row < list.rowCount(); ++row) {
+            texts << list.cell(row, NameList::kName);
+        }
+        return texts;
+    }
+    QString chartTitle(int index = 0) const { return mdi.subWindowList().at(index)->windowTitle(); }
+
+    QTemporaryDir dir;
+    platform::KeyStore keys{dir.filePath("registry.ini")};
+    engine::StarDisplayNames starNames{"殺"};
+    engine::CalendarTable calendar = records::LoadCalendar(QStringLiteral(SORVIK_DATA_DIR));
+    settings::SystemSettings system{dir.path() + u'/', keys, starNames};
+    settings::ZiWeiSettings ziwei{SORVIK_DATA_DIR, keys, starNames};
+    NameList list;
+    records::NameFileSession session{list, dir.path() + u'/'};
+    QMdiArea mdi;
+    ChartServices chartServices{calendar, starNames, ziwei, system, {}, {}, {}};
+    EntBar bar{{mdi,
+                calendar,
+                system,
+                session,
+                [this](const engine::BirthMoment& person, const QString& title) {
+                    auto* chart = new TMeibF(chartServices);
+                    chart->setWindowTitle(title);
+                    mdi.addSubWindow(chart)->show();
+                    chart->RequestChart(person);
+                },
+                {}}};
+    NameWindowServices services{dir.path() + u'/', session, bar,  calendar,
+                                starNames,         system,  ziwei};
+    TNListF window{services};
+};
+
+TEST_F(NameWindowsTest, HeaderClickAsksThenSortsByBirthDateWithoutMarkingTheFileChanged) {
+    load({"b,男,1990/05/01,12:00", "a,女,1975/12/31,08:00", "c,男,2001/01/01,23:00"});
+    QHeaderView* header = window.grid()->horizontalHeader();
+    QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
+                      QPoint(header->sectionViewportPosition(2) + 5, 5));
+    EXPECT_EQ(Prompts::shownTexts(), QStringList{"項目<生年月日 >でソートしますか？"});
+    EXPECT_EQ(names(), QStringList({"a", "b", "c"}));
+
+    window.setDescending(true);
+    Prompts::queueAnswer(Answer::No);
+    window.headerClicked(2);
+    EXPECT_EQ(names(), QStringList({"a", "b", "c"}));
+    window.headerClicked(2);
+    EXPECT_EQ(names(), QStringList({"c", "b", "a"}));
+    EXPECT_EQ(window.grid()->model()->headerData(0, Qt::Horizontal).toString(), "氏　名");
+    EXPECT_EQ(window.grid()->model()->headerData(15, Qt::Horizontal).toString(),
+              ziwei.palaceNameTable()[0]);
+    EXPECT_EQ(window.grid()->model()->index(0, 2).data().toString(), "2001/01/01");
+    EXPECT_FALSE(session.nameListModified());
+}
+
+TEST_F(NameWindowsTest, PartialSearchFindsTheLastRowAndNextStartsAgainAfterAMiss) {
+    load({"山田,男", "田中,女", "鈴木花子,女"});
+    window.setSearch(0, "花", records::SearchMode::Partial);
+    window.search();
+    EXPECT_EQ(window.grid()->currentIndex().row(), 2);
+    EXPECT_TRUE(Prompts::shownTexts().isEmpty());
+    const int beeps = Prompts::beepCount();
+    window.next();
+    EXPECT_EQ(Prompts::shownTexts(), QStringList{"[花]は見つかりません。"});
+    EXPECT_EQ(Prompts::beepCount(), beeps + 1);
+    window.next();
+    EXPECT_EQ(window.grid()->currentIndex().row(), 2);
+
+    window.setSearch(0, "SUZUKI", records::SearchMode::Exact);
+    load({"suzuki,男", "Suzuki,女"});
+    window.search();
+    EXPECT_EQ(window.grid()->currentIndex().row(), 0);
+    window.next();
+    EXPECT_EQ(Prompts::shownTexts().size(), 2);
+}
+
+TEST_F(NameWindowsTest, DeleteAsksWithTheCountAndDeletingAllLeavesOneBlankRow) {
+    load({"a,男", "b,女", "c,男", "d,女", "e,男"});
+    window.grid()->selectionModel()->select(
+        QItemSelection(window.grid()->model()->index(1, 0), window.grid()->model()->index(3, 0)),
+        QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    Prompts::queueAnswer(Answer::No);
+    window.deleteSelected();
+    EXPECT_EQ(Prompts::shownTexts(), QStringList{"3 件を、削除してよろしいですか？"});
+    EXPECT_EQ(Prompts::shownBoxes()[0].style, platform::BoxStyle::Confirmation);
+    EXPECT_EQ(list.rowCount(), 5);
+    EXPECT_FALSE(session.nameListModified());
+
+    window.deleteSelected();
+    EXPECT_EQ(names(), QStringList({"a", "e"}));
+    EXPECT_TRUE(session.nameListModified());
+    EXPECT_EQ(window.datCount()->text(), "2件");
+
+    window.grid()->selectAll();
+    window.deleteSelected();
+    EXPECT_EQ(Prompts::shownTexts().last(), "2 件を、削除してよろしいですか？");
+    EXPECT_TRUE(list.isEmpty());
+    EXPECT_EQ(list.rowCount(), 1);
+    EXPECT_EQ(window.datCount()->text(), "1件");
+}
+
+TEST_F(NameWindowsTest, SummaryRunSkipsUnknownHoursAndADoubleClickMakesTheChart) {
+    load({"山田,男,1990/05/01,12:00", "田中,女,1990/05/01,25:00"});
+    window.MeiMakeBtnClick();
+    EXPECT_EQ(list.cell(0, 4), "旧暦1990年4月7日");
+    EXPECT_EQ(list.cell(0, 7), "庚午");
+    EXPECT_TRUE(list.cell(1, 4).isEmpty());
+    EXPECT_TRUE(Prompts::shownTexts().isEmpty());
+
+    window.grid()->goToRow(0);
+    window.showChart();
+    ASSERT_EQ(mdi.subWindowList().size(), 1);
+    EXPECT_EQ(chartTitle(), "山田 さんの命盤");
+    // Its stars are those of the summary, but for the stars the list does not show.
+    const TMeibF* chart = qobject_cast<TMeibF*>(mdi.subWindowList()[0]->widget());
+    const engine::Branch life = chart->record().lifePalace();
+    QString stars;
+    const engine::PalaceStarList& lifeStars = chart->record().palaceStarLists[engine::index(life)];
+    for (int slot = 1; lifeStars[slot] != 0 && lifeStars[slot] < engine::kFirstYearlyStar; ++slot) {
+        if (system.showInList(lifeStars[slot])) {
+            stars += QString::fromStdString(starNames[lifeStars[slot]]) + u' ';
+        }
+    }
+    EXPECT_EQ(list.cell(0, 15), stars);
+    EXPECT_FALSE(stars.isEmpty());
+}
+
+TEST_F(NameWindowsTest, TimeListShowsTheSlotsOfTheDayAndADoubleClickChartsAndRecordsOne) {
+    bar.nameBox()->setEditText("山田");
+    bar.sexBox()->setCurrentIndex(0);
+    bar.dateBox()->setText("1990/05/01");
+    TJListF times(services, QDate(1990, 5, 1));
+    const NameList& rows = times.timeSlots();
+    ASSERT_EQ(rows.rowCount(), 13);
+    EXPECT_EQ(rows.cell(0, 0), "山田：子");
+    EXPECT_EQ(rows.cell(0, 3), "00:00");
+    EXPECT_EQ(rows.cell(1, 0), "山田：丑");
+    EXPECT_EQ(rows.cell(11, 0), "山田：亥");
+    EXPECT_EQ(rows.cell(11, 3), "22:00");
+    EXPECT_EQ(rows.cell(12, 0), "山田：子");
+    EXPECT_EQ(rows.cell(12, 2), "1990/05/02");
+    EXPECT_EQ(rows.cell(6, 8), "午");
+    EXPECT_FALSE(rows.cell(12, 37).isEmpty());
+
+    times.chooseSlot(6);
+    ASSERT_EQ(mdi.subWindowList().size(), 1);
+    EXPECT_EQ(chartTitle(), "山田：午 さんの命盤");
+    EXPECT_EQ(list.cell(0, 0), "山田：午");
+    EXPECT_EQ(list.cell(0, 2), "1990/05/01");
+    EXPECT_EQ(list.cell(0, 3), "12:00");
+}
+
+TEST_F(NameWindowsTest, TimeListRefusesADateThatDoesNotReadOrLiesOutsideTheCalendar) {
+    bar.nameBox()->setEditText("山田");
+    bar.dateBox()->setText("1990/02/30");
+    const int beeps = Prompts::beepCount();
+    openTimeList(services, nullptr);
+    EXPECT_EQ(Prompts::beepCount(), beeps + 1);
+    EXPECT_TRUE(Prompts::shownTexts().isEmpty());
+    bar.dateBox()->setText("1700/01/01");
+    openTimeList(services, nullptr);
+    EXPECT_EQ(Prompts::shownTexts(), QStringList{"『1700/01/01』は、日付変換可能範囲外です。"});
+    EXPECT_EQ(Prompts::beepCount(), beeps + 2);
+}
+
+TEST_F(NameWindowsTest, EraEntryOpensInReiwaAndMendsAnEraThatDoesNotMatch) {
+    TWaEntF era(QDate(2024, 5, 1), dir.path());
+    EXPECT_EQ(era.eraBox()->currentText(), "5 令和");
+    EXPECT_EQ(era.dateBox()->text(), "06/05/01");
+    EXPECT_EQ(era.gregorianLabel()->text(), "西暦2024/05/01");
+
+    era.eraBox()->setCurrentIndex(2);  // 昭和 06/05/01 is 1931
+    EXPECT_EQ(era.value(), QDate(1931, 5, 1));
+    era.dateBox()->setText("64/01/07");
+    era.leaveDateBox();
+    EXPECT_EQ(era.gregorianLabel()->text(), "西暦1989/01/07");
+    EXPECT_TRUE(Prompts::shownTexts().isEmpty());
+
+    era.dateBox()->selectAll();
+    QTest::keyClicks(era.dateBox(), "640108");
+    EXPECT_EQ(Prompts::shownTexts(), QStringList{"元号と日付がマッチしていません。"});
+    EXPECT_EQ(Prompts::shownBoxes()[0].title, "エラー");
+    EXPECT_EQ(era.eraBox()->currentText(), "4 平成");
+    EXPECT_EQ(era.dateBox()->text(), "01/01/08");
+    EXPECT_EQ(era.value(), QDate(1989, 1, 8));
+}
+
+}  // namespace
+}  // namespace sorvik::ui
