@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "many_persons.h"
 #include "records/calendar_file.h"
 #include "records/chart_summary.h"
 #include "records/name_file.h"
@@ -17,27 +18,6 @@ namespace {
 using namespace sorvik;
 using records::NameList;
 
-constexpr int kPersons = 100'000;
-
-// Persons born 1930..2009 at every minute of the day, half of them women, names in kana.
-std::vector<NameList::Row> persons() {
-    std::vector<NameList::Row> rows(kPersons);
-    const QDate first(1930, 1, 1);
-    const QString kana = QStringLiteral("あいうえおかきくけこさしすせそたちつてとなにぬねの");
-    for (int i = 0; i < kPersons; ++i) {
-        NameList::Row& row = rows[i];
-        const int k = i * 7919;
-        row[NameList::kName] =
-            kana.mid(k % 25, 1) + kana.mid((k / 25) % 25, 1) + QString::number(i);
-        row[NameList::kSex] = i % 2 == 0 ? QStringLiteral("男") : QStringLiteral("女");
-        row[NameList::kDate] = first.addDays(k % 29200).toString(QStringLiteral("yyyy/MM/dd"));
-        row[NameList::kTime] = QStringLiteral("%1:%2")
-                                   .arg(k % 24, 2, 10, QLatin1Char('0'))
-                                   .arg((k / 24) % 60, 2, 10, QLatin1Char('0'));
-    }
-    return rows;
-}
-
 struct Fixture {
     bench::ShippedSettings shipped;
     engine::CalendarTable calendar = records::LoadCalendar(QStringLiteral(SORVIK_DATA_DIR));
@@ -45,7 +25,7 @@ struct Fixture {
         settings::readListedStars(QStringLiteral(SORVIK_DATA_DIR "/Default.ini"));
     records::SummaryContext context{calendar, shipped.names, shipped.ziWei,
                                     shipped.ziWei.bodyStarRule(), listed};
-    std::vector<NameList::Row> rows = persons();
+    std::vector<NameList::Row> rows = bench::manyPersons();
 };
 
 Fixture& fixture() {

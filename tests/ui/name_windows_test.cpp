@@ -1,4 +1,5 @@
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QHeaderView>
 #include <QLabel>
@@ -242,6 +243,44 @@ TEST_F(NameWindowsTest, EraEntryOpensInReiwaAndMendsAnEraThatDoesNotMatch) {
     EXPECT_EQ(era.eraBox()->currentText(), "4 平成");
     EXPECT_EQ(era.dateBox()->text(), "01/01/08");
     EXPECT_EQ(era.value(), QDate(1989, 1, 8));
+}
+
+TEST_F(NameWindowsTest, Pictures) {
+    const QString folder = qEnvironmentVariable("SORVIK_PICTURES");
+    std::vector<NameList::Row> rows(3000);
+    const QString kana = QStringLiteral("あいうえおかきくけこさしすせそたちつてと");
+    for (int i = 0; i < 3000; ++i) {
+        rows[i][NameList::kName] =
+            QStringLiteral("山田") + kana.mid(i % 20, 1) + QString::number(i);
+        rows[i][NameList::kSex] = i % 2 ? QStringLiteral("女") : QStringLiteral("男");
+        rows[i][NameList::kDate] =
+            QDate(1940, 1, 1).addDays(i * 13).toString(QStringLiteral("yyyy/MM/dd"));
+        rows[i][NameList::kTime] =
+            i % 7 ? QStringLiteral("%1:30").arg(i % 24, 2, 10, QLatin1Char('0'))
+                  : QStringLiteral("99:99");
+    }
+    list.reset(rows);
+    window.MeiMakeBtnClick();
+    window.show();
+    window.grid()->goToRow(3);
+    window.updateCount();
+    const QPixmap names = window.grab();
+    EXPECT_EQ(window.datCount()->text(), "3000件");
+
+    bar.nameBox()->setEditText("山田");
+    bar.dateBox()->setText("1990/05/01");
+    TJListF times(services, QDate(1990, 5, 1));
+    times.show();
+    const QPixmap timePicture = times.grab();
+
+    TWaEntF era(QDate(2024, 5, 1), dir.path());
+    era.show();
+    const QPixmap eraPicture = era.grab();
+    if (!folder.isEmpty()) {
+        names.save(QDir(folder).filePath("name_list.png"));
+        timePicture.save(QDir(folder).filePath("time_list.png"));
+        eraPicture.save(QDir(folder).filePath("era_entry.png"));
+    }
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "name_grid.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include <QDropEvent>
 #include <QHeaderView>
@@ -71,9 +72,25 @@ NameGrid::NameGrid(records::NameList& list, const records::Headers& headers,
             "QHeaderView::section { background-color: %1; color: white; padding-left: 2px;"
             " border: 0px; border-right: 1px solid #c0c0c0; border-bottom: 1px solid #c0c0c0; }")
             .arg(kHeaderColour.name()));
+    applyColumnWidths();
+}
+
+void NameGrid::applyColumnWidths() {
+    // The widths were made for a font whose digits are 6 pixels wide; a wider font widens
+    // every column alike, so that a date still fits its column.
+    const double scale = std::max(
+        1.0, QFontMetricsF(font()).horizontalAdvance(QStringLiteral("0000/00/00")) / 60.0);
     for (int column = 0; column < records::NameList::kColumns; ++column) {
-        setColumnWidth(column, records::nameListColumnWidth(column));
+        setColumnWidth(column,
+                       static_cast<int>(std::lround(records::nameListColumnWidth(column) * scale)));
     }
+}
+
+void NameGrid::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::FontChange) {
+        applyColumnWidths();
+    }
+    QTableView::changeEvent(event);
 }
 
 records::NameList& NameGrid::list() const {

@@ -49,8 +49,11 @@ class NameGrid : public QTableView {
 
   protected:
     void dropEvent(QDropEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
   private:
+    void applyColumnWidths();
+
     NameListModel* model_;
 };
 
