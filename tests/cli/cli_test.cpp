@@ -504,4 +504,45 @@ TEST(Cli, SaysWhenTheCalendarTableIsMissing) {
                     .contains(QStringLiteral("INREKI.DAT』が、ありません。")));
 }
 
+TEST_F(CliTest, SummaryGivesTheRowsOfTheNameListAndWritesThemWithOut) {
+    // Only 紫微 is listed in the summary's star columns.
+    sorvik::platform::writeSjisLines(dir.filePath("Default.ini"),
+                                     {"[Sys]", "SG11=紫微,0,0,表示する,表示する,表示する,"});
+    const QString names = dir.filePath("people.nam");
+    sorvik::platform::writeSjisLines(names,
+                                     {"山田,男,2020/06/04,12:00,", "田中,女,2020/06/04,25:00,"});
+    const CliRun r = run({"summary", names});
+    ASSERT_EQ(r.status, 0) << r.error.toStdString();
+    const QJsonArray rows = r.json["rows"].toArray();
+    ASSERT_EQ(rows.size(), 2);
+    const QJsonArray first = rows[0].toArray();
+    ASSERT_EQ(first.size(), 38);
+    EXPECT_EQ(first[0].toString(), "山田");
+    EXPECT_EQ(first[7].toString(), "庚子");
+    EXPECT_EQ(first[8].toString(), "午");
+    QStringList stars;
+    for (int i = 0; i < 12; ++i) {
+        stars << first[15 + 2 * i].toString();
+    }
+    EXPECT_EQ(stars.join(QString()), "紫微 ");
+    EXPECT_EQ(rows[1].toArray()[3].toString(), "99:99");
+    EXPECT_EQ(rows[1].toArray()[4].toString(), "");
+
+    const QString out = dir.filePath("out.nam");
+    const CliRun written = run({"summary", names, "--out", out});
+    ASSERT_EQ(written.status, 0) << written.error.toStdString();
+    EXPECT_TRUE(written.output.isEmpty());
+    const QStringList lines = sorvik::platform::readSjisLines(out);
+    ASSERT_EQ(lines.size(), 2);
+    EXPECT_EQ(lines[0].count(u','), 38);
+    EXPECT_TRUE(lines[0].startsWith("山田,男,2020/06/04,12:00,旧暦"));
+
+    sorvik::platform::writeSjisLines(names, {"山田,男,2020/06/04,12:00,", "鈴木,男,,12:00,"});
+    const CliRun refused = run({"summary", names, "--out", out});
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_TRUE(refused.error.contains("2件目『鈴木』")) << refused.error.toStdString();
+    EXPECT_EQ(sorvik::platform::readSjisLines(out), lines);
+    EXPECT_EQ(run({"lunar", "2020/06/04 12:00", "--out", out}).status, 2);
+}
+
 }  // namespace

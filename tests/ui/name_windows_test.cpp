@@ -7,6 +7,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -265,6 +266,9 @@ TEST_F(NameWindowsTest, Pictures) {
     window.grid()->goToRow(3);
     window.updateCount();
     const QPixmap names = window.grab();
+    // Scrolled to the last palace, the names stay at the left.
+    window.grid()->horizontalScrollBar()->setValue(window.grid()->horizontalScrollBar()->maximum());
+    const QPixmap scrolled = window.grab();
     EXPECT_EQ(window.datCount()->text(), "3000件");
 
     bar.nameBox()->setEditText("山田");
@@ -278,6 +282,7 @@ TEST_F(NameWindowsTest, Pictures) {
     const QPixmap eraPicture = era.grab();
     if (!folder.isEmpty()) {
         names.save(QDir(folder).filePath("name_list.png"));
+        scrolled.save(QDir(folder).filePath("name_list_scrolled.png"));
         timePicture.save(QDir(folder).filePath("time_list.png"));
         eraPicture.save(QDir(folder).filePath("era_entry.png"));
     }

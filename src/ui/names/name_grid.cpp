@@ -6,6 +6,7 @@
 #include <QDropEvent>
 #include <QHeaderView>
 #include <QPainter>
+#include <QScrollBar>
 
 #include "settings/system_settings.h"
 #include "ui/names/name_list_model.h"
@@ -72,14 +73,73 @@ NameGrid::NameGrid(records::NameList& list, const records::Headers& headers,
             "QHeaderView::section { background-color: %1; color: white; padding-left: 2px;"
             " border: 0px; border-right: 1px solid #c0c0c0; border-bottom: 1px solid #c0c0c0; }")
             .arg(kHeaderColour.name()));
+    connect(header, &QHeaderView::sectionClicked, this, &NameGrid::headerClicked);
+    makeFrozenColumn();
     applyColumnWidths();
+}
+
+void NameGrid::makeFrozenColumn() {
+    frozen_ = new QTableView(this);
+    frozen_->setObjectName(QStringLiteral("NameColumn"));
+    frozen_->setModel(model_);
+    frozen_->setSelectionModel(selectionModel());
+    frozen_->setItemDelegate(itemDelegate());
+    frozen_->setFocusPolicy(Qt::NoFocus);
+    frozen_->setFrameStyle(QFrame::NoFrame);
+    frozen_->setSelectionBehavior(selectionBehavior());
+    frozen_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    frozen_->setWordWrap(false);
+    frozen_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    frozen_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    frozen_->verticalHeader()->hide();
+    frozen_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    frozen_->verticalHeader()->setDefaultSectionSize(kRowHeight);
+    QHeaderView* header = frozen_->horizontalHeader();
+    header->setHighlightSections(false);
+    header->setDefaultAlignment(horizontalHeader()->defaultAlignment());
+    header->setFixedHeight(horizontalHeader()->height());
+    header->setStyleSheet(horizontalHeader()->styleSheet());
+    header->setSectionResizeMode(QHeaderView::Fixed);
+    for (int column = 1; column < records::NameList::kColumns; ++column) {
+        frozen_->setColumnHidden(column, true);
+    }
+    viewport()->stackUnder(frozen_);
+
+    connect(header, &QHeaderView::sectionClicked, this, &NameGrid::headerClicked);
+    connect(frozen_, &QAbstractItemView::doubleClicked, this, &QAbstractItemView::doubleClicked);
+    frozen_->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(frozen_, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
+        emit customContextMenuRequested(
+            viewport()->mapFromGlobal(frozen_->viewport()->mapToGlobal(at)));
+    });
+    connect(frozen_->verticalScrollBar(), &QAbstractSlider::valueChanged, verticalScrollBar(),
+            &QAbstractSlider::setValue);
+    connect(verticalScrollBar(), &QAbstractSlider::valueChanged, frozen_->verticalScrollBar(),
+            &QAbstractSlider::setValue);
+    connect(horizontalHeader(), &QHeaderView::sectionResized, this,
+            [this](int column, int, int width) {
+                if (column == 0) {
+                    frozen_->setColumnWidth(0, width);
+                    placeFrozenColumn();
+                }
+            });
+}
+
+void NameGrid::placeFrozenColumn() {
+    frozen_->setGeometry(frameWidth(), frameWidth(), columnWidth(0),
+                         viewport()->height() + horizontalHeader()->height());
+}
+
+void NameGrid::resizeEvent(QResizeEvent* event) {
+    QTableView::resizeEvent(event);
+    placeFrozenColumn();
 }
 
 void NameGrid::applyColumnWidths() {
     // The widths were made for a font whose digits are 6 pixels wide; a wider font widens
     // every column alike, so that a date still fits its column.
-    const double scale = std::max(
-        1.0, QFontMetricsF(font()).horizontalAdvance(QStringLiteral("0000/00/00")) / 60.0);
+    const double scale =
+        std::max(1.0, QFontMetricsF(font()).horizontalAdvance(QStringLiteral("0000/00/00")) / 60.0);
     for (int column = 0; column < records::NameList::kColumns; ++column) {
         setColumnWidth(column,
                        static_cast<int>(std::lround(records::nameListColumnWidth(column) * scale)));

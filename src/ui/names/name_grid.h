@@ -47,14 +47,23 @@ class NameGrid : public QTableView {
     void goToRow(int row);
     void setRowsMovable(bool movable);
 
+  signals:
+    // A click on a column's header, the name column's included.
+    void headerClicked(int column);
+
   protected:
     void dropEvent(QDropEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
   private:
     void applyColumnWidths();
+    // The name column stays in place over the grid while the other columns scroll.
+    void makeFrozenColumn();
+    void placeFrozenColumn();
 
     NameListModel* model_;
+    QTableView* frozen_ = nullptr;
 };
 
 }  // namespace sorvik::ui

@@ -69,7 +69,7 @@ TNListF::TNListF(const NameWindowServices& services, QWidget* parent)
     }
     cb1_->setCurrentIndex(0);
 
-    connect(grid_->horizontalHeader(), &QHeaderView::sectionClicked, this,
+    connect(grid_, &NameGrid::headerClicked, this,
             [this](int column) { runUserCommand([this, column] { headerClicked(column); }); });
     connect(grid_, &QAbstractItemView::doubleClicked, this, [this] { showChart(); });
 
@@ -85,7 +85,11 @@ TNListF::TNListF(const NameWindowServices& services, QWidget* parent)
         luckItem_->setEnabled(services_.entryBar.luckButton()->isEnabled());
         popup_->popup(grid_->viewport()->mapToGlobal(at));
     });
-    connect(&services_.names.list(), &NameList::wasReset, this, &TNListF::updateCount);
+    // A person recorded by a chart request or a load changes the count.
+    const NameList* list = &services_.names.list();
+    connect(list, &NameList::wasReset, this, &TNListF::updateCount);
+    connect(list, &NameList::appended, this, &TNListF::updateCount);
+    connect(list, &NameList::removed, this, &TNListF::updateCount);
     updateCount();
 }
 
