@@ -25,6 +25,9 @@
 #include "ui/entry/entry_bar.h"
 #include "ui/gaiji_dialog.h"
 #include "ui/help_window.h"
+#include "ui/names/name_grid.h"
+#include "ui/names/name_list_window.h"
+#include "ui/names/name_windows.h"
 #include "ui/settings_windows.h"
 #include "ui/startup.h"
 #include "ui/system_settings_dialog.h"
@@ -86,8 +89,8 @@ TEST_F(MainWindowChart, TheEntryBarOfTheWindowOpensTheChartAndKeepsThePerson) {
     ASSERT_EQ(bar->parentWidget(), window->toolbar(MainToolbar::EntBar));
     EXPECT_TRUE(bar->isVisible());
     // The windows of the run open from their menu items and buttons.
-    for (const char* name :
-         {"NewBtn", "OpenItem", "SaveBtn", "SaveAsItem", "SysBtn", "USysItem", "GaijiItem"}) {
+    for (const char* name : {"NewBtn", "OpenItem", "SaveBtn", "SaveAsItem", "SysBtn", "USysItem",
+                             "GaijiItem", "NListBtn"}) {
         EXPECT_TRUE(window->findChild<QAction*>(name)->isEnabled()) << name;
     }
 
@@ -253,6 +256,24 @@ TEST_F(MainWindowChart, TheStartupNameFileIsLoadedAndJoinsTheRecentFiles) {
     EXPECT_EQ(window->recentFileItems()[0]->text(), "&0 Default.nam");
     EXPECT_TRUE(window->close());  // nothing changed: no question
     EXPECT_TRUE(Prompts::shownBoxes().isEmpty());
+}
+
+TEST_F(MainWindowChart, NameListButtonShowsTheListWhichHidesWhenTheFrameIsActivated) {
+    type("山田太郎", 0, "1984/02/02", "12:00");
+    bar->MeiBtnClick();
+    window->action(MainAction::NListBtn)->trigger();
+    TNListF& list = NameWindows::of(*window)->nameList();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&list));
+    EXPECT_EQ(list.windowTitle(), "入力データ一覧");
+    EXPECT_EQ(list.datCount()->text(), "1件");
+    EXPECT_EQ(list.grid()->model()->index(0, 0).data().toString(), "山田太郎");
+
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    for (int wait = 0; wait < 50 && list.isVisible(); ++wait) {
+        QTest::qWait(10);
+    }
+    EXPECT_FALSE(list.isVisible());
 }
 
 TEST_F(MainWindowChart, AFreshInstallStartsQuietlyOnTheShippedEmptyNameFile) {
