@@ -40,10 +40,7 @@ using platform::Prompts;
 class LuckWindowTest : public ::testing::Test {
   protected:
     LuckWindowTest() {
-        QFile::remove(QDir(shell.appDir).filePath("INREKI.DAT"));
-        for (const char* name : {"INREKI.DAT", "Default.ini", "HOSISUU.DAT", "HOSIBYOU.DAT"}) {
-            QFile::copy(QDir(SORVIK_DATA_DIR).filePath(name), QDir(shell.appDir).filePath(name));
-        }
+        shell.copyShippedFiles(SORVIK_DATA_DIR, SORVIK_BIN_DIR);
         window = shell.makeWindow();
         createLongLivedWindows(*window, [] {});
         bar = &ChartRequests::of(*window)->entryBar();

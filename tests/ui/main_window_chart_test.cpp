@@ -43,14 +43,7 @@ using platform::Prompts;
 class MainWindowChart : public ::testing::Test {
   protected:
     MainWindowChart() {
-        QFile::remove(QDir(shell.appDir).filePath("INREKI.DAT"));
-        for (const char* name : {"INREKI.DAT", "Default.ini", "HOSISUU.DAT", "HOSIBYOU.DAT"}) {
-            QFile::copy(QDir(SORVIK_DATA_DIR).filePath(name), QDir(shell.appDir).filePath(name));
-        }
-        // The texts are generated into the program's folder.
-        for (const QString& name : requiredDataFiles().filter(".DAT")) {
-            QFile::copy(QDir(SORVIK_BIN_DIR).filePath(name), QDir(shell.appDir).filePath(name));
-        }
+        shell.copyShippedFiles(SORVIK_DATA_DIR, SORVIK_BIN_DIR);
         start();
     }
 

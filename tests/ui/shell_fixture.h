@@ -9,6 +9,7 @@
 #include "platform/key_store.h"
 #include "platform/prompts.h"
 #include "ui/main_window.h"
+#include "ui/startup.h"
 
 namespace sorvik::ui::testing {
 
@@ -28,6 +29,18 @@ class ShellFixture {
         QFile file(QDir(appDir).filePath(name));
         file.open(QIODevice::WriteOnly);
         file.write(bytes);
+    }
+
+    // The shipped tables and calendar from dataDir and the texts generated into binDir, for
+    // the windows of a real run.
+    void copyShippedFiles(const QString& dataDir, const QString& binDir) const {
+        QFile::remove(QDir(appDir).filePath("INREKI.DAT"));
+        for (const char* name : {"INREKI.DAT", "Default.ini", "HOSISUU.DAT", "HOSIBYOU.DAT"}) {
+            QFile::copy(QDir(dataDir).filePath(name), QDir(appDir).filePath(name));
+        }
+        for (const QString& name : requiredDataFiles().filter(".DAT")) {
+            QFile::copy(QDir(binDir).filePath(name), QDir(appDir).filePath(name));
+        }
     }
 
     std::unique_ptr<TMainF> makeWindow() const { return std::make_unique<TMainF>(appDir, *keys); }
