@@ -109,12 +109,29 @@ void Batch::answer(const BatchItem& item, long long number, std::string& out) co
     }
 }
 
-bool Batch::run(int inputFd, int outputFd, int threads) const {
-    const std::string replacedNote =
+std::string Batch::answerLine(std::string_view line, long long number, std::string& out) const {
+    const BatchItem item = read(line);
+    answer(item, number, out);
+    const auto* request = std::get_if<ChartRequest>(&item);
+    if (!request || !request->targetReplaced) {
+        return {};
+    }
+    static const std::string replacedNote =
         QString::fromUtf16(settings::kTargetDateOutOfRangeMessage).toStdString();
+    return "sorvik-cli: line " + std::to_string(number) + ": " + replacedNote + "\n";
+}
+
+bool Batch::run(int inputFd, int outputFd, int threads) const {
+    // A line of the input, or the refusal of one too long to keep.
+    struct Line {
+        std::string_view text;
+        bool tooLong = false;
+    };
     std::string pending;  // read, not yet answered
-    std::vector<BatchItem> items;
-    std::vector<std::string> outs(static_cast<std::size_t>(std::max(threads, 1)));
+    std::vector<Line> lines;
+    const auto shares = static_cast<std::size_t>(std::max(threads, 1));
+    std::vector<std::string> outs(shares);
+    std::vector<std::string> notes(shares);
     long long lineNumber = 0;
     bool atEnd = false;
     bool skipping = false;  // the rest of an overlong line
@@ -143,18 +160,16 @@ bool Batch::run(int inputFd, int outputFd, int threads) const {
         // At the end a last line without its line feed counts too.
         std::size_t start = 0;
         while (start < pending.size()) {
-            items.clear();
-            std::string notes;
+            lines.clear();
             const long long firstNumber = lineNumber + 1;
-            while (items.size() < kLinesPerRound && start < pending.size()) {
+            while (lines.size() < kLinesPerRound && start < pending.size()) {
                 std::size_t end = pending.find('\n', start);
                 if (end == std::string::npos) {
                     if (!atEnd) {
                         // Memory stays flat even for a line without end: it is refused and
                         // skipped to its line feed.
                         if (pending.size() - start > kMaxLineBytes) {
-                            items.emplace_back("line longer than " + std::to_string(kMaxLineBytes) +
-                                               " bytes");
+                            lines.push_back({{}, true});
                             ++lineNumber;
                             start = pending.size();
                             skipping = true;
@@ -168,44 +183,47 @@ bool Batch::run(int inputFd, int outputFd, int threads) const {
                     line.remove_suffix(1);
                 }
                 start = end + 1;
-                items.push_back(read(line));
+                lines.push_back({line});
                 ++lineNumber;
-                if (const auto* request = std::get_if<ChartRequest>(&items.back());
-                    request && request->targetReplaced) {
-                    notes += "sorvik-cli: line " + std::to_string(lineNumber) + ": " +
-                             replacedNote + "\n";
-                }
             }
-            if (items.empty()) {
+            if (lines.empty()) {
                 break;
             }
-            // Each thread answers one consecutive share, so the shares join in input order.
-            const std::size_t share = (items.size() + outs.size() - 1) / outs.size();
+            // Each thread reads and answers one consecutive share, so the shares join in input
+            // order.
+            const std::size_t share = (lines.size() + shares - 1) / shares;
+            for (std::size_t t = 0; t < shares; ++t) {
+                outs[t].clear();  // a share may have no lines this round
+                notes[t].clear();
+            }
             const auto answerShare = [&](std::size_t t) {
-                outs[t].clear();
                 outs[t].reserve(share * kLineSizeGuess);
-                for (std::size_t i = t * share; i < std::min(items.size(), (t + 1) * share); ++i) {
-                    answer(items[i], firstNumber + static_cast<long long>(i), outs[t]);
+                for (std::size_t i = t * share; i < std::min(lines.size(), (t + 1) * share); ++i) {
+                    const long long number = firstNumber + static_cast<long long>(i);
+                    if (lines[i].tooLong) {
+                        appendErrorLine(
+                            outs[t], number,
+                            "line longer than " + std::to_string(kMaxLineBytes) + " bytes");
+                    } else {
+                        notes[t] += answerLine(lines[i].text, number, outs[t]);
+                    }
                 }
             };
             std::vector<std::future<void>> helpers;
-            for (std::size_t t = 1; t < outs.size() && t * share < items.size(); ++t) {
+            for (std::size_t t = 1; t < shares && t * share < lines.size(); ++t) {
                 helpers.push_back(std::async(std::launch::async, answerShare, t));
             }
             answerShare(0);
             for (auto& helper : helpers) {
                 helper.get();
             }
-            if (!notes.empty()) {
-                std::fputs(notes.c_str(), stderr);
-            }
-            for (const std::string& out : outs) {
-                if (!writeAll(outputFd, out)) {
+            for (std::size_t t = 0; t < shares; ++t) {
+                if (!notes[t].empty()) {
+                    std::fputs(notes[t].c_str(), stderr);
+                }
+                if (!writeAll(outputFd, outs[t])) {
                     return false;
                 }
-            }
-            for (std::string& out : outs) {
-                out.clear();
             }
         }
         pending.erase(0, std::min(start, pending.size()));

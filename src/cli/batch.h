@@ -24,6 +24,8 @@ class Batch {
     BatchItem read(std::string_view line) const;
     // Appends the answer line of input line `number` (from 1). Safe on several threads.
     void answer(const BatchItem& item, long long number, std::string& out) const;
+    // Reads and answers one line; returns the note for standard error, if any.
+    std::string answerLine(std::string_view line, long long number, std::string& out) const;
 
     // Reads standard input to its end and writes the answers to standard output in input
     // order, each group as soon as it is made. Notes (a target replaced by the birth moment)

@@ -12,7 +12,7 @@ std::variant<engine::DateTime, Refusal> readMoment(const QString& text, const st
     if (const auto moment = engine::parseDateTime(text.toStdString())) {
         return *moment;
     }
-    static const QRegularExpression shape(
+    static thread_local const QRegularExpression shape(  // batches read on several threads
         QStringLiteral(R"(^ *\d{1,4}/\d{1,2}/\d{1,2} +\d{1,2}:\d{1,2} *$)"));
     if (shape.match(text).hasMatch()) {
         return Refusal{2, what + " (" + text.toStdString() +

@@ -35,9 +35,9 @@ ChartOutput ChartMaker::make(const engine::BirthMoment& person,
         record.palaceStarLists, record.lifePalace(), record.bodyPalace(), ziWei_);
     for (std::size_t p = 0; p < 12; ++p) {
         out.palaceStrength[p] = strength::formatOneDecimal(scores[p], strength::kStrengthWidth);
-        out.doubleStars[p] = strength::evaluateDoubleStars(
-            record.palaceStarLists, static_cast<engine::Branch>(p), ziWei_, names_);
     }
+    out.doubleStars =
+        strength::evaluateDoubleStarsOfAllPalaces(record.palaceStarLists, ziWei_, names_);
     return out;
 }
 

@@ -1,10 +1,10 @@
 #include "chart_request.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <cstdlib>
 
 #include "engine/errors.h"
+#include "engine/number_text.h"
 
 namespace sorvik::engine {
 
@@ -68,10 +68,9 @@ void SetTargetYearLabels(ChartLabels& labels, const StarRow& header, Stem yearSt
 }
 
 std::string formatTargetDate(const DateTime& moment) {
-    char text[48];
-    std::snprintf(text, sizeof text, "%d/%d/%d %d:%d  ", moment.date.year, moment.date.month,
-                  moment.date.day, moment.hour, moment.minute);
-    return text;
+    return std::to_string(moment.date.year) + '/' + std::to_string(moment.date.month) + '/' +
+           std::to_string(moment.date.day) + ' ' + std::to_string(moment.hour) + ':' +
+           std::to_string(moment.minute) + "  ";
 }
 
 Chart RequestChartBirth(const CalendarTable& calendar, const StarDisplayNames& names,
@@ -177,10 +176,9 @@ MonthlyLuckDates FillMonthlyLuckDates(const CalendarTable& calendar, const Chart
             continue;
         }
         const Date startDate = dateFromYmd(it->startYmd);
-        char text[16];
-        std::snprintf(text, sizeof text, "%02d/%02d/%02d", startDate.year % 100, startDate.month,
-                      startDate.day);
-        dates[static_cast<std::size_t>(index(start + index(targetYearBranch) + k))] = text;
+        dates[static_cast<std::size_t>(index(start + index(targetYearBranch) + k))] =
+            padded(startDate.year % 100, 2, '0') + '/' + padded(startDate.month, 2, '0') + '/' +
+            padded(startDate.day, 2, '0');
         ++k;
     }
     return dates;

@@ -1,7 +1,8 @@
 #include "date.h"
 
 #include <charconv>
-#include <cstdio>
+
+#include "engine/number_text.h"
 
 namespace sorvik::engine {
 
@@ -110,15 +111,12 @@ std::optional<DateTime> parseDateTime(std::string_view text) {
 }
 
 std::string formatSlashed(const Date& date) {
-    char text[16];
-    std::snprintf(text, sizeof text, "%04d/%02d/%02d", date.year, date.month, date.day);
-    return text;
+    return padded(date.year, 4, '0') + '/' + padded(date.month, 2, '0') + '/' +
+           padded(date.day, 2, '0');
 }
 
 std::string FormatYmd(const Date& date) {
-    char text[16];
-    std::snprintf(text, sizeof text, "%04d%02d%02d", date.year, date.month, date.day);
-    return text;
+    return padded(date.year, 4, '0') + padded(date.month, 2, '0') + padded(date.day, 2, '0');
 }
 
 int DateToYmd(const Date& date) {

@@ -16,7 +16,8 @@ std::optional<QTime> timeFrom(int hour, int minute, int second) {
 }  // namespace
 
 std::optional<QDate> readDateText(const QString& text) {
-    static const QRegularExpression pattern(
+    // One per thread: the batch reads dates on several threads, and the class is only reentrant.
+    static thread_local const QRegularExpression pattern(
         QStringLiteral(R"(^\s*(\d{4}|\d{2})/(\d{1,2})/(\d{1,2})(?:\s+(\S.*))?$)"));
     const QRegularExpressionMatch match = pattern.match(text);
     if (!match.hasMatch()) {
@@ -37,7 +38,8 @@ std::optional<QDate> readDateText(const QString& text) {
 }
 
 std::optional<QTime> readTimeText(const QString& text) {
-    static const QRegularExpression pattern(
+    // One per thread: the batch reads dates on several threads, and the class is only reentrant.
+    static thread_local const QRegularExpression pattern(
         QStringLiteral(R"(^\s*(\d{1,2}):(\d{1,2})(?::(\d{1,2}))?\s*$)"));
     const QRegularExpressionMatch match = pattern.match(text);
     if (!match.hasMatch()) {

@@ -72,4 +72,9 @@ DoubleStarEvaluation evaluateDoubleStars(const engine::PalaceStarLists& lists,
                                          engine::Branch palace, const StrengthTables& tables,
                                          const engine::StarDisplayNames& names);
 
+// The same for the twelve palaces, by branch, sharing the work they have in common.
+std::array<DoubleStarEvaluation, 12> evaluateDoubleStarsOfAllPalaces(
+    const engine::PalaceStarLists& lists, const StrengthTables& tables,
+    const engine::StarDisplayNames& names);
+
 }  // namespace sorvik::strength

@@ -1,9 +1,9 @@
 #include "palace_cells.h"
 
 #include <charconv>
-#include <cstdio>
 
 #include "engine/errors.h"
+#include "engine/number_text.h"
 #include "strength/one_decimal.h"
 #include "strength/palace_strength.h"
 
@@ -28,9 +28,7 @@ int readBrightnessCode(const std::string& cell) {
 }
 
 std::string formatAge(char mark, int age) {
-    char text[16];
-    std::snprintf(text, sizeof text, "%c%3d", mark, age);
-    return text;
+    return mark + engine::padded(age, 3);
 }
 
 // "#禄#権": the kinds whose star, for the stem, stands in the palace.

@@ -4,6 +4,7 @@
 
 #include "calendar_fixture.h"
 #include "engine/errors.h"
+#include "engine/number_text.h"
 
 namespace sorvik::engine {
 namespace {
@@ -185,6 +186,20 @@ TEST(CalendarTable, BinarySearchAgreesWithTheLinearScanOnEveryDay) {
             EXPECT_EQ(fast->nextStartYmd, slow->nextStartYmd);
             EXPECT_EQ(fast->index, slow->index);
         }
+    }
+}
+
+TEST(Dates, PaddedNumbersAsPrintfWritesThem) {
+    struct Case {
+        int value;
+        int width;
+        char fill;
+        const char* text;
+    };
+    for (const Case& c : {Case{7, 3, ' ', "  7"}, Case{123, 2, ' ', "123"}, Case{5, 2, '0', "05"},
+                          Case{-5, 4, '0', "-005"}, Case{-5, 3, ' ', " -5"}, Case{0, 2, '0', "00"},
+                          Case{850, 4, '0', "0850"}}) {
+        EXPECT_EQ(padded(c.value, c.width, c.fill), c.text) << c.value;
     }
 }
 

@@ -57,6 +57,27 @@ TEST(DoubleStars, EachRelationFindsItsPairs) {
     EXPECT_EQ(result.total, "計： 4.3");
 }
 
+TEST(DoubleStars, AllPalacesAtOnceAgreeWithEachPalaceAlone) {
+    FixtureTables tables;
+    ListBuilder lists;
+    lists.natal(Branch{0}, {1, 3, 41, 21, 26, 30, 64})
+        .natal(Branch{4}, {42, 17, 7})
+        .natal(Branch{6}, {11, 8})
+        .yearly(Branch{6}, {18})
+        .natal(Branch{11}, {15, 24, 25})
+        .natal(Branch{1}, {16, 31, 32});
+    const auto all = evaluateDoubleStarsOfAllPalaces(lists.lists, tables, names());
+    for (int p = 0; p < 12; ++p) {
+        const DoubleStarEvaluation alone =
+            evaluateDoubleStars(lists.lists, static_cast<Branch>(p), tables, names());
+        for (int r = 0; r < kRelationCount; ++r) {
+            EXPECT_EQ(all[p].relations[r].entries, alone.relations[r].entries) << p << " " << r;
+            EXPECT_EQ(all[p].relations[r].power, alone.relations[r].power) << p << " " << r;
+        }
+        EXPECT_EQ(all[p].total, alone.total) << p;
+    }
+}
+
 TEST(DoubleStars, TrineWithoutEitherStarInThePalace) {
     // 天魁 in slot 2 of 辰, 天鉞 in 申: counted for 子 only when 子 has a star in slot 2.
     FixtureTables tables;
