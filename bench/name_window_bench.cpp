@@ -48,7 +48,7 @@ struct Window {
     NameList list;
     records::NameFileSession session{list, dir.path() + u'/'};
     QMdiArea mdi;
-    ui::EntBar bar{{mdi, calendar, system, session, {}, {}}};
+    ui::EntBar bar{{mdi, calendar, system, session, {}, {}, {}}};
     ui::TNListF window{{dir.path() + u'/', session, bar, calendar, names, system, ziwei}};
     std::vector<NameList::Row> rows = bench::manyPersons();
 };

@@ -76,7 +76,7 @@ class NameWindowsTest : public ::testing::Test {
     NameList list;
     records::NameFileSession session{list, dir.path() + u'/'};
     QMdiArea mdi;
-    ChartServices chartServices{calendar, starNames, ziwei, system, {}, {}, {}};
+    ChartServices chartServices{calendar, starNames, ziwei, system, {}, {}, {}, {}};
     EntBar bar{{mdi,
                 calendar,
                 system,
@@ -87,6 +87,7 @@ class NameWindowsTest : public ::testing::Test {
                     mdi.addSubWindow(chart)->show();
                     chart->RequestChart(person);
                 },
+                {},
                 {}}};
     NameWindowServices services{dir.path() + u'/', session, bar,  calendar,
                                 starNames,         system,  ziwei};
