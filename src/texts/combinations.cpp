@@ -70,6 +70,17 @@ std::optional<CombinationRecord> parseCombinationRecord(const QString& line) {
         line.mid(kKeyLength)};
 }
 
+std::optional<int> CombinationFile::indexOfKey(const CombinationRecord& record) const {
+    const QString line = formatCombinationRecord(record);
+    const QStringView key = QStringView(line).left(kKeyLength);
+    for (int i = 0; i < recordCount(); ++i) {
+        if (QStringView(records.at(i)).left(kKeyLength) == key) {
+            return i;
+        }
+    }
+    return std::nullopt;
+}
+
 void CombinationFile::addOrReplace(const CombinationRecord& record) {
     const QString line = formatCombinationRecord(record);
     const QStringView key = QStringView(line).left(kKeyLength);
@@ -134,12 +145,16 @@ QString starInPalaceHeading(const QString& starTitle, const QString& palaceName)
            QStringLiteral("にある時】");
 }
 
+QString kindText(CombinationKind kind) {
+    return kind == CombinationKind::SameOrTrine ? QStringLiteral("同宮加会した時")
+                                                : QStringLiteral("同宮した時");
+}
+
 QString combinationHeading(const QString& palaceName, const QString& titleA, const QString& titleB,
                            CombinationKind kind) {
-    const QString kindText = kind == CombinationKind::SameOrTrine ? QStringLiteral("同宮加会した時")
-                                                                  : QStringLiteral("同宮した時");
     return QStringLiteral("<<") + palaceName + QStringLiteral(" で、") + titleA +
-           QStringLiteral("と") + titleB + QStringLiteral("が、") + kindText + QStringLiteral(">>");
+           QStringLiteral("と") + titleB + QStringLiteral("が、") + kindText(kind) +
+           QStringLiteral(">>");
 }
 
 }  // namespace sorvik::texts

@@ -40,6 +40,8 @@ struct CombinationFile {
     QStringList records;  // the stored lines after the heading, in file order
 
     int recordCount() const { return static_cast<int>(records.size()); }
+    // The index in records of the first record with the same ten leading characters.
+    std::optional<int> indexOfKey(const CombinationRecord& record) const;
     // A record with the same ten leading characters is replaced in place, else appended.
     void addOrReplace(const CombinationRecord& record);
 };
@@ -57,6 +59,9 @@ QStringList combinationFileLines(const CombinationFile& file);
 // (a same-palace partner also takes records of the other kind). Nothing when a or b is 0.
 std::optional<CombinationRecord> findCombination(const QStringList& records, int a, int b,
                                                  CombinationKind wantedKind);
+
+// "同宮した時" or "同宮加会した時".
+QString kindText(CombinationKind kind);
 
 // Headings of the description texts.
 QString patternHeading(const QString& patternName);  // "【 " name " 】"

@@ -75,6 +75,10 @@ void writePalaceLines(const QString& folder, int number, const QStringList& line
     platform::writeSjisLines(textFilePath(folder, palaceFileName(number)), lines);
 }
 
+void writeEditorCopy(const QString& folder, const QStringList& lines) {
+    platform::writeSjisLines(textFilePath(folder, editorCopyFileName()), lines);
+}
+
 QStringList normalisedPalaceLines(const QStringList& lines) {
     // Line 130 is never used; cutting to 130 first keeps the start-up rule of old files.
     QStringList result = lines.mid(0, kPalaceLineCount - 1);

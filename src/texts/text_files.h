@@ -43,6 +43,9 @@ QStringList readPalaceLines(const QString& folder, int number,
                             QList<int>* unreadableLines = nullptr);
 void writePalaceLines(const QString& folder, int number, const QStringList& lines);
 
+// SETUFILE.DAT: the palace editor's copy of the file it showed last, written as it closes.
+void writeEditorCopy(const QString& folder, const QStringList& lines);
+
 // Lines 0..129 kept, then padded with empty lines to 131.
 QStringList normalisedPalaceLines(const QStringList& lines);
 

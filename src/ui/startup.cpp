@@ -11,6 +11,7 @@
 #include "chart_requests.h"
 #include "description_texts.h"
 #include "detail/palace_detail_window.h"
+#include "editors/description_editors.h"
 #include "error_boundary.h"
 #include "main_window.h"
 #include "names/name_windows.h"
@@ -97,8 +98,11 @@ void createLongLivedWindows(TMainF& mainWindow, const std::function<void()>& spl
     settings->tellLoadWarnings();
     mainWindow.loadStartupNameFile();
     attachCalendarEditor(mainWindow);
-    // THSetuF, TDSetuF, TKSetuF, TSSetuF (description editors): the live star and pattern texts
+    // THSetuF, TDSetuF, TKSetuF, TSSetuF (description editors) over the live star and pattern
+    // texts; TSListF (description list) comes with them, since they fill it.
     auto* texts = new DescriptionTexts(mainWindow);
+    attachDescriptionEditors(mainWindow, *settings, *texts);
+    attachStarList(mainWindow, *settings, *texts);
     // TKyuSF (palace detail): filled by the palace clicks of every chart window
     auto* detail =
         new TKyuSF({mainWindow.appDir(), mainWindow.keys(), mainWindow.starNames(),
@@ -108,7 +112,6 @@ void createLongLivedWindows(TMainF& mainWindow, const std::function<void()>& spl
     QObject::connect(&mainWindow, &TMainF::closingStores, detail, &TKyuSF::savePlacement);
     attachTools(mainWindow);
     attachBackup(mainWindow);
-    // TSListF (description list)
     // the announcements window opens per use from the main window
 }
 

@@ -6,6 +6,9 @@
 #include "ui/calendar_editor/calendar_editor.h"
 #include "ui/chart/chart_window.h"
 #include "ui/detail/palace_detail_window.h"
+#include "ui/editors/combination_editor.h"
+#include "ui/editors/description_list.h"
+#include "ui/editors/text_editors.h"
 #include "ui/gaiji_dialog.h"
 #include "ui/help_window.h"
 #include "ui/luck/luck_window.h"
@@ -13,6 +16,7 @@
 #include "ui/names/era_entry_dialog.h"
 #include "ui/names/name_list_window.h"
 #include "ui/names/time_list_window.h"
+#include "ui/star_list/star_list_window.h"
 #include "ui/system_settings_dialog.h"
 #include "ui/tools/tools_dialog.h"
 #include "ui/zi_wei_settings_dialog.h"
@@ -27,11 +31,27 @@ using platform::Prompts;
 TEST(Help, EveryWindowsTopicOpensItsPageAndAMissingOneSaysSo) {
     Prompts::startScripting();
     const QString appDir = QStringLiteral(SORVIK_DATA_DIR) + u'/';
-    for (const int topic :
-         {1, TMainF::kHelpTopic, AboutBox::kHelpTopic, TMeibF::kHelpTopic, TKyuSF::kHelpTopic,
-          TKouF::kHelpTopic, TSysF::kHelpTopic, TUSysF::kHelpTopic, TGaijiF::kHelpTopic,
-          TKHyoF::kHelpTopic, TBackF::kHelpTopic, TTools::kHelpTopic, TNListF::kHelpTopic,
-          TJListF::kHelpTopic, TWaEntF::kHelpTopic}) {
+    for (const int topic : {1,
+                            TMainF::kHelpTopic,
+                            AboutBox::kHelpTopic,
+                            TMeibF::kHelpTopic,
+                            TKyuSF::kHelpTopic,
+                            TKouF::kHelpTopic,
+                            TSysF::kHelpTopic,
+                            TUSysF::kHelpTopic,
+                            TGaijiF::kHelpTopic,
+                            TKHyoF::kHelpTopic,
+                            TBackF::kHelpTopic,
+                            TTools::kHelpTopic,
+                            TNListF::kHelpTopic,
+                            TJListF::kHelpTopic,
+                            TWaEntF::kHelpTopic,
+                            TSListF::kHelpTopic,
+                            TSSetuF::kHelpTopic,
+                            THSetuF::kHelpTopic,
+                            TDSetuF::kHelpTopic,
+                            TKSetuF::kHelpTopic,
+                            TSeiLF::kHelpTopic}) {
         EXPECT_TRUE(showHelpTopic(appDir, topic)) << topic;
         EXPECT_EQ(helpWindow()->currentTopic(), topic);
     }
