@@ -15,6 +15,7 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/atomic_file.h"
 #include "platform/key_store.h"
 #include "platform/program_key.h"
 #include "platform/text_file.h"
@@ -32,6 +33,7 @@
 #include "ui/detail/double_star_model.h"
 #include "ui/detail/palace_detail_window.h"
 #include "ui/detail/star_table_model.h"
+#include "ui/editors/text_editors.h"
 #include "ui/entry/entry_bar.h"
 #include "ui/settings_windows.h"
 #include "ui/startup.h"
@@ -378,6 +380,28 @@ TEST_F(PalaceDetailTest, ClosingTheChartClearsTheWindowAndExitKeepsItsPlacement)
 
 // Renders the detail beside its chart for a look at them when SORVIK_PICTURES names a folder:
 // the 命宮 with many stars in both modes, 亥 with few.
+TEST_F(PalaceDetailTest, AStarTextStoredInItsEditorShowsBeforeTheFileIsWritten) {
+    const QByteArray onDisk = platform::readWholeFile(path("SEISETUF.DAT"));
+    TMeibF* chart = workedChart();
+    clickPalace(*chart, Branch::Shen);
+    ASSERT_FALSE(detail->starRows().rows().empty());
+    const int star = detail->starRows().rows().front().star;
+
+    auto* editor = window->findChild<TSSetuF*>();
+    editor->show();
+    editor->selectItem(star - 1);
+    editor->natureField()->setText("書き換えた性質");
+    editor->memo()->setPlainText("一行目\n二行目");
+    editor->nextItem();
+
+    clickPalace(*chart, Branch::Shen);
+    EXPECT_EQ(starColumn(texts::kNatureColumn).front(), "書き換えた性質");
+    EXPECT_EQ(starColumn(texts::kDescriptionColumn).front(), "一行目/r二行目");
+    EXPECT_EQ(platform::readWholeFile(path("SEISETUF.DAT")), onDisk);
+    editor->close();
+    EXPECT_NE(platform::readWholeFile(path("SEISETUF.DAT")), onDisk);
+}
+
 TEST_F(PalaceDetailTest, Picture) {
     const QString folder = qEnvironmentVariable("SORVIK_PICTURES");
     TMeibF* chart = workedChart();

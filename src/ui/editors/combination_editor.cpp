@@ -1,5 +1,7 @@
 #include "combination_editor.h"
 
+#include <algorithm>
+
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -41,7 +43,6 @@ TDSetuF::TDSetuF(const EditorServices& services, QWidget* parent)
     setWindowTitle(QStringLiteral("同宮加会による説明文の編集"));
     setModal(true);
     setMinimumSize(500, 400);
-    resize(600, 440);
 
     tabs_ = new QTabBar(this);
     tabs_->setObjectName(QStringLiteral("TabControl1"));
@@ -89,6 +90,7 @@ TDSetuF::TDSetuF(const EditorServices& services, QWidget* parent)
     memo_->setObjectName(QStringLiteral("Memo1"));
     count_ = new QLabel(this);
     count_->setObjectName(QStringLiteral("CountLbl"));
+    showCount();
     auto* addButton = new QPushButton(QStringLiteral("追加・置換"), this);
     addButton->setObjectName(QStringLiteral("AddBtn"));
     auto* listButton = makeListButton(this);
@@ -124,6 +126,8 @@ TDSetuF::TDSetuF(const EditorServices& services, QWidget* parent)
     connect(closeButton, &QPushButton::clicked, this, &QDialog::accept);
     connect(tabs_, &QTabBar::currentChanged, this, &TDSetuF::changeTab);
     connectHelp(*this, services.appDir, kHelpTopic, helpButton);
+    // Wide enough to show every palace's tab.
+    resize(std::max(600, tabs_->sizeHint().width() + 24), 440);
 }
 
 void TDSetuF::showEvent(QShowEvent* event) {
@@ -225,7 +229,7 @@ void TDSetuF::editRecord(int record) {
 void TDSetuF::openList() {
     const QString palace = services_.ziWei.palaceNameTable().at(fileTab_);
     const auto name = [this](int star) {
-        return star < 2 ? QString() : QString::fromStdString(services_.starNames[star]);
+        return QString::fromStdString(services_.starNames[star]);
     };
     DescriptionList list{{QStringLiteral("宮"), QStringLiteral("星１"), QStringLiteral("星Ａ"),
                           QStringLiteral("星Ｂ"), QString(), file_.heading},
@@ -235,7 +239,8 @@ void TDSetuF::openList() {
                          true};
     for (const QString& line : file_.records) {
         const auto r = texts::parseCombinationRecord(line);
-        list.rows << (r ? QStringList{palace, name(r->star1), name(r->starA), name(r->starB),
+        list.rows << (r ? QStringList{palace, name(r->star1), name(r->starA),
+                                      r->starB < 2 ? QString() : name(r->starB),
                                       texts::kindText(r->kind), r->text}
                         : QStringList{palace, QString(), QString(), QString(), QString(), line});
     }

@@ -86,8 +86,14 @@ void TSListF::fill(DescriptionList list, RecordActions actions) {
     const bool fold = list.fold;
     const QList<int> widths = list.widths;
     model_->setList(std::move(list));
+    // The set widths are for the classic small font; a column never cuts its own names.
+    const QFontMetrics metrics(lsg_->font());
     for (int column = 0; column < widths.size(); ++column) {
-        lsg_->setColumnWidth(column, widths.at(column));
+        int widest = metrics.horizontalAdvance(model_->list().heading.value(column));
+        for (const QStringList& cells : model_->list().rows) {
+            widest = std::max(widest, metrics.horizontalAdvance(cells.value(column)));
+        }
+        lsg_->setColumnWidth(column, std::max(widths.at(column), fittedColumnWidth(*lsg_, widest)));
     }
     const bool records = model_->columnCount() > kPlainListColumns;
     lsg_->viewport()->setCursor(records ? Qt::PointingHandCursor : Qt::ArrowCursor);
@@ -139,7 +145,7 @@ void TSListF::takeFont(const QFont& font) {
         for (const QStringList& cells : model_->list().rows) {
             widest = std::max(widest, metrics.horizontalAdvance(cells.value(column)));
         }
-        lsg_->setColumnWidth(column, widest + 6);
+        lsg_->setColumnWidth(column, fittedColumnWidth(*lsg_, widest));
     }
 }
 

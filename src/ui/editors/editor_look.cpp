@@ -1,5 +1,6 @@
 #include "editor_look.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QStyle>
 #include <QToolButton>
@@ -36,6 +37,11 @@ QToolButton* makePreviewButton(QWidget* parent) {
 QToolButton* makeFontButton(QWidget* parent) {
     return toolButton(parent, "FontBtn", QStyle::SP_FileDialogListView, QStringLiteral("ﾌｫﾝﾄ"),
                       QStringLiteral("ﾌｫﾝﾄの変更"));
+}
+
+int fittedColumnWidth(const QAbstractItemView& view, int textWidth) {
+    const int margin = view.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &view) + 1;
+    return textWidth + 6 + 2 * margin;
 }
 
 void applyDescriptionFont(QWidget& memo, const settings::SystemSettings& system) {

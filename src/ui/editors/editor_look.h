@@ -1,5 +1,6 @@
 #pragma once
 
+class QAbstractItemView;
 class QToolButton;
 class QWidget;
 
@@ -15,6 +16,10 @@ QToolButton* makeListButton(QWidget* parent);
 QToolButton* makePreviewButton(QWidget* parent);
 // The font button of the lists.
 QToolButton* makeFontButton(QWidget* parent);
+
+// A column fitted to its widest text: the text, 6 pixels of air and the cell's own margins,
+// so that the view never shortens the text with "…".
+int fittedColumnWidth(const QAbstractItemView& view, int textWidth);
 
 // A memo of the editors takes the whole description font, colour included.
 void applyDescriptionFont(QWidget& memo, const settings::SystemSettings& system);

@@ -1,5 +1,7 @@
 #include "text_editors.h"
 
+#include <algorithm>
+
 #include <QComboBox>
 #include <QEvent>
 #include <QHBoxLayout>
@@ -151,7 +153,7 @@ THSetuF::THSetuF(const EditorServices& services, QWidget* parent)
     tabs_->installEventFilter(this);
     topArea()->addWidget(tabs_);
     setMinimumSize(500, 400);
-    resize(560, 420);
+    resize(std::max(560, tabs_->sizeHint().width() + 24), 420);
     {
         const QSignalBlocker quiet(selector());
         selector()->addItems(starItems(services.starNames, engine::kStarCount));

@@ -23,7 +23,7 @@ TSeiLF::TSeiLF(const QString& appDir, const engine::StarDisplayNames& names,
     setObjectName(QStringLiteral("SeiLF"));
     setWindowTitle(QStringLiteral("星曜一覧表"));
     setAttribute(Qt::WA_DeleteOnClose, false);
-    resize(760, 520);
+    resize(900, 560);
 
     model_ = new StarListModel(names, starLines, this);
     hsg_ = new QTableView(this);
@@ -63,7 +63,7 @@ void TSeiLF::fitGrid() {
         for (int star = 1; star <= model_->rowCount(); ++star) {
             widest = std::max(widest, metrics.horizontalAdvance(model_->cell(star, column)));
         }
-        hsg_->setColumnWidth(column, widest + 6);
+        hsg_->setColumnWidth(column, fittedColumnWidth(*hsg_, widest));
     }
     const int rowHeight = QFontMetrics(hsg_->horizontalHeader()->font()).height() + 4;
     hsg_->verticalHeader()->setMinimumSectionSize(1);
