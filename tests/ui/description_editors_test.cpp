@@ -39,13 +39,7 @@ using platform::Prompts;
 class DescriptionEditorsTest : public ::testing::Test {
   protected:
     DescriptionEditorsTest() {
-        for (const QString& name : requiredDataFiles().filter(".DAT")) {
-            QFile::remove(path(name));
-            QFile::copy(QDir(SORVIK_BIN_DIR).filePath(name), path(name));
-        }
-        for (const char* name : {"Default.ini", "HOSISUU.DAT", "HOSIBYOU.DAT"}) {
-            QFile::copy(QDir(SORVIK_DATA_DIR).filePath(name), path(name));
-        }
+        shell.copyShippedFiles(SORVIK_DATA_DIR, SORVIK_BIN_DIR);
         window = shell.makeWindow();
         createLongLivedWindows(*window);
         stars = window->findChild<TSSetuF*>();
