@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -204,6 +205,22 @@ TEST_F(DescriptionEditorsTest, ThePalaceEditorWritesTheOldTabBeforeReadingTheNew
     palaces->close();
     EXPECT_EQ(fileLines("SETUFILE.DAT"), fileLines("HSETUF13.DAT"));
     EXPECT_TRUE(Prompts::shownBoxes().isEmpty());
+}
+
+TEST_F(DescriptionEditorsTest, ATabWhoseFileCannotBeReadSaysSoAndStoresNothing) {
+    QFile::remove(path("HSETUF2.DAT"));
+    QDir(shell.appDir).mkdir("HSETUF2.DAT");
+    palaces->show();
+    palaces->memo()->setPlainText("命宮の編集");
+    palaces->tabs()->setCurrentIndex(1);
+    ASSERT_EQ(Prompts::shownBoxes().size(), 1);
+    EXPECT_TRUE(Prompts::shownTexts()[0].contains("HSETUF2.DAT"));
+    EXPECT_TRUE(palaces->memo()->toPlainText().isEmpty());
+    palaces->memo()->setPlainText("書けない");
+    palaces->close();
+    EXPECT_EQ(Prompts::shownBoxes().size(), 1);
+    EXPECT_EQ(fileLines("HSETUF1.DAT").at(1), "命宮の編集");
+    EXPECT_TRUE(QFileInfo(path("HSETUF2.DAT")).isDir());
 }
 
 TEST_F(DescriptionEditorsTest, AddingReplacingAndDeletingCombinations) {

@@ -144,11 +144,19 @@ void TDSetuF::activate() {
 }
 
 void TDSetuF::readTab() {
+    // A file that could not be read is never written over, nor are another tab's records.
+    tabRead_ = false;
+    file_ = {};
+    showCount();
     file_ = texts::readCombinationFile(services_.appDir, fileTab_ + 1);
+    tabRead_ = true;
     showCount();
 }
 
 void TDSetuF::writeTab() {
+    if (!tabRead_) {
+        return;
+    }
     texts::writeCombinationFile(services_.appDir, fileTab_ + 1, file_);
 }
 
@@ -189,8 +197,8 @@ int TDSetuF::starNumberB() const {
 }
 
 bool TDSetuF::addOrReplace() {
-    if (starA_->currentIndex() < 0) {
-        // 星Ａ has not been chosen yet.
+    if (starA_->currentIndex() < 0 || !tabRead_) {
+        // 星Ａ has not been chosen yet, or the tab's file could not be read.
         Prompts::beep();
         return false;
     }

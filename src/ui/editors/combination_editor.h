@@ -74,6 +74,7 @@ class TDSetuF : public QDialog {
     QLabel* count_ = nullptr;
     texts::CombinationFile file_;
     int fileTab_ = 0;
+    bool tabRead_ = false;
 };
 
 }  // namespace sorvik::ui

@@ -117,8 +117,7 @@ void TSListF::fitRows() {
     const QFontMetrics metrics(lsg_->font());
     const int headingHeight = lsg_->horizontalHeader()->sizeHint().height();
     // The width the cell leaves its text.
-    const int lastWidth =
-        std::max(1, lsg_->columnWidth(last) - (fittedColumnWidth(*lsg_, 0) - 6));
+    const int lastWidth = std::max(1, lsg_->columnWidth(last) - (fittedColumnWidth(*lsg_, 0) - 6));
     for (int row = 0; row < model_->rowCount(); ++row) {
         if (!fold_->isChecked()) {
             lsg_->setRowHeight(row, headingHeight);

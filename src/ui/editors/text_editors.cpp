@@ -162,6 +162,10 @@ THSetuF::THSetuF(const EditorServices& services, QWidget* parent)
 }
 
 void THSetuF::showItem(int item) {
+    // Until the tab's file has been read there is nothing to store: the lines of another tab
+    // must never be written into this one's file.
+    lines_.clear();
+    memo()->clear();
     lines_ = texts::palaceEditorLines(texts::readPalaceLines(appDir(), fileTab_ + 1));
     memo()->setPlainText(memoText(texts::decodeLineBreaks(lines_.value(item + 1))));
 }

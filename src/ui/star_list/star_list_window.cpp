@@ -22,7 +22,6 @@ TSeiLF::TSeiLF(const QString& appDir, const engine::StarDisplayNames& names,
     : QDialog(parent), system_(system) {
     setObjectName(QStringLiteral("SeiLF"));
     setWindowTitle(QStringLiteral("星曜一覧表"));
-    setAttribute(Qt::WA_DeleteOnClose, false);
     resize(900, 560);
 
     model_ = new StarListModel(names, starLines, this);
