@@ -3,11 +3,13 @@
 #include <algorithm>
 
 #include <QCheckBox>
+#include <QEvent>
 #include <QFontDialog>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QMenu>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTableView>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -25,6 +27,7 @@ using platform::Prompts;
 
 // Lists with more columns than this are the combination list, which edits its records.
 constexpr int kPlainListColumns = 3;
+constexpr int kLeastLastWidth = 60;
 
 }  // namespace
 
@@ -40,9 +43,9 @@ TSListF::TSListF(const QString& appDir, QWidget* parent) : QDialog(parent) {
     lsg_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     lsg_->setWordWrap(true);
     lsg_->verticalHeader()->hide();
-    lsg_->horizontalHeader()->setStretchLastSection(true);
     lsg_->horizontalHeader()->setHighlightSections(false);
     lsg_->setContextMenuPolicy(Qt::CustomContextMenu);
+    lsg_->viewport()->installEventFilter(this);
 
     fold_ = new QCheckBox(QStringLiteral("折り返し表示"), this);
     fold_->setObjectName(QStringLiteral("FoldCB"));
@@ -114,9 +117,20 @@ void TSListF::fitRows() {
     if (last < 0) {
         return;
     }
+    if (fitting_) {
+        return;
+    }
+    fitting_ = true;
+    const auto done = qScopeGuard([this] { fitting_ = false; });
+    // The last column takes the remaining width.
+    int others = 0;
+    for (int column = 0; column < last; ++column) {
+        others += lsg_->columnWidth(column);
+    }
+    lsg_->setColumnWidth(last, std::max(kLeastLastWidth, lsg_->viewport()->width() - others));
     const QFontMetrics metrics(lsg_->font());
     const int headingHeight = lsg_->horizontalHeader()->sizeHint().height();
-    // The width the cell leaves its text.
+    // The cell keeps a margin round its text.
     const int lastWidth = std::max(1, lsg_->columnWidth(last) - (fittedColumnWidth(*lsg_, 0) - 6));
     for (int row = 0; row < model_->rowCount(); ++row) {
         if (!fold_->isChecked()) {
@@ -124,14 +138,25 @@ void TSListF::fitRows() {
             continue;
         }
         const QString text = model_->list().rows.at(row).value(last);
-        const int lines = metrics.horizontalAdvance(text) / lastWidth + 1;
-        lsg_->setRowHeight(row, text.isEmpty() ? 0 : (metrics.height() + 1) * lines);
+        if (text.isEmpty()) {
+            lsg_->setRowHeight(row, 0);
+            continue;
+        }
+        const int byWidth =
+            (metrics.height() + 1) * (metrics.horizontalAdvance(text) / lastWidth + 1);
+        // Folding at word ends can take a line more than the text's width says.
+        lsg_->resizeRowToContents(row);
+        lsg_->setRowHeight(row, std::max(byWidth, lsg_->rowHeight(row)));
     }
 }
 
-void TSListF::resizeEvent(QResizeEvent* event) {
-    QDialog::resizeEvent(event);
-    fitRows();
+bool TSListF::eventFilter(QObject* watched, QEvent* event) {
+    // The last column takes the rest of the width, which changes with the dialog and with the
+    // scroll bar coming and going.
+    if (watched == lsg_->viewport() && event->type() == QEvent::Resize) {
+        fitRows();
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void TSListF::takeFont(const QFont& font) {

@@ -48,7 +48,7 @@ class TSListF : public QDialog {
     void fitRows();
 
   protected:
-    void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void chooseFont();
@@ -61,6 +61,7 @@ class TSListF : public QDialog {
     QMenu* rowMenu_ = nullptr;
     RecordActions actions_;
     int menuRow_ = -1;
+    bool fitting_ = false;
 };
 
 }  // namespace sorvik::ui
