@@ -56,9 +56,9 @@ template <typename ChartTables>
 void computeCharts(benchmark::State& state, const ChartTables& tables) {
     const engine::ConvertedMoment m = moment();
     for (auto _ : state) {
-        const engine::Placement p = engine::PlaceStars(m, 0, tables);
+        const engine::Placement p = engine::PlaceStars(m, engine::Counting::Forward, tables);
         const engine::PatternFlags flags =
-            engine::FindPatterns(p.stars, m.lifePalace, m.bodyPalace, 0);
+            engine::FindPatterns(p.stars, m.lifePalace, m.bodyPalace, engine::Sex::Male);
         const std::array<double, 12> scores =
             strength::palaceStrengths(p.palaceStarLists, m.lifePalace, m.bodyPalace, tables);
         benchmark::DoNotOptimize(flags);
@@ -82,7 +82,7 @@ void BM_Placement(benchmark::State& state) {
     const Tables tables;
     const engine::ConvertedMoment m = moment();
     for (auto _ : state) {
-        benchmark::DoNotOptimize(engine::PlaceStars(m, 0, tables));
+        benchmark::DoNotOptimize(engine::PlaceStars(m, engine::Counting::Forward, tables));
     }
 }
 BENCHMARK(BM_Placement);
@@ -90,9 +90,10 @@ BENCHMARK(BM_Placement);
 void BM_Patterns(benchmark::State& state) {
     const Tables tables;
     const engine::ConvertedMoment m = moment();
-    const engine::Placement p = engine::PlaceStars(m, 0, tables);
+    const engine::Placement p = engine::PlaceStars(m, engine::Counting::Forward, tables);
     for (auto _ : state) {
-        benchmark::DoNotOptimize(engine::FindPatterns(p.stars, m.lifePalace, m.bodyPalace, 0));
+        benchmark::DoNotOptimize(
+            engine::FindPatterns(p.stars, m.lifePalace, m.bodyPalace, engine::Sex::Male));
     }
 }
 BENCHMARK(BM_Patterns);

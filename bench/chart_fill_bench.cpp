@@ -50,7 +50,7 @@ void BM_ChartRequestToFilledGrid(benchmark::State& state) {
     const engine::StarDisplayNames& names = shipped.names;
     const ShippedCells cells(ziwei);
     const engine::CalendarTable calendar = engine::testing::calendar1984();
-    const engine::BirthMoment person{"山田太郎", 0, "1984/02/02", "12:00"};
+    const engine::BirthMoment person{"山田太郎", engine::Sex::Male, "1984/02/02", "12:00"};
     const engine::DateTime target{{1985, 3, 1}, 12, 0};
     strength::ChartGrid grid({7, 2, 3});
     for (auto _ : state) {

@@ -15,7 +15,7 @@ void BM_LuckPeriodsFromTheEntry(benchmark::State& state) {
     const bench::ShippedSettings shipped;
     const settings::ZiWeiSettings& ziwei = shipped.ziWei;
     const engine::CalendarTable calendar = engine::testing::calendar1984();
-    const engine::BirthMoment person{"山田太郎", 0, "1984/02/02", "12:00"};
+    const engine::BirthMoment person{"山田太郎", engine::Sex::Male, "1984/02/02", "12:00"};
     for (auto _ : state) {
         const strength::LuckChart chart = strength::LuckChartOf(calendar, person, ziwei, ziwei);
         strength::LuckPeriods periods =

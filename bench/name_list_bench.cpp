@@ -61,7 +61,8 @@ BENCHMARK(BM_SummariseList)->Unit(benchmark::kMillisecond);
 void BM_ComputeSummary(benchmark::State& state) {
     const engine::DateTime moment{{1988, 6, 15}, 14, 30};
     for (auto _ : state) {
-        benchmark::DoNotOptimize(records::ComputeSummary(fixture().context, 1, moment));
+        benchmark::DoNotOptimize(
+            records::ComputeSummary(fixture().context, engine::Sex::Female, moment));
     }
 }
 BENCHMARK(BM_ComputeSummary);

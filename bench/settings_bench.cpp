@@ -25,7 +25,7 @@ engine::ConvertedMoment moment() {
 void BM_StoreStrengthsOnly(benchmark::State& state) {
     Store store;
     const engine::ConvertedMoment m = moment();
-    const engine::Placement p = engine::PlaceStars(m, 0, store.ziWei);
+    const engine::Placement p = engine::PlaceStars(m, engine::Counting::Forward, store.ziWei);
     for (auto _ : state) {
         benchmark::DoNotOptimize(
             strength::palaceStrengths(p.palaceStarLists, m.lifePalace, m.bodyPalace, store.ziWei));
@@ -36,7 +36,8 @@ BENCHMARK(BM_StoreStrengthsOnly);
 // What the palace detail does once per click.
 void BM_DoubleStarsOfOnePalace(benchmark::State& state) {
     Store store;
-    const engine::Placement p = engine::PlaceStars(moment(), 0, store.ziWei);
+    const engine::Placement p =
+        engine::PlaceStars(moment(), engine::Counting::Forward, store.ziWei);
     for (auto _ : state) {
         benchmark::DoNotOptimize(strength::evaluateDoubleStars(
             p.palaceStarLists, engine::Branch::Shen, store.ziWei, store.names));

@@ -38,7 +38,7 @@ Refusal refusalOf(const records::EntryRefusal& refusal) {
 // With the date and time in their full spelling.
 engine::BirthMoment personOf(const QString& name, const QString& sex, const QString& date,
                              const QString& time) {
-    return {name.toStdString(), sex == u"男" ? 0 : 1,
+    return {name.toStdString(), sex == u"男" ? engine::Sex::Male : engine::Sex::Female,
             records::normaliseDateText(date).toStdString(),
             records::normaliseTimeText(time).toStdString()};
 }

@@ -6,6 +6,7 @@
 
 #include "engine/catalogue.h"
 #include "engine/date.h"
+#include "engine/sex.h"
 
 namespace sorvik::engine {
 
@@ -56,7 +57,7 @@ struct ChartRecord {
     StarRows rows{};  // row 0 is the header
     PalaceStarLists palaceStarLists{};
     std::array<std::array<std::uint8_t, kPalaceSlots>, 12> palaceStarBytes{};
-    int sex = 0;  // 0 男, 1 女
+    Sex sex = Sex::Male;
 
     const StarRow& header() const { return rows[0]; }
     StarRow& header() { return rows[0]; }

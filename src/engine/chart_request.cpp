@@ -101,13 +101,13 @@ Chart RequestChartBirth(const CalendarTable& calendar, const StarDisplayNames& n
     record.sex = person.sex;
     record.selectedPalace = birth.lifePalace;
 
-    labels.Inyo =
-        std::string(isYang(birth.yearStem) ? "陽" : "陰") + (person.sex == 0 ? "男" : "女");
+    labels.Inyo = std::string(isYang(birth.yearStem) ? "陽" : "陰").append(sexText(person.sex));
     labels.Mei = "命宮：" + branchText(birth.lifePalace) + "  命主：" +
                  names[LifeMasterStar(birth.lifePalace)];
-    header[kHeaderDirection] = CountingDirection(person.sex, index(birth.yearStem) % 2);
+    const Counting direction = CountingDirection(person.sex, birth.yearStem);
+    header[kHeaderDirection] = static_cast<int>(direction);
 
-    chart.placement = PlaceStars(birth, header[kHeaderDirection], settings.placementTables);
+    chart.placement = PlaceStars(birth, direction, settings.placementTables);
     record.palaceStarLists = chart.placement.palaceStarLists;
     const int bureau = chart.placement.bureau;
     header[kHeaderBureau] = bureau;

@@ -18,7 +18,7 @@ namespace sorvik::engine {
 // What the entry bar gives a chart request.
 struct BirthMoment {
     std::string name;
-    int sex = 0;           // 0 男, 1 女
+    Sex sex = Sex::Male;
     std::string dateText;  // "yyyy/mm/dd"
     std::string timeText;  // "hh:mm"
 };

@@ -76,9 +76,8 @@ ConvertedMoment ConvertBirthMoment(const CalendarTable& calendar, const DateTime
     return result;
 }
 
-int CountingDirection(int sex, int stemParity) {
-    const bool forward = (sex == 0 && stemParity == 0) || (sex == 1 && stemParity == 1);
-    return forward ? 0 : 1;
+Counting CountingDirection(Sex sex, Stem yearStem) {
+    return isYang(yearStem) == (sex == Sex::Male) ? Counting::Forward : Counting::Backward;
 }
 
 int CountedAge(const LunarDate& birth, const LunarDate& target) {

@@ -6,6 +6,7 @@
 #include "engine/calendar_table.h"
 #include "engine/catalogue.h"
 #include "engine/date.h"
+#include "engine/sex.h"
 
 namespace sorvik::engine {
 
@@ -40,8 +41,8 @@ Branch hourBranch(int hour);
 // on or after the last record's start, which only closes the month before it).
 ConvertedMoment ConvertBirthMoment(const CalendarTable& calendar, const DateTime& moment);
 
-// 0 = count forward (陽男, 陰女), 1 = count backward (陰男, 陽女). Sex: 0 男, 1 女.
-int CountingDirection(int sex, int stemParity);
+// Forward for 陽男 and 陰女, backward for 陰男 and 陽女.
+Counting CountingDirection(Sex sex, Stem yearStem);
 
 // The 数え age at the target: one in the lunar year of the birth, one more in every year after.
 int CountedAge(const LunarDate& birth, const LunarDate& target);

@@ -40,7 +40,7 @@ bool anyAt(const StarRows& stars, int first, int last, Branch p, bool good) {
 struct RuleInput {
     const StarRows& stars;
     Branch L, B, X3, X4, X8;
-    int sex;
+    Sex sex;
 
     bool at(int n, Branch p) const { return isAt(stars, n, p); }
     bool trine(Branch p, int n) const { return InTrine(stars, p, n); }
@@ -243,7 +243,7 @@ constexpr std::array<Rule, kPatternCount> kRules = {
     [](const RuleInput& c) { return c.flanks(c.L, HuoXing, LingXing); },
     // 36 探花
     [](const RuleInput& c) {
-        return c.sex == 1 && c.at(TianJi, c.L) && c.at(TaiYin, c.L) && c.good(c.L);
+        return c.sex == Sex::Female && c.at(TianJi, c.L) && c.at(TaiYin, c.L) && c.good(c.L);
     },
     // 37 官封三代
     [](const RuleInput& c) {
@@ -321,7 +321,7 @@ bool BadAtOrOpposite(const StarRows& stars, Branch p) {
     return anyAt(stars, ZuoFu, TianKong, p, false) || anyAt(stars, ZuoFu, TianKong, p + 6, false);
 }
 
-PatternFlags FindPatterns(const StarRows& stars, Branch life, Branch body, int sex) {
+PatternFlags FindPatterns(const StarRows& stars, Branch life, Branch body, Sex sex) {
     const RuleInput chart{stars, life, body, life + 3, life + 4, life + 8, sex};
     PatternFlags flags{};
     for (int i = 0; i < kPatternCount; ++i) {

@@ -20,7 +20,7 @@ std::string_view patternName(int number);
 
 // Evaluates every pattern on the natal star rows (positions of the named stars, class codes
 // of 15..32, brightness of 1..14). Sex: 0 男, 1 女.
-PatternFlags FindPatterns(const StarRows& stars, Branch life, Branch body, int sex);
+PatternFlags FindPatterns(const StarRows& stars, Branch life, Branch body, Sex sex);
 
 // Relations on star positions; palaces are counted mod 12.
 

@@ -78,10 +78,10 @@ constexpr ByBranch kPoSui = branches<12>("巳寅酉巳寅酉巳寅酉巳寅酉")
 // 長生 by bureau 2..6.
 constexpr auto kChangSheng = branches<5>("申亥巳申寅");
 
-void checkMoment(const ConvertedMoment& m, int month, int direction) {
+void checkMoment(const ConvertedMoment& m, int month) {
     const auto inRange = [](int v, int lo, int hi) { return v >= lo && v <= hi; };
     if ((index(m.yearStem) - index(m.yearBranch)) % 2 != 0 || !inRange(m.lunar.day, 1, 30) ||
-        !inRange(month, 1, 12) || !inRange(direction, 0, 1)) {
+        !inRange(month, 1, 12)) {
         throw EngineError("旧暦の日付・干支・宮の値が範囲外のため、命盤を作成できません。");
     }
 }
@@ -124,9 +124,10 @@ constexpr auto kListOrder = [] {
 
 }  // namespace
 
-Placement PlaceStars(const ConvertedMoment& moment, int direction, const PlacementTables& tables) {
+Placement PlaceStars(const ConvertedMoment& moment, Counting direction,
+                     const PlacementTables& tables) {
     const int m = moment.placementMonth();
-    checkMoment(moment, m, direction);
+    checkMoment(moment, m);
     const Stem s = moment.yearStem;
     const Branch y = moment.yearBranch;
     const int d = moment.lunar.day;
@@ -219,7 +220,7 @@ Placement PlaceStars(const ConvertedMoment& moment, int direction, const Placeme
     put(TianShang, life + 5);
     put(TianShi, life + 7);
 
-    const int step = direction == 0 ? 1 : -1;
+    const int step = direction == Counting::Forward ? 1 : -1;
     put(BoShi, at[LuCun]);
     for (int k = 1; k <= 11; ++k) {
         put(BoShi + k, at[BoShi] + step * k);

@@ -27,7 +27,8 @@ struct Placement {
 // Places the 86 natal stars for a converted birth moment. Direction: 0 forward, 1 backward.
 // Throws ConversionError when a power cell is not an integer, EngineError for a moment that no
 // sound calendar table produces.
-Placement PlaceStars(const ConvertedMoment& moment, int direction, const PlacementTables& tables);
+Placement PlaceStars(const ConvertedMoment& moment, Counting direction,
+                     const PlacementTables& tables);
 
 inline constexpr int kYearlySlots = 11;
 

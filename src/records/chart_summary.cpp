@@ -74,9 +74,10 @@ Stem palaceStem(Stem yearStem, Branch palace) {
     return engine::stemAt(2 * engine::index(yearStem) + u + (u < 2 ? 2 : 0));
 }
 
-Summary ComputeSummary(const SummaryContext& context, int sex, const engine::DateTime& moment) {
+Summary ComputeSummary(const SummaryContext& context, engine::Sex sex,
+                       const engine::DateTime& moment) {
     const engine::ConvertedMoment birth = engine::ConvertBirthMoment(context.calendar(), moment);
-    const int direction = engine::CountingDirection(sex, engine::index(birth.yearStem) % 2);
+    const engine::Counting direction = engine::CountingDirection(sex, birth.yearStem);
     const engine::Placement placement = engine::PlaceStars(birth, direction, context.tables());
 
     Summary s;
@@ -116,8 +117,8 @@ std::optional<engine::DateTime> rowMoment(const NameList& list, int row) {
         {date->year(), date->month(), date->day()}, time->hour(), time->minute()};
 }
 
-int rowSex(const NameList& list, int row) {
-    return list.cell(row, NameList::kSex) == u"女" ? 1 : 0;
+engine::Sex rowSex(const NameList& list, int row) {
+    return list.cell(row, NameList::kSex) == u"女" ? engine::Sex::Female : engine::Sex::Male;
 }
 
 QString unreadableMomentMessage(const NameList& list, int row) {

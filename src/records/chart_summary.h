@@ -8,6 +8,7 @@
 #include "engine/calendar_table.h"
 #include "engine/catalogue.h"
 #include "engine/date.h"
+#include "engine/sex.h"
 #include "engine/placement_tables.h"
 #include "records/name_list.h"
 
@@ -45,16 +46,17 @@ class SummaryContext {
 // cycle, so 子 and 丑 take the two stems after 亥's.
 engine::Stem palaceStem(engine::Stem yearStem, engine::Branch palace);
 
-// The summary of a person born at the moment; sex 0 男, 1 女. Throws engine::CalendarError for
+// The summary of a person born at the moment. Throws engine::CalendarError for
 // a moment the table cannot convert (the caller checks the range).
-Summary ComputeSummary(const SummaryContext& context, int sex, const engine::DateTime& moment);
+Summary ComputeSummary(const SummaryContext& context, engine::Sex sex,
+                       const engine::DateTime& moment);
 
 // The birth moment of a row as the summary reads it: date, a blank and time; nothing when that
 // is no date and time.
 std::optional<engine::DateTime> rowMoment(const NameList& list, int row);
 
-// The sex of a row's column 1 as an index of the entry bar's items; anything but 女 counts 男.
-int rowSex(const NameList& list, int row);
+// The sex of a row's column 1; anything but 女 counts 男.
+engine::Sex rowSex(const NameList& list, int row);
 
 // 命盤ﾃﾞｰﾀ生成 over a list: rows with the time "99:99" and rows outside the calendar are
 // skipped; a row whose date and time are no moment stops the run, the rows before it keeping

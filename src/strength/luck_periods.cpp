@@ -51,13 +51,13 @@ LuckChart LuckChartOf(const engine::CalendarTable& calendar, const engine::Birth
                       const StrengthTables& strengthTables) {
     const engine::ConvertedMoment birth =
         engine::ConvertBirthMoment(calendar, engine::BirthMomentOf(person));
-    const int direction = engine::CountingDirection(person.sex, index(birth.yearStem) % 2);
+    const engine::Counting direction = engine::CountingDirection(person.sex, birth.yearStem);
     const engine::Placement placement = engine::PlaceStars(birth, direction, placementTables);
     LuckChart chart;
     chart.yearBranch = birth.yearBranch;
     chart.life = birth.lifePalace;
-    chart.backward = direction == 1;
-    chart.male = person.sex == 0;
+    chart.backward = direction == engine::Counting::Backward;
+    chart.male = person.sex == engine::Sex::Male;
     chart.bureau = placement.bureau;
     chart.strengths = palaceStrengths(placement.palaceStarLists, birth.lifePalace, birth.bodyPalace,
                                       strengthTables);

@@ -122,8 +122,9 @@ std::string InfoItemText(InfoItem item, engine::Branch palace, const CellChart& 
             return formatAge('D', DecadeAge(header[engine::kHeaderBureau], life, palace,
                                             header[engine::kHeaderDirection] != 0));
         case InfoItem::Minor:
-            return formatAge('S', MinorAge(record.yearBranch(), palace, record.sex == 0,
-                                           header[engine::kHeaderAge]));
+            return formatAge('S',
+                             MinorAge(record.yearBranch(), palace, record.sex == engine::Sex::Male,
+                                      header[engine::kHeaderAge]));
         case InfoItem::MonthlyLuck:
             return chart.monthlyLuckDates[index(palace)];
         case InfoItem::Sihua1:

@@ -301,7 +301,7 @@ TEST_F(CliTest, LuckPrintsTheTableOrItsCsvFile) {
     const QString keyStore = dir.filePath("sorvik/registry.ini");
     const auto expected = [&] {
         const sorvik::cli::ChartMaker maker(calendar, dir.path(), keyStore);
-        return maker.luck({"", 1, "2020/06/04", "12:00"}).table;
+        return maker.luck({"", sorvik::engine::Sex::Female, "2020/06/04", "12:00"}).table;
     };
     const auto rows = [](const QJsonObject& json) {
         std::vector<std::vector<std::string>> table;

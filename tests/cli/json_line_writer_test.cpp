@@ -69,7 +69,7 @@ TEST(JsonLineWriter, WritesTheChartTheLibraryBuilds) {
     const engine::CalendarTable calendar = records::LoadCalendar(data);
     const cli::ChartMaker maker(calendar, data, keys.filePath("registry.ini"));
     for (int i = 0; i < 120; ++i) {
-        const engine::BirthMoment person{"名前" + std::to_string(i), i % 2,
+        const engine::BirthMoment person{"名前" + std::to_string(i), engine::sexAt(i % 2),
                                          engine::formatSlashed({1901 + i, 1 + i % 12, 1 + i % 28}),
                                          std::to_string(i % 24) + ":" + std::to_string(i % 60)};
         const engine::DateTime target{

@@ -20,7 +20,7 @@ class ChartRequestTest : public ::testing::Test {
 };
 
 TEST_F(ChartRequestTest, HeaderAndCentreTexts) {
-    const Chart chart = RequestChart(calendar, names, {"山田", 0, "2020/01/24", "12:00"},
+    const Chart chart = RequestChart(calendar, names, {"山田", engine::Sex::Male, "2020/01/24", "12:00"},
                                      {{2021, 6, 10}, 9, 5}, settings);
     const ChartLabels& l = chart.labels;
     EXPECT_EQ(l.Name, "氏名：山田");
@@ -43,7 +43,7 @@ TEST_F(ChartRequestTest, HeaderAndCentreTexts) {
 
 TEST_F(ChartRequestTest, TheSecondBodyMasterRuleAndAWomanBornLate) {
     settings.bodyStarRule = 1;
-    const Chart chart = RequestChart(calendar, names, {"花子", 1, "2020/01/23", "23:10"},
+    const Chart chart = RequestChart(calendar, names, {"花子", engine::Sex::Female, "2020/01/23", "23:10"},
                                      {{2020, 3, 1}, 0, 0}, settings);
     // Born at 23:10: the next day's date in the 子 hour, while Date keeps what was typed.
     EXPECT_EQ(chart.labels.Date, "2020/01/23 23:10生");
@@ -55,7 +55,7 @@ TEST_F(ChartRequestTest, TheSecondBodyMasterRuleAndAWomanBornLate) {
 }
 
 TEST_F(ChartRequestTest, ATargetOutsideTheTableKeepsTheBirthPart) {
-    Chart chart = RequestChartBirth(calendar, names, {"山田", 0, "2020/01/24", "12:00"},
+    Chart chart = RequestChartBirth(calendar, names, {"山田", engine::Sex::Male, "2020/01/24", "12:00"},
                                     {{2030, 1, 1}, 0, 0}, settings);
     EXPECT_THROW(ApplyTargetDate(chart, calendar, {{2030, 1, 1}, 0, 0}), CalendarError);
     EXPECT_EQ(chart.labels.Kyoku, "水二局 年:庚子");
@@ -64,13 +64,13 @@ TEST_F(ChartRequestTest, ATargetOutsideTheTableKeepsTheBirthPart) {
 }
 
 TEST_F(ChartRequestTest, PlacesTheStarsFindsPatternsAndAddsTheTargetYearsStars) {
-    Chart chart = RequestChartBirth(calendar, names, {"山田", 0, "2020/01/24", "12:00"},
+    Chart chart = RequestChartBirth(calendar, names, {"山田", engine::Sex::Male, "2020/01/24", "12:00"},
                                     {{2021, 6, 10}, 9, 5}, settings);
-    const Placement expected = PlaceStars(chart.birth, 0, tables);
+    const Placement expected = PlaceStars(chart.birth, Counting::Forward, tables);
     EXPECT_EQ(chart.placement.stars, expected.stars);
     EXPECT_EQ(chart.record.header()[kHeaderBureau], expected.bureau);
     EXPECT_EQ(chart.record.palaceStarLists, expected.palaceStarLists);
-    const PatternFlags flags = FindPatterns(expected.stars, Branch::Shen, Branch::Shen, 0);
+    const PatternFlags flags = FindPatterns(expected.stars, Branch::Shen, Branch::Shen, Sex::Male);
     EXPECT_EQ(chart.patternFlags, flags);
     std::vector<std::string> found;
     for (int i = 0; i < kPatternCount; ++i) {

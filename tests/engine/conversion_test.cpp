@@ -94,10 +94,10 @@ TEST(Conversion, HourBranches) {
 }
 
 TEST(Conversion, CountingDirectionAndCountedAge) {
-    EXPECT_EQ(CountingDirection(0, 0), 0);  // 陽男
-    EXPECT_EQ(CountingDirection(1, 1), 0);  // 陰女
-    EXPECT_EQ(CountingDirection(0, 1), 1);  // 陰男
-    EXPECT_EQ(CountingDirection(1, 0), 1);  // 陽女
+    EXPECT_EQ(CountingDirection(Sex::Male, Stem::Jia), Counting::Forward);
+    EXPECT_EQ(CountingDirection(Sex::Female, Stem::Yi), Counting::Forward);
+    EXPECT_EQ(CountingDirection(Sex::Male, Stem::Yi), Counting::Backward);
+    EXPECT_EQ(CountingDirection(Sex::Female, Stem::Jia), Counting::Backward);
     using enum Branch;
     EXPECT_EQ(CountedAge({2020, 1, 1, Wu}, {2020, 12, 29, Zi}), 1);
     EXPECT_EQ(CountedAge({1999, 12, 16, Wu}, {2026, -1, 3, Zi}), 28);  // 閏1月

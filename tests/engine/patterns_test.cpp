@@ -28,8 +28,9 @@ std::set<int> flagged(const PatternFlags& flags) {
 }
 
 TEST(FindPatterns, WorkedChartHoldsExactlyOnePattern) {
-    const Placement p = PlaceStars(lunarMoment(Stem::Jia, Zi, 1, 1, Wu), 0, CellTables());
-    EXPECT_EQ(flagged(FindPatterns(p.stars, Shen, Shen, 0)), std::set<int>{4});
+    const Placement p =
+        PlaceStars(lunarMoment(Stem::Jia, Zi, 1, 1, Wu), Counting::Forward, CellTables());
+    EXPECT_EQ(flagged(FindPatterns(p.stars, Shen, Shen, Sex::Male)), std::set<int>{4});
     EXPECT_EQ(patternName(4), "巨日同格");
     EXPECT_EQ(patternName(36), "探花　　");
 }
@@ -57,7 +58,7 @@ StarRows chartWith(const std::vector<Placed>& placed) {
 struct PatternCase {
     const char* what;
     Branch life, body;
-    int sex;
+    int sex;  // the entry bar item: 0 男, 1 女
     std::vector<Placed> stars;
     std::set<int> expected;
 };
@@ -142,7 +143,7 @@ TEST(FindPatterns, Rules) {
         {"将星得地", Chen, Chen, 0, {{4, Chen}, {30, Zi}, {19, Zi}}, {38}},
     };
     for (const PatternCase& c : cases) {
-        EXPECT_EQ(flagged(FindPatterns(chartWith(c.stars), c.life, c.body, c.sex)), c.expected)
+        EXPECT_EQ(flagged(FindPatterns(chartWith(c.stars), c.life, c.body, sexAt(c.sex))), c.expected)
             << c.what;
     }
 }
@@ -158,9 +159,11 @@ TEST(FindPatterns, OverEveryMoment) {
                 for (const Branch hour : kBranches) {
                     const ConvertedMoment m =
                         lunarMoment(stemAt(cycle), branchAt(cycle), month, day, hour);
-                    const Placement p = PlaceStars(m, 0, tables);
-                    const PatternFlags man = FindPatterns(p.stars, m.lifePalace, m.bodyPalace, 0);
-                    PatternFlags woman = FindPatterns(p.stars, m.lifePalace, m.bodyPalace, 1);
+                    const Placement p = PlaceStars(m, Counting::Forward, tables);
+                    const PatternFlags man =
+                        FindPatterns(p.stars, m.lifePalace, m.bodyPalace, Sex::Male);
+                    PatternFlags woman =
+                        FindPatterns(p.stars, m.lifePalace, m.bodyPalace, Sex::Female);
                     ASSERT_EQ(man[36], 0);
                     ASSERT_FALSE(man[28] && man[29]);
                     bool mainStar = false;

@@ -52,10 +52,10 @@ TEST(PalaceStem, YearStemJiaGivesBingAtYinZiAndDingAtChou) {
 
 TEST_F(SummaryTest, ColumnsAreWhatTheChartOfThePersonShows) {
     // 1988 is a 戊 year (stem 4); a woman, so the chart counts backward.
-    const engine::BirthMoment person{"山田", 1, "1988/06/15", "14:30"};
+    const engine::BirthMoment person{"山田", engine::Sex::Female, "1988/06/15", "14:30"};
     const engine::Chart chart =
         engine::RequestChartBirth(calendar, names, person, {{2024, 1, 1}, 0, 0}, {ziwei, 0});
-    const Summary s = ComputeSummary(context(), 1, engine::BirthMomentOf(person));
+    const Summary s = ComputeSummary(context(), engine::Sex::Female, engine::BirthMomentOf(person));
 
     EXPECT_EQ(s[0].toStdString(), chart.birth.lunarText);
     EXPECT_EQ(s[1], "陽");

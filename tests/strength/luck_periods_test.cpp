@@ -204,7 +204,7 @@ TEST(LuckPeriods, TheBirthIsChartedAsTheChartRequestChartsIt) {
     strength.powers[{1, 3}] = 7;
     strength.powers[{14, 8}] = -4;
     const engine::StarDisplayNames names = engine::BuildStarDisplayNames("殺");
-    for (const int sex : {0, 1}) {
+    for (const engine::Sex sex : {engine::Sex::Male, engine::Sex::Female}) {
         for (const char* date : {"2020/06/04", "2021/03/15"}) {  // 庚子 (陽), 辛丑 (陰)
             const engine::BirthMoment person{"x", sex, date, "12:00"};
             const engine::Chart chart = engine::RequestChart(
@@ -215,7 +215,7 @@ TEST(LuckPeriods, TheBirthIsChartedAsTheChartRequestChartsIt) {
             EXPECT_EQ(luck.life, chart.record.lifePalace());
             EXPECT_EQ(luck.yearBranch, chart.record.yearBranch());
             EXPECT_EQ(luck.backward, header[engine::kHeaderDirection] == 1);
-            EXPECT_EQ(luck.male, sex == 0);
+            EXPECT_EQ(luck.male, sex == engine::Sex::Male);
             EXPECT_EQ(luck.strengths,
                       palaceStrengths(chart.record.palaceStarLists, chart.record.lifePalace(),
                                       chart.record.bodyPalace(), strength));

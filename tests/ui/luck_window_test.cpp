@@ -85,7 +85,7 @@ TEST_F(LuckWindowTest, OneRequestPerPersonOpensOneWindow) {
     ASSERT_EQ(children().size(), 1);
     TKouF* luck = luckWindow("山田太郎 さんの行運");
     ASSERT_NE(luck, nullptr);
-    const strength::LuckPeriods periods = expected({"山田太郎", 0, "1984/02/02", "12:00"});
+    const strength::LuckPeriods periods = expected({"山田太郎", engine::Sex::Male, "1984/02/02", "12:00"});
     EXPECT_EQ(luck->periods().table, periods.table);
     // 金四局: the ages run from 4, the captions stand beside the values.
     const QAbstractItemModel* model = luck->table()->model();
@@ -141,7 +141,7 @@ TEST_F(LuckWindowTest, TheChartWindowAsksForItsPersonsLuckThroughTheEntryBar) {
     TKouF* luck = luckWindow("花子 さんの行運");
     ASSERT_NE(luck, nullptr);
     const strength::LuckTable& table = luck->periods().table;
-    EXPECT_EQ(table, expected({"花子", 1, "1990/01/05", "07:05"}).table);
+    EXPECT_EQ(table, expected({"花子", engine::Sex::Female, "1990/01/05", "07:05"}).table);
     for (int column = 1; column < strength::kLuckColumns; ++column) {
         EXPECT_EQ(table[strength::kTotalRow][column], table[strength::kMajorValueRow][column]);
     }

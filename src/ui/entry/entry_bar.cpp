@@ -190,8 +190,8 @@ void EntBar::applySettings() {
 }
 
 engine::BirthMoment EntBar::birthMoment() const {
-    return {nameE_->currentText().toStdString(), sex_->currentIndex(), dateE_->text().toStdString(),
-            timeE_->text().toStdString()};
+    return {nameE_->currentText().toStdString(), engine::sexAt(sex_->currentIndex()),
+            dateE_->text().toStdString(), timeE_->text().toStdString()};
 }
 
 QMdiSubWindow* EntBar::openWindow(const QString& title) const {
