@@ -84,7 +84,7 @@ TDSetuF::TDSetuF(const EditorServices& services, QWidget* parent)
         key->addWidget(new QLabel(captions.at(column), this), 0, column);
         key->addWidget(cells.at(column), 1, column);
     }
-    key->setColumnStretch(cells.size(), 1);
+    key->setColumnStretch(static_cast<int>(cells.size()), 1);
 
     memo_ = new QPlainTextEdit(this);
     memo_->setObjectName(QStringLiteral("Memo1"));
