@@ -1,21 +1,13 @@
 #include "date.h"
 
 #include <charconv>
+#include <chrono>
 
 #include "engine/number_text.h"
 
 namespace sorvik::engine {
 
 namespace {
-
-bool isLeapYear(int year) {
-    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-}
-
-int daysInMonth(int year, int month) {
-    static constexpr int kDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    return month == 2 && isLeapYear(year) ? 29 : kDays[month - 1];
-}
 
 // Reads an unsigned number of 1..maxDigits digits; the whole text must be used.
 std::optional<int> parseNumber(std::string_view text, std::size_t maxDigits) {
@@ -30,36 +22,26 @@ std::optional<int> parseNumber(std::string_view text, std::size_t maxDigits) {
     return value;
 }
 
+std::chrono::year_month_day calendarDate(const Date& date) {
+    return std::chrono::year{date.year} / std::chrono::month{static_cast<unsigned>(date.month)} /
+           std::chrono::day{static_cast<unsigned>(date.day)};
+}
+
 }  // namespace
 
 bool isValidDate(const Date& date) {
     return date.year >= 1 && date.year <= 9999 && date.month >= 1 && date.month <= 12 &&
-           date.day >= 1 && date.day <= daysInMonth(date.year, date.month);
+           date.day >= 1 && calendarDate(date).ok();
 }
 
-// Counting in 400-year eras of the proleptic Gregorian calendar, with March as the first month
-// so that the leap day falls at the end of the year.
 long long daysFromCivil(const Date& date) {
-    const long long y = date.month <= 2 ? date.year - 1 : date.year;
-    const long long era = (y >= 0 ? y : y - 399) / 400;
-    const long long yoe = y - era * 400;
-    const long long mp = (date.month + 9) % 12;
-    const long long doy = (153 * mp + 2) / 5 + date.day - 1;
-    const long long doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
-    return era * 146097 + doe - 719468;
+    return std::chrono::sys_days{calendarDate(date)}.time_since_epoch().count();
 }
 
 Date civilFromDays(long long days) {
-    days += 719468;
-    const long long era = (days >= 0 ? days : days - 146096) / 146097;
-    const long long doe = days - era * 146097;
-    const long long yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
-    const long long doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
-    const long long mp = (5 * doy + 2) / 153;
-    const int day = static_cast<int>(doy - (153 * mp + 2) / 5 + 1);
-    const int month = static_cast<int>(mp < 10 ? mp + 3 : mp - 9);
-    const int year = static_cast<int>(yoe + era * 400 + (month <= 2 ? 1 : 0));
-    return {year, month, day};
+    const std::chrono::year_month_day date{std::chrono::sys_days{std::chrono::days{days}}};
+    return {static_cast<int>(date.year()), static_cast<int>(static_cast<unsigned>(date.month())),
+            static_cast<int>(static_cast<unsigned>(date.day()))};
 }
 
 Date addDays(const Date& date, long long days) {
