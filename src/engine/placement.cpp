@@ -262,19 +262,21 @@ namespace {
 using YearlyCell = std::array<std::uint8_t, 7>;
 using YearlyRow = std::array<YearlyCell, 12>;
 
-// 87 流禄存 88 流羊 89 流陀 90 流魁 91 流鉞 92 流昌干 93 流截路 94 流空亡, by year stem.
+// The stars of the year stem (流禄存 流羊 流陀 流魁 流鉞 流昌干 流截路 流空亡), by year stem.
+// clang-format off
 constexpr std::array<YearlyRow, 10> kByStem = {{
-    {{{}, {89, 90}, {87}, {88}, {}, {92}, {}, {91}, {94}, {93}, {}, {}}},      // 甲
-    {{{90}, {}, {89}, {87}, {88}, {}, {92, 93}, {94}, {91}, {}, {}, {}}},      // 乙
-    {{{}, {}, {}, {}, {89, 94}, {87, 93}, {88}, {}, {92}, {91}, {}, {90}}},    // 丙
-    {{{}, {}, {93}, {94}, {}, {89}, {87}, {88}, {}, {91, 92}, {}, {90}}},      // 丁
-    {{{94}, {90, 93}, {}, {}, {89}, {87}, {88}, {91}, {92}, {}, {}, {}}},      // 戊
-    {{{90}, {}, {}, {}, {}, {89}, {87}, {88}, {91, 93}, {92, 94}, {}, {}}},    // 己
-    {{{}, {90}, {}, {}, {}, {}, {93}, {89, 91, 94}, {87}, {88}, {}, {92}}},    // 庚
-    {{{92}, {}, {90}, {}, {93}, {94}, {91}, {}, {89}, {87}, {88}, {}}},        // 辛
-    {{{88}, {}, {92, 94}, {90, 93}, {}, {91}, {}, {}, {}, {}, {89}, {87}}},    // 壬
-    {{{87, 93}, {88, 94}, {}, {90, 92}, {}, {91}, {}, {}, {}, {}, {}, {89}}},  // 癸
+    {{{}, {LiuTuo, LiuKui}, {LiuLuCun}, {LiuYang}, {}, {LiuChangGan}, {}, {LiuYue}, {LiuKongWang}, {LiuJieLu}, {}, {}}},      // 甲
+    {{{LiuKui}, {}, {LiuTuo}, {LiuLuCun}, {LiuYang}, {}, {LiuChangGan, LiuJieLu}, {LiuKongWang}, {LiuYue}, {}, {}, {}}},      // 乙
+    {{{}, {}, {}, {}, {LiuTuo, LiuKongWang}, {LiuLuCun, LiuJieLu}, {LiuYang}, {}, {LiuChangGan}, {LiuYue}, {}, {LiuKui}}},    // 丙
+    {{{}, {}, {LiuJieLu}, {LiuKongWang}, {}, {LiuTuo}, {LiuLuCun}, {LiuYang}, {}, {LiuYue, LiuChangGan}, {}, {LiuKui}}},      // 丁
+    {{{LiuKongWang}, {LiuKui, LiuJieLu}, {}, {}, {LiuTuo}, {LiuLuCun}, {LiuYang}, {LiuYue}, {LiuChangGan}, {}, {}, {}}},      // 戊
+    {{{LiuKui}, {}, {}, {}, {}, {LiuTuo}, {LiuLuCun}, {LiuYang}, {LiuYue, LiuJieLu}, {LiuChangGan, LiuKongWang}, {}, {}}},    // 己
+    {{{}, {LiuKui}, {}, {}, {}, {}, {LiuJieLu}, {LiuTuo, LiuYue, LiuKongWang}, {LiuLuCun}, {LiuYang}, {}, {LiuChangGan}}},    // 庚
+    {{{LiuChangGan}, {}, {LiuKui}, {}, {LiuJieLu}, {LiuKongWang}, {LiuYue}, {}, {LiuTuo}, {LiuLuCun}, {LiuYang}, {}}},        // 辛
+    {{{LiuYang}, {}, {LiuChangGan, LiuKongWang}, {LiuKui, LiuJieLu}, {}, {LiuYue}, {}, {}, {}, {}, {LiuTuo}, {LiuLuCun}}},    // 壬
+    {{{LiuLuCun, LiuJieLu}, {LiuYang, LiuKongWang}, {}, {LiuKui, LiuChangGan}, {}, {LiuYue}, {}, {}, {}, {}, {}, {LiuTuo}}},  // 癸
 }};
+// clang-format on
 
 // Stars 95..129 by year branch. 96 流曲 stands at the year branch + 4 in every year; the 丑 row
 // gets it at 巳 as well, where a one-year gap in an otherwise uniform rule would lose the star.
