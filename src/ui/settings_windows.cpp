@@ -5,6 +5,7 @@
 #include <QMdiSubWindow>
 #include <QTimer>
 
+#include "chart/chart_window.h"
 #include "gaiji_dialog.h"
 #include "main_window.h"
 #include "platform/prompts.h"
@@ -61,6 +62,9 @@ void SettingsWindows::showSystemSettings() {
     ApplySystemFont(main_, *system_);
     for (QMdiSubWindow* child : main_.mdiArea()->subWindowList()) {
         child->update();
+        if (auto* chart = qobject_cast<TMeibF*>(child->widget())) {
+            chart->applyFonts();
+        }
         if (QWidget* widget = child->widget()) {
             widget->update();
         }

@@ -434,7 +434,7 @@ TEST_F(ChartRequestTest, TheZoomScalesTheWholeChartAndIsKeptForTheNextOne) {
 
 // A font picked in the settings reaches an open chart at its next paint; the rows keep their
 // heights.
-TEST_F(ChartRequestTest, AnOpenChartTakesNewFontFacesWhenItPaints) {
+TEST_F(ChartRequestTest, AnOpenChartTakesNewFontFacesWhenTheSettingsChange) {
     type("a", 0, "1984/02/02", "12:00");
     bar.MeiBtnClick();
     TMeibF* window = chartWindow();
@@ -442,7 +442,7 @@ TEST_F(ChartRequestTest, AnOpenChartTakesNewFontFacesWhenItPaints) {
     const int starRow = window->gridView()->rowHeight(0);
     system.setFont(settings::kChartFont, {QStringLiteral("Chart Face"), 20, settings::kBold, 0});
     system.setFont(settings::kSystemFont, {QStringLiteral("System Face"), 20, 0, 0});
-    window->grab();
+    window->applyFonts();
     for (const QWidget* widget :
          {static_cast<const QWidget*>(window), static_cast<const QWidget*>(window->gridView())}) {
         EXPECT_EQ(widget->font().family(), "Chart Face");

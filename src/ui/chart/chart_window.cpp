@@ -544,8 +544,6 @@ void TMeibF::contextMenuEvent(QContextMenuEvent* event) {
     popup_->popup(event->globalPos());
 }
 
-// The font faces follow the settings while the window is open; sizes stay as made, so the rows
-// keep their heights.
 void TMeibF::applyFonts() {
     const QString chartFace = services_.system.font(settings::kChartFont).name;
     const QString systemFace = services_.system.font(settings::kSystemFont).name;
@@ -569,8 +567,7 @@ void TMeibF::applyFonts() {
     }
 }
 
-// Every paint of the grid takes the current font faces; a click on the centre panel selects
-// the 命宮.
+// Ctrl and the wheel zoom; a click on the centre panel selects the 命宮.
 bool TMeibF::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::Wheel) {
         const auto* wheel = static_cast<QWheelEvent*>(event);
@@ -583,9 +580,6 @@ bool TMeibF::eventFilter(QObject* watched, QEvent* event) {
         return false;
     }
     if (watched == gridView_) {
-        if (event->type() == QEvent::Paint) {
-            applyFonts();
-        }
         return false;
     }
     if (event->type() == QEvent::MouseButtonPress &&

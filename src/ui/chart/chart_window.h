@@ -97,6 +97,9 @@ class TMeibF : public QWidget {
     int starRowHeight() const { return starRowHeight_; }
     int infoRowHeight() const { return infoRowHeight_; }
 
+    // Takes the font faces of the settings; sizes stay as made, so the rows keep their heights.
+    void applyFonts();
+
   signals:
     // A palace was clicked, after its info rows were refilled: the palace detail fills itself.
     void palaceClicked(engine::Branch palace);
@@ -118,7 +121,6 @@ class TMeibF : public QWidget {
     bool applyTarget(const engine::DateTime& target);
     void stepOutsideTable(int kind);
     void ShowTargetDateHint();
-    void applyFonts();
     int scaled(int pixels) const;
     void fillAll();
     void fillInfoRows();
