@@ -3,8 +3,11 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
+#include <map>
+#include <memory>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <system_error>
 #include <thread>
 #include <variant>
@@ -12,16 +15,19 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDateTime>
+#include <QGuiApplication>
 #include <QJsonDocument>
 
 #include <unistd.h>
 
 #include "cli/batch.h"
 #include "cli/chart_arguments.h"
+#include "cli/chart_export_command.h"
 #include "cli/chart_maker.h"
 #include "cli/json_builder.h"
 #include "cli/name_summary.h"
 #include "engine/errors.h"
+#include "platform/atomic_file.h"
 #include "platform/key_store.h"
 #include "platform/sjis.h"
 #include "records/calendar_file.h"
@@ -42,6 +48,9 @@ constexpr const char* kDescription =
     "  luck --sex 男|女 --date yyyy/mm/dd --time hh:mm [--csv]\n"
     "        the luck table of a birth: {\"luck\": [8 rows of 100 texts]}, or with --csv\n"
     "        the bytes of its CSV file (Shift-JIS, CR LF)\n"
+    "  export text|html|pdf --name NAME --sex 男|女 --date yyyy/mm/dd --time hh:mm\n"
+    "        [--target \"yyyy/mm/dd hh:mm\"] [--out FILE]   the bytes the chart window's\n"
+    "        説明文の出力, 命盤HTML出力 or PDF出力 writes, on standard output or into FILE\n"
     "  summary FILE.nam [--out OUT.nam]   the name list's summary of every person, as\n"
     "        {\"rows\": [[38 texts], ...]}; with --out the name file with them instead\n"
     "\n"
@@ -212,6 +221,40 @@ int runSummary(const QCommandLineParser& parser, const Options& o,
     return 0;
 }
 
+int runExport(const QCommandLineParser& parser, const Options& o,
+              const engine::CalendarTable& calendar, const QString& dataDir) {
+    refuseOptions(parser, "export", {&o.csv});
+    const QStringList positional = parser.positionalArguments();
+    const std::map<QString, cli::ExportKind> kinds = {
+        {QStringLiteral("text"), cli::ExportKind::Text},
+        {QStringLiteral("html"), cli::ExportKind::Html},
+        {QStringLiteral("pdf"), cli::ExportKind::Pdf}};
+    if (positional.size() != 2 || !kinds.contains(positional[1])) {
+        throw UsageError("export takes one of text, html or pdf");
+    }
+    cli::ChartArguments args{requiredOption(parser, o.name), requiredOption(parser, o.sex),
+                             requiredOption(parser, o.date), requiredOption(parser, o.time),
+                             std::nullopt};
+    if (parser.isSet(o.target)) {
+        args.target = parser.value(o.target);
+    }
+    const cli::ChartRequest request =
+        accepted(cli::readChartRequest(args, calendar, presentMoment(), "--"));
+    const QByteArray bytes = cli::exportChart(
+        kinds.at(positional[1]), calendar, dataDir, platform::KeyStore::defaultFilePath(),
+        request.person,
+        parser.isSet(o.target) ? std::optional<engine::DateTime>(request.target) : std::nullopt,
+        presentMoment());
+    if (parser.isSet(o.out)) {
+        platform::writeFileAtomically(parser.value(o.out), bytes);
+    } else if (std::fwrite(bytes.data(), 1, static_cast<std::size_t>(bytes.size()), stdout) !=
+                   static_cast<std::size_t>(bytes.size()) ||
+               std::fflush(stdout) != 0) {
+        throw std::system_error(errno, std::generic_category(), "standard output");
+    }
+    return 0;
+}
+
 int fail(int status, const std::string& message) {
     std::fprintf(stderr, "sorvik-cli: %s\n", message.c_str());
     return status;
@@ -220,7 +263,15 @@ int fail(int status, const std::string& message) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    QCoreApplication app(argc, argv);
+    // Drawing a PDF needs fonts, which come with the GUI application; it draws off screen.
+    const bool drawing = std::any_of(
+        argv, argv + argc, [](const char* arg) { return std::string_view(arg) == "pdf"; });
+    if (drawing && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    const std::unique_ptr<QCoreApplication> app =
+        drawing ? std::make_unique<QGuiApplication>(argc, argv)
+                : std::make_unique<QCoreApplication>(argc, argv);
     QCoreApplication::setApplicationVersion(QStringLiteral(SORVIK_VERSION));
     QCommandLineParser parser;
     parser.setApplicationDescription(QString::fromUtf8(kDescription));
@@ -229,7 +280,7 @@ int main(int argc, char* argv[]) {
     const Options o;
     parser.addOptions({o.data, o.name, o.sex, o.date, o.time, o.target, o.csv, o.out});
     parser.addPositionalArgument("command",
-                                 "lunar, chart, luck, batch or summary, and its arguments.",
+                                 "lunar, chart, luck, batch, summary or export, and its arguments.",
                                  "command [arguments]");
     try {
         if (!parser.parse(QCoreApplication::arguments())) {
@@ -247,17 +298,20 @@ int main(int argc, char* argv[]) {
         }
         const QString command = positional.first();
         if (command != u"lunar" && command != u"chart" && command != u"luck" &&
-            command != u"batch" && command != u"summary") {
+            command != u"batch" && command != u"summary" && command != u"export") {
             throw UsageError("unknown command: " + command.toStdString());
         }
         const QString dataDir =
             parser.isSet(o.data) ? parser.value(o.data) : QCoreApplication::applicationDirPath();
-        if (command != u"summary") {
+        if (command != u"summary" && command != u"export") {
             refuseOptions(parser, command, {&o.out});
         }
         const engine::CalendarTable calendar = records::LoadCalendar(dataDir);
         if (command == u"summary") {
             return runSummary(parser, o, calendar, dataDir);
+        }
+        if (command == u"export") {
+            return runExport(parser, o, calendar, dataDir);
         }
         if (command == u"batch") {
             return runBatch(parser, o, calendar, dataDir);

@@ -7,6 +7,7 @@
 #include <QStatusBar>
 #include <QToolBar>
 
+#include "description_texts.h"
 #include "main_window.h"
 #include "platform/key_store.h"
 #include "settings_windows.h"
@@ -47,6 +48,12 @@ ChartRequests::ChartRequests(TMainF& mainWindow, SettingsWindows& settings)
                             const QString& time) {
                          bar_->fillEntry(name, sex, date, time);
                          bar_->KouBtnClick();
+                     },
+                     mainWindow.appDir(),
+                     [this]() -> const texts::LiveTexts* {
+                         // The texts are read later in the start-up than this is made.
+                         DescriptionTexts* texts = DescriptionTexts::of(main_);
+                         return texts ? &texts->lists() : nullptr;
                      }} {
     setObjectName(QStringLiteral("ChartRequests"));
     QToolBar* toolbar = main_.toolbar(MainToolbar::EntBar);

@@ -15,6 +15,7 @@
 #include "gaiji_dialog.h"
 #include "help_window.h"
 #include "main_window_look.h"
+#include "output/chart_export.h"
 #include "platform/file_names.h"
 #include "platform/help_pages.h"
 #include "platform/key_store.h"
@@ -53,7 +54,7 @@ QList<ToolbarPlacement> defaultPlacements() {
 }  // namespace
 
 QString TMainF::applicationTitle() {
-    return QStringLiteral("Sorvik Ver2.69");
+    return QString::fromUtf8(output::kApplicationTitle);
 }
 
 QString TMainF::productKey() {

@@ -23,11 +23,14 @@
 #include "platform/qt_translations.h"
 #include "platform/resources.h"
 #include "platform/single_instance.h"
+#include "print/print_preview.h"
 #include "records/calendar_file.h"
 #include "settings_windows.h"
 #include "shell_windows.h"
 #include "splash_window.h"
+#include "system_settings_dialog.h"
 #include "texts/text_files.h"
+#include "zi_wei_settings_dialog.h"
 
 namespace sorvik::ui {
 
@@ -85,6 +88,13 @@ void createLongLivedWindows(TMainF& mainWindow, const std::function<void()>& spl
     // TGaijiF, TUSysF, TSysF (special characters, Zi Wei settings, system settings; the last
     // reads the main window's file names)
     auto* settings = new SettingsWindows(mainWindow);
+    // 印刷ﾌﾟﾚﾋﾞｭｰ of every grid: the stored margins, its placement and the system font.
+    installPrintPreview({&mainWindow.keys(), mainWindow.appDir(), &settings->systemSettings()});
+    const auto printSettingsTable = [&mainWindow](const QString& title, QAbstractItemModel& model) {
+        showTablePreview(QStringLiteral("SG"), title, model, &mainWindow);
+    };
+    settings->ziWeiDialog().openPrintPreview = printSettingsTable;
+    settings->systemDialog().openPrintPreview = printSettingsTable;
     // The entry bar and the chart windows read the stores just made.
     auto* requests = new ChartRequests(mainWindow, *settings);
     // TNListF (name list: reads the system settings) over the main window's list, and the

@@ -114,7 +114,7 @@ TEST_F(ChartRequestTest, TheWorkedChartFromTheEntryBar) {
     // The grid holds what the cell fill gives for the engine's chart.
     engine::ChartRecord record = window->chart().record;
     strength::ChartGrid expected(window->grid().shape());
-    const LiveCellSettings cells(system, ziwei);
+    const settings::LiveCellSettings cells(system, ziwei);
     strength::FillPalaceCells(expected, record, window->chart().placement.stars,
                               window->chart().target.yearStem, window->chart().monthlyLuckDates,
                               names, cells, ziwei);

@@ -30,7 +30,6 @@
 #include "ui/chart/pattern_list.h"
 #include "ui/error_boundary.h"
 #include "ui/help_window.h"
-#include "ui/opener_state.h"
 
 namespace sorvik::ui {
 
@@ -220,9 +219,9 @@ void TMeibF::buildButtonBar() {
         {"BefBtn", "前年", "前年の造命をします。", [this] { ChangeTargetDate(kPreviousYear); }},
         {"NowBtn", "現在", "現在日時の造命をします。", [this] { ChangeTargetDate(kDefault); }},
         {"NextBtn", "翌年", "翌年の造命をします。", [this] { ChangeTargetDate(kNextYear); }},
-        {"PrtBtn", "印刷", "印刷ﾌﾟﾚﾋﾞｭｰ", nullptr},
-        {"OutBtn", "出力", "説明文の内容等をﾃｷｽﾄに出力します。", nullptr},
-        {"CopyBtn", "ｺﾋﾟｰ", "命盤画像をｸﾘｯﾌﾟﾎﾞｰﾄﾞにｺﾋﾟｰします", nullptr},
+        {"PrtBtn", "印刷", "印刷ﾌﾟﾚﾋﾞｭｰ", [this] { PrtBtnClick(); }},
+        {"OutBtn", "出力", "説明文の内容等をﾃｷｽﾄに出力します。", [this] { OutBtnClick(); }},
+        {"CopyBtn", "ｺﾋﾟｰ", "命盤画像をｸﾘｯﾌﾟﾎﾞｰﾄﾞにｺﾋﾟｰします", [this] { CopyBtnClick(); }},
         {"KouBtn", "行運", "行運を表示します。",
          services_.requestLuck ? std::function<void()>([this] { KouBtnClick(); }) : nullptr},
     };
@@ -232,7 +231,7 @@ void TMeibF::buildButtonBar() {
         button->setToolTip(QString::fromUtf8(b.hint));
         button->setFixedSize(48, kButtonBarHeight);
         button->setFocusPolicy(Qt::NoFocus);
-        // Printing, output, copy and the luck periods come with their own windows.
+        // The luck periods need the main window's entry bar.
         button->setEnabled(static_cast<bool>(b.action));
         if (b.action) {
             connect(button, &QPushButton::clicked, this,
@@ -313,13 +312,17 @@ void TMeibF::buildPopupMenu() {
     popup_->addAction(QStringLiteral("<<前年"), this, [this] { ChangeTargetDate(kPreviousYear); });
     popup_->addAction(QStringLiteral("＋現在"), this, [this] { ChangeTargetDate(kDefault); });
     popup_->addAction(QStringLiteral(">>翌年"), this, [this] { ChangeTargetDate(kNextYear); });
-    popup_->addAction(QStringLiteral("◎印刷"))->setEnabled(false);
-    QMenu* output = popup_->addMenu(QStringLiteral("◎出力"));
-    output->setObjectName(QStringLiteral("OutPop"));
-    output->addAction(QStringLiteral("説明文の出力"))->setEnabled(false);
-    output->addAction(QStringLiteral("命盤HTML出力"))->setEnabled(false);
-    enableWhileAnyEnabled(*output->menuAction(), output->actions());
-    popup_->addAction(QStringLiteral("◎ｺﾋﾟｰ"))->setEnabled(false);
+    auto command = [this](void (TMeibF::*action)()) {
+        return [this, action] { runUserCommand([this, action] { (this->*action)(); }); };
+    };
+    popup_->addAction(QStringLiteral("◎印刷"), this, command(&TMeibF::PrtBtnClick));
+    outPop_ = popup_->addMenu(QStringLiteral("◎出力"));
+    outPop_->setObjectName(QStringLiteral("OutPop"));
+    outPop_->addAction(QStringLiteral("説明文の出力"), this, command(&TMeibF::SOutClick))
+        ->setEnabled(static_cast<bool>(services_.liveTexts));
+    outPop_->addAction(QStringLiteral("命盤HTML出力"), this, command(&TMeibF::HTML1Click));
+    outPop_->addAction(QStringLiteral("PDF出力"), this, command(&TMeibF::PdfClick));
+    popup_->addAction(QStringLiteral("◎ｺﾋﾟｰ"), this, command(&TMeibF::CopyBtnClick));
     QAction* luck = popup_->addAction(QStringLiteral("◎行運"), this,
                                       [this] { runUserCommand([this] { KouBtnClick(); }); });
     luck->setEnabled(static_cast<bool>(services_.requestLuck));

@@ -9,8 +9,9 @@
 #include <QWidget>
 
 #include "engine/chart_request.h"
+#include "settings/live_cell_settings.h"
 #include "strength/chart_grid.h"
-#include "ui/chart/live_cell_settings.h"
+#include "texts/live_texts.h"
 
 class QFrame;
 class QLabel;
@@ -46,6 +47,10 @@ struct ChartServices {
     std::function<void(const QString& name, const QString& sex, const QString& date,
                        const QString& time)>
         requestLuck;
+    // The program's folder, where the exports read the palace texts, and the live star and
+    // pattern texts; without them the text export is not offered.
+    QString appDir;
+    std::function<const texts::LiveTexts*()> liveTexts;
 };
 
 // The chart window (命盤): twelve palace blocks round a centre panel, the target-date buttons
@@ -72,6 +77,19 @@ class TMeibF : public QWidget {
     void selectPalace(engine::Branch palace);
     // The luck periods of this chart's person, through the entry bar.
     void KouBtnClick();
+    // Output: the descriptions as text, the chart as HTML or PDF in the output folder, each
+    // opened afterwards; the chart image on the clipboard; the print preview.
+    void SOutClick();
+    void HTML1Click();
+    void PdfClick();
+    void CopyBtnClick();
+    void PrtBtnClick();
+    // Pops the output menu up just below OutBtn.
+    void OutBtnClick();
+    QMenu* outputMenu() const { return outPop_; }
+    // The header the printout puts in the centre, and the chart as a grid to print.
+    QString printHeader() const;
+    std::vector<int> rowHeights() const;
 
     const engine::Chart& chart() const { return chart_; }
     const engine::ChartRecord& record() const { return chart_.record; }
@@ -128,7 +146,7 @@ class TMeibF : public QWidget {
     QColor palaceBackground(engine::Branch palace) const;
 
     ChartServices services_;
-    LiveCellSettings cellSettings_;
+    settings::LiveCellSettings cellSettings_;
     strength::GridShape shape_;
     strength::ChartGrid grid_;
     engine::Chart chart_;
@@ -151,6 +169,7 @@ class TMeibF : public QWidget {
     QMenu* zoomMenu_ = nullptr;
     PatternList* patterns_ = nullptr;
     QMenu* popup_ = nullptr;
+    QMenu* outPop_ = nullptr;
     std::map<QString, QLabel*> labels_;
     std::map<QString, QPushButton*> buttons_;
 };

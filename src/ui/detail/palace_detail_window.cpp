@@ -30,6 +30,7 @@
 #include "ui/detail/star_table_model.h"
 #include "ui/error_boundary.h"
 #include "ui/help_window.h"
+#include "ui/print/print_preview.h"
 #include "ui/system_font.h"
 
 namespace sorvik::ui {
@@ -198,13 +199,26 @@ void TKyuSF::buildPopupMenu() {
         });
         panelItems_[static_cast<std::size_t>(k)] = item;
     }
-    // Printing the star list comes with the print preview.
-    popup_->addAction(QStringLiteral("星の一覧の印刷"))->setEnabled(false);
+    popup_->addAction(QStringLiteral("星の一覧の印刷"), this,
+                      [this] { runUserCommand([this] { printStarTable(); }); });
 }
 
 texts::DescriptionMode TKyuSF::mode() const {
     return modeSelector_->currentIndex() == 1 ? texts::DescriptionMode::Luck
                                               : texts::DescriptionMode::Natal;
+}
+
+QString TKyuSF::starTablePrintTitle() const {
+    QString title = windowTitle().mid(kTitle.size()) + palaceSelector_->currentText();
+    for (const char* name : {"KLbl0", "KLbl1", "KLBL2", "KLBL3", "KLBL4"}) {
+        const QLabel* info = label(QString::fromLatin1(name));
+        title += u' ' + (info ? info->text() : QString());
+    }
+    return title;
+}
+
+void TKyuSF::printStarTable() {
+    showTablePreview(QStringLiteral("HSG"), starTablePrintTitle(), *starTable_, this);
 }
 
 QLabel* TKyuSF::label(const QString& name) const {

@@ -75,6 +75,10 @@ class TKyuSF : public QWidget {
     QComboBox* modeSelector() const { return modeSelector_; }
     QComboBox* palaceSelector() const { return palaceSelector_; }
     QLabel* label(const QString& name) const;
+    // "星の一覧の印刷": the star table in the print preview, under the caption after
+    // "宮の詳細内容", the palace's name and the five info labels.
+    void printStarTable();
+    QString starTablePrintTitle() const;
     DetailGrid* starTable() const { return starTable_; }
     DetailGrid* doubleStarTable() const { return doubleStarTable_; }
     const StarTableModel& starRows() const { return *starModel_; }

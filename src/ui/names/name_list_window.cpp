@@ -23,6 +23,7 @@
 #include "ui/help_window.h"
 #include "ui/names/name_grid.h"
 #include "ui/names/name_list_model.h"
+#include "ui/print/print_preview.h"
 #include "ui/system_font.h"
 
 namespace sorvik::ui {
@@ -145,7 +146,10 @@ QWidget* TNListF::buildControls() {
     prevBtn_ = new QPushButton(QStringLiteral("印刷"), panel);
     prevBtn_->setObjectName(QStringLiteral("PrevBtn"));
     prevBtn_->setToolTip(QStringLiteral("印刷ﾌﾟﾚﾋﾞｭｰ"));
-    prevBtn_->setEnabled(false);  // until the print preview exists
+    connect(prevBtn_, &QPushButton::clicked, this, [this] {
+        runUserCommand(
+            [this] { showTablePreview(QStringLiteral("NSG"), windowTitle(), *grid_, this); });
+    });
     row->addWidget(prevBtn_);
 
     row->addStretch(1);

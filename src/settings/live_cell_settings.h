@@ -3,16 +3,14 @@
 #include "strength/palace_cells.h"
 
 namespace sorvik::settings {
+
 class SystemSettings;
 class ZiWeiSettings;
-}  // namespace sorvik::settings
-
-namespace sorvik::ui {
 
 // The palace cells read the two settings stores through this view, as they are at the fill.
 class LiveCellSettings : public strength::CellSettings {
   public:
-    LiveCellSettings(const settings::SystemSettings& system, const settings::ZiWeiSettings& ziwei)
+    LiveCellSettings(const SystemSettings& system, const ZiWeiSettings& ziwei)
         : system_(system), ziwei_(ziwei) {}
 
     bool starShownOnChart(int starNumber) const override;
@@ -25,8 +23,8 @@ class LiveCellSettings : public strength::CellSettings {
     std::string sjisPrefix(const std::string& text, int bytes) const override;
 
   private:
-    const settings::SystemSettings& system_;
-    const settings::ZiWeiSettings& ziwei_;
+    const SystemSettings& system_;
+    const ZiWeiSettings& ziwei_;
 };
 
-}  // namespace sorvik::ui
+}  // namespace sorvik::settings

@@ -4,7 +4,7 @@
 #include "settings/system_settings.h"
 #include "settings/zi_wei_settings.h"
 
-namespace sorvik::ui {
+namespace sorvik::settings {
 
 bool LiveCellSettings::starShownOnChart(int starNumber) const {
     return system_.showInChart(starNumber);
@@ -39,4 +39,4 @@ std::string LiveCellSettings::sjisPrefix(const std::string& text, int bytes) con
     return platform::sjisBytePrefix(QString::fromStdString(text), bytes).toStdString();
 }
 
-}  // namespace sorvik::ui
+}  // namespace sorvik::settings
