@@ -2,9 +2,14 @@
 
 #include <QPainter>
 
+#include "output/vertical_text.h"
+
 namespace sorvik::output {
 
 namespace {
+
+// The space kept free on either side of a power in its star column, at 15 pixels wide.
+constexpr int kPowerGap = 2;
 
 QString qs(const std::string& text) {
     return QString::fromStdString(text);
@@ -125,9 +130,15 @@ class ChartPage {
             colour = look_.chart.starColour(star).value_or(QColor(Qt::black));
         }
         painter.setPen(colour);
-        painter.drawText(between(text.left, text.top, text.right, text.bottom),
-                         Qt::AlignLeft | Qt::AlignTop | Qt::TextWrapAnywhere,
-                         grid.text(column, row));
+        const QRect area = between(text.left, text.top, text.right, text.bottom);
+        if (starRow) {
+            // One character per line down the one-character column, as on screen.
+            drawVerticalText(painter, area, grid.text(column, row),
+                             area.width() * kPowerGap / kChartColumnWidth);
+        } else {
+            painter.drawText(area, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
+                             grid.text(column, row));
+        }
         painter.setPen(Qt::black);
     }
 

@@ -27,9 +27,17 @@ const std::array<QString, 12> kPalaceNames = {"命　宮", "兄弟宮", "夫妻�
 class ExportTest : public ::testing::Test {
   protected:
     ExportTest() {
-        chart.labels = {"氏名：山田", "2000/01/02 03:04生", "陽男", "旧暦1999年", "金四局",
-                        "数え30歳　斗君:子", "命宮：子", "身宮：午", "　    納音命主：武曲",
-                        "2024/12/25 10:30  ", "甲辰年 "};
+        chart.labels = {"氏名：山田",
+                        "2000/01/02 03:04生",
+                        "陽男",
+                        "旧暦1999年",
+                        "金四局",
+                        "数え30歳　斗君:子",
+                        "命宮：子",
+                        "身宮：午",
+                        "　    納音命主：武曲",
+                        "2024/12/25 10:30  ",
+                        "甲辰年 "};
         engine::StarRow& header = chart.record.header();
         header[engine::kHeaderLifePalace] = 0;
         header[engine::kHeaderBureau] = 4;
@@ -45,9 +53,11 @@ class ExportTest : public ::testing::Test {
     void writePalaceFile(int file, int lines, const std::map<int, QString>& texts = {}) const {
         QStringList content{QStringLiteral("heading")};
         for (int star = 1; star < lines; ++star) {
-            content << (texts.contains(star) ? texts.at(star) : QStringLiteral("T%1-%2").arg(file).arg(star));
+            content << (texts.contains(star) ? texts.at(star)
+                                             : QStringLiteral("T%1-%2").arg(file).arg(star));
         }
-        platform::writeSjisLines(QDir(folder.path()).filePath(texts::palaceFileName(file)), content);
+        platform::writeSjisLines(QDir(folder.path()).filePath(texts::palaceFileName(file)),
+                                 content);
     }
     void setStars(Branch palace, std::initializer_list<int> stars) {
         engine::PalaceStarList& list = chart.record.palaceStarLists[engine::index(palace)];
@@ -111,9 +121,9 @@ TEST_F(ExportTest, PatternsPalacesAndLuckInOrder) {
     const qsizetype luck = lines.indexOf("☆☆☆　行　運 ☆☆☆");
     ASSERT_GT(luck, 0);
     // Forward from 子 with 金四局: 子 4..13, 丑 14..23; 小限 of a man born in a 子 year.
-    EXPECT_EQ(lines.mid(luck + 2, 5),
-              (QStringList{"○○○○○　子　○○○○○　大限:4～13歳　小限:27歳",
-                           "【紫微星 が、命　宮にある時】", "T13-1", "", "【火星 が、命　宮にある時】"}));
+    EXPECT_EQ(lines.mid(luck + 2, 5), (QStringList{"○○○○○　子　○○○○○　大限:4～13歳　小限:27歳",
+                                                   "【紫微星 が、命　宮にある時】", "T13-1", "",
+                                                   "【火星 が、命　宮にある時】"}));
     EXPECT_TRUE(lines.contains("○○○○○　丑　○○○○○　大限:14～23歳　小限:28歳"));
     EXPECT_TRUE(lines.contains("【天同星 が、父母宮にある時】"));  // 丑 is the 父母宮
     EXPECT_EQ(lines.last(), QStringLiteral("○○○○○　亥　○○○○○　大限:114～123歳　小限:26歳"));
@@ -140,8 +150,8 @@ TEST_F(ExportTest, EmptyStarLineStillGivesItsCombinations) {
     writePalaceFile(1, 131, {{1, QString()}});
     texts::CombinationFile combinations;
     combinations.heading = QStringLiteral("組合せ");
-    combinations.addOrReplace({1, 2, texts::kNoStarB, texts::CombinationKind::SamePalace,
-                               QStringLiteral("紫微と天機")});
+    combinations.addOrReplace(
+        {1, 2, texts::kNoStarB, texts::CombinationKind::SamePalace, QStringLiteral("紫微と天機")});
     texts::writeCombinationFile(folder.path(), 1, combinations);
     setStars(Branch::Zi, {1, 2});
     const QStringList all = text().lines;
@@ -172,11 +182,10 @@ TEST_F(ExportTest, HtmlPageFramesTheGridAroundTheCentre) {
     chart.labels.ZNen = "2024/3/5 9:7  ";
     chart.patterns = {"格A", "格B"};
     const QStringList lines = WriteChartHtml({chart, grid, kPalaceNames}, "T", "W");
-    EXPECT_EQ(lines.mid(0, 9), (QStringList{"<HTML>", "<HEAD>",
-                                            "<META name=\"GENERATOR\" content=\"T\">",
-                                            "<TITLE>氏名：山田</TITLE>", "</HEAD>", "<BODY>",
-                                            "<P>氏名：山田 さんの命盤</P>",
-                                            "<TABLE border=\"1\">", "  <TBODY>"}));
+    EXPECT_EQ(lines.mid(0, 9),
+              (QStringList{"<HTML>", "<HEAD>", "<META name=\"GENERATOR\" content=\"T\">",
+                           "<TITLE>氏名：山田</TITLE>", "</HEAD>", "<BODY>",
+                           "<P>氏名：山田 さんの命盤</P>", "<TABLE border=\"1\">", "  <TBODY>"}));
     const QString centre =
         "造命 2024/3/5 9 甲辰年 <BR>氏名：山田<BR>2000/01/02 03:04生<BR>陽男<BR>旧暦1999年<BR>"
         "金四局<BR>数え30歳　斗君:子<BR>命宮：子<BR>身宮：午<BR>   納音命主：武曲<BR><BR>格A<BR>"

@@ -127,11 +127,13 @@ TEST(ChartPrinting, RowHeightsFollowTheWindowsLayout) {
 
 TEST(ChartPrinting, HeaderCarriesLabelsAndPatternRows) {
     engine::Chart chart;
-    chart.labels = {"氏名：山田", "D", "I", "L", "K", "Z", "M", "S", "N", "2024/3/5 9:7  ", "甲辰年 "};
+    chart.labels = {"氏名：山田",     "D",      "I", "L", "K", "Z", "M", "S", "N",
+                    "2024/3/5 9:7  ", "甲辰年 "};
     chart.patterns = {"A", "B", "C"};
-    EXPECT_EQ(chartPrintHeader(chart),
-              QStringLiteral("造命 2024/3/5 9:7  ,甲辰年 ,氏名：山田,D,I,L,K,Z,M,S,N,A　B,C　,　,　,"
-                             "　,,"));
+    EXPECT_EQ(
+        chartPrintHeader(chart),
+        QStringLiteral("造命 2024/3/5 9:7  ,甲辰年 ,氏名：山田,D,I,L,K,Z,M,S,N,A　B,C　,　,　,"
+                       "　,,"));
 }
 
 }  // namespace

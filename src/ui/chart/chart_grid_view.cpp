@@ -3,6 +3,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "output/vertical_text.h"
+
 namespace sorvik::ui {
 
 namespace {
@@ -14,42 +16,7 @@ QString qs(const std::string& text) {
 // The space kept free on either side of a power in its star column.
 constexpr int kPowerGap = 2;
 
-bool isHalfWidth(QChar c) {
-    return c.unicode() < 0x80 || (c.unicode() >= 0xFF61 && c.unicode() <= 0xFF9F);
-}
-
 }  // namespace
-
-QStringList verticalLines(const QString& text, const QFontMetrics& metrics, int width) {
-    QStringList lines;
-    QString run;
-    const auto flushRun = [&] {
-        // A break at blanks drops them, as word wrapping does.
-        const QString trimmed = run.trimmed();
-        QString line;
-        for (const QChar c : trimmed) {
-            if (!line.isEmpty() && metrics.horizontalAdvance(line + c) > width) {
-                lines << line;
-                line.clear();
-            }
-            line += c;
-        }
-        if (!line.isEmpty()) {
-            lines << line;
-        }
-        run.clear();
-    };
-    for (const QChar c : text) {
-        if (isHalfWidth(c)) {
-            run += c;
-        } else {
-            flushRun();
-            lines << QString(c);
-        }
-    }
-    flushRun();
-    return lines;
-}
 
 ChartGridView::ChartGridView(const strength::ChartGrid& grid, std::vector<int> rowHeights,
                              QWidget* parent)
@@ -150,29 +117,7 @@ void ChartGridView::drawStarCell(QPainter& painter, const QRect& rect, int colum
     }
     const int star = grid_.cellStar(column, row);
     painter.setPen(star != 0 && starColour_ ? starColour_(star) : QColor(Qt::black));
-    const QFontMetrics metrics = painter.fontMetrics();
-    painter.save();
-    painter.setClipRect(rect);
-    int y = rect.top();
-    // Two-digit powers ("10", "-8") would fill the column and run into their neighbours: they
-    // are drawn narrower, keeping a gap on either side.
-    const int room = rect.width() - 2 * kPowerGap;
-    for (const QString& line : verticalLines(qs(text), metrics, rect.width())) {
-        const int advance = metrics.horizontalAdvance(line);
-        if (line.size() > 1 && advance > room) {
-            painter.save();
-            painter.translate(rect.left() + kPowerGap, y);
-            painter.scale(static_cast<double>(room) / advance, 1.0);
-            painter.drawText(QRect(0, 0, advance, metrics.height()),
-                             Qt::AlignHCenter | Qt::AlignTop, line);
-            painter.restore();
-        } else {
-            painter.drawText(QRect(rect.left(), y, rect.width(), metrics.height()),
-                             Qt::AlignHCenter | Qt::AlignTop, line);
-        }
-        y += metrics.height();
-    }
-    painter.restore();
+    output::drawVerticalText(painter, rect, qs(text), kPowerGap);
 }
 
 // A text runs on over the empty cells to its right and stops at the next cell with text.

@@ -64,8 +64,4 @@ class ChartGridView : public QWidget {
     double zoom_ = 1.0;
 };
 
-// The lines a star cell shows in its one-character-wide column: one full-width character per
-// line, half-width runs (the power) broken at blanks and cut to the width.
-QStringList verticalLines(const QString& text, const QFontMetrics& metrics, int width);
-
 }  // namespace sorvik::ui

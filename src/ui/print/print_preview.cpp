@@ -126,6 +126,7 @@ void TPrevF::buildWindow() {
     addButton(top, "NextBtn", QStringLiteral("次の頁"), [this] { NextBtnClick(); });
     pageLabel_ = new QLabel(this);
     pageLabel_->setObjectName(QStringLiteral("PageLabel"));
+    pageLabel_->setMinimumWidth(160);
     top->addSpacing(12);
     top->addWidget(pageLabel_);
     top->addStretch();
