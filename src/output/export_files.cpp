@@ -29,13 +29,13 @@ QString outputPath(const QString& folder, const QString& fileName) {
     return QDir(folder).filePath(fileName);
 }
 
-bool confirmOverwrite(const QString& path) {
+bool confirmOverwrite(const QString& path, const QString& question) {
     if (!QFileInfo::exists(path)) {
         return true;
     }
     Prompts::beep();
     return Prompts::askYesNo(BoxStyle::Confirmation,
-                             QFileInfo(path).fileName() + QStringLiteral("を上書きしますか？"));
+                             QFileInfo(path).fileName() + question);
 }
 
 bool SaveAndOpen(const QStringList& lines, const QString& path, const QString& viewer,

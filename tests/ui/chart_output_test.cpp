@@ -135,11 +135,17 @@ TEST_F(ChartOutputTest, WindowCliAndFixturesAgreeByteForByte) {
 TEST_F(ChartOutputTest, NoToOverwritingWritesAndOpensNothing) {
     TMeibF* chart = workedChart();
     const QString text = QDir(outDir).filePath("氏名：山田太郎.txt");
+    const QString html = QDir(outDir).filePath("氏名：山田太郎.html");
     platform::writeFileAtomically(text, "old");
+    platform::writeFileAtomically(html, "old");
     Prompts::queueAnswer(Answer::No);
     chart->SOutClick();
-    EXPECT_EQ(Prompts::shownTexts(), QStringList{"氏名：山田太郎.txtを上書きしますか？"});
+    Prompts::queueAnswer(Answer::No);
+    chart->HTML1Click();
+    EXPECT_EQ(Prompts::shownTexts(), (QStringList{"氏名：山田太郎.txtを上書きしますか？",
+                                                  "氏名：山田太郎.html を上書きしますか？"}));
     EXPECT_EQ(fileBytes(text), "old");
+    EXPECT_EQ(fileBytes(html), "old");
     QTest::qWait(200);
     EXPECT_FALSE(QFile::exists(shell.dir.filePath("opened.txt")));
 

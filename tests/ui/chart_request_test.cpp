@@ -77,7 +77,7 @@ class ChartRequestTest : public ::testing::Test {
     records::NameList list;
     records::NameFileSession session{list, dir.path() + u'/'};
     QMdiArea mdi;
-    ChartServices services{calendar, names, ziwei, system, {}, {}, {}, {}};
+    ChartServices services{calendar, names, ziwei, system, {}, {}, {}, {}, {}, {}};
     int tiles = 0;
     EntBar bar{{mdi,
                 calendar,
@@ -349,14 +349,18 @@ TEST_F(ChartRequestTest, NothingOffersAClickThatLeadsNowhere) {
     }
     EXPECT_EQ(opened, labels);
 
-    // The chart's ◎出力 is off while both its items are.
+    // The chart's ◎出力 offers its exports; the text export only with the texts of a start-up.
     type("a", 0, "1984/02/02", "12:00");
     bar.MeiBtnClick();
     QMenu* output = chartWindow()->popupMenu()->findChild<QMenu*>("OutPop");
     ASSERT_NE(output, nullptr);
-    EXPECT_FALSE(output->menuAction()->isEnabled());
-    output->actions().front()->setEnabled(true);
     EXPECT_TRUE(output->menuAction()->isEnabled());
+    QStringList items;
+    for (const QAction* item : output->actions()) {
+        EXPECT_EQ(item->isEnabled(), items.size() > 0) << item->text().toStdString();
+        items << item->text();
+    }
+    EXPECT_EQ(items, (QStringList{"説明文の出力", "命盤HTML出力", "PDF出力"}));
 }
 
 TEST_F(ChartRequestTest, TheZoomScalesTheWholeChartAndIsKeptForTheNextOne) {

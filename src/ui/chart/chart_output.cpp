@@ -63,7 +63,7 @@ void TMeibF::SOutClick() {
     }
     const QString path =
         output::outputPath(folder, output::exportFileName(chart_.labels, QStringLiteral(".txt")));
-    if (output::confirmOverwrite(path)) {
+    if (output::confirmOverwrite(path, output::kTextOverwriteQuestion)) {
         output::SaveAndOpen(text.lines, path, system.meiExeName(), services_.appDir);
     }
     if (text.fileError) {
@@ -84,7 +84,7 @@ void TMeibF::HTML1Click() {
     }
     const QString path =
         output::outputPath(folder, output::exportFileName(chart_.labels, QStringLiteral(".html")));
-    if (output::confirmOverwrite(path)) {
+    if (output::confirmOverwrite(path, output::kHtmlOverwriteQuestion)) {
         output::SaveAndOpen(lines, path, system.meiExeHtml(), QString());
     }
 }
@@ -105,7 +105,7 @@ void TMeibF::PdfClick() {
     }
     const QString path =
         output::outputPath(folder, output::exportFileName(chart_.labels, QStringLiteral(".pdf")));
-    if (output::confirmOverwrite(path)) {
+    if (output::confirmOverwrite(path, output::kHtmlOverwriteQuestion)) {
         // A PDF opens with the desktop's viewer for it.
         output::SaveAndOpen(bytes, path, QString(), QString());
     }
