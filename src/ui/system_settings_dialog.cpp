@@ -600,8 +600,6 @@ void TSysF::printPreview() {
                                          : static_cast<QAbstractItemModel&>(*starModel_);
     if (openPrintPreview) {
         openPrintPreview(tabs_->tabText(tab), model);
-    } else {
-        platform::Prompts::information(QStringLiteral("印刷ﾌﾟﾚﾋﾞｭｰは、まだ使えません。"));
     }
 }
 

@@ -57,7 +57,7 @@ class TSysF : public QDialog {
     // Seams for the common dialogs, so that tests can answer them.
     std::function<std::optional<QColor>(const QColor&)> pickColour;
     std::function<std::optional<QFont>(const QFont&)> pickFont;
-    // The print preview of a grid, with its title; until it exists the button says so.
+    // The print preview of a grid, with its title (set at start-up).
     std::function<void(const QString&, QAbstractItemModel&)> openPrintPreview;
 
     QTabWidget* tabs() const { return tabs_; }

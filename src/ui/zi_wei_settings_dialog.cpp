@@ -380,8 +380,6 @@ void TUSysF::printPreview() {
     }
     if (openPrintPreview) {
         openPrintPreview(tabs_->tabText(tab), *models_[tab]);
-    } else {
-        platform::Prompts::information(QStringLiteral("印刷ﾌﾟﾚﾋﾞｭｰは、まだ使えません。"));
     }
 }
 

@@ -1,3 +1,4 @@
+#include <QDir>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -543,6 +544,41 @@ TEST_F(CliTest, SummaryGivesTheRowsOfTheNameListAndWritesThemWithOut) {
     EXPECT_TRUE(refused.error.contains("2件目『鈴木』")) << refused.error.toStdString();
     EXPECT_EQ(sorvik::platform::readSjisLines(out), lines);
     EXPECT_EQ(run({"lunar", "2020/06/04 12:00", "--out", out}).status, 2);
+}
+
+}  // namespace
+
+namespace {
+
+// The exports of the worked chart over the program's own folder, with a key store of nothing.
+TEST(CliExport, WritesTheWindowsBytesOnStandardOutputOrIntoAFile) {
+    QTemporaryDir home;
+    const auto exportChart = [&home](const QStringList& extra) {
+        QProcess process;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("XDG_CONFIG_HOME", home.path());
+        process.setProcessEnvironment(environment);
+        process.start(SORVIK_CLI,
+                      QStringList{"export"} + extra +
+                          QStringList{"--name", "山田太郎", "--sex", "男", "--date", "1984/02/02",
+                                      "--time", "12:00", "--target", "1985/03/01 12:00"});
+        process.waitForFinished();
+        return std::pair{process.exitCode(), process.readAllStandardOutput()};
+    };
+    const auto fixture = [](const char* name) {
+        QFile file(QDir(SORVIK_FIXTURES).filePath(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    };
+    EXPECT_EQ(exportChart({"html"}), std::pair(0, fixture("worked_chart.html")));
+    const QString text = home.filePath("氏名：山田太郎.txt");
+    EXPECT_EQ(exportChart({"text", "--out", text}), std::pair(0, QByteArray()));
+    QFile written(text);
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    EXPECT_EQ(written.readAll(), fixture("worked_chart.txt"));
+    const auto [status, pdf] = exportChart({"pdf"});
+    EXPECT_EQ(status, 0);
+    EXPECT_TRUE(pdf.startsWith("%PDF"));
+    EXPECT_EQ(exportChart({"xml"}).first, 2);
 }
 
 }  // namespace

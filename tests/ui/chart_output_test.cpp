@@ -28,7 +28,11 @@
 #include "ui/chart/chart_grid_view.h"
 #include "ui/chart/chart_window.h"
 #include "ui/chart_requests.h"
+#include "ui/detail/detail_grid.h"
+#include "ui/detail/palace_detail_window.h"
 #include "ui/entry/entry_bar.h"
+#include "ui/names/name_grid.h"
+#include "ui/names/name_list_window.h"
 #include "ui/print/print_preview.h"
 #include "ui/print/table_print_grid.h"
 #include "ui/settings_windows.h"
@@ -250,6 +254,30 @@ TEST_F(ChartOutputTest, PrintingWithoutPrinterWritesAPdfOfEveryPage) {
     EXPECT_TRUE(bytes.startsWith("%PDF"));
     EXPECT_EQ(bytes.count("/Type /Page\n") + bytes.count("/Type /Page\r"),
               preview.gridPrinter().counts().total());
+}
+
+TEST_F(ChartOutputTest, ListPreviewsOfTheNameListAndThePalaceStars) {
+    TMeibF* chart = workedChart();
+    chart->selectPalace(engine::Branch::Shen);
+    auto* detail = window->findChild<TKyuSF*>();
+    ASSERT_NE(detail, nullptr);
+    EXPECT_TRUE(detail->starTablePrintTitle().startsWith("＜氏名：山田太郎＞命　宮 "))
+        << detail->starTablePrintTitle().toStdString();
+    const TablePrintGrid stars("HSG", *detail->starTable()->model(), detail->starTable());
+    TPrevF starPreview({&window->keys(), shell.appDir, &system()}, stars,
+                       {detail->starTablePrintTitle(), true, {}});
+    starPreview.show();
+    savePicture(starPreview.pageImage(), "star_table_page.png");
+
+    auto* names = window->findChild<TNListF*>();
+    ASSERT_NE(names, nullptr);
+    EXPECT_TRUE(names->printButton()->isEnabled());
+    const TablePrintGrid list("NSG", *names->grid()->model(), names->grid());
+    TPrevF listPreview({&window->keys(), shell.appDir, &system()}, list, {"", true, {}});
+    listPreview.show();
+    EXPECT_EQ(listPreview.gridPrinter().counts().rows, 1);
+    EXPECT_GT(listPreview.gridPrinter().counts().columns, 1);  // 38 columns run across pages
+    savePicture(listPreview.pageImage(), "name_list_page.png");
 }
 
 }  // namespace
