@@ -60,13 +60,7 @@ class ChartOutputTest : public ::testing::Test {
   protected:
     ChartOutputTest() {
         Prompts::setNow(QDateTime(QDate(1985, 3, 1), QTime(12, 0)));
-        QFile::remove(path("INREKI.DAT"));
-        for (const char* name : {"INREKI.DAT", "Default.ini", "HOSISUU.DAT", "HOSIBYOU.DAT"}) {
-            QFile::copy(QDir(SORVIK_DATA_DIR).filePath(name), path(name));
-        }
-        for (const QString& name : requiredDataFiles().filter(".DAT")) {
-            QFile::copy(QDir(SORVIK_BIN_DIR).filePath(name), path(name));
-        }
+        shell.copyShippedFiles(SORVIK_DATA_DIR, SORVIK_BIN_DIR);
         window = shell.makeWindow();
         createLongLivedWindows(*window);
         window->resize(1280, 900);

@@ -76,7 +76,7 @@ class NameWindowsTest : public ::testing::Test {
     NameList list;
     records::NameFileSession session{list, dir.path() + u'/'};
     QMdiArea mdi;
-    ChartServices chartServices{calendar, starNames, ziwei, system, {}, {}, {}, {}};
+    ChartServices chartServices{calendar, starNames, ziwei, system, {}, {}, {}, {}, {}, {}};
     EntBar bar{{mdi,
                 calendar,
                 system,
