@@ -143,20 +143,25 @@ std::string runLunar(const QCommandLineParser& parser, const Options& o,
     return compactJson(json.result());
 }
 
-std::string runChart(const QCommandLineParser& parser, const Options& o,
-                     const engine::CalendarTable& calendar, const QString& dataDir) {
-    refuseOptions(parser, "chart", {&o.csv});
-    if (parser.positionalArguments().size() > 1) {
-        throw UsageError("chart takes no argument besides its options");
-    }
+// The person and target of the chart options.
+cli::ChartRequest chartRequest(const QCommandLineParser& parser, const Options& o,
+                               const engine::CalendarTable& calendar) {
     cli::ChartArguments args{requiredOption(parser, o.name), requiredOption(parser, o.sex),
                              requiredOption(parser, o.date), requiredOption(parser, o.time),
                              std::nullopt};
     if (parser.isSet(o.target)) {
         args.target = parser.value(o.target);
     }
-    const cli::ChartRequest request =
-        accepted(cli::readChartRequest(args, calendar, presentMoment(), "--"));
+    return accepted(cli::readChartRequest(args, calendar, presentMoment(), "--"));
+}
+
+std::string runChart(const QCommandLineParser& parser, const Options& o,
+                     const engine::CalendarTable& calendar, const QString& dataDir) {
+    refuseOptions(parser, "chart", {&o.csv});
+    if (parser.positionalArguments().size() > 1) {
+        throw UsageError("chart takes no argument besides its options");
+    }
+    const cli::ChartRequest request = chartRequest(parser, o, calendar);
     if (request.targetReplaced) {
         std::fprintf(stderr, "sorvik-cli: %s\n",
                      QString::fromUtf16(settings::kTargetDateOutOfRangeMessage).toUtf8().data());
@@ -232,14 +237,7 @@ int runExport(const QCommandLineParser& parser, const Options& o,
     if (positional.size() != 2 || !kinds.contains(positional[1])) {
         throw UsageError("export takes one of text, html or pdf");
     }
-    cli::ChartArguments args{requiredOption(parser, o.name), requiredOption(parser, o.sex),
-                             requiredOption(parser, o.date), requiredOption(parser, o.time),
-                             std::nullopt};
-    if (parser.isSet(o.target)) {
-        args.target = parser.value(o.target);
-    }
-    const cli::ChartRequest request =
-        accepted(cli::readChartRequest(args, calendar, presentMoment(), "--"));
+    const cli::ChartRequest request = chartRequest(parser, o, calendar);
     const QByteArray bytes = cli::exportChart(
         kinds.at(positional[1]), calendar, dataDir, platform::KeyStore::defaultFilePath(),
         request.person,

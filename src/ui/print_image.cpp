@@ -32,11 +32,16 @@ void paintOnPage(const QImage& image, QPrinter& printer) {
 
 bool printImage(const QImage& image, QWidget* parent) {
     QPrinter printer(QPrinter::HighResolution);
+    return printOrSavePdf(printer, parent, [&image](QPrinter& on) { paintOnPage(image, on); });
+}
+
+bool printOrSavePdf(QPrinter& printer, QWidget* parent,
+                    const std::function<void(QPrinter&)>& paint) {
     if (!QPrinterInfo::availablePrinterNames().isEmpty()) {
         if (!Prompts::choosePrinter(printer, parent)) {
             return false;
         }
-        paintOnPage(image, printer);
+        paint(printer);
         return true;
     }
     const QString path =
@@ -51,9 +56,12 @@ bool printImage(const QImage& image, QWidget* parent) {
         throw platform::FileError(QStringLiteral("一時フォルダを作成できませんでした。"));
     }
     const QString printed = scratch.filePath(QStringLiteral("print.pdf"));
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(printed);
-    paintOnPage(image, printer);
+    QPrinter pdf(QPrinter::HighResolution);
+    pdf.setFullPage(printer.fullPage());
+    pdf.setPageLayout(printer.pageLayout());
+    pdf.setOutputFormat(QPrinter::PdfFormat);
+    pdf.setOutputFileName(printed);
+    paint(pdf);
     platform::writeFileAtomically(path, platform::readWholeFile(printed));
     return true;
 }

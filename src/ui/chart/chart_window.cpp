@@ -21,6 +21,7 @@
 #include <iterator>
 
 #include "engine/errors.h"
+#include "output/print_grids.h"
 #include "platform/prompts.h"
 #include "settings/system_settings.h"
 #include "settings/zi_wei_settings.h"
@@ -87,15 +88,10 @@ TMeibF::TMeibF(const ChartServices& services, QWidget* parent)
     const QFont systemFont = pixelFont(system.font(settings::kSystemFont).name);
     setFont(chartFont);
     const int margin = system.verticalMargin();
-    starRowHeight_ = 4 * QFontMetrics(chartFont).height() + margin - (shape_.starRows == 1 ? 2 : 0);
+    const std::vector<int> heights =
+        output::chartRowHeights(shape_, QFontMetrics(chartFont).height(), margin);
+    starRowHeight_ = heights.front();
     infoRowHeight_ = margin / 3 + 12;
-    std::vector<int> heights;
-    for (int block = 0; block < 4; ++block) {
-        heights.insert(heights.end(), static_cast<std::size_t>(shape_.starRows), starRowHeight_);
-        for (int row = 0; row < shape_.infoRows; ++row) {
-            heights.push_back(infoRowHeight_ + (row == shape_.infoRows - 1 ? 1 : 0));
-        }
-    }
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

@@ -10,17 +10,13 @@
 #include <QPageSetupDialog>
 #include <QPainter>
 #include <QPrinter>
-#include <QPrinterInfo>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
 #include <QSpinBox>
 #include <QTableView>
-#include <QTemporaryDir>
 #include <QVBoxLayout>
 
-#include "platform/atomic_file.h"
-#include "platform/errors.h"
 #include "platform/key_store.h"
 #include "platform/profile_file.h"
 #include "platform/program_key.h"
@@ -28,6 +24,7 @@
 #include "ui/error_boundary.h"
 #include "ui/help_window.h"
 #include "ui/print/table_print_grid.h"
+#include "ui/print_image.h"
 #include "ui/system_font.h"
 #include "ui/wait_cursor.h"
 
@@ -321,35 +318,12 @@ void TPrevF::PrevBtnClick() {
 
 bool TPrevF::PrintBtnClick() {
     const output::PagePosition shown = printer_.page();
-    if (!QPrinterInfo::availablePrinterNames().isEmpty()) {
-        if (!Prompts::choosePrinter(*device_, this)) {
-            return false;
-        }
+    const bool printed = printOrSavePdf(*device_, this, [this](QPrinter& on) {
         printer_.paginate(printerGeometry());
-        printer_.printAll(*device_);
-        printer_.setPage(shown);
-        return true;
-    }
-    const QString path =
-        Prompts::saveFileName(this, QStringLiteral("PDFファイルに印刷"), QString(),
-                              QStringLiteral("PDF (*.pdf)"), QStringLiteral("pdf"));
-    if (path.isEmpty()) {
-        return false;
-    }
-    // The printer writes a file of its own; the user's file is replaced only by a whole one.
-    const QTemporaryDir scratch;
-    if (!scratch.isValid()) {
-        throw platform::FileError(QStringLiteral("一時フォルダを作成できませんでした。"));
-    }
-    QPrinter pdf(QPrinter::HighResolution);
-    pdf.setFullPage(true);
-    pdf.setPageLayout(device_->pageLayout());
-    pdf.setOutputFormat(QPrinter::PdfFormat);
-    pdf.setOutputFileName(scratch.filePath(QStringLiteral("print.pdf")));
-    printer_.printAll(pdf);
+        printer_.printAll(on);
+    });
     printer_.setPage(shown);
-    platform::writeFileAtomically(path, platform::readWholeFile(pdf.outputFileName()));
-    return true;
+    return printed;
 }
 
 void TPrevF::printerSetUp() {
