@@ -15,6 +15,7 @@
 #include <QSpinBox>
 #include <QStandardItemModel>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -195,6 +196,30 @@ TEST_F(ChartOutputTest, CopyPdfAndThePreviewOfTheChart) {
     savePicture(preview.grab().toImage(), "chart_preview.png");
     preview.colourBox()->click();
     savePicture(preview.pageImage(), "chart_page_black.png");
+}
+
+TEST_F(ChartOutputTest, PrintButtonsOpenTheModalPreview) {
+    TMeibF* chart = workedChart();
+    QStringList seen;
+    const auto closeNextPreview = [&seen] {
+        QTimer::singleShot(0, [&seen] {
+            if (auto* preview = qobject_cast<TPrevF*>(QApplication::activeModalWidget())) {
+                seen << preview->windowTitle() + u' ' + preview->pageLabel();
+                preview->reject();
+            }
+        });
+    };
+    closeNextPreview();
+    chart->button("PrtBtn")->click();
+    auto* names = window->findChild<TNListF*>();
+    closeNextPreview();
+    names->printButton()->click();
+    ASSERT_EQ(seen.size(), 2);
+    EXPECT_EQ(seen[0], "印刷ﾌﾟﾚﾋﾞｭｰ 縦1:横1 /全 1頁");
+    // The name list's 38 columns run across several pages.
+    EXPECT_TRUE(seen[1].startsWith("印刷ﾌﾟﾚﾋﾞｭｰ 縦1:横1 /全 ")) << seen[1].toStdString();
+    EXPECT_FALSE(seen[1].endsWith(" 1頁"));
+    EXPECT_TRUE(fileBytes(path("TQLX4.ini")).contains("[PrevF]"));
 }
 
 TEST_F(ChartOutputTest, TablePreviewPagesAndStoredMargins) {
