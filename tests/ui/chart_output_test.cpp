@@ -7,11 +7,13 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPrinterInfo>
 #include <QPushButton>
+#include <QScreen>
 #include <QSpinBox>
 #include <QStandardItemModel>
 #include <QTest>
@@ -256,6 +258,15 @@ TEST_F(ChartOutputTest, TablePreviewPagesAndStoredMargins) {
     EXPECT_EQ(window->keys().readText(platform::programKey("PRN"), "LeftMgn"), "15");
     EXPECT_EQ(window->keys().readText(platform::programKey("Zoom"), "Zoom"), "0");
     EXPECT_TRUE(fileBytes(path("TQLX4.ini")).contains("[PrevF]"));
+
+    // A stored place off the screen is replaced by the centre.
+    platform::writeFileAtomically(path("TQLX4.ini"),
+                                  "[PrevF]\r\nWinState=0\r\nLeft=9000\r\nTop=9000\r\n"
+                                  "Height=400\r\nWidth=600\r\n");
+    TPrevF moved({&window->keys(), shell.appDir, &system()}, grid, {"", true, {}});
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    EXPECT_EQ(moved.size(), QSize(600, 400));
+    EXPECT_EQ(moved.geometry().center(), screen.center());
 }
 
 TEST_F(ChartOutputTest, PrintingWithoutPrinterWritesAPdfOfEveryPage) {
