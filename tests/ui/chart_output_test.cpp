@@ -18,6 +18,7 @@
 #include <QStandardItemModel>
 #include <QTest>
 #include <QTimer>
+#include <QToolButton>
 
 #include <gtest/gtest.h>
 
@@ -31,14 +32,17 @@
 #include "ui/chart/chart_grid_view.h"
 #include "ui/chart/chart_window.h"
 #include "ui/chart_requests.h"
+#include "ui/description_texts.h"
 #include "ui/detail/detail_grid.h"
 #include "ui/detail/palace_detail_window.h"
+#include "ui/editors/description_list.h"
 #include "ui/entry/entry_bar.h"
 #include "ui/names/name_grid.h"
 #include "ui/names/name_list_window.h"
 #include "ui/print/print_preview.h"
 #include "ui/print/table_print_grid.h"
 #include "ui/settings_windows.h"
+#include "ui/star_list/star_list_window.h"
 #include "ui/startup.h"
 
 namespace sorvik::ui {
@@ -222,6 +226,32 @@ TEST_F(ChartOutputTest, PrintButtonsOpenTheModalPreview) {
     EXPECT_TRUE(seen[1].startsWith("印刷ﾌﾟﾚﾋﾞｭｰ 縦1:横1 /全 ")) << seen[1].toStdString();
     EXPECT_FALSE(seen[1].endsWith(" 1頁"));
     EXPECT_TRUE(fileBytes(path("TQLX4.ini")).contains("[PrevF]"));
+}
+
+TEST_F(ChartOutputTest, DescriptionListAndStarListPreviews) {
+    auto* list = window->findChild<TSListF*>();
+    ASSERT_NE(list, nullptr);
+    list->fill(
+        {{"No.", "星", "説明"},
+         {{"1", "紫微", "帝王の星。/r二行目の説明が続きます。"}, {"2", "天機", "知恵の星。"}},
+         1,
+         {40, 80},
+         true});
+    list->resize(600, 300);
+    const TablePrintGrid lsg("LSG", *list->grid()->model(), list->grid());
+    TPrevF listPreview({&window->keys(), shell.appDir, &system()}, lsg, {"", true, {}});
+    listPreview.show();
+    savePicture(listPreview.pageImage(), "description_list_page.png");
+
+    TSeiLF starList(shell.appDir, window->starNames(),
+                    DescriptionTexts::of(*window)->lists().starLines, system());
+    EXPECT_TRUE(starList.previewButton()->isEnabled());
+    const TablePrintGrid hsg("HSG", *starList.grid()->model(), starList.grid());
+    TPrevF starPreview({&window->keys(), shell.appDir, &system()}, hsg,
+                       {starList.windowTitle(), true, {}});
+    starPreview.show();
+    EXPECT_GT(starPreview.gridPrinter().counts().total(), 1);
+    savePicture(starPreview.pageImage(), "star_list_page.png");
 }
 
 TEST_F(ChartOutputTest, TablePreviewPagesAndStoredMargins) {

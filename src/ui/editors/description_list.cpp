@@ -18,6 +18,7 @@
 #include "platform/prompts.h"
 #include "ui/error_boundary.h"
 #include "ui/help_window.h"
+#include "ui/print/print_preview.h"
 
 namespace sorvik::ui {
 
@@ -51,8 +52,9 @@ TSListF::TSListF(const QString& appDir, QWidget* parent) : QDialog(parent) {
     fold_->setObjectName(QStringLiteral("FoldCB"));
     auto* fontButton = makeFontButton(this);
     preview_ = makePreviewButton(this);
-    // Printing comes with the print preview.
-    preview_->setEnabled(false);
+    connect(preview_, &QToolButton::clicked, this, [this] {
+        runUserCommand([this] { showTablePreview(QStringLiteral("LSG"), QString(), *lsg_, this); });
+    });
     auto* closeButton = new QPushButton(QStringLiteral("閉じる"), this);
     closeButton->setObjectName(QStringLiteral("CloseBtn"));
     auto* helpButton = new QPushButton(QStringLiteral("ﾍﾙﾌﾟ(&H)"), this);

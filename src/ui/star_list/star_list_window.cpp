@@ -11,7 +11,9 @@
 #include <QVBoxLayout>
 
 #include "ui/editors/editor_look.h"
+#include "ui/error_boundary.h"
 #include "ui/help_window.h"
+#include "ui/print/print_preview.h"
 #include "ui/system_font.h"
 
 namespace sorvik::ui {
@@ -36,8 +38,10 @@ TSeiLF::TSeiLF(const QString& appDir, const engine::StarDisplayNames& names,
 
     auto* fontButton = makeFontButton(this);
     preview_ = makePreviewButton(this);
-    // Printing comes with the print preview.
-    preview_->setEnabled(false);
+    connect(preview_, &QToolButton::clicked, this, [this] {
+        runUserCommand(
+            [this] { showTablePreview(QStringLiteral("HSG"), windowTitle(), *hsg_, this); });
+    });
     auto* closeButton = new QPushButton(QStringLiteral("閉じる"), this);
     closeButton->setObjectName(QStringLiteral("CloseBtn"));
     auto* bar = new QHBoxLayout;
