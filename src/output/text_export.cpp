@@ -25,8 +25,8 @@ QString luckHeading(const engine::ChartRecord& record, engine::Branch branch) {
     const engine::StarRow& header = record.header();
     const int decade = strength::DecadeAge(header[engine::kHeaderBureau], record.lifePalace(),
                                            branch, header[engine::kHeaderDirection] == 1);
-    const int minor = strength::MinorAge(record.yearBranch(), branch, record.sex == 0,
-                                         header[engine::kHeaderAge]);
+    const int minor = strength::MinorAge(
+        record.yearBranch(), branch, record.sex == engine::Sex::Male, header[engine::kHeaderAge]);
     return QStringLiteral("○○○○○　%1　○○○○○　大限:%2～%3歳　小限:%4歳")
         .arg(qs(std::string(engine::branchName(branch))))
         .arg(decade)

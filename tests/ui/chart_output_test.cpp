@@ -109,9 +109,10 @@ class ChartOutputTest : public ::testing::Test {
         return QString::fromUtf8(fileBytes(notes)).trimmed();
     }
     QByteArray cliBytes(cli::ExportKind kind, const TMeibF& chart) const {
-        return cli::exportChart(
-            kind, window->calendar(), shell.appDir, shell.dir.filePath("registry.ini"),
-            {"山田太郎", 0, "1984/02/02", "12:00"}, chart.targetDate(), {{1985, 3, 1}, 12, 0});
+        return cli::exportChart(kind, window->calendar(), shell.appDir,
+                                shell.dir.filePath("registry.ini"),
+                                {"山田太郎", engine::Sex::Male, "1984/02/02", "12:00"},
+                                chart.targetDate(), {{1985, 3, 1}, 12, 0});
     }
 
     testing::ShellFixture shell;
