@@ -558,10 +558,9 @@ TEST(CliExport, WritesTheWindowsBytesOnStandardOutputOrIntoAFile) {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert("XDG_CONFIG_HOME", home.path());
         process.setProcessEnvironment(environment);
-        process.start(SORVIK_CLI,
-                      QStringList{"export"} + extra +
-                          QStringList{"--name", "山田太郎", "--sex", "男", "--date", "1984/02/02",
-                                      "--time", "12:00", "--target", "1985/03/01 12:00"});
+        process.start(SORVIK_EXPORT, extra + QStringList{"--name", "山田太郎", "--sex", "男",
+                                                         "--date", "1984/02/02", "--time", "12:00",
+                                                         "--target", "1985/03/01 12:00"});
         process.waitForFinished();
         return std::pair{process.exitCode(), process.readAllStandardOutput()};
     };

@@ -1,0 +1,65 @@
+#include "cli/command_line.h"
+
+#include <cstdio>
+#include <system_error>
+
+#include <QDateTime>
+
+#include "engine/errors.h"
+
+namespace sorvik::cli {
+
+QString requiredOption(const QCommandLineParser& parser, const QCommandLineOption& option) {
+    if (!parser.isSet(option)) {
+        throw UsageError("missing --" + option.names().first().toStdString());
+    }
+    return parser.value(option);
+}
+
+void refuseOptions(const QCommandLineParser& parser, const QString& command,
+                   std::initializer_list<const QCommandLineOption*> options) {
+    for (const QCommandLineOption* option : options) {
+        if (parser.isSet(*option)) {
+            throw UsageError(command.toStdString() + " does not take --" +
+                             option->names().first().toStdString());
+        }
+    }
+}
+
+engine::DateTime presentMoment() {
+    const QDateTime now = QDateTime::currentDateTime();
+    return {{now.date().year(), now.date().month(), now.date().day()},
+            now.time().hour(),
+            now.time().minute()};
+}
+
+ChartRequest chartRequest(const QCommandLineParser& parser, const Options& o,
+                          const engine::CalendarTable& calendar) {
+    ChartArguments args{requiredOption(parser, o.name), requiredOption(parser, o.sex),
+                        requiredOption(parser, o.date), requiredOption(parser, o.time),
+                        std::nullopt};
+    if (parser.isSet(o.target)) {
+        args.target = parser.value(o.target);
+    }
+    return accepted(readChartRequest(args, calendar, presentMoment(), "--"));
+}
+
+int runReportingErrors(const char* program, const std::function<int()>& work) {
+    const auto fail = [program](int status, const std::string& message) {
+        std::fprintf(stderr, "%s: %s\n", program, message.c_str());
+        return status;
+    };
+    try {
+        return work();
+    } catch (const UsageError& e) {
+        return fail(2, std::string(e.what()) + " (" + program + " --help tells the usage)");
+    } catch (const RefusalError& e) {
+        return fail(e.status, e.what());
+    } catch (const Error& e) {
+        return fail(1, e.what());
+    } catch (const std::system_error& e) {
+        return fail(1, e.what());
+    }
+}
+
+}  // namespace sorvik::cli

@@ -1,0 +1,67 @@
+#pragma once
+
+#include <functional>
+#include <stdexcept>
+#include <string>
+#include <variant>
+
+#include <QCommandLineOption>
+#include <QCommandLineParser>
+
+#include "cli/chart_arguments.h"
+
+// What the command-line programs share: their options, their errors and how a run ends.
+namespace sorvik::cli {
+
+// Wrong use of the command line (exit status 2).
+class UsageError : public std::runtime_error {
+  public:
+    using std::runtime_error::runtime_error;
+};
+
+// A refused chart or moment, with its exit status.
+class RefusalError : public std::runtime_error {
+  public:
+    explicit RefusalError(Refusal refusal)
+        : std::runtime_error(refusal.message), status(refusal.status) {}
+    int status;
+};
+
+template <typename T>
+T accepted(std::variant<T, Refusal> outcome) {
+    if (auto* refusal = std::get_if<Refusal>(&outcome)) {
+        throw RefusalError(std::move(*refusal));
+    }
+    return std::get<T>(std::move(outcome));
+}
+
+struct Options {
+    QCommandLineOption data{"data", "Read the data files from DIR instead of the program's folder.",
+                            "DIR"};
+    QCommandLineOption name{"name", "The person's name.", "NAME"};
+    QCommandLineOption sex{"sex", "男 or 女.", "SEX"};
+    QCommandLineOption date{"date", "The birth date, yyyy/mm/dd.", "DATE"};
+    QCommandLineOption time{"time", "The birth time, hh:mm.", "TIME"};
+    QCommandLineOption target{"target", "The target moment, \"yyyy/mm/dd hh:mm\" (default: now).",
+                              "MOMENT"};
+    QCommandLineOption csv{"csv", "luck: print the CSV file's bytes instead of JSON."};
+    QCommandLineOption out{"out", "Write the result into FILE instead of standard output.", "FILE"};
+};
+
+QString requiredOption(const QCommandLineParser& parser, const QCommandLineOption& option);
+
+// The options a command does not take are refused rather than ignored.
+void refuseOptions(const QCommandLineParser& parser, const QString& command,
+                   std::initializer_list<const QCommandLineOption*> options);
+
+engine::DateTime presentMoment();
+
+// The person and target of the chart options.
+ChartRequest chartRequest(const QCommandLineParser& parser, const Options& o,
+                          const engine::CalendarTable& calendar);
+
+// Runs a program's work and turns its errors into one line on standard error, headed by the
+// program's name, and the exit status: 2 for wrong use, 1 for a failed computation.
+int runReportingErrors(const char* program, const std::function<int()>& work);
+
+}  // namespace sorvik::cli
