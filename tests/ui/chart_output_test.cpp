@@ -68,10 +68,7 @@ class ChartOutputTest : public ::testing::Test {
     ChartOutputTest() {
         Prompts::setNow(QDateTime(QDate(1985, 3, 1), QTime(12, 0)));
         shell.copyShippedFiles(SORVIK_DATA_DIR, SORVIK_BIN_DIR);
-        window = shell.makeWindow();
-        createLongLivedWindows(*window);
-        window->resize(1280, 900);
-        window->show();
+        window = shell.startWindows();
         QDir(shell.dir.path()).mkpath("out");
         outDir = shell.dir.filePath("out");
         viewer = shell.dir.filePath("viewer.sh");

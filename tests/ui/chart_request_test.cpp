@@ -21,6 +21,7 @@
 #include "records/name_file.h"
 #include "settings/system_settings.h"
 #include "settings/zi_wei_settings.h"
+#include "shell_fixture.h"
 #include "strength/palace_cells.h"
 #include "ui/app_fonts.h"
 #include "ui/chart/chart_grid_view.h"
@@ -55,10 +56,7 @@ class ChartRequestTest : public ::testing::Test {
     }
 
     void type(const QString& name, int sex, const QString& date, const QString& time) {
-        bar.nameBox()->setEditText(name);
-        bar.sexBox()->setCurrentIndex(sex);
-        bar.dateBox()->setText(date);
-        bar.timeBox()->setText(time);
+        testing::typePerson(bar, name, sex, date, time);
     }
     TMeibF* chartWindow(int index = 0) const {
         return qobject_cast<TMeibF*>(mdi.subWindowList().at(index)->widget());

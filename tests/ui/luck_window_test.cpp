@@ -41,19 +41,13 @@ class LuckWindowTest : public ::testing::Test {
   protected:
     LuckWindowTest() {
         shell.copyShippedFiles(SORVIK_DATA_DIR, SORVIK_BIN_DIR);
-        window = shell.makeWindow();
-        createLongLivedWindows(*window, [] {});
+        window = shell.startWindows();
         bar = &ChartRequests::of(*window)->entryBar();
-        window->resize(1280, 900);
-        window->show();
         Prompts::clearShownBoxes();
     }
 
     void type(const QString& name, int sex, const QString& date, const QString& time) const {
-        bar->nameBox()->setEditText(name);
-        bar->sexBox()->setCurrentIndex(sex);
-        bar->dateBox()->setText(date);
-        bar->timeBox()->setText(time);
+        testing::typePerson(*bar, name, sex, date, time);
     }
     QList<QMdiSubWindow*> children() const { return window->mdiArea()->subWindowList(); }
     TKouF* luckWindow(const QString& title) const {
@@ -85,7 +79,8 @@ TEST_F(LuckWindowTest, OneRequestPerPersonOpensOneWindow) {
     ASSERT_EQ(children().size(), 1);
     TKouF* luck = luckWindow("山田太郎 さんの行運");
     ASSERT_NE(luck, nullptr);
-    const strength::LuckPeriods periods = expected({"山田太郎", engine::Sex::Male, "1984/02/02", "12:00"});
+    const strength::LuckPeriods periods =
+        expected({"山田太郎", engine::Sex::Male, "1984/02/02", "12:00"});
     EXPECT_EQ(luck->periods().table, periods.table);
     // 金四局: the ages run from 4, the captions stand beside the values.
     const QAbstractItemModel* model = luck->table()->model();

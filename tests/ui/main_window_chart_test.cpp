@@ -61,10 +61,7 @@ class MainWindowChart : public ::testing::Test {
     }
 
     void type(const QString& name, int sex, const QString& date, const QString& time) const {
-        bar->nameBox()->setEditText(name);
-        bar->sexBox()->setCurrentIndex(sex);
-        bar->dateBox()->setText(date);
-        bar->timeBox()->setText(time);
+        testing::typePerson(*bar, name, sex, date, time);
     }
     QList<QMdiSubWindow*> children() const { return window->mdiArea()->subWindowList(); }
     QString title(const QString& file) const { return "Sorvik Ver2.69  [" + file + "]"; }

@@ -54,10 +54,7 @@ class PalaceDetailTest : public ::testing::Test {
     PalaceDetailTest() {
         Prompts::setNow(QDateTime(QDate(1985, 3, 1), QTime(12, 0)));
         shell.copyShippedFiles(SORVIK_DATA_DIR, SORVIK_BIN_DIR);
-        window = shell.makeWindow();
-        createLongLivedWindows(*window);
-        window->resize(1280, 900);
-        window->show();
+        window = shell.startWindows();
         detail = window->findChild<TKyuSF*>();
         Prompts::clearShownBoxes();
     }

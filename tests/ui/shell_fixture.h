@@ -2,12 +2,15 @@
 
 #include <memory>
 
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
 #include <QTemporaryDir>
 
 #include "platform/key_store.h"
 #include "platform/prompts.h"
+#include "ui/entry/entry_bar.h"
 #include "ui/main_window.h"
 #include "ui/startup.h"
 
@@ -45,6 +48,15 @@ class ShellFixture {
 
     std::unique_ptr<TMainF> makeWindow() const { return std::make_unique<TMainF>(appDir, *keys); }
 
+    // The main window and the windows of a run, shown at the size the tests look at.
+    std::unique_ptr<TMainF> startWindows() const {
+        std::unique_ptr<TMainF> window = makeWindow();
+        createLongLivedWindows(*window);
+        window->resize(1280, 900);
+        window->show();
+        return window;
+    }
+
     // Two months: enough for the table to load.
     static QByteArray calendarBytes() {
         QByteArray bytes;
@@ -60,5 +72,14 @@ class ShellFixture {
     QString appDir;
     std::unique_ptr<platform::KeyStore> keys;
 };
+
+// Types a person into the entry bar; sex is the item index (0 男, 1 女).
+inline void typePerson(EntBar& bar, const QString& name, int sex, const QString& date,
+                       const QString& time) {
+    bar.nameBox()->setEditText(name);
+    bar.sexBox()->setCurrentIndex(sex);
+    bar.dateBox()->setText(date);
+    bar.timeBox()->setText(time);
+}
 
 }  // namespace sorvik::ui::testing
