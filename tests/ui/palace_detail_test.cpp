@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
@@ -11,6 +12,7 @@
 #include <QMenu>
 #include <QPainter>
 #include <QPlainTextEdit>
+#include <QScreen>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -354,6 +356,16 @@ TEST_F(PalaceDetailTest, PanelsFollowTheSettingAndThePopupMenu) {
     EXPECT_EQ(detail->height(), full - TKyuSF::kDescriptionPanelHeight);
 }
 
+TEST_F(PalaceDetailTest, WithoutAStoredPlacementItOpensAtTheScreensRightWhollyOnIt) {
+    clickPalace(*workedChart(), Branch::Shen);
+    const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
+    const QRect placed = detail->frameGeometry();
+    ASSERT_LE(placed.width(), available.width());
+    EXPECT_TRUE(available.contains(placed.topLeft()));
+    EXPECT_LE(placed.right(), available.right());
+    EXPECT_GE(placed.right(), available.right() - 32);  // beside the charts, not over them
+}
+
 TEST_F(PalaceDetailTest, ClosingTheChartClearsTheWindowAndExitKeepsItsPlacement) {
     TMeibF* chart = workedChart();
     clickPalace(*chart, Branch::Shen);
@@ -375,8 +387,6 @@ TEST_F(PalaceDetailTest, ClosingTheChartClearsTheWindowAndExitKeepsItsPlacement)
     EXPECT_FALSE(shell.keys->readBinary(platform::programKey("KyuSF"), "KyuSFWinPlace1").isEmpty());
 }
 
-// Renders the detail beside its chart for a look at them when SORVIK_PICTURES names a folder:
-// the 命宮 with many stars in both modes, 亥 with few.
 TEST_F(PalaceDetailTest, AStarTextStoredInItsEditorShowsBeforeTheFileIsWritten) {
     const QByteArray onDisk = platform::readWholeFile(path("SEISETUF.DAT"));
     TMeibF* chart = workedChart();
@@ -399,6 +409,8 @@ TEST_F(PalaceDetailTest, AStarTextStoredInItsEditorShowsBeforeTheFileIsWritten) 
     EXPECT_NE(platform::readWholeFile(path("SEISETUF.DAT")), onDisk);
 }
 
+// Renders the detail beside its chart for a look at them when SORVIK_PICTURES names a folder:
+// the 命宮 with many stars in both modes, 亥 with few.
 TEST_F(PalaceDetailTest, Picture) {
     const QString folder = qEnvironmentVariable("SORVIK_PICTURES");
     TMeibF* chart = workedChart();

@@ -1,5 +1,7 @@
 #include "palace_detail_window.h"
 
+#include <algorithm>
+
 #include <QApplication>
 #include <QComboBox>
 #include <QContextMenuEvent>
@@ -11,6 +13,7 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QScopeGuard>
+#include <QScreen>
 #include <QSignalBlocker>
 #include <QToolTip>
 #include <QVBoxLayout>
@@ -46,6 +49,7 @@ constexpr int kRelationNameWidth = 40;
 constexpr int kRelationPowerWidth = 32;
 constexpr int kEntryWidth = 70;
 constexpr int kInitialWidth = 560;
+constexpr int kScreenMargin = 16;  // room for the window manager's frame
 
 const QString kTitle = QStringLiteral("宮の詳細内容");
 const char* const kInfoLabels[] = {"KLbl0", "KLbl1", "KLBL2", "KLBL3", "KLBL4"};
@@ -100,7 +104,21 @@ TKyuSF::TKyuSF(const DetailServices& services, QWidget* parent)
     applyFonts();
     resize(kInitialWidth, height());
     fitHeight();
-    platform::restorePlacement(services_.keys, placementKey(), placementName(), *this);
+    if (!platform::restorePlacement(services_.keys, placementKey(), placementName(), *this)) {
+        placeAtTheScreensRight();
+    }
+}
+
+// The first time, beside the charts at the right of the screen and all of it on the screen,
+// rather than where the window manager finds room.
+void TKyuSF::placeAtTheScreensRight() {
+    const QScreen* screen = QApplication::primaryScreen();
+    if (screen == nullptr) {
+        return;
+    }
+    const QRect available = screen->availableGeometry();
+    move(std::max(available.left(), available.right() - width() - kScreenMargin),
+         available.top() + kScreenMargin);
 }
 
 QWidget* TKyuSF::buildHeader() {

@@ -95,6 +95,7 @@ class TKyuSF : public QWidget {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    void placeAtTheScreensRight();
     QWidget* buildHeader();
     QWidget* buildLabels();
     void buildPanels();
