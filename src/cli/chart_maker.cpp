@@ -24,9 +24,10 @@ ChartMaker::ChartMaker(const engine::CalendarTable& calendar, const QString& dat
 
 ChartOutput ChartMaker::make(const engine::BirthMoment& person,
                              const engine::DateTime& target) const {
-    ChartOutput out;
     const engine::ChartSettings chartSettings{ziWei_, ziWei_.bodyStarRule()};
-    out.chart = engine::RequestChart(calendar_, names_, person, target, chartSettings);
+    // Made in place: a chart is some ten kilobytes of tables.
+    ChartOutput out{
+        engine::RequestChart(calendar_, names_, person, target, chartSettings), 0, {}, {}};
     const engine::ChartRecord& record = out.chart.record;
     const engine::StarRow& header = record.header();
     out.dokun = static_cast<int>(engine::Dokun(
