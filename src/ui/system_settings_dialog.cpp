@@ -47,6 +47,10 @@ constexpr int kDateEditWidth = 90;
 constexpr int kMarginEditWidth = 36;
 constexpr QSize kPanelButtonSize{48, 20};
 constexpr int kInfoRowHeight = 20;
+constexpr int kStarRowHeight = 20;
+constexpr int kWidthColumnWidth = 50;  // the star list's width table
+constexpr int kWidthRowHeight = 20;
+constexpr int kTableFrame = 4;
 constexpr int kInfoRows = 5;
 
 const char16_t* const kFontButtonTexts[settings::kFontCount] = {u"命盤", u"説明文", u"命盤印刷",
@@ -392,7 +396,7 @@ QWidget* TSysF::buildStarTab() {
     starTable_->setModel(starModel_);
     starTable_->setSelectionMode(QAbstractItemView::SingleSelection);
     starTable_->verticalHeader()->hide();
-    starTable_->verticalHeader()->setDefaultSectionSize(20);
+    starTable_->verticalHeader()->setDefaultSectionSize(kStarRowHeight);
     starTable_->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     for (int c = 0; c < settings::kStarDisplayColumns; ++c) {
         starTable_->setColumnWidth(c, kStarColumnWidths[c]);
@@ -419,6 +423,15 @@ QWidget* TSysF::buildStarTab() {
 
 QWidget* TSysF::buildDetailTab() {
     auto* page = new QWidget;
+    auto* layout = new QVBoxLayout(page);
+    layout->addWidget(buildShownContentGroup(page));
+    layout->addWidget(buildStarListWidthGroup(page));
+    layout->addStretch();
+    return page;
+}
+
+// Which panels the palace detail shows.
+QGroupBox* TSysF::buildShownContentGroup(QWidget* page) {
     auto* shown = new QGroupBox(QStringLiteral("表示する内容"), page);
     auto* shownLayout = new QVBoxLayout(shown);
     for (int i = 0; i < 3; ++i) {
@@ -429,16 +442,20 @@ QWidget* TSysF::buildDetailTab() {
             store_.setPCG(on ? store_.PCG() | (1 << i) : store_.PCG() & ~(1 << i));
         });
     }
+    return shown;
+}
 
+// The widths of the palace detail's star list: titles over the widths, and their defaults.
+QGroupBox* TSysF::buildStarListWidthGroup(QWidget* page) {
     auto* widthBox = new QGroupBox(QStringLiteral("星の一覧の表示巾"), page);
     auto* widthLayout = new QVBoxLayout(widthBox);
     widths_ = new QTableWidget(2, settings::kStarListColumns, widthBox);
     widths_->setObjectName(QStringLiteral("HSG"));
     widths_->horizontalHeader()->hide();
     widths_->verticalHeader()->hide();
-    widths_->horizontalHeader()->setDefaultSectionSize(50);
-    widths_->verticalHeader()->setDefaultSectionSize(20);
-    widths_->setFixedHeight(2 * 20 + 4);
+    widths_->horizontalHeader()->setDefaultSectionSize(kWidthColumnWidth);
+    widths_->verticalHeader()->setDefaultSectionSize(kWidthRowHeight);
+    widths_->setFixedHeight(2 * kWidthRowHeight + kTableFrame);
     widths_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     widths_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     for (int c = 0; c < settings::kStarListColumns; ++c) {
@@ -459,11 +476,6 @@ QWidget* TSysF::buildDetailTab() {
     widthLayout->addWidget(widths_);
     widthLayout->addLayout(defaultsRow);
 
-    auto* layout = new QVBoxLayout(page);
-    layout->addWidget(shown);
-    layout->addWidget(widthBox);
-    layout->addStretch();
-
     connect(widths_, &QTableWidget::itemChanged, this, [this](QTableWidgetItem* item) {
         bool ok = false;
         const int width = item->text().toInt(&ok);
@@ -475,7 +487,7 @@ QWidget* TSysF::buildDetailTab() {
         store_.resetStarListWidths();
         refresh();
     });
-    return page;
+    return widthBox;
 }
 
 void TSysF::refresh() {

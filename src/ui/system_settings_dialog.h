@@ -90,6 +90,8 @@ class TSysF : public QDialog {
     QGroupBox* buildInfoGroup(QWidget* page);
     QWidget* buildStarTab();
     QWidget* buildDetailTab();
+    QGroupBox* buildShownContentGroup(QWidget* page);
+    QGroupBox* buildStarListWidthGroup(QWidget* page);
     void refresh();
     void refreshFontLabels(bool withSize);
     void refreshPanels();
