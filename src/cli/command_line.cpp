@@ -3,11 +3,30 @@
 #include <cstdio>
 #include <system_error>
 
+#include <QCoreApplication>
 #include <QDateTime>
 
 #include "engine/errors.h"
 
 namespace sorvik::cli {
+
+QStringList parseArguments(QCommandLineParser& parser, const QCommandLineOption& help,
+                           const QCommandLineOption& version) {
+    if (!parser.parse(QCoreApplication::arguments())) {
+        throw UsageError(parser.errorText().toStdString());
+    }
+    if (parser.isSet(help)) {
+        parser.showHelp(0);
+    }
+    if (parser.isSet(version)) {
+        parser.showVersion();
+    }
+    return parser.positionalArguments();
+}
+
+QString dataFolder(const QCommandLineParser& parser, const Options& o) {
+    return parser.isSet(o.data) ? parser.value(o.data) : QCoreApplication::applicationDirPath();
+}
 
 QString requiredOption(const QCommandLineParser& parser, const QCommandLineOption& option) {
     if (!parser.isSet(option)) {

@@ -48,6 +48,14 @@ struct Options {
     QCommandLineOption out{"out", "Write the result into FILE instead of standard output.", "FILE"};
 };
 
+// Parses the program's arguments; --help and --version end the program there. Returns the
+// positional arguments.
+QStringList parseArguments(QCommandLineParser& parser, const QCommandLineOption& help,
+                           const QCommandLineOption& version);
+
+// The folder of the data files: --data, or the program's own folder.
+QString dataFolder(const QCommandLineParser& parser, const Options& o);
+
 QString requiredOption(const QCommandLineParser& parser, const QCommandLineOption& option);
 
 // The options a command does not take are refused rather than ignored.

@@ -50,21 +50,11 @@ int main(int argc, char* argv[]) {
     parser.addOptions({o.data, o.name, o.sex, o.date, o.time, o.target, o.out});
     parser.addPositionalArgument("kind", "text, html or pdf.", "text|html|pdf");
     return cli::runReportingErrors("sorvik-export", [&] {
-        if (!parser.parse(QCoreApplication::arguments())) {
-            throw cli::UsageError(parser.errorText().toStdString());
-        }
-        if (parser.isSet(help)) {
-            parser.showHelp(0);
-        }
-        if (parser.isSet(version)) {
-            parser.showVersion();
-        }
-        const QStringList positional = parser.positionalArguments();
+        const QStringList positional = cli::parseArguments(parser, help, version);
         if (positional.size() != 1 || !kKinds.contains(positional[0])) {
             throw cli::UsageError("give one of text, html or pdf");
         }
-        const QString dataDir =
-            parser.isSet(o.data) ? parser.value(o.data) : QCoreApplication::applicationDirPath();
+        const QString dataDir = cli::dataFolder(parser, o);
         const engine::CalendarTable calendar = records::LoadCalendar(dataDir);
         const cli::ChartRequest request = cli::chartRequest(parser, o, calendar);
         const QByteArray bytes = cli::exportChart(

@@ -170,16 +170,7 @@ int main(int argc, char* argv[]) {
                                  "lunar, chart, luck, batch or summary, and its arguments.",
                                  "command [arguments]");
     return cli::runReportingErrors("sorvik-cli", [&] {
-        if (!parser.parse(QCoreApplication::arguments())) {
-            throw UsageError(parser.errorText().toStdString());
-        }
-        if (parser.isSet(help)) {
-            parser.showHelp(0);
-        }
-        if (parser.isSet(version)) {
-            parser.showVersion();
-        }
-        const QStringList positional = parser.positionalArguments();
+        const QStringList positional = cli::parseArguments(parser, help, version);
         if (positional.isEmpty()) {
             throw UsageError("no command given");
         }
@@ -188,8 +179,7 @@ int main(int argc, char* argv[]) {
             command != u"batch" && command != u"summary") {
             throw UsageError("unknown command: " + command.toStdString());
         }
-        const QString dataDir =
-            parser.isSet(o.data) ? parser.value(o.data) : QCoreApplication::applicationDirPath();
+        const QString dataDir = cli::dataFolder(parser, o);
         if (command != u"summary") {
             refuseOptions(parser, command, {&o.out});
         }

@@ -5,6 +5,13 @@
 
 namespace sorvik::engine {
 
+std::string padLeft(std::string text, int width) {
+    if (static_cast<int>(text.size()) < width) {
+        text.insert(0, static_cast<std::size_t>(width) - text.size(), ' ');
+    }
+    return text;
+}
+
 std::string padded(int value, int width, char fill) {
     std::array<char, 16> digits{};
     const auto end = std::to_chars(digits.data(), digits.data() + digits.size(), value).ptr;

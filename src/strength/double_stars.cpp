@@ -2,6 +2,7 @@
 
 #include <bit>
 
+#include "engine/number_text.h"
 #include "strength/one_decimal.h"
 
 namespace sorvik::strength {
@@ -188,11 +189,8 @@ class Evaluator {
         std::string& text = entryTexts_[static_cast<std::size_t>(j)];
         if (text.empty()) {
             const DoubleStarPair& pair = kDoubleStarPairs[static_cast<std::size_t>(j)];
-            std::string number = std::to_string(numbers_.pairPowers[static_cast<std::size_t>(j)]);
-            if (number.size() < 2) {
-                number.insert(0, 1, ' ');
-            }
-            text = names_[pair.first] + names_[pair.second] + number;
+            text = names_[pair.first] + names_[pair.second] +
+                   engine::padded(numbers_.pairPowers[static_cast<std::size_t>(j)], 2);
         }
         return text;
     }

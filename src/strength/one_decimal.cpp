@@ -3,18 +3,13 @@
 #include <charconv>
 #include <cmath>
 
+#include "engine/number_text.h"
+
 namespace sorvik::strength {
 
 namespace {
 
 constexpr double kTwoTo53 = 9007199254740992.0;
-
-std::string padLeft(std::string text, int width) {
-    if (static_cast<int>(text.size()) < width) {
-        text.insert(0, static_cast<std::size_t>(width) - text.size(), ' ');
-    }
-    return text;
-}
 
 }  // namespace
 
@@ -53,7 +48,7 @@ std::string formatTenths(std::int64_t tenths, int width) {
     text += std::to_string(magnitude / 10);
     text += '.';
     text += static_cast<char>('0' + magnitude % 10);
-    return padLeft(std::move(text), width);
+    return engine::padLeft(std::move(text), width);
 }
 
 std::string formatOneDecimal(double value, int width) {
@@ -62,7 +57,7 @@ std::string formatOneDecimal(double value, int width) {
         char buffer[512];
         const auto result =
             std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 1);
-        return padLeft(std::string(buffer, result.ptr), width);
+        return engine::padLeft(std::string(buffer, result.ptr), width);
     }
     return formatTenths(roundToTenths(value), width);
 }
