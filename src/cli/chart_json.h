@@ -9,7 +9,7 @@
 #include "strength/luck_periods.h"
 
 // The objects the command line prints, described once for any writer with beginObject,
-// endObject, beginArray, endArray, key, value(int) and value(std::string_view): the JSON
+// endObject, beginArray, endArray, key, value(int), value(std::string_view) and intArray: the JSON
 // library's builder for single answers, the fast line writer for batches.
 namespace sorvik::cli {
 
@@ -34,15 +34,6 @@ void writeMember(Writer& w, std::string_view key, std::string_view text) {
 }
 
 template <typename Writer, typename Range>
-void writeIntArray(Writer& w, const Range& values) {
-    w.beginArray();
-    for (const auto& v : values) {
-        w.value(static_cast<int>(v));
-    }
-    w.endArray();
-}
-
-template <typename Writer, typename Range>
 void writeTextArray(Writer& w, const Range& texts) {
     w.beginArray();
     for (const auto& text : texts) {
@@ -55,7 +46,7 @@ template <typename Writer, typename Rows>
 void writeIntRows(Writer& w, const Rows& rows) {
     w.beginArray();
     for (const auto& row : rows) {
-        writeIntArray(w, row);
+        w.intArray(row);
     }
     w.endArray();
 }
@@ -134,7 +125,7 @@ void writeChart(Writer& w, const ChartOutput& out) {
     w.key("conversion");
     writeConversion(w, chart.birth);
     w.key("header");
-    writeIntArray(w, chart.record.header());
+    w.intArray(chart.record.header());
     w.key("labels");
     writeLabels(w, chart.labels);
     writeMember(w, "dokun", out.dokun);
@@ -148,7 +139,7 @@ void writeChart(Writer& w, const ChartOutput& out) {
     w.key("yearlyStarLists");
     writeIntRows(w, chart.yearlyStarLists);
     w.key("patternFlags");
-    writeIntArray(w, chart.patternFlags);
+    w.intArray(chart.patternFlags);
     w.key("patterns");
     writeTextArray(w, chart.patterns);
     w.key("palaceStrength");

@@ -1,5 +1,6 @@
 #include "chart_maker.h"
 
+#include "engine/errors.h"
 #include "strength/one_decimal.h"
 #include "strength/palace_strength.h"
 
@@ -20,6 +21,11 @@ ChartMaker::ChartMaker(const engine::CalendarTable& calendar, const QString& dat
       ziWei_(dataDir, keys_, names_) {
     ziWei_.startUp();
     ziWei_.convertCells();  // make() may run on several threads at once
+    try {
+        doubleStarTexts_ = strength::doubleStarEntryTexts(ziWei_, names_);
+    } catch (const engine::ConversionError&) {
+        // Left to make(), where the chart's line reports it.
+    }
 }
 
 ChartOutput ChartMaker::make(const engine::BirthMoment& person,
@@ -37,8 +43,11 @@ ChartOutput ChartMaker::make(const engine::BirthMoment& person,
     for (std::size_t p = 0; p < 12; ++p) {
         out.palaceStrength[p] = strength::formatOneDecimal(scores[p], strength::kStrengthWidth);
     }
-    out.doubleStars =
-        strength::evaluateDoubleStarsOfAllPalaces(record.palaceStarLists, ziWei_, names_);
+    if (!doubleStarTexts_) {
+        static_cast<void>(ziWei_.doubleStarNumbers());  // throws the damaged cell's error
+    }
+    out.doubleStars = strength::evaluateDoubleStarsOfAllPalaces(record.palaceStarLists, ziWei_,
+                                                                *doubleStarTexts_);
     return out;
 }
 

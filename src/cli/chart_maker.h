@@ -1,5 +1,7 @@
 #pragma once
 
+#include <optional>
+
 #include <QString>
 
 #include "cli/chart_json.h"
@@ -29,6 +31,9 @@ class ChartMaker {
     engine::StarDisplayNames names_;
     platform::KeyStore keys_;
     settings::ZiWeiSettings ziWei_;
+    // Made once; none while a double-star number of the settings is damaged, so that each chart
+    // meets that error as before.
+    std::optional<strength::DoubleStarEntryTexts> doubleStarTexts_;
 };
 
 }  // namespace sorvik::cli

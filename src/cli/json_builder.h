@@ -23,6 +23,14 @@ class JsonBuilder {
     void value(std::string_view text) {
         add(QString::fromUtf8(text.data(), qsizetype(text.size())));
     }
+    template <typename Range>
+    void intArray(const Range& numbers) {
+        beginArray();
+        for (const auto number : numbers) {
+            value(static_cast<int>(number));
+        }
+        endArray();
+    }
 
     // The finished top-level value.
     const QJsonValue& result() const { return result_; }

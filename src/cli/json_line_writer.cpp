@@ -7,7 +7,8 @@ namespace sorvik::cli {
 
 namespace {
 
-// The escape of each byte below 0x20 and of '"' and '\\'; empty for bytes that pass through.
+// The escape of each byte below 0x20 and of '"' and '\\'; empty for bytes that pass through
+// (all of UTF-8's bytes from 0x80 on pass through).
 constexpr std::array<std::string_view, 128> makeEscapes() {
     std::array<std::string_view, 128> escapes{};
     constexpr std::array<std::string_view, 32> controls = {
@@ -39,15 +40,19 @@ void JsonLineWriter::appendString(std::string_view text) {
     char* const start = room(text.size() * 6 + 2);
     char* end = start;
     *end++ = '"';
-    for (const char c : text) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (byte < kEscapes.size() && !kEscapes[byte].empty()) {
-            const std::string_view escape = kEscapes[byte];
-            end = std::copy(escape.begin(), escape.end(), end);
-        } else {
-            *end++ = c;
+    // Runs without an escape, most often the whole text, are copied at once.
+    std::size_t run = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(text[i]);
+        if (byte >= kEscapes.size() || kEscapes[byte].empty()) {
+            continue;
         }
+        end = std::copy(text.data() + run, text.data() + i, end);
+        const std::string_view escape = kEscapes[byte];
+        end = std::copy(escape.begin(), escape.end(), end);
+        run = i + 1;
     }
+    end = std::copy(text.data() + run, text.data() + text.size(), end);
     *end++ = '"';
     used_ += static_cast<std::size_t>(end - start);
 }

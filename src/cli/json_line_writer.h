@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cstddef>
+#include <iterator>
 #include <string>
 #include <string_view>
 
@@ -30,21 +31,13 @@ class JsonLineWriter {
         put(':');
     }
     void value(int number) { value(static_cast<long long>(number)); }
-    // Inline and without a bounds check per digit: a chart line holds some two thousand numbers.
     void value(long long number) {
-        char* const start = room(24);
+        char* const start = room(kNumberRoom + 1);
         char* end = start;
         if (needComma_) {
             *end++ = ',';
         }
-        if (number >= 0 && number < 100) {  // most of them
-            if (number >= 10) {
-                *end++ = static_cast<char>('0' + number / 10);
-            }
-            *end++ = static_cast<char>('0' + number % 10);
-        } else {
-            end = std::to_chars(end, start + 24, number).ptr;
-        }
+        end = writeNumber(end, number);
         used_ += static_cast<std::size_t>(end - start);
         needComma_ = true;
     }
@@ -53,8 +46,40 @@ class JsonLineWriter {
         appendString(text);
         needComma_ = true;
     }
+    // An array of integers at once: a chart line holds some two thousand of them.
+    template <typename Range>
+    void intArray(const Range& numbers) {
+        open('[');
+        char* const start = room(std::size(numbers) * (kNumberRoom + 1) + 1);
+        char* end = start;
+        bool first = true;
+        for (const auto number : numbers) {
+            if (!first) {
+                *end++ = ',';
+            }
+            first = false;
+            end = writeNumber(end, static_cast<long long>(number));
+        }
+        *end++ = ']';
+        used_ += static_cast<std::size_t>(end - start);
+        needComma_ = true;
+    }
 
   private:
+    static constexpr std::size_t kNumberRoom = 20;  // digits and sign of any long long
+
+    // Inline and without a bounds check per digit; most numbers are below 100.
+    static char* writeNumber(char* at, long long number) {
+        if (number >= 0 && number < 100) {
+            if (number >= 10) {
+                *at++ = static_cast<char>('0' + number / 10);
+            }
+            *at++ = static_cast<char>('0' + number % 10);
+            return at;
+        }
+        return std::to_chars(at, at + kNumberRoom, number).ptr;
+    }
+
     char* room(std::size_t bytes) {
         if (out_.size() - used_ < bytes) {
             grow(bytes);

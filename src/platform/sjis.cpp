@@ -1,5 +1,7 @@
 #include "sjis.h"
 
+#include <optional>
+
 #include <QStringDecoder>
 #include <QStringEncoder>
 
@@ -9,26 +11,39 @@ namespace sorvik::platform {
 
 namespace {
 
-QStringEncoder makeEncoder() {
-    return QStringEncoder("Shift_JIS", QStringConverter::Flag::Stateless);
+// One converter each per thread, made once: opening a converter costs more than converting a
+// name. A converter that met an error is replaced, so that no error shows in the next text.
+QStringEncoder& sjisEncoder() {
+    static thread_local std::optional<QStringEncoder> encoder;
+    if (!encoder || encoder->hasError()) {
+        encoder.emplace("Shift_JIS", QStringConverter::Flag::Stateless);
+    }
+    return *encoder;
+}
+
+QStringDecoder& sjisDecoder() {
+    static thread_local std::optional<QStringDecoder> decoder;
+    if (!decoder || decoder->hasError()) {
+        decoder.emplace("Shift_JIS", QStringConverter::Flag::Stateless);
+    }
+    return *decoder;
 }
 
 bool encodable(QStringView character) {
-    QStringEncoder encoder = makeEncoder();
+    QStringEncoder& encoder = sjisEncoder();
     const QByteArray bytes = encoder.encode(character);
     if (encoder.hasError() || bytes.isEmpty()) {
         return false;
     }
     // Some converters substitute instead of reporting; a character is only encodable when it
     // comes back unchanged.
-    QStringDecoder decoder("Shift_JIS", QStringConverter::Flag::Stateless);
-    return QString(decoder.decode(bytes)) == character;
+    return QString(sjisDecoder().decode(bytes)) == character;
 }
 
 }  // namespace
 
 QByteArray encodeSjis(const QString& text) {
-    QStringEncoder encoder = makeEncoder();
+    QStringEncoder& encoder = sjisEncoder();
     QByteArray bytes = encoder.encode(text);
     if (!encoder.hasError() && decodeSjis(bytes) == text) {
         return bytes;
@@ -65,7 +80,7 @@ bool isUnusedSingleByte(unsigned char c) {
 // Where every character of the bytes is well formed, the decoder's answer for the whole text
 // is kept; otherwise character by character, so each bad one becomes one mark.
 QString decodeByCharacter(const QByteArray& bytes, bool& unreadable) {
-    QStringDecoder decoder("Shift_JIS", QStringConverter::Flag::Stateless);
+    QStringDecoder& decoder = sjisDecoder();
     QString text;
     text.reserve(bytes.size());
     for (qsizetype i = 0; i < bytes.size();) {
@@ -117,8 +132,7 @@ bool wellFormed(const QByteArray& bytes) {
 QString decodeSjis(const QByteArray& bytes, bool& unreadable) {
     unreadable = false;
     if (wellFormed(bytes)) {
-        QStringDecoder decoder("Shift_JIS", QStringConverter::Flag::Stateless);
-        QString text = decoder.decode(bytes);
+        QString text = sjisDecoder().decode(bytes);
         if (!text.contains(QChar::ReplacementCharacter)) {
             return text;
         }

@@ -2,6 +2,8 @@
 
 #include <QRegularExpression>
 
+#include "engine/number_text.h"
+
 namespace sorvik::records {
 
 namespace {
@@ -51,7 +53,12 @@ std::optional<QTime> readTimeText(const QString& text) {
 
 QString normaliseDateText(const QString& text) {
     const std::optional<QDate> date = readDateText(text);
-    return date ? date->toString(QStringLiteral("yyyy/MM/dd")) : QString();
+    if (!date) {
+        return {};
+    }
+    return QString::fromStdString(engine::padded(date->year(), 4, '0') + '/' +
+                                  engine::padded(date->month(), 2, '0') + '/' +
+                                  engine::padded(date->day(), 2, '0'));
 }
 
 QString normaliseTimeText(const QString& text) {
@@ -59,7 +66,11 @@ QString normaliseTimeText(const QString& text) {
         return {};
     }
     const std::optional<QTime> time = readTimeText(text);
-    return time ? time->toString(QStringLiteral("hh:mm")) : QString::fromLatin1(kUnreadableTime);
+    if (!time) {
+        return QString::fromLatin1(kUnreadableTime);
+    }
+    return QString::fromStdString(engine::padded(time->hour(), 2, '0') + ':' +
+                                  engine::padded(time->minute(), 2, '0'));
 }
 
 }  // namespace sorvik::records

@@ -1,5 +1,6 @@
 #include "strength/double_stars.h"
 
+#include <array>
 #include <bit>
 
 #include "engine/number_text.h"
@@ -51,8 +52,8 @@ bool isStarNumber(int x) {
     return x >= 0 && x <= engine::kStarCount;
 }
 
-// For each palace and each paired star, the slots 1..30 holding it as bits: the scans below ask
-// "which slots of these two palaces hold star y" some two thousand times a chart.
+// For each palace and each paired star, the slots 1..30 holding it as bits: the steps below ask
+// "which slots of this palace hold star y" some hundreds of times a chart.
 class PairedStarSlots {
   public:
     explicit PairedStarSlots(const engine::PalaceStarLists& lists) {
@@ -70,21 +71,17 @@ class PairedStarSlots {
                 if (paired >= 0) {
                     slots_[p][static_cast<std::size_t>(paired)] |= bit;
                 }
-                if (kPairsByFirst[static_cast<std::size_t>(star)] != 0) {
-                    firsts_[p] |= bit;
-                }
-                if (kPairsBySecond[static_cast<std::size_t>(star)] != 0) {
-                    seconds_[p] |= bit;
-                }
+                pairsByFirst_[p] |= kPairsByFirst[static_cast<std::size_t>(star)];
+                pairsBySecond_[p] |= kPairsBySecond[static_cast<std::size_t>(star)];
             }
         }
     }
 
     // The slots holding any star at all.
     std::uint32_t occupied(engine::Branch palace) const { return occupied_[at(palace)]; }
-    // The slots holding a star that comes first (or second) in some pair.
-    std::uint32_t starting(engine::Branch palace, bool forward) const {
-        return (forward ? firsts_ : seconds_)[at(palace)];
+    // The pairs (as bits by pair index) whose first (or second) star stands in the palace.
+    std::uint32_t pairsIn(engine::Branch palace, bool first) const {
+        return (first ? pairsByFirst_ : pairsBySecond_)[at(palace)];
     }
 
     // y must be a star of some pair.
@@ -98,54 +95,47 @@ class PairedStarSlots {
 
     std::array<std::array<std::uint32_t, kPairedStars.count>, 12> slots_{};
     std::array<std::uint32_t, 12> occupied_{};
-    std::array<std::uint32_t, 12> firsts_{};
-    std::array<std::uint32_t, 12> seconds_{};
+    std::array<std::uint32_t, 12> pairsByFirst_{};
+    std::array<std::uint32_t, 12> pairsBySecond_{};
+};
+
+// One look of a relation: the pairs with a star (forward: their first; backward: their second)
+// in slot k of palace c, and the other star in palace c + a or c + b.
+struct Look {
+    engine::Branch c;
+    bool forward;
+    int a;
+    int b;
 };
 
 class Evaluator {
   public:
     Evaluator(const engine::PalaceStarLists& lists, const StrengthTables& tables,
-              const engine::StarDisplayNames& names)
-        : lists_(lists), slots_(lists), numbers_(tables.doubleStarNumbers()), names_(names) {}
+              const DoubleStarEntryTexts& entryTexts)
+        : lists_(lists),
+          slots_(lists),
+          numbers_(tables.doubleStarNumbers()),
+          entryTexts_(entryTexts) {}
 
     DoubleStarEvaluation evaluate(engine::Branch p) {
-        DoubleStarEvaluation result;
-        relations_ = &result.relations;
-        // Every step runs for the slot numbers that are occupied in palace p, even where it
-        // looks at another palace; a slot whose star starts no pair adds nothing, so only the
-        // slots where some palace the step looks at holds such a star are visited, in order.
-        const auto forEachSlot = [&](std::uint32_t starting, auto step) {
-            for (std::uint32_t k = slots_.occupied(p) & starting; k != 0; k &= k - 1) {
-                step(std::countr_zero(k));
-            }
-        };
-        const auto firsts = [&](engine::Branch c) { return slots_.starting(c, true); };
-        forEachSlot(firsts(p), [&](int k) { scan(k, p, true, 0, 0, kSamePalace); });
-        forEachSlot(firsts(p) | firsts(p + 4) | firsts(p + 8), [&](int k) {
-            scan(k, p, true, 8, 4, kTrine);
-            scan(k, p + 4, true, 8, 4, kTrine);
-            scan(k, p + 8, true, 8, 4, kTrine);
-        });
-        forEachSlot(firsts(p) | slots_.starting(p, false), [&](int k) {
-            scan(k, p, true, 6, 6, kOpposite);
-            scan(k, p, false, 6, 6, kOpposite);
-        });
-        forEachSlot(firsts(p - 1) | firsts(p + 1), [&](int k) {
-            scan(k, p - 1, true, 14, 14, kFlanking);
-            scan(k, p + 1, true, 10, 10, kFlanking);
-        });
-        forEachSlot(firsts(p - 1) | firsts(p + 1), [&](int k) {
-            scan(k, p - 1, true, 12, 12, kNeighbour);
-            scan(k, p + 1, true, 12, 12, kNeighbour);
-        });
+        found_ = {};
+        step(p, kSamePalace, std::to_array<Look>({{p, true, 0, 0}}));
+        step(p, kTrine,
+             std::to_array<Look>({{p, true, 8, 4}, {p + 4, true, 8, 4}, {p + 8, true, 8, 4}}));
+        step(p, kOpposite, std::to_array<Look>({{p, true, 6, 6}, {p, false, 6, 6}}));
+        step(p, kFlanking, std::to_array<Look>({{p - 1, true, 14, 14}, {p + 1, true, 10, 10}}));
+        step(p, kNeighbour, std::to_array<Look>({{p - 1, true, 12, 12}, {p + 1, true, 12, 12}}));
 
+        DoubleStarEvaluation result;
         for (int r = 0; r < kRelationCount; ++r) {
             DoubleStarRelation& relation = result.relations[static_cast<std::size_t>(r)];
+            const Found& found = found_[static_cast<std::size_t>(r)];
             std::int64_t sum = 0;
-            relation.entries.reserve(relation.pairs.size());
-            for (const int j : relation.pairs) {
-                relation.entries.push_back(entryText(j));
-                sum += numbers_.pairPowers[static_cast<std::size_t>(j)];
+            relation.entries.reserve(found.count);
+            for (std::size_t e = 0; e < found.count; ++e) {
+                const auto j = static_cast<std::size_t>(found.pairs[e]);
+                relation.entries.push_back(entryTexts_[j]);
+                sum += numbers_.pairPowers[j];
             }
             // weight × sum / 100 has at most two decimals; it is rounded as that decimal.
             const std::int64_t hundredths =
@@ -159,62 +149,94 @@ class Evaluator {
     }
 
   private:
+    // The pairs a relation found, in the order found.
+    struct Found {
+        std::array<std::int8_t, kMaxRelationEntries> pairs{};
+        std::size_t count = 0;
+    };
+
     int slot(engine::Branch palace, int k) const {
         return lists_[static_cast<std::size_t>(index(palace))][static_cast<std::size_t>(k)];
     }
 
-    // For every pair whose first (or, backward, second) star stands in slot k of palace c: one
-    // entry for each slot holding the other star in palace c + b or c + a.
-    void scan(int k, engine::Branch c, bool forward, int a, int b, Relation relation) {
-        std::vector<int>& found = (*relations_)[relation].pairs;
-        const int x = slot(c, k);
-        if (!isStarNumber(x)) {
-            return;  // in no pair
+    // Runs the looks of a relation for the slot numbers that are occupied in palace p, even
+    // where a look is at another palace, slot by slot, each slot through the looks in their
+    // order, and at each the pairs in their order: one entry for each slot holding the other
+    // star. Only the pairs whose two stars stand where the look needs them can add an entry,
+    // and most charts have few, so the looks start from those.
+    template <std::size_t N>
+    void step(engine::Branch p, Relation relation, const std::array<Look, N>& looks) {
+        std::array<std::uint32_t, N> pairs{};   // of each look, those that meet
+        std::array<std::uint32_t, N> starts{};  // of each look, the slots of c that start one
+        std::uint32_t anyStart = 0;
+        for (std::size_t i = 0; i < N; ++i) {
+            const Look& look = looks[i];
+            pairs[i] = slots_.pairsIn(look.c, look.forward) &
+                       (slots_.pairsIn(look.c + look.a, !look.forward) |
+                        slots_.pairsIn(look.c + look.b, !look.forward));
+            for (std::uint32_t m = pairs[i]; m != 0; m &= m - 1) {
+                const DoubleStarPair& pair = kDoubleStarPairs[static_cast<std::size_t>(
+                    std::countr_zero(m))];
+                starts[i] |= slots_.of(look.c, look.forward ? pair.first : pair.second);
+            }
+            anyStart |= starts[i];
         }
-        // Lowest bit first keeps the pair order.
-        for (std::uint32_t pairs = (forward ? kPairsByFirst : kPairsBySecond)[x]; pairs != 0;
-             pairs &= pairs - 1) {
-            const int j = std::countr_zero(pairs);
-            const DoubleStarPair& pair = kDoubleStarPairs[static_cast<std::size_t>(j)];
-            const int y = forward ? pair.second : pair.first;
-            for (std::uint32_t at = slots_.of(c + b, y) | slots_.of(c + a, y);
-                 at != 0 && found.size() < kMaxRelationEntries; at &= at - 1) {
-                found.push_back(j);
+        Found& found = found_[static_cast<std::size_t>(relation)];
+        for (std::uint32_t ks = slots_.occupied(p) & anyStart; ks != 0; ks &= ks - 1) {
+            const int k = std::countr_zero(ks);
+            for (std::size_t i = 0; i < N; ++i) {
+                if ((starts[i] >> k & 1U) == 0) {
+                    continue;
+                }
+                const Look& look = looks[i];
+                const auto x = static_cast<std::size_t>(slot(look.c, k));
+                // Lowest bit first keeps the pair order.
+                for (std::uint32_t m = (look.forward ? kPairsByFirst : kPairsBySecond)[x] &
+                                       pairs[i];
+                     m != 0; m &= m - 1) {
+                    const int j = std::countr_zero(m);
+                    const DoubleStarPair& pair = kDoubleStarPairs[static_cast<std::size_t>(j)];
+                    const int y = look.forward ? pair.second : pair.first;
+                    for (std::uint32_t at = slots_.of(look.c + look.b, y) |
+                                            slots_.of(look.c + look.a, y);
+                         at != 0 && found.count < kMaxRelationEntries; at &= at - 1) {
+                        found.pairs[found.count++] = static_cast<std::int8_t>(j);
+                    }
+                }
             }
         }
-    }
-
-    // The two display names and the power, made once per pair.
-    const std::string& entryText(int j) {
-        std::string& text = entryTexts_[static_cast<std::size_t>(j)];
-        if (text.empty()) {
-            const DoubleStarPair& pair = kDoubleStarPairs[static_cast<std::size_t>(j)];
-            text = names_[pair.first] + names_[pair.second] +
-                   engine::padded(numbers_.pairPowers[static_cast<std::size_t>(j)], 2);
-        }
-        return text;
     }
 
     const engine::PalaceStarLists& lists_;
     PairedStarSlots slots_;
     const DoubleStarNumbers& numbers_;
-    const engine::StarDisplayNames& names_;
-    std::array<std::string, kDoubleStarPairCount> entryTexts_;
-    std::array<DoubleStarRelation, kRelationCount>* relations_ = nullptr;
+    const DoubleStarEntryTexts& entryTexts_;
+    std::array<Found, kRelationCount> found_{};
 };
 
 }  // namespace
 
+DoubleStarEntryTexts doubleStarEntryTexts(const StrengthTables& tables,
+                                          const engine::StarDisplayNames& names) {
+    const DoubleStarNumbers& numbers = tables.doubleStarNumbers();
+    DoubleStarEntryTexts texts;
+    for (std::size_t j = 0; j < texts.size(); ++j) {
+        const DoubleStarPair& pair = kDoubleStarPairs[j];
+        texts[j] = names[pair.first] + names[pair.second] + engine::padded(numbers.pairPowers[j], 2);
+    }
+    return texts;
+}
+
 DoubleStarEvaluation evaluateDoubleStars(const engine::PalaceStarLists& lists,
                                          engine::Branch palace, const StrengthTables& tables,
                                          const engine::StarDisplayNames& names) {
-    return Evaluator(lists, tables, names).evaluate(palace);
+    return Evaluator(lists, tables, doubleStarEntryTexts(tables, names)).evaluate(palace);
 }
 
 std::array<DoubleStarEvaluation, 12> evaluateDoubleStarsOfAllPalaces(
     const engine::PalaceStarLists& lists, const StrengthTables& tables,
-    const engine::StarDisplayNames& names) {
-    Evaluator evaluator(lists, tables, names);
+    const DoubleStarEntryTexts& entryTexts) {
+    Evaluator evaluator(lists, tables, entryTexts);
     std::array<DoubleStarEvaluation, 12> all;
     for (std::size_t p = 0; p < all.size(); ++p) {
         all[p] = evaluator.evaluate(static_cast<engine::Branch>(p));

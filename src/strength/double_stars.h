@@ -55,7 +55,6 @@ inline constexpr std::array<std::string_view, kRelationCount> kRelationNames = {
 inline constexpr int kMaxRelationEntries = 13;
 
 struct DoubleStarRelation {
-    std::vector<int> pairs;            // pair indexes 0..24 in the order found
     std::vector<std::string> entries;  // the two display names and the power, "紫微天府10"
     std::int64_t powerTenths = 0;      // 力量 as shown
     std::string power;                 // "%4.1f"
@@ -67,14 +66,20 @@ struct DoubleStarEvaluation {
     std::string total;  // "計：" and the sum of the shown 力量
 };
 
+// By pair, the entry text of the pair: the two display names and the power, "紫微天府10".
+using DoubleStarEntryTexts = std::array<std::string, kDoubleStarPairCount>;
+DoubleStarEntryTexts doubleStarEntryTexts(const StrengthTables& tables,
+                                          const engine::StarDisplayNames& names);
+
 // The pairs that meet in or around palace p, with their relation powers and total.
 DoubleStarEvaluation evaluateDoubleStars(const engine::PalaceStarLists& lists,
                                          engine::Branch palace, const StrengthTables& tables,
                                          const engine::StarDisplayNames& names);
 
-// The same for the twelve palaces, by branch, sharing the work they have in common.
+// The same for the twelve palaces, by branch, sharing the work they have in common; the entry
+// texts are those of the same tables and names, made once for many charts.
 std::array<DoubleStarEvaluation, 12> evaluateDoubleStarsOfAllPalaces(
     const engine::PalaceStarLists& lists, const StrengthTables& tables,
-    const engine::StarDisplayNames& names);
+    const DoubleStarEntryTexts& entryTexts);
 
 }  // namespace sorvik::strength

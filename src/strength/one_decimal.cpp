@@ -1,5 +1,7 @@
 #include "strength/one_decimal.h"
 
+#include <algorithm>
+#include <array>
 #include <charconv>
 #include <cmath>
 
@@ -44,11 +46,24 @@ std::string formatTenths(std::int64_t tenths, int width) {
     const bool negative = tenths < 0;
     const std::uint64_t magnitude =
         negative ? std::uint64_t{0} - static_cast<std::uint64_t>(tenths) : tenths;
-    std::string text = negative ? "-" : "";
-    text += std::to_string(magnitude / 10);
-    text += '.';
-    text += static_cast<char>('0' + magnitude % 10);
-    return engine::padLeft(std::move(text), width);
+    // Written backwards from the end: the decimal, the point, the whole part, the sign.
+    std::array<char, 32> buffer{};
+    char* const end = buffer.data() + buffer.size();
+    char* start = end;
+    *--start = static_cast<char>('0' + magnitude % 10);
+    *--start = '.';
+    std::uint64_t whole = magnitude / 10;
+    do {
+        *--start = static_cast<char>('0' + whole % 10);
+        whole /= 10;
+    } while (whole != 0);
+    if (negative) {
+        *--start = '-';
+    }
+    const auto length = static_cast<int>(end - start);
+    std::string text(static_cast<std::size_t>(std::max(width - length, 0)), ' ');
+    text.append(start, end);
+    return text;
 }
 
 std::string formatOneDecimal(double value, int width) {

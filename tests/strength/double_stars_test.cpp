@@ -66,7 +66,8 @@ TEST(DoubleStars, AllPalacesAtOnceAgreeWithEachPalaceAlone) {
         .yearly(Branch{6}, {18})
         .natal(Branch{11}, {15, 24, 25})
         .natal(Branch{1}, {16, 31, 32});
-    const auto all = evaluateDoubleStarsOfAllPalaces(lists.lists, tables, names());
+    const auto all = evaluateDoubleStarsOfAllPalaces(lists.lists, tables,
+                                                     doubleStarEntryTexts(tables, names()));
     for (int p = 0; p < 12; ++p) {
         const DoubleStarEvaluation alone =
             evaluateDoubleStars(lists.lists, static_cast<Branch>(p), tables, names());
