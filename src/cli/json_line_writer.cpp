@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
+#include <cstring>
 
 namespace sorvik::cli {
 
@@ -26,6 +28,35 @@ constexpr std::array<std::string_view, 128> makeEscapes() {
 
 constexpr std::array<std::string_view, 128> kEscapes = makeEscapes();
 
+// Whether eight bytes hold one that needs an escape: below 0x20, '"' or '\\'. Bytes of 0x80
+// and above never count.
+bool anyEscapeIn(std::uint64_t word) {
+    constexpr std::uint64_t kOnes = 0x0101010101010101;
+    constexpr std::uint64_t kHighs = 0x8080808080808080;
+    const auto zeroByte = [](std::uint64_t w) { return (w - kOnes) & ~w & kHighs; };
+    const std::uint64_t control = (word - kOnes * 0x20) & ~word & kHighs;
+    return (control | zeroByte(word ^ (kOnes * '"')) | zeroByte(word ^ (kOnes * '\\'))) != 0;
+}
+
+// The index of the first byte of the text that needs an escape, or its size.
+std::size_t firstEscape(std::string_view text) {
+    std::size_t i = 0;
+    for (; i + 8 <= text.size(); i += 8) {
+        std::uint64_t word = 0;
+        std::memcpy(&word, text.data() + i, sizeof word);
+        if (anyEscapeIn(word)) {
+            break;
+        }
+    }
+    for (; i < text.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(text[i]);
+        if (byte < kEscapes.size() && !kEscapes[byte].empty()) {
+            return i;
+        }
+    }
+    return text.size();
+}
+
 }  // namespace
 
 void JsonLineWriter::grow(std::size_t bytes) {
@@ -41,18 +72,13 @@ void JsonLineWriter::appendString(std::string_view text) {
     char* end = start;
     *end++ = '"';
     // Runs without an escape, most often the whole text, are copied at once.
-    std::size_t run = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const auto byte = static_cast<unsigned char>(text[i]);
-        if (byte >= kEscapes.size() || kEscapes[byte].empty()) {
-            continue;
-        }
-        end = std::copy(text.data() + run, text.data() + i, end);
-        const std::string_view escape = kEscapes[byte];
+    for (std::size_t i = firstEscape(text); i < text.size(); i = firstEscape(text)) {
+        end = std::copy(text.data(), text.data() + i, end);
+        const std::string_view escape = kEscapes[static_cast<unsigned char>(text[i])];
         end = std::copy(escape.begin(), escape.end(), end);
-        run = i + 1;
+        text.remove_prefix(i + 1);
     }
-    end = std::copy(text.data() + run, text.data() + text.size(), end);
+    end = std::copy(text.begin(), text.end(), end);
     *end++ = '"';
     used_ += static_cast<std::size_t>(end - start);
 }

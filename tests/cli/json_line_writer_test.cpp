@@ -62,6 +62,33 @@ TEST(JsonLineWriter, EscapesWhatJsonEscapes) {
     }
 }
 
+TEST(JsonLineWriter, FindsAnEscapeAtEveryPlaceOfALongText) {
+    // The writer looks at eight bytes at a time; a byte to escape may stand at any of them,
+    // before bytes of Japanese text.
+    for (const char special : {'\0', '\x1f', '"', '\\'}) {
+        for (std::size_t at = 0; at <= 16; ++at) {
+            std::string text = "abcdefghijklmnop紫微\x7f天府";
+            text.insert(at, 1, special);
+            const auto write = [&](auto& w) { w.value(text); };
+            EXPECT_EQ(readBack(write), built(write)) << int(special) << " at " << at;
+        }
+    }
+}
+
+TEST(JsonLineWriter, WritesIntegerArraysOfAnySize) {
+    const std::vector<std::vector<int>> arrays = {
+        {}, {0}, {9, 10, 99, 100, 999, 1000, 1984}, {-1, -1000, 2147483647, -2147483647 - 1}};
+    for (const std::vector<int>& numbers : arrays) {
+        const auto write = [&](auto& w) {
+            w.beginArray();
+            w.intArray(numbers);
+            w.value(7);
+            w.endArray();
+        };
+        EXPECT_EQ(readBack(write), built(write)) << numbers.size();
+    }
+}
+
 // Charts over the shipped tables, across the calendar, as the batch writes them.
 TEST(JsonLineWriter, WritesTheChartTheLibraryBuilds) {
     QTemporaryDir keys;
