@@ -18,7 +18,7 @@ struct ChartOutput {
     engine::Chart chart;
     int dokun = 0;
     std::array<std::string, 12> palaceStrength;
-    std::array<strength::DoubleStarEvaluation, 12> doubleStars;
+    strength::DoubleStarEvaluations doubleStars;
 };
 
 template <typename Writer>
@@ -95,7 +95,7 @@ void writeLabels(Writer& w, const engine::ChartLabels& l) {
 }
 
 template <typename Writer>
-void writeDoubleStars(Writer& w, const std::array<strength::DoubleStarEvaluation, 12>& palaces) {
+void writeDoubleStars(Writer& w, const strength::DoubleStarEvaluations& palaces) {
     w.beginArray();
     for (const strength::DoubleStarEvaluation& evaluation : palaces) {
         w.beginObject();

@@ -46,8 +46,8 @@ ChartOutput ChartMaker::make(const engine::BirthMoment& person,
     if (!doubleStarTexts_) {
         static_cast<void>(ziWei_.doubleStarNumbers());  // throws the damaged cell's error
     }
-    out.doubleStars = strength::evaluateDoubleStarsOfAllPalaces(record.palaceStarLists, ziWei_,
-                                                                *doubleStarTexts_);
+    strength::evaluateDoubleStarsOfAllPalaces(record.palaceStarLists, ziWei_, *doubleStarTexts_,
+                                              out.doubleStars);
     return out;
 }
 

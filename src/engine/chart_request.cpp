@@ -1,16 +1,21 @@
 #include "chart_request.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdlib>
 
 #include "engine/errors.h"
-#include "engine/number_text.h"
 
 namespace sorvik::engine {
 
 namespace {
 
 using enum Star::Number;
+
+// Digit i (0: tens, 1: units) of a number 0..99.
+char twoDigits(int number, int i) {
+    return static_cast<char>('0' + (i == 0 ? number / 10 : number % 10));
+}
 
 // 命主 by 命宮, 身主 by year branch (two tables, by rule), 納音命主 by bureau.
 constexpr int kLifeMaster[12] = {TanLang, JuMen, LuCun,    WenQu, LianZhen, WuQu,
@@ -159,10 +164,12 @@ MonthlyLuckDates FillMonthlyLuckDates(const CalendarTable& calendar, const Chart
     const Branch start =
         Dokun(header[kHeaderLunarMonth], header[kHeaderLeapAdjust], record.hourBranch());
     const std::vector<CalendarRecord>& records = calendar.records();
-    const auto first = std::find_if(records.begin(), records.end(), [&](const CalendarRecord& r) {
-        return r.lunarYear == targetLunarYear;
-    });
-    if (first == records.end()) {
+    // The table's months follow each other (it is checked so when read and when edited), so
+    // their lunar years rise.
+    const auto first = std::lower_bound(
+        records.begin(), records.end(), targetLunarYear,
+        [](const CalendarRecord& r, int year) { return r.lunarYear < year; });
+    if (first == records.end() || first->lunarYear != targetLunarYear) {
         return dates;
     }
     // At most 13 records (a year with its leap month), never the last one, which only closes
@@ -176,9 +183,16 @@ MonthlyLuckDates FillMonthlyLuckDates(const CalendarTable& calendar, const Chart
             continue;
         }
         const Date startDate = dateFromYmd(it->startYmd);
-        dates[static_cast<std::size_t>(index(start + index(targetYearBranch) + k))] =
-            padded(startDate.year % 100, 2, '0') + '/' + padded(startDate.month, 2, '0') + '/' +
-            padded(startDate.day, 2, '0');
+        const std::array<char, 8> text = {twoDigits(startDate.year % 100, 0),
+                                           twoDigits(startDate.year % 100, 1),
+                                           '/',
+                                           twoDigits(startDate.month, 0),
+                                           twoDigits(startDate.month, 1),
+                                           '/',
+                                           twoDigits(startDate.day, 0),
+                                           twoDigits(startDate.day, 1)};
+        dates[static_cast<std::size_t>(index(start + index(targetYearBranch) + k))].assign(
+            text.begin(), text.end());
         ++k;
     }
     return dates;

@@ -117,8 +117,10 @@ class Evaluator {
           numbers_(tables.doubleStarNumbers()),
           entryTexts_(entryTexts) {}
 
-    DoubleStarEvaluation evaluate(engine::Branch p) {
+    // Fills the evaluation in place: a chart has sixty relations.
+    void evaluate(engine::Branch p, DoubleStarEvaluation& result) {
         found_ = {};
+        result.totalTenths = 0;
         step(p, kSamePalace, std::to_array<Look>({{p, true, 0, 0}}));
         step(p, kTrine,
              std::to_array<Look>({{p, true, 8, 4}, {p + 4, true, 8, 4}, {p + 8, true, 8, 4}}));
@@ -126,11 +128,11 @@ class Evaluator {
         step(p, kFlanking, std::to_array<Look>({{p - 1, true, 14, 14}, {p + 1, true, 10, 10}}));
         step(p, kNeighbour, std::to_array<Look>({{p - 1, true, 12, 12}, {p + 1, true, 12, 12}}));
 
-        DoubleStarEvaluation result;
         for (int r = 0; r < kRelationCount; ++r) {
             DoubleStarRelation& relation = result.relations[static_cast<std::size_t>(r)];
             const Found& found = found_[static_cast<std::size_t>(r)];
             std::int64_t sum = 0;
+            relation.entries.clear();
             relation.entries.reserve(found.count);
             for (std::size_t e = 0; e < found.count; ++e) {
                 const auto j = static_cast<std::size_t>(found.pairs[e]);
@@ -144,8 +146,8 @@ class Evaluator {
             relation.power = formatTenths(relation.powerTenths, kPowerWidth);
             result.totalTenths += relation.powerTenths;
         }
-        result.total = "計：" + formatTenths(result.totalTenths, kPowerWidth);
-        return result;
+        result.total = "計：";
+        result.total += formatTenths(result.totalTenths, kPowerWidth);
     }
 
   private:
@@ -230,18 +232,19 @@ DoubleStarEntryTexts doubleStarEntryTexts(const StrengthTables& tables,
 DoubleStarEvaluation evaluateDoubleStars(const engine::PalaceStarLists& lists,
                                          engine::Branch palace, const StrengthTables& tables,
                                          const engine::StarDisplayNames& names) {
-    return Evaluator(lists, tables, doubleStarEntryTexts(tables, names)).evaluate(palace);
+    DoubleStarEvaluation result;
+    Evaluator(lists, tables, doubleStarEntryTexts(tables, names)).evaluate(palace, result);
+    return result;
 }
 
-std::array<DoubleStarEvaluation, 12> evaluateDoubleStarsOfAllPalaces(
-    const engine::PalaceStarLists& lists, const StrengthTables& tables,
-    const DoubleStarEntryTexts& entryTexts) {
+void evaluateDoubleStarsOfAllPalaces(const engine::PalaceStarLists& lists,
+                                     const StrengthTables& tables,
+                                     const DoubleStarEntryTexts& entryTexts,
+                                     DoubleStarEvaluations& evaluations) {
     Evaluator evaluator(lists, tables, entryTexts);
-    std::array<DoubleStarEvaluation, 12> all;
-    for (std::size_t p = 0; p < all.size(); ++p) {
-        all[p] = evaluator.evaluate(static_cast<engine::Branch>(p));
+    for (std::size_t p = 0; p < evaluations.size(); ++p) {
+        evaluator.evaluate(static_cast<engine::Branch>(p), evaluations[p]);
     }
-    return all;
 }
 
 }  // namespace sorvik::strength

@@ -76,10 +76,14 @@ DoubleStarEvaluation evaluateDoubleStars(const engine::PalaceStarLists& lists,
                                          engine::Branch palace, const StrengthTables& tables,
                                          const engine::StarDisplayNames& names);
 
-// The same for the twelve palaces, by branch, sharing the work they have in common; the entry
-// texts are those of the same tables and names, made once for many charts.
-std::array<DoubleStarEvaluation, 12> evaluateDoubleStarsOfAllPalaces(
-    const engine::PalaceStarLists& lists, const StrengthTables& tables,
-    const DoubleStarEntryTexts& entryTexts);
+using DoubleStarEvaluations = std::array<DoubleStarEvaluation, 12>;
+
+// The same for the twelve palaces, by branch, sharing the work they have in common, written
+// over the evaluations given (a chart's are filled where they stay). The entry texts are those
+// of the same tables and names, made once for many charts.
+void evaluateDoubleStarsOfAllPalaces(const engine::PalaceStarLists& lists,
+                                     const StrengthTables& tables,
+                                     const DoubleStarEntryTexts& entryTexts,
+                                     DoubleStarEvaluations& evaluations);
 
 }  // namespace sorvik::strength

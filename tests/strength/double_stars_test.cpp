@@ -66,8 +66,9 @@ TEST(DoubleStars, AllPalacesAtOnceAgreeWithEachPalaceAlone) {
         .yearly(Branch{6}, {18})
         .natal(Branch{11}, {15, 24, 25})
         .natal(Branch{1}, {16, 31, 32});
-    const auto all = evaluateDoubleStarsOfAllPalaces(lists.lists, tables,
-                                                     doubleStarEntryTexts(tables, names()));
+    DoubleStarEvaluations all;
+    evaluateDoubleStarsOfAllPalaces(lists.lists, tables, doubleStarEntryTexts(tables, names()),
+                                    all);
     for (int p = 0; p < 12; ++p) {
         const DoubleStarEvaluation alone =
             evaluateDoubleStars(lists.lists, static_cast<Branch>(p), tables, names());
