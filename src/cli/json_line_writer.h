@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cstdint>
@@ -50,15 +51,21 @@ class JsonLineWriter {
         needComma_ = true;
     }
     // An array of integers at once: a chart line holds some two thousand of them, nearly all
-    // small.
+    // small, and most of its star rows end in a run of zeros.
     template <typename Range>
     void intArray(const Range& numbers) {
         open('[');
-        char* const start = room(std::size(numbers) * (kNumberRoom + 1) + 1);
+        const std::size_t size = std::size(numbers);
+        char* const start = room(size * (kNumberRoom + 1) + 1);
         char* end = start;
-        for (const auto number : numbers) {
-            end = writeElement(end, static_cast<long long>(number));
+        std::size_t nonZero = size;  // up to the trailing zeros
+        while (nonZero > 0 && std::data(numbers)[nonZero - 1] == 0) {
+            --nonZero;
         }
+        for (std::size_t i = 0; i < nonZero; ++i) {
+            end = writeElement(end, static_cast<long long>(std::data(numbers)[i]));
+        }
+        end = writeZeros(end, size - nonZero);
         if (end == start) {
             *end++ = ']';
         } else {
@@ -91,6 +98,17 @@ class JsonLineWriter {
         }
         at = writeNumber(at, number);
         *at++ = ',';
+        return at;
+    }
+    // "0," as often as asked.
+    static char* writeZeros(char* at, std::size_t count) {
+        static constexpr std::string_view kZeros = "0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,";
+        while (count > 0) {
+            const std::size_t now = std::min(count, kZeros.size() / 2);
+            std::memcpy(at, kZeros.data(), now * 2);
+            at += now * 2;
+            count -= now;
+        }
         return at;
     }
     struct SmallNumber {

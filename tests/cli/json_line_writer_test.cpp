@@ -76,8 +76,12 @@ TEST(JsonLineWriter, FindsAnEscapeAtEveryPlaceOfALongText) {
 }
 
 TEST(JsonLineWriter, WritesIntegerArraysOfAnySize) {
-    const std::vector<std::vector<int>> arrays = {
+    std::vector<std::vector<int>> arrays = {
         {}, {0}, {9, 10, 99, 100, 999, 1000, 1984}, {-1, -1000, 2147483647, -2147483647 - 1}};
+    // Runs of zeros, at the end too, shorter and longer than the writer copies at once.
+    arrays.push_back(std::vector<int>(40, 0));
+    arrays.push_back({0, 0, 5, 0, 0, 0});
+    arrays.back().resize(37, 0);
     for (const std::vector<int>& numbers : arrays) {
         const auto write = [&](auto& w) {
             w.beginArray();
