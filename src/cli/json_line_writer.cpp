@@ -38,25 +38,6 @@ bool anyEscapeIn(std::uint64_t word) {
     return (control | zeroByte(word ^ (kOnes * '"')) | zeroByte(word ^ (kOnes * '\\'))) != 0;
 }
 
-// The index of the first byte of the text that needs an escape, or its size.
-std::size_t firstEscape(std::string_view text) {
-    std::size_t i = 0;
-    for (; i + 8 <= text.size(); i += 8) {
-        std::uint64_t word = 0;
-        std::memcpy(&word, text.data() + i, sizeof word);
-        if (anyEscapeIn(word)) {
-            break;
-        }
-    }
-    for (; i < text.size(); ++i) {
-        const auto byte = static_cast<unsigned char>(text[i]);
-        if (byte < kEscapes.size() && !kEscapes[byte].empty()) {
-            return i;
-        }
-    }
-    return text.size();
-}
-
 }  // namespace
 
 void JsonLineWriter::grow(std::size_t bytes) {
@@ -68,17 +49,30 @@ void JsonLineWriter::grow(std::size_t bytes) {
 
 void JsonLineWriter::appendString(std::string_view text) {
     // Each byte takes at most six ("\u001f"), and the quotes two.
-    char* const start = room(text.size() * 6 + 2);
-    char* end = start;
+    char* end = room(text.size() * 6 + 2);
+    char* const start = end;
     *end++ = '"';
-    // Runs without an escape, most often the whole text, are copied at once.
-    for (std::size_t i = firstEscape(text); i < text.size(); i = firstEscape(text)) {
-        end = std::copy(text.data(), text.data() + i, end);
-        const std::string_view escape = kEscapes[static_cast<unsigned char>(text[i])];
-        end = std::copy(escape.begin(), escape.end(), end);
-        text.remove_prefix(i + 1);
+    const char* from = text.data();
+    const char* const stop = from + text.size();
+    // Eight bytes at a time while none needs an escape, most often the whole text; then byte
+    // by byte.
+    for (; stop - from >= 8; from += 8, end += 8) {
+        std::uint64_t word = 0;
+        std::memcpy(&word, from, sizeof word);
+        if (anyEscapeIn(word)) {
+            break;
+        }
+        std::memcpy(end, &word, sizeof word);
     }
-    end = std::copy(text.begin(), text.end(), end);
+    for (; from < stop; ++from) {
+        const auto byte = static_cast<unsigned char>(*from);
+        if (byte < kEscapes.size() && !kEscapes[byte].empty()) {
+            const std::string_view escape = kEscapes[byte];
+            end = std::copy(escape.begin(), escape.end(), end);
+        } else {
+            *end++ = *from;
+        }
+    }
     *end++ = '"';
     used_ += static_cast<std::size_t>(end - start);
 }
