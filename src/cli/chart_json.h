@@ -18,7 +18,9 @@ struct ChartOutput {
     engine::Chart chart;
     int dokun = 0;
     std::array<std::string, 12> palaceStrength;
-    strength::DoubleStarEvaluations doubleStars;
+    strength::DoubleStarFindingsByPalace doubleStars;
+    // Those of the maker, which outlives what it makes.
+    const strength::DoubleStarEntryTexts* doubleStarTexts = nullptr;
 };
 
 template <typename Writer>
@@ -95,23 +97,28 @@ void writeLabels(Writer& w, const engine::ChartLabels& l) {
 }
 
 template <typename Writer>
-void writeDoubleStars(Writer& w, const strength::DoubleStarEvaluations& palaces) {
+void writeDoubleStars(Writer& w, const strength::DoubleStarFindingsByPalace& palaces,
+                      const strength::DoubleStarEntryTexts& entryTexts) {
     w.beginArray();
-    for (const strength::DoubleStarEvaluation& evaluation : palaces) {
+    for (const strength::DoubleStarFindings& findings : palaces) {
         w.beginObject();
         w.key("relations");
         w.beginArray();
-        for (std::size_t r = 0; r < evaluation.relations.size(); ++r) {
-            const strength::DoubleStarRelation& relation = evaluation.relations[r];
+        for (std::size_t r = 0; r < findings.relations.size(); ++r) {
+            const strength::DoubleStarFinding& found = findings.relations[r];
             w.beginObject();
             writeMember(w, "name", strength::kRelationNames[r]);
             w.key("entries");
-            writeTextArray(w, relation.entries);
-            writeMember(w, "power", relation.power);
+            w.beginArray();
+            for (std::size_t e = 0; e < found.count; ++e) {
+                w.value(std::string_view(entryTexts[static_cast<std::size_t>(found.pairs[e])]));
+            }
+            w.endArray();
+            writeMember(w, "power", strength::powerText(found.powerTenths));
             w.endObject();
         }
         w.endArray();
-        writeMember(w, "total", evaluation.total);
+        writeMember(w, "total", strength::totalText(findings.totalTenths));
         w.endObject();
     }
     w.endArray();
@@ -145,7 +152,7 @@ void writeChart(Writer& w, const ChartOutput& out) {
     w.key("palaceStrength");
     writeTextArray(w, out.palaceStrength);
     w.key("doubleStars");
-    writeDoubleStars(w, out.doubleStars);
+    writeDoubleStars(w, out.doubleStars, *out.doubleStarTexts);
     w.endObject();
 }
 

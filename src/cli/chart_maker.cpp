@@ -32,8 +32,11 @@ ChartOutput ChartMaker::make(const engine::BirthMoment& person,
                              const engine::DateTime& target) const {
     const engine::ChartSettings chartSettings{ziWei_, ziWei_.bodyStarRule()};
     // Made in place: a chart is some ten kilobytes of tables.
-    ChartOutput out{
-        engine::RequestChart(calendar_, names_, person, target, chartSettings), 0, {}, {}};
+    ChartOutput out{engine::RequestChart(calendar_, names_, person, target, chartSettings),
+                    0,
+                    {},
+                    {},
+                    nullptr};
     const engine::ChartRecord& record = out.chart.record;
     const engine::StarRow& header = record.header();
     out.dokun = static_cast<int>(engine::Dokun(
@@ -43,11 +46,9 @@ ChartOutput ChartMaker::make(const engine::BirthMoment& person,
     for (std::size_t p = 0; p < 12; ++p) {
         out.palaceStrength[p] = strength::formatOneDecimal(scores[p], strength::kStrengthWidth);
     }
-    if (!doubleStarTexts_) {
-        static_cast<void>(ziWei_.doubleStarNumbers());  // throws the damaged cell's error
-    }
-    strength::evaluateDoubleStarsOfAllPalaces(record.palaceStarLists, ziWei_, *doubleStarTexts_,
-                                              out.doubleStars);
+    // Throws for a damaged double-star number, the one case without entry texts.
+    strength::findDoubleStarsOfAllPalaces(record.palaceStarLists, ziWei_, out.doubleStars);
+    out.doubleStarTexts = &*doubleStarTexts_;
     return out;
 }
 

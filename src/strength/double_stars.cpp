@@ -110,53 +110,40 @@ struct Look {
 
 class Evaluator {
   public:
-    Evaluator(const engine::PalaceStarLists& lists, const StrengthTables& tables,
-              const DoubleStarEntryTexts& entryTexts)
-        : lists_(lists),
-          slots_(lists),
-          numbers_(tables.doubleStarNumbers()),
-          entryTexts_(entryTexts) {}
+    Evaluator(const engine::PalaceStarLists& lists, const StrengthTables& tables)
+        : lists_(lists), slots_(lists), numbers_(tables.doubleStarNumbers()) {}
 
-    // Fills the evaluation in place: a chart has sixty relations.
-    void evaluate(engine::Branch p, DoubleStarEvaluation& result) {
-        found_ = {};
-        result.totalTenths = 0;
-        step(p, kSamePalace, std::to_array<Look>({{p, true, 0, 0}}));
-        step(p, kTrine,
+    // Writes over the findings given: a chart has sixty relations, filled where they stay.
+    void evaluate(engine::Branch p, DoubleStarFindings& result) {
+        for (DoubleStarFinding& found : result.relations) {
+            found.count = 0;
+        }
+        step(p, result.relations[kSamePalace], std::to_array<Look>({{p, true, 0, 0}}));
+        step(p, result.relations[kTrine],
              std::to_array<Look>({{p, true, 8, 4}, {p + 4, true, 8, 4}, {p + 8, true, 8, 4}}));
-        step(p, kOpposite, std::to_array<Look>({{p, true, 6, 6}, {p, false, 6, 6}}));
-        step(p, kFlanking, std::to_array<Look>({{p - 1, true, 14, 14}, {p + 1, true, 10, 10}}));
-        step(p, kNeighbour, std::to_array<Look>({{p - 1, true, 12, 12}, {p + 1, true, 12, 12}}));
+        step(p, result.relations[kOpposite],
+             std::to_array<Look>({{p, true, 6, 6}, {p, false, 6, 6}}));
+        step(p, result.relations[kFlanking],
+             std::to_array<Look>({{p - 1, true, 14, 14}, {p + 1, true, 10, 10}}));
+        step(p, result.relations[kNeighbour],
+             std::to_array<Look>({{p - 1, true, 12, 12}, {p + 1, true, 12, 12}}));
 
+        result.totalTenths = 0;
         for (int r = 0; r < kRelationCount; ++r) {
-            DoubleStarRelation& relation = result.relations[static_cast<std::size_t>(r)];
-            const Found& found = found_[static_cast<std::size_t>(r)];
+            DoubleStarFinding& found = result.relations[static_cast<std::size_t>(r)];
             std::int64_t sum = 0;
-            relation.entries.clear();
-            relation.entries.reserve(found.count);
             for (std::size_t e = 0; e < found.count; ++e) {
-                const auto j = static_cast<std::size_t>(found.pairs[e]);
-                relation.entries.push_back(entryTexts_[j]);
-                sum += numbers_.pairPowers[j];
+                sum += numbers_.pairPowers[static_cast<std::size_t>(found.pairs[e])];
             }
             // weight × sum / 100 has at most two decimals; it is rounded as that decimal.
             const std::int64_t hundredths =
                 numbers_.relationWeights[static_cast<std::size_t>(r)] * sum;
-            relation.powerTenths = hundredthsToTenths(hundredths);
-            relation.power = formatTenths(relation.powerTenths, kPowerWidth);
-            result.totalTenths += relation.powerTenths;
+            found.powerTenths = hundredthsToTenths(hundredths);
+            result.totalTenths += found.powerTenths;
         }
-        result.total = "計：";
-        result.total += formatTenths(result.totalTenths, kPowerWidth);
     }
 
   private:
-    // The pairs a relation found, in the order found.
-    struct Found {
-        std::array<std::int8_t, kMaxRelationEntries> pairs{};
-        std::size_t count = 0;
-    };
-
     int slot(engine::Branch palace, int k) const {
         return lists_[static_cast<std::size_t>(index(palace))][static_cast<std::size_t>(k)];
     }
@@ -167,7 +154,7 @@ class Evaluator {
     // star. Only the pairs whose two stars stand where the look needs them can add an entry,
     // and most charts have few, so the looks start from those.
     template <std::size_t N>
-    void step(engine::Branch p, Relation relation, const std::array<Look, N>& looks) {
+    void step(engine::Branch p, DoubleStarFinding& found, const std::array<Look, N>& looks) {
         std::array<std::uint32_t, N> pairs{};   // of each look, those that meet
         std::array<std::uint32_t, N> starts{};  // of each look, the slots of c that start one
         std::uint32_t anyStart = 0;
@@ -183,7 +170,6 @@ class Evaluator {
             }
             anyStart |= starts[i];
         }
-        Found& found = found_[static_cast<std::size_t>(relation)];
         for (std::uint32_t ks = slots_.occupied(p) & anyStart; ks != 0; ks &= ks - 1) {
             const int k = std::countr_zero(ks);
             for (std::size_t i = 0; i < N; ++i) {
@@ -212,8 +198,6 @@ class Evaluator {
     const engine::PalaceStarLists& lists_;
     PairedStarSlots slots_;
     const DoubleStarNumbers& numbers_;
-    const DoubleStarEntryTexts& entryTexts_;
-    std::array<Found, kRelationCount> found_{};
 };
 
 }  // namespace
@@ -229,22 +213,45 @@ DoubleStarEntryTexts doubleStarEntryTexts(const StrengthTables& tables,
     return texts;
 }
 
+std::string powerText(std::int64_t tenths) {
+    return formatTenths(tenths, kPowerWidth);
+}
+
+std::string totalText(std::int64_t tenths) {
+    return "計：" + powerText(tenths);
+}
+
+void findDoubleStarsOfAllPalaces(const engine::PalaceStarLists& lists,
+                                 const StrengthTables& tables,
+                                 DoubleStarFindingsByPalace& findings) {
+    Evaluator evaluator(lists, tables);
+    for (std::size_t p = 0; p < findings.size(); ++p) {
+        evaluator.evaluate(static_cast<engine::Branch>(p), findings[p]);
+    }
+}
+
+DoubleStarEvaluation evaluationText(const DoubleStarFindings& findings,
+                                    const DoubleStarEntryTexts& entryTexts) {
+    DoubleStarEvaluation evaluation;
+    for (std::size_t r = 0; r < findings.relations.size(); ++r) {
+        const DoubleStarFinding& found = findings.relations[r];
+        DoubleStarRelation& relation = evaluation.relations[r];
+        for (std::size_t e = 0; e < found.count; ++e) {
+            relation.entries.push_back(entryTexts[static_cast<std::size_t>(found.pairs[e])]);
+        }
+        relation.power = powerText(found.powerTenths);
+    }
+    evaluation.total = totalText(findings.totalTenths);
+    return evaluation;
+}
+
 DoubleStarEvaluation evaluateDoubleStars(const engine::PalaceStarLists& lists,
                                          engine::Branch palace, const StrengthTables& tables,
                                          const engine::StarDisplayNames& names) {
-    DoubleStarEvaluation result;
-    Evaluator(lists, tables, doubleStarEntryTexts(tables, names)).evaluate(palace, result);
-    return result;
-}
-
-void evaluateDoubleStarsOfAllPalaces(const engine::PalaceStarLists& lists,
-                                     const StrengthTables& tables,
-                                     const DoubleStarEntryTexts& entryTexts,
-                                     DoubleStarEvaluations& evaluations) {
-    Evaluator evaluator(lists, tables, entryTexts);
-    for (std::size_t p = 0; p < evaluations.size(); ++p) {
-        evaluator.evaluate(static_cast<engine::Branch>(p), evaluations[p]);
-    }
+    const DoubleStarEntryTexts entryTexts = doubleStarEntryTexts(tables, names);
+    DoubleStarFindings findings;
+    Evaluator(lists, tables).evaluate(palace, findings);
+    return evaluationText(findings, entryTexts);
 }
 
 }  // namespace sorvik::strength

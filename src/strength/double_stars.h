@@ -54,36 +54,52 @@ inline constexpr std::array<std::string_view, kRelationCount> kRelationNames = {
 
 inline constexpr int kMaxRelationEntries = 13;
 
-struct DoubleStarRelation {
-    std::vector<std::string> entries;  // the two display names and the power, "紫微天府10"
-    std::int64_t powerTenths = 0;      // 力量 as shown
-    std::string power;                 // "%4.1f"
+// What one relation of a palace found: the pairs in the order found, as many times as they
+// meet, and the relation's 力量 in tenths as shown.
+struct DoubleStarFinding {
+    std::array<std::int8_t, kMaxRelationEntries> pairs{};  // pair indexes 0..24
+    std::size_t count = 0;
+    std::int64_t powerTenths = 0;
 };
 
-struct DoubleStarEvaluation {
-    std::array<DoubleStarRelation, kRelationCount> relations;
-    std::int64_t totalTenths = 0;
-    std::string total;  // "計：" and the sum of the shown 力量
+struct DoubleStarFindings {
+    std::array<DoubleStarFinding, kRelationCount> relations;
+    std::int64_t totalTenths = 0;  // the sum of the shown 力量
 };
+
+using DoubleStarFindingsByPalace = std::array<DoubleStarFindings, 12>;
 
 // By pair, the entry text of the pair: the two display names and the power, "紫微天府10".
 using DoubleStarEntryTexts = std::array<std::string, kDoubleStarPairCount>;
 DoubleStarEntryTexts doubleStarEntryTexts(const StrengthTables& tables,
                                           const engine::StarDisplayNames& names);
 
+// 力量 and the total as shown: "%4.1f", and "計：" before the total's.
+std::string powerText(std::int64_t tenths);
+std::string totalText(std::int64_t tenths);
+
+// The twelve palaces by branch at once, sharing the work they have in common.
+void findDoubleStarsOfAllPalaces(const engine::PalaceStarLists& lists,
+                                 const StrengthTables& tables,
+                                 DoubleStarFindingsByPalace& findings);
+
+// The texts of a palace's double stars, as the palace detail shows them.
+struct DoubleStarRelation {
+    std::vector<std::string> entries;  // the entry texts of the pairs found
+    std::string power;
+};
+
+struct DoubleStarEvaluation {
+    std::array<DoubleStarRelation, kRelationCount> relations;
+    std::string total;
+};
+
+DoubleStarEvaluation evaluationText(const DoubleStarFindings& findings,
+                                    const DoubleStarEntryTexts& entryTexts);
+
 // The pairs that meet in or around palace p, with their relation powers and total.
 DoubleStarEvaluation evaluateDoubleStars(const engine::PalaceStarLists& lists,
                                          engine::Branch palace, const StrengthTables& tables,
                                          const engine::StarDisplayNames& names);
-
-using DoubleStarEvaluations = std::array<DoubleStarEvaluation, 12>;
-
-// The same for the twelve palaces, by branch, sharing the work they have in common, written
-// over the evaluations given (a chart's are filled where they stay). The entry texts are those
-// of the same tables and names, made once for many charts.
-void evaluateDoubleStarsOfAllPalaces(const engine::PalaceStarLists& lists,
-                                     const StrengthTables& tables,
-                                     const DoubleStarEntryTexts& entryTexts,
-                                     DoubleStarEvaluations& evaluations);
 
 }  // namespace sorvik::strength
