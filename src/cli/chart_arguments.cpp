@@ -2,8 +2,8 @@
 
 #include <QRegularExpression>
 
+#include "engine/number_text.h"
 #include "records/birth_entry.h"
-#include "records/date_texts.h"
 #include "settings/target_date.h"
 
 namespace sorvik::cli {
@@ -36,11 +36,11 @@ Refusal refusalOf(const records::EntryRefusal& refusal) {
 }
 
 // With the date and time in their full spelling.
-engine::BirthMoment personOf(const QString& name, const QString& sex, const QString& date,
-                             const QString& time) {
+engine::BirthMoment personOf(const QString& name, const QString& sex,
+                             const engine::DateTime& birth) {
     return {name.toStdString(), sex == u"男" ? engine::Sex::Male : engine::Sex::Female,
-            records::normaliseDateText(date).toStdString(),
-            records::normaliseTimeText(time).toStdString()};
+            engine::formatSlashed(birth.date),
+            engine::padded(birth.hour, 2, '0') + ':' + engine::padded(birth.minute, 2, '0')};
 }
 
 }  // namespace
@@ -52,14 +52,13 @@ std::variant<ChartRequest, Refusal> readChartRequest(const ChartArguments& args,
     if (auto refusal = checkSex(args.sex, prefix)) {
         return std::move(*refusal);
     }
-    if (const auto refusal =
-            records::checkBirthEntry({args.name, true, args.date, args.time}, calendar)) {
+    const auto read = records::readBirthEntry({args.name, true, args.date, args.time}, calendar);
+    if (const auto* refusal = std::get_if<records::EntryRefusal>(&read)) {
         return refusalOf(*refusal);
     }
+    const auto birth = std::get<engine::DateTime>(read);
     ChartRequest request;
-    request.person = personOf(args.name, args.sex, args.date, args.time);
-    const engine::DateTime birth =
-        *engine::parseDateTime(request.person.dateText, request.person.timeText);
+    request.person = personOf(args.name, args.sex, birth);
     request.target = now;
     if (args.target) {
         auto target = readMoment(*args.target, std::string(prefix) + "target");
@@ -82,10 +81,11 @@ std::variant<engine::BirthMoment, Refusal> readLuckPerson(const QString& sex, co
     if (auto refusal = checkSex(sex, "--")) {
         return std::move(*refusal);
     }
-    if (const auto refusal = records::checkBirthMoment(date, time, calendar)) {
+    const auto read = records::readBirthMoment(date, time, calendar);
+    if (const auto* refusal = std::get_if<records::EntryRefusal>(&read)) {
         return refusalOf(*refusal);
     }
-    return personOf(QString(), sex, date, time);
+    return personOf(QString(), sex, std::get<engine::DateTime>(read));
 }
 
 }  // namespace sorvik::cli

@@ -12,10 +12,23 @@ QString q(const char16_t* text) {
     return QString::fromUtf16(text);
 }
 
+template <typename Read>
+std::optional<EntryRefusal> refusalOf(const Read& read) {
+    if (const auto* refusal = std::get_if<EntryRefusal>(&read)) {
+        return *refusal;
+    }
+    return std::nullopt;
+}
+
 }  // namespace
 
 std::optional<EntryRefusal> checkBirthEntry(const BirthEntry& entry,
                                             const engine::CalendarTable& calendar) {
+    return refusalOf(readBirthEntry(entry, calendar));
+}
+
+std::variant<engine::DateTime, EntryRefusal> readBirthEntry(const BirthEntry& entry,
+                                                            const engine::CalendarTable& calendar) {
     using Field = EntryRefusal::Field;
     if (entry.name.isEmpty()) {
         return EntryRefusal{Field::Name, q(kEmptyNameMessage)};
@@ -30,31 +43,36 @@ std::optional<EntryRefusal> checkBirthEntry(const BirthEntry& entry,
     } catch (const platform::EncodingError& error) {
         return EntryRefusal{Field::Name, error.message(), true};
     }
-    if (auto refusal = checkBirthMoment(entry.date, entry.time, calendar)) {
-        return refusal;
-    }
-    if (!entry.sexChosen) {
+    auto moment = readBirthMoment(entry.date, entry.time, calendar);
+    if (!entry.sexChosen && std::holds_alternative<engine::DateTime>(moment)) {
         return EntryRefusal{Field::Sex, q(kNoSexMessage)};
     }
-    return std::nullopt;
+    return moment;
 }
 
 std::optional<EntryRefusal> checkBirthMoment(const QString& dateText, const QString& timeText,
                                              const engine::CalendarTable& calendar) {
+    return refusalOf(readBirthMoment(dateText, timeText, calendar));
+}
+
+std::variant<engine::DateTime, EntryRefusal> readBirthMoment(const QString& dateText,
+                                                             const QString& timeText,
+                                                             const engine::CalendarTable& calendar) {
     using Field = EntryRefusal::Field;
     const std::optional<QDate> date = readDateText(dateText);
     if (!date) {
         return EntryRefusal{Field::Date, q(kBadDateMessage)};
     }
-    if (!readTimeText(timeText)) {
+    const std::optional<QTime> time = readTimeText(timeText);
+    if (!time) {
         return EntryRefusal{Field::Time, q(kBadTimeMessage)};
     }
-    const engine::RangeCheck range =
-        calendar.CheckCalendarRange(engine::Date{date->year(), date->month(), date->day()});
+    const engine::Date day{date->year(), date->month(), date->day()};
+    const engine::RangeCheck range = calendar.CheckCalendarRange(day);
     if (!range.ok) {
         return EntryRefusal{Field::Calendar, QString::fromStdString(range.message), true};
     }
-    return std::nullopt;
+    return engine::DateTime{day, time->hour(), time->minute()};
 }
 
 }  // namespace sorvik::records

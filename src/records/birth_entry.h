@@ -1,10 +1,12 @@
 #pragma once
 
 #include <optional>
+#include <variant>
 
 #include <QString>
 
 #include "engine/calendar_table.h"
+#include "engine/date.h"
 
 // The checks a person's name, sex, birth date and time pass before a chart is made, shared by
 // the entry bar and the command line.
@@ -36,9 +38,15 @@ struct EntryRefusal {
 // the entry can be charted.
 std::optional<EntryRefusal> checkBirthEntry(const BirthEntry& entry,
                                             const engine::CalendarTable& calendar);
+// The same checks, and the birth moment read when they pass.
+std::variant<engine::DateTime, EntryRefusal> readBirthEntry(const BirthEntry& entry,
+                                                            const engine::CalendarTable& calendar);
 
 // The checks of the date and the time alone, in the same order, for a request without a name.
 std::optional<EntryRefusal> checkBirthMoment(const QString& date, const QString& time,
                                              const engine::CalendarTable& calendar);
+std::variant<engine::DateTime, EntryRefusal> readBirthMoment(const QString& date,
+                                                             const QString& time,
+                                                             const engine::CalendarTable& calendar);
 
 }  // namespace sorvik::records
