@@ -2,6 +2,8 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <algorithm>
+#include <array>
 #include <future>
 #include <vector>
 
@@ -121,114 +123,177 @@ std::string Batch::answerLine(std::string_view line, long long number, std::stri
     return "sorvik-cli: line " + std::to_string(number) + ": " + replacedNote + "\n";
 }
 
-bool Batch::run(int inputFd, int outputFd, int threads) const {
+namespace {
+
+// Lines of the input answered together, with their bytes.
+struct Round {
     // A line of the input, or the refusal of one too long to keep.
     struct Line {
-        std::string_view text;
+        std::size_t offset = 0;  // in text
+        std::size_t size = 0;
         bool tooLong = false;
     };
-    std::string pending;  // read, not yet answered
+    std::string text;
     std::vector<Line> lines;
-    const auto shares = static_cast<std::size_t>(std::max(threads, 1));
-    std::vector<std::string> outs(shares);
-    std::vector<std::string> notes(shares);
-    long long lineNumber = 0;
-    bool atEnd = false;
-    bool skipping = false;  // the rest of an overlong line
-    while (!atEnd) {
-        const std::size_t size = pending.size();
-        pending.resize(size + kReadSize);
-        const ssize_t got = ::read(inputFd, pending.data() + size, kReadSize);
-        if (got < 0) {
-            pending.resize(size);
-            if (errno == EINTR) {
-                continue;
+    long long firstNumber = 1;
+
+    std::string_view line(std::size_t i) const { return {text.data() + lines[i].offset, lines[i].size}; }
+};
+
+// Standard input cut into rounds of whole lines.
+class LineSource {
+  public:
+    explicit LineSource(int fd) : fd_(fd) {}
+
+    // The next lines, as many whole lines as the input has given up to a round's worth, reading
+    // only while it has given none; at the end a round without lines. A last line without its
+    // line feed counts too. False when reading fails; errno says why.
+    bool next(Round& round) {
+        round.text.clear();
+        round.lines.clear();
+        round.firstNumber = lineNumber_ + 1;
+        while (true) {
+            take(round);
+            if (!round.lines.empty() || atEnd_) {
+                return true;
             }
+            if (!read()) {
+                return false;
+            }
+        }
+    }
+
+  private:
+    // Moves the whole lines read so far into the round.
+    void take(Round& round) {
+        std::size_t start = 0;
+        while (round.lines.size() < kLinesPerRound && start < pending_.size()) {
+            std::size_t end = pending_.find('\n', start);
+            if (end == std::string::npos) {
+                if (!atEnd_) {
+                    // Memory stays flat even for a line without end: it is refused and
+                    // skipped to its line feed.
+                    if (pending_.size() - start > kMaxLineBytes) {
+                        round.lines.push_back({round.text.size(), 0, true});
+                        ++lineNumber_;
+                        start = pending_.size();
+                        skipping_ = true;
+                    }
+                    break;
+                }
+                end = pending_.size();
+            }
+            std::string_view line(pending_.data() + start, end - start);
+            if (!line.empty() && line.back() == '\r') {
+                line.remove_suffix(1);
+            }
+            round.lines.push_back({round.text.size(), line.size()});
+            round.text += line;
+            ++lineNumber_;
+            start = end + 1;
+        }
+        pending_.erase(0, std::min(start, pending_.size()));
+    }
+
+    bool read() {
+        const std::size_t size = pending_.size();
+        pending_.resize(size + kReadSize);
+        const ssize_t got = ::read(fd_, pending_.data() + size, kReadSize);
+        if (got < 0) {
+            pending_.resize(size);
+            return errno == EINTR;  // interrupted: read again
+        }
+        pending_.resize(size + static_cast<std::size_t>(got));
+        atEnd_ = got == 0;
+        if (skipping_) {
+            const std::size_t end = pending_.find('\n');
+            if (end == std::string::npos) {
+                pending_.clear();
+            } else {
+                pending_.erase(0, end + 1);
+                skipping_ = false;
+            }
+        }
+        return true;
+    }
+
+    int fd_;
+    std::string pending_;  // read, not yet in a round
+    long long lineNumber_ = 0;
+    bool atEnd_ = false;
+    bool skipping_ = false;  // the rest of an overlong line
+};
+
+}  // namespace
+
+bool Batch::run(int inputFd, int outputFd, int threads) const {
+    // Each round is answered by several threads, a consecutive share each; a share writes its
+    // answers once the share before it has written, so the output keeps the input order and
+    // each answer goes out as soon as it can, while this thread reads the next round.
+    using Written = std::shared_future<int>;  // 0, or the errno of a failed write
+    std::promise<int> start;
+    start.set_value(0);
+    Written written = start.get_future().share();
+
+    LineSource source(inputFd);
+    std::array<Round, 2> rounds;
+    std::array<std::vector<Written>, 2> answering;  // the shares of each round
+    const auto finish = [&](std::vector<Written>& shares) {
+        int failure = 0;
+        for (const Written& share : shares) {
+            failure = std::max(failure, share.get());
+        }
+        shares.clear();
+        return failure;
+    };
+    for (std::size_t r = 0;; r ^= 1) {
+        // The round read into here was answered two rounds ago: it must be done first.
+        if (const int failure = finish(answering[r])) {
+            finish(answering[r ^ 1]);
+            errno = failure;
             return false;
         }
-        pending.resize(size + static_cast<std::size_t>(got));
-        atEnd = got == 0;
-        if (skipping) {
-            const std::size_t end = pending.find('\n');
-            if (end == std::string::npos) {
-                pending.clear();
-                continue;
-            }
-            pending.erase(0, end + 1);
-            skipping = false;
+        Round& round = rounds[r];
+        if (!source.next(round)) {
+            const int failure = errno;
+            finish(answering[r ^ 1]);
+            errno = failure;
+            return false;
         }
-        // At the end a last line without its line feed counts too.
-        std::size_t start = 0;
-        while (start < pending.size()) {
-            lines.clear();
-            const long long firstNumber = lineNumber + 1;
-            while (lines.size() < kLinesPerRound && start < pending.size()) {
-                std::size_t end = pending.find('\n', start);
-                if (end == std::string::npos) {
-                    if (!atEnd) {
-                        // Memory stays flat even for a line without end: it is refused and
-                        // skipped to its line feed.
-                        if (pending.size() - start > kMaxLineBytes) {
-                            lines.push_back({{}, true});
-                            ++lineNumber;
-                            start = pending.size();
-                            skipping = true;
-                        }
-                        break;
-                    }
-                    end = pending.size();
-                }
-                std::string_view line(pending.data() + start, end - start);
-                if (!line.empty() && line.back() == '\r') {
-                    line.remove_suffix(1);
-                }
-                start = end + 1;
-                lines.push_back({line});
-                ++lineNumber;
-            }
-            if (lines.empty()) {
-                break;
-            }
-            // Each thread reads and answers one consecutive share, so the shares join in input
-            // order.
-            const std::size_t share = (lines.size() + shares - 1) / shares;
-            for (std::size_t t = 0; t < shares; ++t) {
-                outs[t].clear();  // a share may have no lines this round
-                notes[t].clear();
-            }
-            const auto answerShare = [&](std::size_t t) {
-                outs[t].reserve(share * kLineSizeGuess);
-                for (std::size_t i = t * share; i < std::min(lines.size(), (t + 1) * share); ++i) {
-                    const long long number = firstNumber + static_cast<long long>(i);
-                    if (lines[i].tooLong) {
-                        appendErrorLine(
-                            outs[t], number,
-                            "line longer than " + std::to_string(kMaxLineBytes) + " bytes");
+        if (round.lines.empty()) {
+            break;
+        }
+        const std::size_t shares =
+            std::min(static_cast<std::size_t>(std::max(threads, 1)), round.lines.size());
+        const std::size_t share = (round.lines.size() + shares - 1) / shares;
+        for (std::size_t t = 0; t < shares; ++t) {
+            const auto answerShare = [this, &round, share, t, outputFd](Written before) {
+                std::string out;
+                std::string notes;
+                out.reserve(share * kLineSizeGuess);
+                for (std::size_t i = t * share;
+                     i < std::min(round.lines.size(), (t + 1) * share); ++i) {
+                    const long long number = round.firstNumber + static_cast<long long>(i);
+                    if (round.lines[i].tooLong) {
+                        appendErrorLine(out, number, "line longer than " +
+                                                         std::to_string(kMaxLineBytes) + " bytes");
                     } else {
-                        notes[t] += answerLine(lines[i].text, number, outs[t]);
+                        notes += answerLine(round.line(i), number, out);
                     }
                 }
+                if (const int failure = before.get()) {
+                    return failure;  // nothing more is written after a failed write
+                }
+                std::fputs(notes.c_str(), stderr);
+                return writeAll(outputFd, out) ? 0 : errno;
             };
-            std::vector<std::future<void>> helpers;
-            for (std::size_t t = 1; t < shares && t * share < lines.size(); ++t) {
-                helpers.push_back(std::async(std::launch::async, answerShare, t));
-            }
-            answerShare(0);
-            for (auto& helper : helpers) {
-                helper.get();
-            }
-            for (std::size_t t = 0; t < shares; ++t) {
-                if (!notes[t].empty()) {
-                    std::fputs(notes[t].c_str(), stderr);
-                }
-                if (!writeAll(outputFd, outs[t])) {
-                    return false;
-                }
-            }
+            written = std::async(std::launch::async, answerShare, written).share();
+            answering[r].push_back(written);
         }
-        pending.erase(0, std::min(start, pending.size()));
     }
-    return true;
+    const int failure = std::max(finish(answering[0]), finish(answering[1]));
+    errno = failure;
+    return failure == 0;
 }
 
 }  // namespace sorvik::cli

@@ -488,6 +488,27 @@ TEST_F(CliTest, BatchFailsWhenItCannotWrite) {
     EXPECT_TRUE(process.readAllStandardError().startsWith("sorvik-cli: standard input or output:"));
 }
 
+TEST_F(CliTest, BatchAnswersALineBeforeTheInputEnds) {
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("XDG_CONFIG_HOME", dir.path());
+    process.setProcessEnvironment(environment);
+    process.start(SORVIK_CLI, {"--data", dir.path(), "batch"});
+    process.write(batchLine(kBirths[0]));
+    // The input stays open: the answer must come all the same.
+    QByteArray answer;
+    while (!answer.contains('\n') && process.waitForReadyRead(10000)) {
+        answer += process.readAllStandardOutput();
+    }
+    EXPECT_EQ(QJsonDocument::fromJson(answer).object(), run(kBirths[0]).json);
+    process.write(batchLine(kBirths[1]));
+    process.closeWriteChannel();
+    process.waitForFinished();
+    EXPECT_EQ(process.exitCode(), 0);
+    const QList<QByteArray> rest = process.readAllStandardOutput().split('\n');
+    EXPECT_EQ(QJsonDocument::fromJson(rest.value(0)).object(), run(kBirths[1]).json);
+}
+
 TEST_F(CliTest, BatchOfNothingIsNothing) {
     const CliRun batch = run({"batch"});
     EXPECT_EQ(batch.status, 0) << batch.error.toStdString();
