@@ -121,7 +121,10 @@ void BM_BatchAnswerLine(benchmark::State& state) {
     for (auto _ : state) {
         out.clear();
         const std::string& line = input[i % input.size()];
-        shipped().batch.answer(shipped().batch.read(line), static_cast<long long>(++i), out);
+        {
+            cli::JsonLineWriter writer(out);
+            shipped().batch.answer(shipped().batch.read(line), static_cast<long long>(++i), writer);
+        }
         benchmark::DoNotOptimize(out.data());
     }
 }

@@ -43,17 +43,14 @@ bool writeAll(int fd, std::string_view bytes) {
 
 }  // namespace
 
-void appendErrorLine(std::string& out, long long number, std::string_view message) {
-    {
-        JsonLineWriter w(out);
-        w.beginObject();
-        w.key("line");
-        w.value(number);
-        w.key("error");
-        w.value(message);
-        w.endObject();
-    }
-    out += '\n';
+void writeErrorLine(JsonLineWriter& out, long long number, std::string_view message) {
+    out.beginObject();
+    out.key("line");
+    out.value(number);
+    out.key("error");
+    out.value(message);
+    out.endObject();
+    out.endLine();
 }
 
 BatchItem Batch::read(std::string_view line) const {
@@ -93,25 +90,23 @@ BatchItem Batch::read(std::string_view line) const {
     return std::get<ChartRequest>(std::move(request));
 }
 
-void Batch::answer(const BatchItem& item, long long number, std::string& out) const {
+void Batch::answer(const BatchItem& item, long long number, JsonLineWriter& out) const {
     const auto* request = std::get_if<ChartRequest>(&item);
     if (!request) {
-        appendErrorLine(out, number, std::get<std::string>(item));
+        writeErrorLine(out, number, std::get<std::string>(item));
         return;
     }
     try {
         const ChartOutput chart = maker_.make(request->person, request->target);
-        {
-            JsonLineWriter w(out);
-            writeChart(w, chart);
-        }
-        out += '\n';
+        writeChart(out, chart);  // the chart is whole before its line begins
+        out.endLine();
     } catch (const Error& e) {
-        appendErrorLine(out, number, e.what());
+        writeErrorLine(out, number, e.what());
     }
 }
 
-std::string Batch::answerLine(std::string_view line, long long number, std::string& out) const {
+std::string Batch::answerLine(std::string_view line, long long number,
+                              JsonLineWriter& out) const {
     const BatchItem item = read(line);
     answer(item, number, out);
     const auto* request = std::get_if<ChartRequest>(&item);
@@ -271,14 +266,19 @@ bool Batch::run(int inputFd, int outputFd, int threads) const {
                 std::string out;
                 std::string notes;
                 out.reserve(share * kLineSizeGuess);
-                for (std::size_t i = t * share;
-                     i < std::min(round.lines.size(), (t + 1) * share); ++i) {
-                    const long long number = round.firstNumber + static_cast<long long>(i);
-                    if (round.lines[i].tooLong) {
-                        appendErrorLine(out, number, "line longer than " +
-                                                         std::to_string(kMaxLineBytes) + " bytes");
-                    } else {
-                        notes += answerLine(round.line(i), number, out);
+                {
+                    // One writer for the share: it makes room in large steps.
+                    JsonLineWriter writer(out);
+                    for (std::size_t i = t * share;
+                         i < std::min(round.lines.size(), (t + 1) * share); ++i) {
+                        const long long number = round.firstNumber + static_cast<long long>(i);
+                        if (round.lines[i].tooLong) {
+                            writeErrorLine(writer, number,
+                                           "line longer than " + std::to_string(kMaxLineBytes) +
+                                               " bytes");
+                        } else {
+                            notes += answerLine(round.line(i), number, writer);
+                        }
                     }
                 }
                 if (const int failure = before.get()) {

@@ -6,6 +6,7 @@
 
 #include "cli/chart_arguments.h"
 #include "cli/chart_maker.h"
+#include "cli/json_line_writer.h"
 
 namespace sorvik::cli {
 
@@ -22,10 +23,10 @@ class Batch {
         : calendar_(calendar), maker_(maker), now_(now) {}
 
     BatchItem read(std::string_view line) const;
-    // Appends the answer line of input line `number` (from 1). Safe on several threads.
-    void answer(const BatchItem& item, long long number, std::string& out) const;
+    // Writes the answer line of input line `number` (from 1). Safe on several threads.
+    void answer(const BatchItem& item, long long number, JsonLineWriter& out) const;
     // Reads and answers one line; returns the note for standard error, if any.
-    std::string answerLine(std::string_view line, long long number, std::string& out) const;
+    std::string answerLine(std::string_view line, long long number, JsonLineWriter& out) const;
 
     // Reads standard input to its end and writes the answers to standard output in input
     // order, each group as soon as it is made. Notes (a target replaced by the birth moment)
@@ -39,6 +40,6 @@ class Batch {
 };
 
 // {"line": N, "error": "message"}
-void appendErrorLine(std::string& out, long long number, std::string_view message);
+void writeErrorLine(JsonLineWriter& out, long long number, std::string_view message);
 
 }  // namespace sorvik::cli

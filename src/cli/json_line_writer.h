@@ -25,6 +25,12 @@ class JsonLineWriter {
     JsonLineWriter(const JsonLineWriter&) = delete;
     JsonLineWriter& operator=(const JsonLineWriter&) = delete;
 
+    // Ends a line of JSON Lines: the next value starts the next line.
+    void endLine() {
+        put('\n');
+        needComma_ = false;
+    }
+
     void beginObject() { open('{'); }
     void endObject() { close('}'); }
     void beginArray() { open('['); }
