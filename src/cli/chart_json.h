@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "cli/json_name.h"
 #include "engine/chart_request.h"
 #include "strength/double_stars.h"
 #include "strength/luck_periods.h"
@@ -12,6 +13,14 @@
 // endObject, beginArray, endArray, key, value(int), value(std::string_view) and intArray: the JSON
 // library's builder for single answers, the fast line writer for batches.
 namespace sorvik::cli {
+
+using namespace json_names;
+
+// The captions of the double stars' relations.
+inline constexpr std::array<JsonName, strength::kRelationCount> kRelationJsonNames = {
+    JsonName(strength::kRelationNames[0]), JsonName(strength::kRelationNames[1]),
+    JsonName(strength::kRelationNames[2]), JsonName(strength::kRelationNames[3]),
+    JsonName(strength::kRelationNames[4])};
 
 // Everything `chart` prints besides what the chart request returns.
 struct ChartOutput {
@@ -24,13 +33,13 @@ struct ChartOutput {
 };
 
 template <typename Writer>
-void writeMember(Writer& w, std::string_view key, int value) {
+void writeMember(Writer& w, const JsonName& key, int value) {
     w.key(key);
     w.value(value);
 }
 
 template <typename Writer>
-void writeMember(Writer& w, std::string_view key, std::string_view text) {
+void writeMember(Writer& w, const JsonName& key, std::string_view text) {
     w.key(key);
     w.value(text);
 }
@@ -56,17 +65,17 @@ void writeIntRows(Writer& w, const Rows& rows) {
 template <typename Writer>
 void writeConversion(Writer& w, const engine::ConvertedMoment& m) {
     w.beginObject();
-    writeMember(w, "lunarYear", m.lunar.year);
-    writeMember(w, "lunarMonth", m.lunar.month);
-    writeMember(w, "lunarDay", m.lunar.day);
-    writeMember(w, "hourBranch", static_cast<int>(m.lunar.hour));
-    writeMember(w, "leapAdjust", m.leapAdjust);
-    writeMember(w, "yearStem", static_cast<int>(m.yearStem));
-    writeMember(w, "yearBranch", static_cast<int>(m.yearBranch));
-    writeMember(w, "lifePalace", static_cast<int>(m.lifePalace));
-    writeMember(w, "bodyPalace", static_cast<int>(m.bodyPalace));
-    writeMember(w, "placementMonth", m.placementMonth());
-    writeMember(w, "lunarText", m.lunarText);
+    writeMember(w, "lunarYear"_name, m.lunar.year);
+    writeMember(w, "lunarMonth"_name, m.lunar.month);
+    writeMember(w, "lunarDay"_name, m.lunar.day);
+    writeMember(w, "hourBranch"_name, static_cast<int>(m.lunar.hour));
+    writeMember(w, "leapAdjust"_name, m.leapAdjust);
+    writeMember(w, "yearStem"_name, static_cast<int>(m.yearStem));
+    writeMember(w, "yearBranch"_name, static_cast<int>(m.yearBranch));
+    writeMember(w, "lifePalace"_name, static_cast<int>(m.lifePalace));
+    writeMember(w, "bodyPalace"_name, static_cast<int>(m.bodyPalace));
+    writeMember(w, "placementMonth"_name, m.placementMonth());
+    writeMember(w, "lunarText"_name, m.lunarText);
     w.endObject();
 }
 
@@ -74,7 +83,7 @@ void writeConversion(Writer& w, const engine::ConvertedMoment& m) {
 template <typename Writer>
 void writeLunar(Writer& w, const engine::ConvertedMoment& m) {
     w.beginObject();
-    w.key("conversion");
+    w.key("conversion"_name);
     writeConversion(w, m);
     w.endObject();
 }
@@ -82,17 +91,17 @@ void writeLunar(Writer& w, const engine::ConvertedMoment& m) {
 template <typename Writer>
 void writeLabels(Writer& w, const engine::ChartLabels& l) {
     w.beginObject();
-    writeMember(w, "Name", l.Name);
-    writeMember(w, "Date", l.Date);
-    writeMember(w, "Inyo", l.Inyo);
-    writeMember(w, "InDate", l.InDate);
-    writeMember(w, "Kyoku", l.Kyoku);
-    writeMember(w, "Kazoe", l.Kazoe);
-    writeMember(w, "Mei", l.Mei);
-    writeMember(w, "Sin", l.Sin);
-    writeMember(w, "Nat", l.Nat);
-    writeMember(w, "ZNen", l.ZNen);
-    writeMember(w, "ZKS", l.ZKS);
+    writeMember(w, "Name"_name, l.Name);
+    writeMember(w, "Date"_name, l.Date);
+    writeMember(w, "Inyo"_name, l.Inyo);
+    writeMember(w, "InDate"_name, l.InDate);
+    writeMember(w, "Kyoku"_name, l.Kyoku);
+    writeMember(w, "Kazoe"_name, l.Kazoe);
+    writeMember(w, "Mei"_name, l.Mei);
+    writeMember(w, "Sin"_name, l.Sin);
+    writeMember(w, "Nat"_name, l.Nat);
+    writeMember(w, "ZNen"_name, l.ZNen);
+    writeMember(w, "ZKS"_name, l.ZKS);
     w.endObject();
 }
 
@@ -102,23 +111,24 @@ void writeDoubleStars(Writer& w, const strength::DoubleStarFindingsByPalace& pal
     w.beginArray();
     for (const strength::DoubleStarFindings& findings : palaces) {
         w.beginObject();
-        w.key("relations");
+        w.key("relations"_name);
         w.beginArray();
         for (std::size_t r = 0; r < findings.relations.size(); ++r) {
             const strength::DoubleStarFinding& found = findings.relations[r];
             w.beginObject();
-            writeMember(w, "name", strength::kRelationNames[r]);
-            w.key("entries");
+            w.key("name"_name);
+            w.value(kRelationJsonNames[r]);
+            w.key("entries"_name);
             w.beginArray();
             for (std::size_t e = 0; e < found.count; ++e) {
                 w.value(std::string_view(entryTexts[static_cast<std::size_t>(found.pairs[e])]));
             }
             w.endArray();
-            writeMember(w, "power", strength::powerText(found.powerTenths));
+            writeMember(w, "power"_name, strength::powerText(found.powerTenths));
             w.endObject();
         }
         w.endArray();
-        writeMember(w, "total", strength::totalText(findings.totalTenths));
+        writeMember(w, "total"_name, strength::totalText(findings.totalTenths));
         w.endObject();
     }
     w.endArray();
@@ -129,29 +139,29 @@ template <typename Writer>
 void writeChart(Writer& w, const ChartOutput& out) {
     const engine::Chart& chart = out.chart;
     w.beginObject();
-    w.key("conversion");
+    w.key("conversion"_name);
     writeConversion(w, chart.birth);
-    w.key("header");
+    w.key("header"_name);
     w.intArray(chart.record.header());
-    w.key("labels");
+    w.key("labels"_name);
     writeLabels(w, chart.labels);
-    writeMember(w, "dokun", out.dokun);
-    w.key("monthlyLuckDates");
+    writeMember(w, "dokun"_name, out.dokun);
+    w.key("monthlyLuckDates"_name);
     writeTextArray(w, chart.monthlyLuckDates);
-    writeMember(w, "bureau", chart.placement.bureau);
-    w.key("starTable");
+    writeMember(w, "bureau"_name, chart.placement.bureau);
+    w.key("starTable"_name);
     writeIntRows(w, chart.placement.stars);
-    w.key("palaceStarLists");
+    w.key("palaceStarLists"_name);
     writeIntRows(w, chart.record.palaceStarLists);
-    w.key("yearlyStarLists");
+    w.key("yearlyStarLists"_name);
     writeIntRows(w, chart.yearlyStarLists);
-    w.key("patternFlags");
+    w.key("patternFlags"_name);
     w.intArray(chart.patternFlags);
-    w.key("patterns");
+    w.key("patterns"_name);
     writeTextArray(w, chart.patterns);
-    w.key("palaceStrength");
+    w.key("palaceStrength"_name);
     writeTextArray(w, out.palaceStrength);
-    w.key("doubleStars");
+    w.key("doubleStars"_name);
     writeDoubleStars(w, out.doubleStars, *out.doubleStarTexts);
     w.endObject();
 }
@@ -160,7 +170,7 @@ void writeChart(Writer& w, const ChartOutput& out) {
 template <typename Writer>
 void writeLuck(Writer& w, const strength::LuckTable& table) {
     w.beginObject();
-    w.key("luck");
+    w.key("luck"_name);
     w.beginArray();
     for (const auto& row : table) {
         writeTextArray(w, row);

@@ -9,6 +9,8 @@
 #include <QJsonValue>
 #include <QString>
 
+#include "cli/json_name.h"
+
 namespace sorvik::cli {
 
 // A writer (see chart_json.h) that builds the value with the JSON library.
@@ -19,10 +21,12 @@ class JsonBuilder {
     void endObject() { end(); }
     void endArray() { end(); }
     void key(std::string_view key) { key_ = QString::fromUtf8(key.data(), qsizetype(key.size())); }
+    void key(const JsonName& name) { key(name.text()); }
     void value(int number) { add(number); }
     void value(std::string_view text) {
         add(QString::fromUtf8(text.data(), qsizetype(text.size())));
     }
+    void value(const JsonName& name) { value(name.text()); }
     template <typename Range>
     void intArray(const Range& numbers) {
         beginArray();

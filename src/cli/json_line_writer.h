@@ -10,6 +10,8 @@
 #include <string>
 #include <string_view>
 
+#include "cli/json_name.h"
+
 namespace sorvik::cli {
 
 // A writer (see chart_json.h) that appends compact JSON to a string, for the batch, where the
@@ -40,6 +42,11 @@ class JsonLineWriter {
         appendString(key);
         put(':');
     }
+    void key(const JsonName& name) {
+        separate();
+        appendName(name);
+        put(':');
+    }
     void value(int number) { value(static_cast<long long>(number)); }
     void value(long long number) {
         char* const start = room(kNumberRoom + 1);
@@ -54,6 +61,11 @@ class JsonLineWriter {
     void value(std::string_view text) {
         separate();
         appendString(text);
+        needComma_ = true;
+    }
+    void value(const JsonName& name) {
+        separate();
+        appendName(name);
         needComma_ = true;
     }
     // An array of integers at once: a chart line holds some two thousand of them, nearly all
@@ -165,6 +177,10 @@ class JsonLineWriter {
         needComma_ = true;
     }
     void appendString(std::string_view text);
+    void appendName(const JsonName& name) {
+        std::memcpy(room(JsonName::kRoom), name.quoted(), JsonName::kRoom);
+        used_ += name.quotedSize();
+    }
 
     std::string& out_;
     std::size_t used_;  // bytes of out_ that hold text; the rest is room
