@@ -1,5 +1,6 @@
 #include "placement.h"
 
+#include <algorithm>
 #include <cassert>
 #include <string_view>
 
@@ -278,48 +279,72 @@ constexpr std::array<YearlyRow, 10> kByStem = {{
 }};
 // clang-format on
 
-// Stars 95..129 by year branch. 96 流曲 stands at the year branch + 4 in every year; the 丑 row
-// gets it at 巳 as well, where a one-year gap in an otherwise uniform rule would lose the star.
+// The stars of the year branch, 流昌支 to 流病府 in star order: where each stands, by year
+// branch 子..亥. 流曲 stands at the year branch + 4 in every year, 丑 included.
+struct StarByYearBranch {
+    Star::Number star;
+    ByBranch at;
+};
 // clang-format off
-constexpr std::array<YearlyRow, 12> kByBranch = {{
-    // 子
-    {{{106, 118}, {102, 107, 119}, {99, 108, 120}, {97, 109, 121}, {96, 110, 122}, {105, 111, 123},
-      {103, 104, 112, 124}, {101, 113, 125}, {114, 126}, {98, 115, 127}, {95, 100, 116, 128}, {117, 129}}},
-    // 丑
-    {{{109, 129}, {110, 118}, {97, 102, 111, 119}, {112, 120}, {113, 121}, {96, 103, 114, 122},
-      {105, 115, 123}, {101, 104, 116, 124}, {98, 117, 125}, {95, 100, 106, 126}, {107, 127}, {99, 108, 128}}},
-    // 寅
-    {{{112, 128}, {97, 113, 129}, {114, 118}, {102, 115, 119}, {103, 116, 120}, {117, 121},
-      {96, 106, 122}, {98, 105, 107, 123}, {95, 99, 100, 101, 104, 108, 124}, {109, 125}, {110, 126}, {111, 127}}},
-    // 卯
-    {{{97, 115, 127}, {116, 128}, {117, 129}, {103, 106, 118}, {102, 107, 119}, {99, 108, 120},
-      {98, 109, 121}, {95, 96, 100, 110, 122}, {101, 105, 111, 123}, {104, 112, 124}, {113, 125}, {114, 126}}},
-    // 辰
-    {{{106, 126}, {107, 127}, {99, 103, 108, 128}, {109, 129}, {110, 118}, {98, 102, 111, 119},
-      {95, 100, 112, 120}, {113, 121}, {96, 114, 122}, {101, 105, 115, 123}, {104, 116, 124}, {97, 117, 125}}},
-    // 巳
-    {{{109, 125}, {103, 110, 126}, {111, 127}, {112, 128}, {98, 113, 129}, {95, 100, 114, 118},
-      {102, 115, 119}, {116, 120}, {117, 121}, {96, 101, 106, 122}, {97, 105, 107, 123}, {99, 104, 108, 124}}},
-    // 午
-    {{{103, 104, 112, 124}, {113, 125}, {114, 126}, {98, 115, 127}, {95, 100, 116, 128}, {117, 129},
-      {106, 118}, {102, 107, 119}, {99, 108, 120}, {97, 109, 121}, {96, 101, 110, 122}, {105, 111, 123}}},
-    // 未
-    {{{105, 115, 123}, {104, 116, 124}, {98, 117, 125}, {95, 100, 106, 126}, {107, 127}, {99, 108, 128},
-      {109, 129}, {110, 118}, {97, 102, 111, 119}, {112, 120}, {101, 113, 121}, {96, 103, 114, 122}}},
-    // 申
-    {{{96, 106, 122}, {98, 105, 107, 123}, {95, 99, 100, 104, 108, 124}, {109, 125}, {110, 126}, {111, 127},
-      {112, 128}, {97, 113, 129}, {114, 118}, {102, 115, 119}, {103, 116, 120}, {101, 117, 121}}},
-    // 酉
-    {{{98, 109, 121}, {95, 96, 100, 110, 122}, {105, 111, 123}, {104, 112, 124}, {113, 125}, {114, 126},
-      {97, 115, 127}, {116, 128}, {117, 129}, {103, 106, 118}, {102, 107, 119}, {99, 101, 108, 120}}},
-    // 戌
-    {{{95, 100, 112, 120}, {113, 121}, {96, 114, 122}, {105, 115, 123}, {104, 116, 124}, {97, 117, 125},
-      {101, 106, 126}, {107, 127}, {99, 103, 108, 128}, {109, 129}, {110, 118}, {98, 102, 111, 119}}},
-    // 亥
-    {{{102, 115, 119}, {116, 120}, {117, 121}, {96, 106, 122}, {97, 105, 107, 123}, {99, 104, 108, 124},
-      {101, 109, 125}, {103, 110, 126}, {111, 127}, {112, 128}, {98, 113, 129}, {95, 100, 114, 118}}},
+constexpr std::array<StarByYearBranch, kStarCount - LiuChangZhi + 1> kYearBranchStars = {{
+    // year branch                子丑寅卯辰巳午未申酉戌亥
+    {LiuChangZhi,   branches<12>("戌酉申未午巳辰卯寅丑子亥")},  // 流昌支
+    {LiuQu,         branches<12>("辰巳午未申酉戌亥子丑寅卯")},  // 流曲
+    {LiuLuan,       branches<12>("卯寅丑子亥戌酉申未午巳辰")},  // 流鸞
+    {LiuXi,         branches<12>("酉申未午巳辰卯寅丑子亥戌")},  // 流喜
+    {LiuMa,         branches<12>("寅亥申巳寅亥申巳寅亥申巳")},  // 流馬
+    {LiuTianJie,    branches<12>("戌酉申未午巳辰卯寅丑子亥")},  // 流天解
+    {LiuDiJie,      branches<12>("未未申申酉酉戌戌亥亥午午")},  // 流地解
+    {LiuKong,       branches<12>("丑寅卯辰巳午未申酉戌亥子")},  // 流空
+    {LiuKu,         branches<12>("午巳辰卯寅丑子亥戌酉申未")},  // 流哭
+    {LiuXu,         branches<12>("午未申酉戌亥子丑寅卯辰巳")},  // 流虚
+    {LiuYueDe,      branches<12>("巳午未申酉戌亥子丑寅卯辰")},  // 流月徳
+    {JiangXing,     branches<12>("子酉午卯子酉午卯子酉午卯")},  // 将星
+    {PanAn,         branches<12>("丑戌未辰丑戌未辰丑戌未辰")},  // 攀鞍
+    {SuiYi,         branches<12>("寅亥申巳寅亥申巳寅亥申巳")},  // 歳駅
+    {XiShenBreath,  branches<12>("卯子酉午卯子酉午卯子酉午")},  // 息神
+    {HuaGai,        branches<12>("辰丑戌未辰丑戌未辰丑戌未")},  // 華蓋
+    {JieSha,        branches<12>("巳寅亥申巳寅亥申巳寅亥申")},  // 劫殺
+    {ZaiSha,        branches<12>("午卯子酉午卯子酉午卯子酉")},  // 災殺
+    {TianSha,       branches<12>("未辰丑戌未辰丑戌未辰丑戌")},  // 天殺
+    {ZhiBei,        branches<12>("申巳寅亥申巳寅亥申巳寅亥")},  // 指背
+    {XianChi,       branches<12>("酉午卯子酉午卯子酉午卯子")},  // 咸池
+    {YueSha,        branches<12>("戌未辰丑戌未辰丑戌未辰丑")},  // 月殺
+    {WangShen,      branches<12>("亥申巳寅亥申巳寅亥申巳寅")},  // 亡神
+    {SuiJian,       branches<12>("子丑寅卯辰巳午未申酉戌亥")},  // 歳建
+    {HuiQi,         branches<12>("丑寅卯辰巳午未申酉戌亥子")},  // 晦気
+    {SangMen,       branches<12>("寅卯辰巳午未申酉戌亥子丑")},  // 喪門
+    {GuanSuo,       branches<12>("卯辰巳午未申酉戌亥子丑寅")},  // 貫索
+    {GuanFuTally,   branches<12>("辰巳午未申酉戌亥子丑寅卯")},  // 官符
+    {SiFu,          branches<12>("巳午未申酉戌亥子丑寅卯辰")},  // 死符
+    {SuiPo,         branches<12>("午未申酉戌亥子丑寅卯辰巳")},  // 歳破
+    {LongDe,        branches<12>("未申酉戌亥子丑寅卯辰巳午")},  // 竜徳
+    {BaiHu,         branches<12>("申酉戌亥子丑寅卯辰巳午未")},  // 白虎
+    {TianDe,        branches<12>("酉戌亥子丑寅卯辰巳午未申")},  // 天徳
+    {DiaoKe,        branches<12>("戌亥子丑寅卯辰巳午未申酉")},  // 弔客
+    {LiuBingFu,     branches<12>("亥子丑寅卯辰巳午未申酉戌")},  // 流病府
 }};
 // clang-format on
+
+// The same stars by cell, for placing: year branch, then palace, each cell in star order.
+constexpr std::array<YearlyRow, 12> kByBranch = [] {
+    std::array<YearlyRow, 12> rows{};
+    int expected = LiuChangZhi;
+    for (const auto& [star, at] : kYearBranchStars) {
+        if (star != expected++) {
+            throw "year branch stars out of order";
+        }
+        for (int year = 0; year < kBranchCount; ++year) {
+            YearlyCell& cell = rows[year][index(at[year])];
+            const auto free = std::find(cell.begin(), cell.end(), 0);
+            if (free == cell.end()) {
+                throw "too many yearly stars in one palace";
+            }
+            *free = static_cast<std::uint8_t>(star);
+        }
+    }
+    return rows;
+}();
 
 }  // namespace
 
