@@ -1,3 +1,4 @@
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
@@ -222,6 +223,30 @@ TEST_F(ChartRequestTest, NoToTheReplaceQuestionKeepsListAndBar) {
     EXPECT_EQ(bar.sexBox()->currentText(), "女");
     EXPECT_EQ(bar.dateBox()->text(), "1984/05/05");
     EXPECT_EQ(bar.timeBox()->text(), "05:00");
+}
+
+TEST_F(ChartRequestTest, ChoosingFromTheDropDownFillsTheBar) {
+    ASSERT_TRUE(addPerson(session, "a", "女", "1984/05/05", "05:00"));
+    ASSERT_TRUE(addPerson(session, "b", "男", "1985/01/01", "23:00"));
+    ASSERT_TRUE(addPerson(session, "c", "女", "1984/12/12", "00:00"));
+    bar.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&bar));
+    bar.nameBox()->showPopup();
+    QAbstractItemView* view = bar.nameBox()->view();
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {},
+                      view->visualRect(view->model()->index(1, 0)).center());
+    EXPECT_EQ(bar.nameBox()->currentText(), "b");
+    EXPECT_EQ(bar.sexBox()->currentText(), "男");
+    EXPECT_EQ(bar.dateBox()->text(), "1985/01/01");
+    EXPECT_EQ(bar.timeBox()->text(), "23:00");
+
+    // After a sort no person is marked: the arrow key starts from the top of the new order.
+    list.reorder({2, 0, 1});
+    EXPECT_EQ(bar.nameBox()->currentText(), "b");
+    QTest::keyClick(bar.nameBox()->lineEdit(), Qt::Key_Down);
+    EXPECT_EQ(bar.nameBox()->currentText(), "c");
+    EXPECT_EQ(bar.sexBox()->currentText(), "女");
+    EXPECT_EQ(bar.dateBox()->text(), "1984/12/12");
 }
 
 TEST_F(ChartRequestTest, TargetDateButtonsCountOnPastTheTable) {

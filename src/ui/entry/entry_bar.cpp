@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -11,8 +10,6 @@
 #include <QMdiSubWindow>
 #include <QMouseEvent>
 #include <QPushButton>
-#include <QStandardItemModel>
-#include <QTableView>
 
 #include "platform/errors.h"
 #include "platform/prompts.h"
@@ -31,20 +28,6 @@ namespace sorvik::ui {
 using platform::Prompts;
 
 namespace {
-
-// The name box refreshes its list from the name list each time it drops down.
-class NameBox : public QComboBox {
-  public:
-    explicit NameBox(std::function<void()> beforeDropDown, QWidget* parent)
-        : QComboBox(parent), beforeDropDown_(std::move(beforeDropDown)) {}
-    void showPopup() override {
-        beforeDropDown_();
-        QComboBox::showPopup();
-    }
-
-  private:
-    std::function<void()> beforeDropDown_;
-};
 
 QLabel* verticalLabel(const QString& name, const QString& caption, QWidget* parent) {
     auto* label = new QLabel(verticalCaption(caption), parent);
@@ -102,23 +85,11 @@ EntBar::EntBar(const EntryBarServices& services, QWidget* parent)
     kouBtn_->setEnabled(static_cast<bool>(services_.makeLuck));
 
     row->addWidget(verticalLabel(QStringLiteral("Label1"), QStringLiteral("氏名"), this));
-    nameE_ = new NameBox([this] { NameEDropDown(); }, this);
+    nameE_ = new NameBox(
+        services_.names.list(), [this] { NameEDropDown(); }, this);
     nameE_->setObjectName(QStringLiteral("NameE"));
-    nameE_->setEditable(true);
-    nameE_->setInsertPolicy(QComboBox::NoInsert);
     nameE_->setMinimumWidth(150);
     nameE_->setMaxVisibleItems(15);
-    nameItems_ = new QStandardItemModel(0, 2, this);
-    nameE_->setModel(nameItems_);
-    auto* list = new QTableView(nameE_);
-    list->horizontalHeader()->hide();
-    list->verticalHeader()->hide();
-    list->setSelectionBehavior(QAbstractItemView::SelectRows);
-    list->setShowGrid(false);
-    nameE_->setView(list);
-    list->setColumnWidth(0, 105);
-    list->setColumnWidth(1, 40);
-    list->setMinimumWidth(147);
     connect(nameE_, qOverload<int>(&QComboBox::activated), this, &EntBar::pickPerson);
     row->addWidget(nameE_);
 
@@ -314,25 +285,20 @@ void EntBar::NowBtnClick() {
 }
 
 void EntBar::NameEDropDown() {
+    // The list opens with no person marked and the text as typed.
     const QString typed = nameE_->currentText();
-    const records::NameList& list = services_.names.list();
-    nameItems_->removeRows(0, nameItems_->rowCount());
-    for (int row = 0; row < list.rowCount() && !list.isEmpty(); ++row) {
-        nameItems_->appendRow({new QStandardItem(list.cell(row, records::NameList::kName)),
-                               new QStandardItem(list.cell(row, records::NameList::kSex))});
-    }
     nameE_->setCurrentIndex(-1);
     nameE_->setEditText(typed);
 }
 
 void EntBar::pickPerson(int index) {
-    const records::NameList& list = services_.names.list();
-    if (index < 0 || index >= list.rowCount()) {
+    const int row = nameE_->listRow(index);
+    if (row < 0) {
         return;
     }
-    const records::NameList::Row& row = list.row(index);
-    fillEntry(row[records::NameList::kName], row[records::NameList::kSex],
-              row[records::NameList::kDate], row[records::NameList::kTime]);
+    const records::NameList::Row& person = services_.names.list().row(row);
+    fillEntry(person[records::NameList::kName], person[records::NameList::kSex],
+              person[records::NameList::kDate], person[records::NameList::kTime]);
 }
 
 void EntBar::fillEntry(const QString& name, const QString& sex, const QString& date,

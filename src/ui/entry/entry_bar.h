@@ -6,14 +6,13 @@
 
 #include "engine/chart_request.h"
 #include "records/birth_entry.h"
+#include "ui/entry/name_box.h"
 
-class QComboBox;
 class QLabel;
 class QLineEdit;
 class QMdiArea;
 class QMdiSubWindow;
 class QPushButton;
-class QStandardItemModel;
 
 namespace sorvik::records {
 class NameFileSession;
@@ -53,7 +52,7 @@ class EntBar : public QWidget {
     void KouBtnClick();
     bool ValidateEntry();
     void NowBtnClick();
-    // Fills the name box's list from the name list, as it drops down.
+    // As the name box drops down: no person marked, the text kept.
     void NameEDropDown();
     // A stored person picked in the name box.
     void pickPerson(int index);
@@ -101,8 +100,7 @@ class EntBar : public QWidget {
     EntryBarServices services_;
     QPushButton* meiBtn_ = nullptr;
     QPushButton* kouBtn_ = nullptr;
-    QComboBox* nameE_ = nullptr;
-    QStandardItemModel* nameItems_ = nullptr;
+    NameBox* nameE_ = nullptr;
     QComboBox* sex_ = nullptr;
     QLineEdit* dateE_ = nullptr;
     QLineEdit* timeE_ = nullptr;
