@@ -60,10 +60,11 @@ class PairedStarSlots {
         for (std::size_t p = 0; p < lists.size(); ++p) {
             for (int i = 1; i <= kLastSlot; ++i) {
                 const int star = lists[p][static_cast<std::size_t>(i)];
-                const std::uint32_t bit = 1U << i;
-                if (star != 0) {
-                    occupied_[p] |= bit;
+                if (star == 0) {
+                    continue;  // most slots
                 }
+                const std::uint32_t bit = 1U << i;
+                occupied_[p] |= bit;
                 if (!isStarNumber(star)) {
                     continue;
                 }
@@ -102,10 +103,12 @@ class PairedStarSlots {
 // One look of a relation: the pairs with a star (forward: their first; backward: their second)
 // in slot k of palace c, and the other star in palace c + a or c + b.
 struct Look {
+    constexpr Look(engine::Branch at, bool starting, int a, int b)
+        : c(at), forward(starting), ca(at + a), cb(at + b) {}
     engine::Branch c;
     bool forward;
-    int a;
-    int b;
+    engine::Branch ca;
+    engine::Branch cb;
 };
 
 class Evaluator {
@@ -161,8 +164,8 @@ class Evaluator {
         for (std::size_t i = 0; i < N; ++i) {
             const Look& look = looks[i];
             pairs[i] = slots_.pairsIn(look.c, look.forward) &
-                       (slots_.pairsIn(look.c + look.a, !look.forward) |
-                        slots_.pairsIn(look.c + look.b, !look.forward));
+                       (slots_.pairsIn(look.ca, !look.forward) |
+                        slots_.pairsIn(look.cb, !look.forward));
             for (std::uint32_t m = pairs[i]; m != 0; m &= m - 1) {
                 const DoubleStarPair& pair = kDoubleStarPairs[static_cast<std::size_t>(
                     std::countr_zero(m))];
@@ -185,8 +188,7 @@ class Evaluator {
                     const int j = std::countr_zero(m);
                     const DoubleStarPair& pair = kDoubleStarPairs[static_cast<std::size_t>(j)];
                     const int y = look.forward ? pair.second : pair.first;
-                    for (std::uint32_t at = slots_.of(look.c + look.b, y) |
-                                            slots_.of(look.c + look.a, y);
+                    for (std::uint32_t at = slots_.of(look.cb, y) | slots_.of(look.ca, y);
                          at != 0 && found.count < kMaxRelationEntries; at &= at - 1) {
                         found.pairs[found.count++] = static_cast<std::int8_t>(j);
                     }
