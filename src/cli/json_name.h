@@ -37,9 +37,27 @@ class JsonName {
     std::size_t size_;
 };
 
+// A string literal as a template argument.
+template <std::size_t N>
+struct JsonLiteral {
+    consteval JsonLiteral(const char (&text)[N]) {  // implicit: made from a literal
+        for (std::size_t i = 0; i < N; ++i) {
+            chars[i] = text[i];
+        }
+    }
+    constexpr std::string_view view() const { return {chars.data(), N - 1}; }
+    std::array<char, N> chars{};
+};
+
+// One object for each name, made when the program is built, so a writer copies from it
+// directly rather than from a copy made at each use.
+template <JsonLiteral S>
+inline constexpr JsonName kJsonName{S.view()};
+
 namespace json_names {
-consteval JsonName operator""_name(const char* text, std::size_t size) {
-    return JsonName(std::string_view(text, size));
+template <JsonLiteral S>
+constexpr const JsonName& operator""_name() {
+    return kJsonName<S>;
 }
 }  // namespace json_names
 
