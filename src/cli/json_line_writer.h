@@ -74,7 +74,7 @@ class JsonLineWriter {
     void intArray(const Range& numbers) {
         open('[');
         const std::size_t size = std::size(numbers);
-        char* const start = room(size * (kNumberRoom + 1) + 1);
+        char* const start = room(size * (kNumberRoom + 1) + 1 + kZeros.size());
         char* end = start;
         std::size_t nonZero = size;  // up to the trailing zeros
         while (nonZero > 0 && std::data(numbers)[nonZero - 1] == 0) {
@@ -118,12 +118,13 @@ class JsonLineWriter {
         *at++ = ',';
         return at;
     }
-    // "0," as often as asked.
+    // "0," as often as asked, copied sixteen at a time: it may write up to kZeros.size() bytes
+    // past what it keeps.
+    static constexpr std::string_view kZeros = "0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,";
     static char* writeZeros(char* at, std::size_t count) {
-        static constexpr std::string_view kZeros = "0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,";
         while (count > 0) {
             const std::size_t now = std::min(count, kZeros.size() / 2);
-            std::memcpy(at, kZeros.data(), now * 2);
+            std::memcpy(at, kZeros.data(), kZeros.size());
             at += now * 2;
             count -= now;
         }
