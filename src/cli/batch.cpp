@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <future>
+#include <optional>
 #include <vector>
 
 #include <unistd.h>
@@ -63,26 +64,26 @@ BatchItem Batch::read(std::string_view line) const {
     if (!document.isObject()) {
         return std::string("not a JSON object");
     }
-    const QJsonObject object = document.object();
+    // Read in one pass over the object, by the place of the key in the list.
     static const QStringList keys = {"name", "sex", "date", "time", "target"};
+    std::array<std::optional<QString>, 5> values;
+    const QJsonObject object = document.object();
     for (auto it = object.begin(); it != object.end(); ++it) {
-        if (!keys.contains(it.key())) {
+        const qsizetype at = keys.indexOf(it.key());
+        if (at < 0) {
             return "unknown key: " + it.key().toStdString();
         }
         if (!it.value().isString()) {
             return it.key().toStdString() + " must be a text";
         }
+        values[static_cast<std::size_t>(at)] = it.value().toString();
     }
-    for (const QString& key : keys.first(4)) {
-        if (!object.contains(key)) {
-            return "missing " + key.toStdString();
+    for (std::size_t k = 0; k < 4; ++k) {
+        if (!values[k]) {
+            return "missing " + keys[static_cast<qsizetype>(k)].toStdString();
         }
     }
-    ChartArguments args{object["name"].toString(), object["sex"].toString(),
-                        object["date"].toString(), object["time"].toString(), std::nullopt};
-    if (object.contains(u"target")) {
-        args.target = object["target"].toString();
-    }
+    const ChartArguments args{*values[0], *values[1], *values[2], *values[3], values[4]};
     auto request = readChartRequest(args, calendar_, now_, "");
     if (auto* refusal = std::get_if<Refusal>(&request)) {
         return std::move(refusal->message);
