@@ -132,6 +132,8 @@ struct Round {
     std::string text;
     std::vector<Line> lines;
     long long firstNumber = 1;
+    // The answers of each share, kept from round to round so their room is made only once.
+    std::vector<std::string> outs;
 
     std::string_view line(std::size_t i) const { return {text.data() + lines[i].offset, lines[i].size}; }
 };
@@ -262,10 +264,12 @@ bool Batch::run(int inputFd, int outputFd, int threads) const {
         const std::size_t shares =
             std::min(static_cast<std::size_t>(std::max(threads, 1)), round.lines.size());
         const std::size_t share = (round.lines.size() + shares - 1) / shares;
+        round.outs.resize(std::max(round.outs.size(), shares));
         for (std::size_t t = 0; t < shares; ++t) {
             const auto answerShare = [this, &round, share, t, outputFd](Written before) {
-                std::string out;
+                std::string& out = round.outs[t];
                 std::string notes;
+                out.clear();
                 out.reserve(share * kLineSizeGuess);
                 {
                     // One writer for the share: it makes room in large steps.
