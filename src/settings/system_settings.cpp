@@ -40,8 +40,15 @@ constexpr const char16_t* kStarListTitles[kStarListColumns] = {
     u"星名", u"級", u"吉凶", u"輝度", u"斗", u"五行", u"力量",
 };
 constexpr int kDefaultStarListWidths[kStarListColumns] = {43, 35, 35, 35, 35, 35, 35};
-constexpr const char16_t* kFontKeyNames[kFontCount] = {u"MeiFont", u"SetuFont", u"MeiPFont",
-                                                       u"SysFont"};
+// By role, the key of each font in the key store and the face it has until one is chosen.
+struct FontKey {
+    const char16_t* key;
+    const char16_t* defaultFace;
+};
+constexpr FontKey kFontKeys[kFontCount] = {{u"MeiFont", u"ＭＳ Ｐ明朝"},
+                                           {u"SetuFont", u"ＭＳ Ｐ明朝"},
+                                           {u"MeiPFont", u"ＭＳ Ｐ明朝"},
+                                           {u"SysFont", u"ＭＳ Ｐゴシック"}};
 
 constexpr const char* kDefaultPanels[4] = {"16776960", "65280", "65535", "16777215"};
 constexpr const char* kDefaultSCB[5] = {"0", "0", "1", "1", "1"};
@@ -130,7 +137,7 @@ InfoItem infoItemNamed(const QString& name) {
 }
 
 QString fontKeyName(FontRole role) {
-    return q(kFontKeyNames[role]);
+    return q(kFontKeys[role].key);
 }
 
 QColor colourFromWindows(std::uint32_t value) {
@@ -150,10 +157,9 @@ SystemSettings::SystemSettings(QString appDir, platform::KeyStore& keys,
     for (int n = 1; n < kStarDisplayRows; ++n) {
         starNames_[n] = QString::fromStdString(names[n]);
     }
-    fonts_[kChartFont].name = QStringLiteral("ＭＳ Ｐ明朝");
-    fonts_[kDescriptionFont].name = QStringLiteral("ＭＳ Ｐ明朝");
-    fonts_[kChartPrintFont].name = QStringLiteral("ＭＳ Ｐ明朝");
-    fonts_[kSystemFont].name = QStringLiteral("ＭＳ Ｐゴシック");
+    for (int i = 0; i < kFontCount; ++i) {
+        fonts_[i].name = q(kFontKeys[i].defaultFace);
+    }
     resetStarListWidths();
     resetToDefaults();
 }
@@ -323,7 +329,7 @@ std::optional<SaveRefusal> SystemSettings::accept() const {
 
 void SystemSettings::loadFonts() {
     for (int i = 0; i < kFontCount; ++i) {
-        const QString key = platform::programKey(q(kFontKeyNames[i]));
+        const QString key = platform::programKey(q(kFontKeys[i].key));
         FontSetting& f = fonts_[i];
         if (const auto size = toInt(keys_.readText(key, QStringLiteral("Size")))) {
             f.size = *size;
@@ -340,7 +346,7 @@ void SystemSettings::loadFonts() {
 
 void SystemSettings::saveFonts() const {
     for (int i = 0; i < kFontCount; ++i) {
-        const QString key = platform::programKey(q(kFontKeyNames[i]));
+        const QString key = platform::programKey(q(kFontKeys[i].key));
         const FontSetting& f = fonts_[i];
         keys_.writeText(key, QStringLiteral("Size"), QString::number(f.size));
         keys_.writeText(key, QStringLiteral("Style"), QString::number(f.style));
