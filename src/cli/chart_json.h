@@ -124,11 +124,13 @@ void writeDoubleStars(Writer& w, const strength::DoubleStarFindingsByPalace& pal
                 w.value(std::string_view(entryTexts[static_cast<std::size_t>(found.pairs[e])]));
             }
             w.endArray();
-            writeMember(w, "power"_name, strength::powerText(found.powerTenths));
+            strength::TenthsRoom room;
+            writeMember(w, "power"_name, strength::powerText(found.powerTenths, room));
             w.endObject();
         }
         w.endArray();
-        writeMember(w, "total"_name, strength::totalText(findings.totalTenths));
+        strength::TenthsRoom room;
+        writeMember(w, "total"_name, strength::totalText(findings.totalTenths, room));
         w.endObject();
     }
     w.endArray();

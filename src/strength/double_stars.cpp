@@ -220,7 +220,21 @@ std::string powerText(std::int64_t tenths) {
 }
 
 std::string totalText(std::int64_t tenths) {
-    return "計：" + powerText(tenths);
+    TenthsRoom room;
+    return std::string(totalText(tenths, room));
+}
+
+std::string_view powerText(std::int64_t tenths, TenthsRoom& room) {
+    return formatTenths(tenths, kPowerWidth, room);
+}
+
+std::string_view totalText(std::int64_t tenths, TenthsRoom& room) {
+    static constexpr std::string_view kTotal = "計：";
+    const std::string_view power = powerText(tenths, room);
+    // The power stands at the end of the room, with room enough before it.
+    const auto start = static_cast<std::size_t>(power.data() - room.data()) - kTotal.size();
+    std::copy(kTotal.begin(), kTotal.end(), room.begin() + static_cast<std::ptrdiff_t>(start));
+    return {room.data() + start, kTotal.size() + power.size()};
 }
 
 void findDoubleStarsOfAllPalaces(const engine::PalaceStarLists& lists,

@@ -8,6 +8,7 @@
 
 #include "engine/catalogue.h"
 #include "engine/chart_record.h"
+#include "strength/one_decimal.h"
 #include "strength/strength_tables.h"
 
 namespace sorvik::strength {
@@ -77,6 +78,9 @@ DoubleStarEntryTexts doubleStarEntryTexts(const StrengthTables& tables,
 // 力量 and the total as shown: "%4.1f", and "計：" before the total's.
 std::string powerText(std::int64_t tenths);
 std::string totalText(std::int64_t tenths);
+// The same in room of the caller's.
+std::string_view powerText(std::int64_t tenths, TenthsRoom& room);
+std::string_view totalText(std::int64_t tenths, TenthsRoom& room);
 
 // The twelve palaces by branch at once, sharing the work they have in common.
 void findDoubleStarsOfAllPalaces(const engine::PalaceStarLists& lists,

@@ -1,6 +1,7 @@
 #include "strength/one_decimal.h"
 
 #include <algorithm>
+#include <cassert>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -42,13 +43,13 @@ std::int64_t hundredthsToTenths(std::int64_t hundredths) {
     return hundredths < 0 ? -tenths : tenths;
 }
 
-std::string formatTenths(std::int64_t tenths, int width) {
+std::string_view formatTenths(std::int64_t tenths, int width, TenthsRoom& room) {
     const bool negative = tenths < 0;
     const std::uint64_t magnitude =
         negative ? std::uint64_t{0} - static_cast<std::uint64_t>(tenths) : tenths;
-    // Written backwards from the end: the decimal, the point, the whole part, the sign.
-    std::array<char, 32> buffer{};
-    char* const end = buffer.data() + buffer.size();
+    // Written backwards from the end: the decimal, the point, the whole part, the sign, the
+    // padding.
+    char* const end = room.data() + room.size();
     char* start = end;
     *--start = static_cast<char>('0' + magnitude % 10);
     *--start = '.';
@@ -60,10 +61,16 @@ std::string formatTenths(std::int64_t tenths, int width) {
     if (negative) {
         *--start = '-';
     }
-    const auto length = static_cast<int>(end - start);
-    std::string text(static_cast<std::size_t>(std::max(width - length, 0)), ' ');
-    text.append(start, end);
-    return text;
+    assert(width <= kMaxTenthsWidth);
+    while (end - start < width) {
+        *--start = ' ';
+    }
+    return {start, static_cast<std::size_t>(end - start)};
+}
+
+std::string formatTenths(std::int64_t tenths, int width) {
+    TenthsRoom room;
+    return engine::padLeft(std::string(formatTenths(tenths, 0, room)), width);
 }
 
 std::string formatOneDecimal(double value, int width) {

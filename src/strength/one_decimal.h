@@ -1,7 +1,9 @@
 #pragma once
 
 #include <cstdint>
+#include <array>
 #include <string>
+#include <string_view>
 
 // The one-decimal texts of the strength numbers ("%5.1f" for palace strengths, "%4.1f" for
 // double-star powers). Unlike printf, an exact half rounds away from zero.
@@ -20,6 +22,12 @@ std::int64_t hundredthsToTenths(std::int64_t hundredths);
 // Tenths as text with one decimal, padded on the left with spaces to the width. A value that
 // rounds to zero shows no minus sign.
 std::string formatTenths(std::int64_t tenths, int width);
+
+// The same in room of the caller's, for writers that copy the text at once; widths up to
+// kMaxTenthsWidth (the room holds any number and that padding).
+inline constexpr int kMaxTenthsWidth = 8;
+using TenthsRoom = std::array<char, 32>;
+std::string_view formatTenths(std::int64_t tenths, int width, TenthsRoom& room);
 
 std::string formatOneDecimal(double value, int width);
 
