@@ -16,8 +16,8 @@
 
 #include <benchmark/benchmark.h>
 
-#include "platform/key_store.h"
 #include "platform/prompts.h"
+#include "ui/app_context.h"
 #include "ui/app_fonts.h"
 #include "ui/main_window.h"
 #include "ui/startup.h"
@@ -65,13 +65,16 @@ void BM_DataFileChecks(benchmark::State& state) {
 BENCHMARK(BM_DataFileChecks)->Unit(benchmark::kMillisecond);
 
 void BM_MainWindowShown(benchmark::State& state) {
-    sorvik::platform::KeyStore keys(QDir(folder().path()).filePath("registry.ini"));
+    const QString keys = QDir(folder().path()).filePath("registry.ini");
     for (auto _ : state) {
-        auto window = std::make_unique<sorvik::ui::TMainF>(appDir(), keys);
+        // The calendar and the star names load with the context.
+        auto context = std::make_unique<sorvik::ui::AppContext>(appDir(), keys);
+        auto window = std::make_unique<sorvik::ui::TMainF>(*context);
         window->show();
         benchmark::DoNotOptimize(QTest::qWaitForWindowExposed(window.get()));
         state.PauseTiming();
         window.reset();
+        context.reset();
         QFile::remove(QDir(folder().path()).filePath("TQLX4.ini"));
         state.ResumeTiming();
     }
@@ -105,9 +108,9 @@ int main(int argc, char** argv) {
     sorvik::ui::installFontSubstitutes();
     QApplication::setFont(sorvik::ui::defaultUiFont());
     {
-        sorvik::platform::KeyStore keys(QDir(folder().path()).filePath("first.ini"));
         const QString missing = sorvik::ui::checkDataFiles(appDir());
-        auto window = std::make_unique<sorvik::ui::TMainF>(appDir(), keys);
+        sorvik::ui::AppContext context(appDir(), QDir(folder().path()).filePath("first.ini"));
+        auto window = std::make_unique<sorvik::ui::TMainF>(context);
         window->show();
         if (!QTest::qWaitForWindowExposed(window.get())) {
             std::fprintf(stderr, "the main window was never shown\n");

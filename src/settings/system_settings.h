@@ -97,6 +97,9 @@ class SystemSettings {
     // column 0 of the star display table after every load.
     SystemSettings(QString appDir, platform::KeyStore& keys, const engine::StarDisplayNames& names);
 
+    // The program's folder, where the file choosers open.
+    const QString& appDir() const { return appDir_; }
+
     // The settings file name as the field "ｼｽﾃﾑ設定ﾌｧｲﾙ" holds it; a relative name is taken
     // in the program's folder.
     QString settingsFileName() const { return settingsFileName_; }

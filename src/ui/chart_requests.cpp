@@ -7,10 +7,8 @@
 #include <QStatusBar>
 #include <QToolBar>
 
-#include "description_texts.h"
+#include "app_context.h"
 #include "main_window.h"
-#include "platform/key_store.h"
-#include "settings_windows.h"
 #include "system_font.h"
 #include "ui/entry/entry_bar.h"
 #include "ui/luck/luck_window.h"
@@ -26,39 +24,33 @@ QString zoomKey() {
 
 }  // namespace
 
-ChartRequests::ChartRequests(TMainF& mainWindow, SettingsWindows& settings)
+ChartRequests::ChartRequests(TMainF& mainWindow, AppContext& context)
     : QObject(&mainWindow),
       main_(mainWindow),
-      settings_(settings),
-      chartServices_{mainWindow.calendar(),
-                     mainWindow.starNames(),
-                     settings.ziWeiSettings(),
-                     settings.systemSettings(),
+      context_(context),
+      chartServices_{context.calendar(), context.starNames(), context.ziWeiSettings(),
+                     context.systemSettings(),
                      [this](const QString& text) { main_.statusBar()->showMessage(text); },
                      [this] {
-                         return main_.keys()
+                         return context_.keys()
                              .readText(zoomKey(), QStringLiteral("Zoom"), QStringLiteral("100"))
                              .toInt();
                      },
                      [this](int percent) {
-                         main_.keys().writeText(zoomKey(), QStringLiteral("Zoom"),
-                                                QString::number(percent));
+                         context_.keys().writeText(zoomKey(), QStringLiteral("Zoom"),
+                                                   QString::number(percent));
                      },
                      [this](const QString& name, const QString& sex, const QString& date,
                             const QString& time) {
                          bar_->fillEntry(name, sex, date, time);
                          bar_->KouBtnClick();
                      },
-                     mainWindow.appDir(),
-                     [this]() -> const texts::LiveTexts* {
-                         // The texts are read later in the start-up than this is made.
-                         DescriptionTexts* texts = DescriptionTexts::of(main_);
-                         return texts ? &texts->lists() : nullptr;
-                     }} {
-    setObjectName(QStringLiteral("ChartRequests"));
+                     context.appDir(),
+                     // The texts are read later in the start-up than this is made.
+                     [this]() -> const texts::LiveTexts* { return context_.liveTexts(); }} {
     QToolBar* toolbar = main_.toolbar(MainToolbar::EntBar);
     bar_ = new EntBar(
-        {*main_.mdiArea(), main_.calendar(), settings.systemSettings(), main_.nameFiles(),
+        {*main_.mdiArea(), context.calendar(), context.systemSettings(), context.nameFiles(),
          [this](const engine::BirthMoment& person, const QString& title) {
              makeChart(person, title);
          },
@@ -76,13 +68,8 @@ ChartRequests::ChartRequests(TMainF& mainWindow, SettingsWindows& settings)
         }
     });
     // The main window took the system font before the bar was there.
-    ApplySystemFont(*bar_, settings.systemSettings());
+    ApplySystemFont(*bar_, context.systemSettings());
     connect(&main_, &TMainF::frameActivated, this, &ChartRequests::onFrameActivated);
-}
-
-ChartRequests* ChartRequests::of(const TMainF& mainWindow) {
-    return mainWindow.findChild<ChartRequests*>(QStringLiteral("ChartRequests"),
-                                                Qt::FindDirectChildrenOnly);
 }
 
 void ChartRequests::makeChart(const engine::BirthMoment& person, const QString& title) {
@@ -100,7 +87,7 @@ void ChartRequests::makeChart(const engine::BirthMoment& person, const QString& 
 
 void ChartRequests::makeLuck(const engine::BirthMoment& person, const QString& title) {
     auto window = std::make_unique<TKouF>(
-        LuckServices{main_.calendar(), settings_.ziWeiSettings(), settings_.systemSettings()},
+        LuckServices{context_.calendar(), context_.ziWeiSettings(), context_.systemSettings()},
         person);
     window->setWindowTitle(title);
     main_.addChild(window.release());
@@ -108,7 +95,7 @@ void ChartRequests::makeLuck(const engine::BirthMoment& person, const QString& t
 
 void ChartRequests::onFrameActivated() {
     bar_->applySettings();
-    const settings::SystemSettings& system = settings_.systemSettings();
+    const settings::SystemSettings& system = context_.systemSettings();
     if (system.hasChartLayout() && system.settingsFileExists()) {
         bar_->nameBox()->setFocus();
     }

@@ -6,8 +6,8 @@
 
 namespace sorvik::ui {
 
+class AppContext;
 class EntBar;
-class SettingsWindows;
 class TMainF;
 
 // The entry bar in the main window's EntBar toolbar and the chart and luck windows it asks for,
@@ -16,9 +16,7 @@ class TMainF;
 class ChartRequests : public QObject {
     Q_OBJECT
   public:
-    ChartRequests(TMainF& mainWindow, SettingsWindows& settings);
-
-    static ChartRequests* of(const TMainF& mainWindow);
+    ChartRequests(TMainF& mainWindow, AppContext& context);
 
     EntBar& entryBar() const { return *bar_; }
     const ChartServices& chartServices() const { return chartServices_; }
@@ -33,7 +31,7 @@ class ChartRequests : public QObject {
     void onFrameActivated();
 
     TMainF& main_;
-    SettingsWindows& settings_;
+    AppContext& context_;
     ChartServices chartServices_;
     EntBar* bar_ = nullptr;
 };

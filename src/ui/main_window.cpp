@@ -11,8 +11,8 @@
 
 #include "about_box.h"
 #include "announcements_window.h"
+#include "app_context.h"
 #include "error_boundary.h"
-#include "gaiji_dialog.h"
 #include "help_window.h"
 #include "main_window_look.h"
 #include "output/chart_export.h"
@@ -25,7 +25,7 @@
 #include "platform/resources.h"
 #include "platform/shell_open.h"
 #include "platform/window_placement.h"
-#include "records/calendar_file.h"
+#include "records/name_file.h"
 #include "settings/system_settings.h"
 #include "toolbar_icons.h"
 #include "toolbar_layout.h"
@@ -61,14 +61,14 @@ QString TMainF::productKey() {
     return platform::programKey();
 }
 
-TMainF::TMainF(const QString& appDir, platform::KeyStore& keys)
-    : appDir_(appDir), keys_(keys), recentFiles_(keys, productKey()) {
+TMainF::TMainF(AppContext& context)
+    : context_(context), recentFiles_(context.keys(), productKey()) {
     setObjectName(QStringLiteral("MainF"));
-    nameFiles_ = new records::NameFileSession(nameList_, appDir_, this);
-    connect(nameFiles_, &records::NameFileSession::titleChanged, this, &TMainF::showNameFileTitle);
+    connect(&context_.nameFiles(), &records::NameFileSession::titleChanged, this,
+            &TMainF::showNameFileTitle);
     // There is no support site yet: without a stored address the support commands open the
     // help contents.
-    supportAddress_ = keys_.readText(platform::makerKey(), QStringLiteral("80"));
+    supportAddress_ = context_.keys().readText(platform::makerKey(), QStringLiteral("80"));
     if (!supportAddress_.startsWith(QStringLiteral("http://")) &&
         !supportAddress_.startsWith(QStringLiteral("https://"))) {
         supportAddress_.clear();
@@ -98,11 +98,9 @@ TMainF::TMainF(const QString& appDir, platform::KeyStore& keys)
     const bool haveLayout = QFileInfo(layoutFilePath()).isFile();
     resize(1024, 720);
     setWindowState(haveLayout ? Qt::WindowNoState : Qt::WindowMaximized);
-    platform::restorePlacement(keys_, productKey(), kPlacement, *this);
+    platform::restorePlacement(context_.keys(), productKey(), kPlacement, *this);
 
-    loadCalendarAndNames();
-
-    nameFiles_->setNameListModified(false);
+    context_.nameFiles().setNameListModified(false);
 
     loadToolbarLayout(*this, toolbars(), defaultPlacements(),
                       platform::ProfileFile(layoutFilePath()));
@@ -116,14 +114,14 @@ TMainF::TMainF(const QString& appDir, platform::KeyStore& keys)
 
     readSysValues();
     action(MainAction::StsBarItem)
-        ->setChecked(keys_.readText(sysKey(), QStringLiteral("StsBar"), "1") != "0");
+        ->setChecked(context_.keys().readText(sysKey(), QStringLiteral("StsBar"), "1") != "0");
     statusBar()->setVisible(action(MainAction::StsBarItem)->isChecked());
     rebuildRecentFiles();
 
     fixedWindowItems_ = static_cast<int>(windowMenu_->actions().size());
 
-    keys_.writeText(productKey(), QStringLiteral("Dir"), appDir_);
-    keys_.writeText(productKey(), QStringLiteral("Ver"), QStringLiteral("2690"));
+    context_.keys().writeText(productKey(), QStringLiteral("Dir"), context_.appDir());
+    context_.keys().writeText(productKey(), QStringLiteral("Ver"), QStringLiteral("2690"));
 }
 
 TMainF::~TMainF() {
@@ -131,22 +129,25 @@ TMainF::~TMainF() {
 }
 
 QString TMainF::layoutFilePath() const {
-    return platform::findFileIgnoringCase(appDir_, QStringLiteral("TQLX4.ini"));
+    return platform::findFileIgnoringCase(context_.appDir(), QStringLiteral("TQLX4.ini"));
 }
 
-void TMainF::loadCalendarAndNames() {
-    calendar_ = records::LoadCalendar(appDir_);
-    starNames_.emplace(engine::BuildStarDisplayNames(SpecialChar(keys_).toStdString()));
+QString TMainF::currentNameFile() const {
+    return context_.nameFiles().currentNameFile();
+}
+
+bool TMainF::nameListModified() const {
+    return context_.nameFiles().nameListModified();
 }
 
 void TMainF::readSysValues() {
     const QString key = sysKey();
-    defNameFile_ =
-        keys_.readText(key, QStringLiteral("DefNameFile"), QStringLiteral("Default.nam"));
+    const platform::KeyStore& keys = context_.keys();
+    defNameFile_ = keys.readText(key, QStringLiteral("DefNameFile"), QStringLiteral("Default.nam"));
     defSysFile_ = settings::chooseSettingsFileName(
-        appDir_, keys_.readText(key, QStringLiteral("DefSysFile")));
+        context_.appDir(), keys.readText(key, QStringLiteral("DefSysFile")));
     // Until a file loads, Save writes to the start-up file's name.
-    nameFiles_->setCurrentNameFile(defNameFile_);
+    context_.nameFiles().setCurrentNameFile(defNameFile_);
 }
 
 QMdiSubWindow* TMainF::addChild(QWidget* window) {
@@ -198,16 +199,16 @@ void TMainF::minimiseAll() {
 }
 
 void TMainF::openHelp(int topic) {
-    showHelpTopic(appDir_, topic);
+    showHelpTopic(context_.appDir(), topic);
 }
 
 void TMainF::showAbout() {
-    auto* about = new AboutBox(supportAddress_, appDir_, this);
+    auto* about = new AboutBox(supportAddress_, context_.appDir(), this);
     about->exec();
 }
 
 void TMainF::showAnnouncements() {
-    AnnouncementsWindow window(appDir_, this);
+    AnnouncementsWindow window(context_.appDir(), this);
     window.exec();
 }
 
@@ -262,7 +263,7 @@ void TMainF::closeEvent(QCloseEvent* event) {
         // A save that fails keeps the program open, so that the persons are not lost.
         if (platform::Prompts::askYesNo(platform::BoxStyle::Information,
                                         QString::fromUtf16(records::kSaveChangesQuestion)) &&
-            !runFileCommand([this] { nameFiles_->SaveNameFile(currentNameFile()); })) {
+            !runFileCommand([this] { context_.nameFiles().SaveNameFile(currentNameFile()); })) {
             event->ignore();
             return;
         }
@@ -272,18 +273,18 @@ void TMainF::closeEvent(QCloseEvent* event) {
     emit closingStores();
 
     const QString sys = sysKey();
-    keys_.writeText(sys, QStringLiteral("StsBar"),
-                    action(MainAction::StsBarItem)->isChecked() ? "1" : "0");
-    keys_.writeText(sys, QStringLiteral("DefNameFile"), defNameFile_);
-    keys_.writeText(sys, QStringLiteral("DefSysFile"), defSysFile_);
+    context_.keys().writeText(sys, QStringLiteral("StsBar"),
+                              action(MainAction::StsBarItem)->isChecked() ? "1" : "0");
+    context_.keys().writeText(sys, QStringLiteral("DefNameFile"), defNameFile_);
+    context_.keys().writeText(sys, QStringLiteral("DefSysFile"), defSysFile_);
     runUserCommand([this] {
         platform::ProfileFile layout(layoutFilePath());
         saveToolbarLayout(*this, toolbars(), layout);
         layout.save();
     });
 
-    platform::savePlacement(keys_, productKey(), kPlacement, *this);
-    runUserCommand([this] { keys_.sync(); });
+    platform::savePlacement(context_.keys(), productKey(), kPlacement, *this);
+    runUserCommand([this] { context_.keys().sync(); });
     closed_ = true;
     event->accept();
 }

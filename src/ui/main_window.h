@@ -4,16 +4,11 @@
 #include <cstddef>
 #include <functional>
 #include <memory>
-#include <optional>
 
 #include <QList>
 #include <QMainWindow>
 #include <QString>
 
-#include "engine/calendar_table.h"
-#include "engine/catalogue.h"
-#include "records/name_file.h"
-#include "records/name_list.h"
 #include "records/recent_files.h"
 
 class QMdiArea;
@@ -22,11 +17,9 @@ class QMenu;
 class QMenuBar;
 class QToolBar;
 
-namespace sorvik::platform {
-class KeyStore;
-}
-
 namespace sorvik::ui {
+
+class AppContext;
 
 // The menu items and toolbar buttons of the main window. Each also carries its name as object
 // name ("TileItem", "TileBtn"), by which the look and the status hints know it.
@@ -82,8 +75,8 @@ enum class MainToolbar { MenuBar, EntBar, SystemBar, WindowBar, Netbar };
 inline constexpr std::size_t kMainToolbarCount = 5;
 
 // The MDI frame of the program. Chart and luck windows are its children; every other window
-// opens from its menus and bars. It owns AppDir, the name file state and the key store's use by
-// the shell, and keeps the toolbar layout and its own placement.
+// opens from its menus and bars. It runs the File menu over the run's name file and keeps the
+// toolbar layout and its own placement.
 class TMainF : public QMainWindow {
     Q_OBJECT
   public:
@@ -91,19 +84,13 @@ class TMainF : public QMainWindow {
     static QString applicationTitle();  // "Sorvik Ver2.69"
     static QString productKey();        // "Software\Velmora\TQLX4"
 
-    // appDir ends with "/"; the key store is the registry of the whole program.
-    TMainF(const QString& appDir, platform::KeyStore& keys);
+    // The context outlives the window.
+    explicit TMainF(AppContext& context);
     ~TMainF() override;
 
-    QString appDir() const { return appDir_; }
-    platform::KeyStore& keys() const { return keys_; }
     // Empty while there is no support site: the support commands open the help contents then.
     QString supportAddress() const { return supportAddress_; }
     QMdiArea* mdiArea() const { return mdi_; }
-    const engine::CalendarTable& calendar() const { return calendar_; }
-    // The calendar editor's: edits reach every later look-up of the run.
-    engine::CalendarTable& editableCalendar() { return calendar_; }
-    const engine::StarDisplayNames& starNames() const { return *starNames_; }
 
     // Menu items, buttons and bars, for the windows that attach to them.
     QAction* action(MainAction which) const { return actions_.at(static_cast<std::size_t>(which)); }
@@ -117,12 +104,9 @@ class TMainF : public QMainWindow {
     // A chart or luck window joins the frame.
     QMdiSubWindow* addChild(QWidget* window);
 
-    // The persons and the current name file: the one place that knows which file Save
-    // writes and whether the list changed.
-    records::NameList& nameList() { return nameList_; }
-    records::NameFileSession& nameFiles() const { return *nameFiles_; }
-    QString currentNameFile() const { return nameFiles_->currentNameFile(); }
-    bool nameListModified() const { return nameFiles_->nameListModified(); }
+    // The run's name file: the one Save writes, and whether the list changed since.
+    QString currentNameFile() const;
+    bool nameListModified() const;
     records::RecentFiles& recentFiles() { return recentFiles_; }
     QString defNameFile() const { return defNameFile_; }
     void setDefNameFile(const QString& name) { defNameFile_ = name; }
@@ -179,15 +163,13 @@ class TMainF : public QMainWindow {
     void buildToolbars();
     void rebuildWindowList();
     void readSysValues();
-    void loadCalendarAndNames();
     void showToolbar(QToolBar* toolbar, bool shown);
     void showNameFileTitle(const QString& fileName);
     // Runs a name file command; a file error ends it with its message. False after an error.
     bool runFileCommand(const std::function<void()>& command);
     QString layoutFilePath() const;
 
-    QString appDir_;
-    platform::KeyStore& keys_;
+    AppContext& context_;
     QString supportAddress_;
     std::array<QAction*, kMainActionCount> actions_{};
     std::array<QToolBar*, kMainToolbarCount> toolbars_{};
@@ -197,10 +179,6 @@ class TMainF : public QMainWindow {
     QMenu* toolsMenu_ = nullptr;
     QMenu* editPopup_ = nullptr;
     int fixedWindowItems_ = 0;
-    engine::CalendarTable calendar_;
-    std::optional<engine::StarDisplayNames> starNames_;
-    records::NameList nameList_;
-    records::NameFileSession* nameFiles_ = nullptr;
     records::RecentFiles recentFiles_;
     QList<QAction*> recentItems_;
     QMenu* fileMenu_ = nullptr;

@@ -3,6 +3,7 @@
 #include <QFileInfo>
 #include <QMenu>
 
+#include "app_context.h"
 #include "error_boundary.h"
 #include "main_window.h"
 #include "name_file_commands.h"
@@ -33,55 +34,56 @@ void TMainF::showNameFileTitle(const QString& fileName) {
 }
 
 void TMainF::newNameFile() {
-    runFileCommand([this] { ui::newNameFile(*nameFiles_); });
+    runFileCommand([this] { ui::newNameFile(context_.nameFiles()); });
 }
 
 void TMainF::openNameFile() {
     const QString folder =
-        openDialogName_.isEmpty() ? appDir_ : QFileInfo(openDialogName_).absolutePath();
+        openDialogName_.isEmpty() ? context_.appDir() : QFileInfo(openDialogName_).absolutePath();
     const QString path = Prompts::openFileName(this, QString(), folder, nameFileFilter());
     if (path.isEmpty()) {
         return;
     }
     openDialogName_ = path;
-    runFileCommand([this, &path] { ui::loadNameFile(*nameFiles_, path); });
+    runFileCommand([this, &path] { ui::loadNameFile(context_.nameFiles(), path); });
     // Also when the user kept the changed list or the file failed.
     recentFiles_.add(path);
     rebuildRecentFiles();
 }
 
 void TMainF::saveNameFile() {
-    runFileCommand([this] { nameFiles_->SaveNameFile(currentNameFile()); });
+    runFileCommand([this] { context_.nameFiles().SaveNameFile(currentNameFile()); });
 }
 
 void TMainF::saveNameFileAs() {
-    const QString start = openDialogName_.isEmpty() ? appDir_ : openDialogName_;
+    const QString start = openDialogName_.isEmpty() ? context_.appDir() : openDialogName_;
     const QString path =
         Prompts::saveFileName(this, QString(), start, nameFileFilter(), QStringLiteral("nam"));
     if (path.isEmpty()) {
         return;
     }
-    runFileCommand([this, &path] { nameFiles_->saveAs(path); });
+    runFileCommand([this, &path] { context_.nameFiles().saveAs(path); });
 }
 
 void TMainF::openRecentFile(const QString& path) {
-    if (path.isEmpty() || !QFileInfo(nameFiles_->resolveNamePath(path)).isFile()) {
+    if (path.isEmpty() || !QFileInfo(context_.nameFiles().resolveNamePath(path)).isFile()) {
         return;
     }
     // The file's folder must be one the program may enter; the process's working folder
     // stays where it is.
     if (path.contains(u'/') || path.contains(u'\\')) {
-        const QFileInfo folder(QFileInfo(nameFiles_->resolveNamePath(path)).absolutePath());
+        const QFileInfo folder(
+            QFileInfo(context_.nameFiles().resolveNamePath(path)).absolutePath());
         if (!folder.isDir() || !folder.isExecutable()) {
             Prompts::information(QStringLiteral("ファイルが開けませんでした。"));
         }
     }
     openDialogName_ = path;
-    runFileCommand([this, &path] { ui::loadNameFile(*nameFiles_, path); });
+    runFileCommand([this, &path] { ui::loadNameFile(context_.nameFiles(), path); });
 }
 
 void TMainF::loadStartupNameFile() {
-    runFileCommand([this] { ui::loadNameFile(*nameFiles_, defNameFile_); });
+    runFileCommand([this] { ui::loadNameFile(context_.nameFiles(), defNameFile_); });
     recentFiles_.add(defNameFile_);
 }
 

@@ -5,6 +5,7 @@
 #include <QMdiSubWindow>
 #include <QTimer>
 
+#include "app_context.h"
 #include "chart/chart_window.h"
 #include "gaiji_dialog.h"
 #include "main_window.h"
@@ -15,17 +16,15 @@
 
 namespace sorvik::ui {
 
-SettingsWindows::SettingsWindows(TMainF& mainWindow) : QObject(&mainWindow), main_(mainWindow) {
-    setObjectName(QStringLiteral("SettingsWindows"));
-    gaiji_ = new TGaijiF(main_.appDir(), main_.keys(), &main_);
-
-    ziWei_ =
-        std::make_unique<settings::ZiWeiSettings>(main_.appDir(), main_.keys(), main_.starNames());
-    ziWei_->startUp();
-    system_ =
-        std::make_unique<settings::SystemSettings>(main_.appDir(), main_.keys(), main_.starNames());
-    uSys_ = new TUSysF(main_.appDir(), *ziWei_, system_.get(), &main_);
-    sys_ = new TSysF(main_, *system_, &main_);
+SettingsWindows::SettingsWindows(TMainF& mainWindow, AppContext& context)
+    : QObject(&mainWindow),
+      main_(mainWindow),
+      ziWei_(context.ziWeiSettings()),
+      system_(context.systemSettings()) {
+    gaiji_ = new TGaijiF(context.appDir(), context.keys(), &main_);
+    ziWei_.startUp();
+    uSys_ = new TUSysF(context.appDir(), ziWei_, &system_, &main_);
+    sys_ = new TSysF(main_, system_, &main_);
 
     for (const MainAction item :
          {MainAction::SysItem, MainAction::USysItem, MainAction::GaijiItem}) {
@@ -41,25 +40,13 @@ SettingsWindows::SettingsWindows(TMainF& mainWindow) : QObject(&mainWindow), mai
     connect(&main_, &TMainF::closingStores, sys_, &TSysF::saveAtExit);
     connect(&main_, &TMainF::frameActivated, this,
             [this] { QTimer::singleShot(0, this, &SettingsWindows::checkSettingsFile); });
-    main_.setTileAfterChoosing([this] { return system_->tileNewWindows(); });
-    ApplySystemFont(main_, *system_);
-}
-
-SettingsWindows::~SettingsWindows() {
-    // The dialogs go before the stores they show.
-    delete sys_;
-    delete uSys_;
-    delete gaiji_;
-}
-
-SettingsWindows* SettingsWindows::of(const TMainF& mainWindow) {
-    return mainWindow.findChild<SettingsWindows*>(QStringLiteral("SettingsWindows"),
-                                                  Qt::FindDirectChildrenOnly);
+    main_.setTileAfterChoosing([this] { return system_.tileNewWindows(); });
+    ApplySystemFont(main_, system_);
 }
 
 void SettingsWindows::showSystemSettings() {
     sys_->exec();
-    ApplySystemFont(main_, *system_);
+    ApplySystemFont(main_, system_);
     for (QMdiSubWindow* child : main_.mdiArea()->subWindowList()) {
         child->update();
         if (auto* chart = qobject_cast<TMeibF*>(child->widget())) {
@@ -81,13 +68,13 @@ void SettingsWindows::showSpecialChars() {
 }
 
 void SettingsWindows::tellLoadWarnings() {
-    if (!system_->loadWarning().isEmpty()) {
-        platform::Prompts::information(system_->loadWarning());
+    if (!system_.loadWarning().isEmpty()) {
+        platform::Prompts::information(system_.loadWarning());
     }
 }
 
 void SettingsWindows::checkSettingsFile() {
-    if (checking_ || (system_->hasChartLayout() && system_->settingsFileExists())) {
+    if (checking_ || (system_.hasChartLayout() && system_.settingsFileExists())) {
         return;
     }
     checking_ = true;

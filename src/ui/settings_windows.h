@@ -1,33 +1,28 @@
 #pragma once
 
-#include <memory>
-
 #include <QObject>
 
-#include "settings/system_settings.h"
-#include "settings/zi_wei_settings.h"
+namespace sorvik::settings {
+class SystemSettings;
+class ZiWeiSettings;
+}  // namespace sorvik::settings
 
 namespace sorvik::ui {
 
+class AppContext;
 class TMainF;
 class TGaijiF;
 class TSysF;
 class TUSysF;
 
-// The settings stores of the run and their dialogs, created after the main window in the
-// start-up order (special characters, Zi Wei settings, system settings) and wired to its menu
-// items and buttons. Lives as long as the main window.
+// The dialogs over the run's settings stores, created after the main window in the start-up
+// order (special characters, Zi Wei settings, system settings; the stores load as their dialogs
+// come) and wired to its menu items and buttons. Lives as long as the main window.
 class SettingsWindows : public QObject {
     Q_OBJECT
   public:
-    explicit SettingsWindows(TMainF& mainWindow);
-    ~SettingsWindows() override;
+    SettingsWindows(TMainF& mainWindow, AppContext& context);
 
-    // The one of the given main window.
-    static SettingsWindows* of(const TMainF& mainWindow);
-
-    settings::SystemSettings& systemSettings() { return *system_; }
-    settings::ZiWeiSettings& ziWeiSettings() { return *ziWei_; }
     TGaijiF& specialCharDialog() { return *gaiji_; }
     TUSysF& ziWeiDialog() { return *uSys_; }
     TSysF& systemDialog() { return *sys_; }
@@ -45,8 +40,8 @@ class SettingsWindows : public QObject {
 
   private:
     TMainF& main_;
-    std::unique_ptr<settings::ZiWeiSettings> ziWei_;
-    std::unique_ptr<settings::SystemSettings> system_;
+    settings::ZiWeiSettings& ziWei_;
+    settings::SystemSettings& system_;
     TGaijiF* gaiji_ = nullptr;
     TUSysF* uSys_ = nullptr;
     TSysF* sys_ = nullptr;

@@ -2,6 +2,7 @@
 
 #include <QAction>
 
+#include "app_context.h"
 #include "backup/backup_dialog.h"
 #include "calendar_editor/calendar_editor.h"
 #include "main_window.h"
@@ -9,27 +10,27 @@
 
 namespace sorvik::ui {
 
-void attachCalendarEditor(TMainF& mainWindow) {
-    auto* editor = new TKHyoF(mainWindow.appDir(), mainWindow.editableCalendar(), &mainWindow);
+void attachCalendarEditor(TMainF& mainWindow, AppContext& context) {
+    auto* editor = new TKHyoF(context.appDir(), context.editableCalendar(), &mainWindow);
     QAction* item = mainWindow.action(MainAction::KHyoItem);
     item->setEnabled(true);
     QObject::connect(item, &QAction::triggered, editor, &QDialog::exec);
 }
 
-void attachBackup(TMainF& mainWindow) {
+void attachBackup(TMainF& mainWindow, AppContext& context) {
     QAction* item = mainWindow.action(MainAction::BackItem);
     item->setEnabled(true);
-    QObject::connect(item, &QAction::triggered, &mainWindow, [&mainWindow] {
+    QObject::connect(item, &QAction::triggered, &mainWindow, [&mainWindow, &context] {
         TBackF dialog(
-            mainWindow.appDir(), mainWindow.keys(),
-            [&mainWindow] { mainWindow.endWithoutSaving(); }, &mainWindow);
+            context.appDir(), context.keys(), [&mainWindow] { mainWindow.endWithoutSaving(); },
+            &mainWindow);
         dialog.exec();
     });
 }
 
-void attachTools(TMainF& mainWindow) {
+void attachTools(TMainF& mainWindow, AppContext& context) {
     auto* tools =
-        new TTools(mainWindow.appDir(), mainWindow.keys(), *mainWindow.toolsMenu(), &mainWindow);
+        new TTools(context.appDir(), context.keys(), *mainWindow.toolsMenu(), &mainWindow);
     QAction* item = mainWindow.action(MainAction::ToolsItem);
     item->setEnabled(true);
     QObject::connect(item, &QAction::triggered, tools, &QDialog::exec);

@@ -7,9 +7,9 @@
 #include <QFileInfo>
 #include <QScopeGuard>
 
+#include "app_context.h"
 #include "app_fonts.h"
 #include "chart_requests.h"
-#include "description_texts.h"
 #include "detail/palace_detail_window.h"
 #include "editors/description_editors.h"
 #include "error_boundary.h"
@@ -84,22 +84,23 @@ QString checkDataFiles(const QString& appDir) {
     return {};
 }
 
-void createLongLivedWindows(TMainF& mainWindow, const std::function<void()>& splashDone) {
+LongLivedWindows createLongLivedWindows(TMainF& mainWindow, AppContext& context,
+                                        const std::function<void()>& splashDone) {
     // TGaijiF, TUSysF, TSysF (special characters, Zi Wei settings, system settings; the last
     // reads the main window's file names)
-    auto* settings = new SettingsWindows(mainWindow);
+    auto* settings = new SettingsWindows(mainWindow, context);
     // 印刷ﾌﾟﾚﾋﾞｭｰ of every grid: the stored margins, its placement and the system font.
-    installPrintPreview({&mainWindow.keys(), mainWindow.appDir(), &settings->systemSettings()});
+    installPrintPreview({&context.keys(), context.appDir(), &context.systemSettings()});
     const auto printSettingsTable = [&mainWindow](const QString& title, QAbstractItemModel& model) {
         showTablePreview(QStringLiteral("SG"), title, model, &mainWindow);
     };
     settings->ziWeiDialog().openPrintPreview = printSettingsTable;
     settings->systemDialog().openPrintPreview = printSettingsTable;
-    // The entry bar and the chart windows read the stores just made.
-    auto* requests = new ChartRequests(mainWindow, *settings);
-    // TNListF (name list: reads the system settings) over the main window's list, and the
-    // entry bar's era-date entry and time list.
-    new NameWindows(mainWindow, *settings, *requests);
+    // The entry bar and the chart windows read the stores just loaded.
+    auto* requests = new ChartRequests(mainWindow, context);
+    // TNListF (name list: reads the system settings) over the run's persons, and the entry
+    // bar's era-date entry and time list.
+    auto* names = new NameWindows(mainWindow, context, requests->entryBar());
     // The splash ends first: it stays on top and would hide the message of a missing start-up
     // file.
     if (splashDone) {
@@ -107,35 +108,37 @@ void createLongLivedWindows(TMainF& mainWindow, const std::function<void()>& spl
     }
     settings->tellLoadWarnings();
     mainWindow.loadStartupNameFile();
-    attachCalendarEditor(mainWindow);
+    attachCalendarEditor(mainWindow, context);
     // THSetuF, TDSetuF, TKSetuF, TSSetuF (description editors) over the live star and pattern
-    // texts; TSListF (description list) comes with them, since they fill it.
-    auto* texts = new DescriptionTexts(mainWindow);
-    attachDescriptionEditors(mainWindow, *settings, *texts);
-    attachStarList(mainWindow, *settings, *texts);
+    // texts, read here; TSListF (description list) comes with them, since they fill it.
+    texts::LiveTexts& texts = context.readLiveTexts();
+    attachDescriptionEditors(mainWindow, context, texts);
+    attachStarList(mainWindow, context, texts);
     // TKyuSF (palace detail): filled by the palace clicks of every chart window
-    auto* detail =
-        new TKyuSF({mainWindow.appDir(), mainWindow.keys(), mainWindow.starNames(),
-                    settings->systemSettings(), settings->ziWeiSettings(), texts->lists()},
-                   &mainWindow);
+    auto* detail = new TKyuSF({context.appDir(), context.keys(), context.starNames(),
+                               context.systemSettings(), context.ziWeiSettings(), texts},
+                              &mainWindow);
     QObject::connect(requests, &ChartRequests::chartOpened, detail, &TKyuSF::followChart);
     QObject::connect(&mainWindow, &TMainF::closingStores, detail, &TKyuSF::savePlacement);
-    attachTools(mainWindow);
-    attachBackup(mainWindow);
+    attachTools(mainWindow, context);
+    attachBackup(mainWindow, context);
     // the announcements window opens per use from the main window
+    return {*settings, *requests, *names};
 }
 
-std::unique_ptr<TMainF> startSorvik(const QString& appDir, platform::KeyStore& keys,
-                                    bool withSplash) {
+SorvikRun::~SorvikRun() = default;
+
+std::unique_ptr<SorvikRun> startSorvik(const QString& appDir, const QString& keyStorePath,
+                                       bool withSplash) {
     std::unique_ptr<TTitleF> splash;
-    std::unique_ptr<TMainF> mainWindow;
+    auto run = std::make_unique<SorvikRun>();
     // Every step reads files; whichever fails ends the start-up with the message that names
     // the file, never with an abort.
     const bool started = runUserCommand([&] {
         // The splash stays on top: it goes before the message of a failed start.
         auto dropSplash = qScopeGuard([&] {
             splash.reset();
-            mainWindow.reset();
+            run.reset();
         });
         const QString message = checkDataFiles(appDir);
         if (!message.isEmpty()) {
@@ -147,14 +150,15 @@ std::unique_ptr<TMainF> startSorvik(const QString& appDir, platform::KeyStore& k
             splash = std::make_unique<TTitleF>(TMainF::applicationTitle());
             splash->showNow();
         }
-        mainWindow = std::make_unique<TMainF>(appDir, keys);
-        createLongLivedWindows(*mainWindow, [&splash] { splash.reset(); });
+        run->context = std::make_unique<AppContext>(appDir, keyStorePath);
+        run->mainWindow = std::make_unique<TMainF>(*run->context);
+        createLongLivedWindows(*run->mainWindow, *run->context, [&splash] { splash.reset(); });
         dropSplash.dismiss();
     });
     if (!started) {
         return nullptr;
     }
-    return mainWindow;
+    return run;
 }
 
 int runSorvik(QApplication& app) {
@@ -172,16 +176,16 @@ int runSorvik(QApplication& app) {
     installFontSubstitutes();
     QApplication::setFont(defaultUiFont());
 
-    platform::KeyStore keys(platform::KeyStore::defaultFilePath());
-    std::unique_ptr<TMainF> mainWindow = startSorvik(appDir, keys, true);
-    if (!mainWindow) {
+    std::unique_ptr<SorvikRun> run =
+        startSorvik(appDir, platform::KeyStore::defaultFilePath(), true);
+    if (!run) {
         return 1;
     }
-    QObject::connect(&instance, &platform::SingleInstance::activationRequested, mainWindow.get(),
-                     &TMainF::bringToFront);
-    mainWindow->show();
+    QObject::connect(&instance, &platform::SingleInstance::activationRequested,
+                     run->mainWindow.get(), &TMainF::bringToFront);
+    run->mainWindow->show();
     const int code = QApplication::exec();
-    mainWindow.reset();
+    run.reset();
     return code;
 }
 

@@ -129,7 +129,7 @@ TSysF::TSysF(TMainF& mainWindow, settings::SystemSettings& store, QWidget* paren
     connect(buttons.preview, &QToolButton::clicked, this, &TSysF::printPreview);
     connect(buttons.ok, &QPushButton::clicked, this, &TSysF::OKBtnClick);
     connect(buttons.cancel, &QPushButton::clicked, this, &TSysF::CancelBtnClick);
-    connectHelp(*this, main_.appDir(), kHelpTopic, buttons.help);
+    connectHelp(*this, store_.appDir(), kHelpTopic, buttons.help);
 
     LoadSettings(true);
     store_.loadFonts();
@@ -194,7 +194,7 @@ QWidget* TSysF::buildFileRows(QWidget* page) {
     const auto openInto = [this](QLineEdit* edit, const QString& filter,
                                  const std::function<void(const QString&)>& set) {
         const QString name =
-            platform::Prompts::openFileName(this, QString(), main_.appDir(), filter);
+            platform::Prompts::openFileName(this, QString(), store_.appDir(), filter);
         if (!name.isEmpty()) {
             edit->setText(name);
             set(name);
@@ -215,7 +215,7 @@ QWidget* TSysF::buildFileRows(QWidget* page) {
     connect(sysOpen, &QPushButton::clicked, this, &TSysF::chooseSettingsFile);
     connect(folderOpen, &QPushButton::clicked, this, [this] {
         const QString folder = platform::Prompts::folderName(
-            this, QStringLiteral("出力時の保存フォルダ"), main_.appDir());
+            this, QStringLiteral("出力時の保存フォルダ"), store_.appDir());
         if (!folder.isEmpty()) {
             folder_->setText(QDir::toNativeSeparators(folder));
             store_.setMeiFolder(folder_->text());
@@ -653,7 +653,7 @@ void TSysF::pickStarColour() {
 }
 
 void TSysF::chooseSettingsFile() {
-    const QString name = platform::Prompts::openFileName(this, QString(), main_.appDir(),
+    const QString name = platform::Prompts::openFileName(this, QString(), store_.appDir(),
                                                          QStringLiteral("ｼｽﾃﾑ設定ﾌｧｲﾙ(*.set)"));
     if (name.isEmpty()) {
         return;

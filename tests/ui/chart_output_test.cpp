@@ -29,10 +29,10 @@
 #include "settings/system_settings.h"
 #include "shell_fixture.h"
 #include "texts/text_files.h"
+#include "ui/app_context.h"
 #include "ui/chart/chart_grid_view.h"
 #include "ui/chart/chart_window.h"
 #include "ui/chart_requests.h"
-#include "ui/description_texts.h"
 #include "ui/detail/detail_grid.h"
 #include "ui/detail/palace_detail_window.h"
 #include "ui/editors/description_list.h"
@@ -85,11 +85,9 @@ class ChartOutputTest : public ::testing::Test {
     ~ChartOutputTest() override { Prompts::setNow({}); }
 
     QString path(const QString& name) const { return QDir(shell.appDir).filePath(name); }
-    settings::SystemSettings& system() const {
-        return SettingsWindows::of(*window)->systemSettings();
-    }
+    settings::SystemSettings& system() const { return shell.context().systemSettings(); }
     TMeibF* workedChart() {
-        EntBar& bar = ChartRequests::of(*window)->entryBar();
+        EntBar& bar = shell.windows->requests.entryBar();
         bar.nameBox()->setEditText("山田太郎");
         bar.sexBox()->setCurrentIndex(0);
         bar.dateBox()->setText("1984/02/02");
@@ -106,7 +104,7 @@ class ChartOutputTest : public ::testing::Test {
         return QString::fromUtf8(fileBytes(notes)).trimmed();
     }
     QByteArray cliBytes(cli::ExportKind kind, const TMeibF& chart) const {
-        return cli::exportChart(kind, window->calendar(), shell.appDir,
+        return cli::exportChart(kind, shell.context().calendar(), shell.appDir,
                                 shell.dir.filePath("registry.ini"),
                                 {"山田太郎", engine::Sex::Male, "1984/02/02", "12:00"},
                                 chart.targetDate(), {{1985, 3, 1}, 12, 0});
@@ -190,7 +188,7 @@ TEST_F(ChartOutputTest, CopyPdfAndThePreviewOfTheChart) {
                            {chart->printHeader(), &chart->grid(),
                             [this](int star) { return system().starColour(star); },
                             system().font(settings::kChartPrintFont).name, nullptr}};
-    TPrevF preview({&window->keys(), shell.appDir, &system()}, grid, look);
+    TPrevF preview({&shell.context().keys(), shell.appDir, &system()}, grid, look);
     preview.show();
     EXPECT_EQ(preview.pageLabel(), "縦1:横1 /全 1頁");
     EXPECT_FALSE(preview.button("NextBtn")->isEnabled());
@@ -237,15 +235,15 @@ TEST_F(ChartOutputTest, DescriptionListAndStarListPreviews) {
          true});
     list->resize(600, 300);
     const TablePrintGrid lsg("LSG", *list->grid()->model(), list->grid());
-    TPrevF listPreview({&window->keys(), shell.appDir, &system()}, lsg, {"", true, {}});
+    TPrevF listPreview({&shell.context().keys(), shell.appDir, &system()}, lsg, {"", true, {}});
     listPreview.show();
     savePicture(listPreview.pageImage(), "description_list_page.png");
 
-    TSeiLF starList(shell.appDir, window->starNames(),
-                    DescriptionTexts::of(*window)->lists().starLines, system());
+    TSeiLF starList(shell.appDir, shell.context().starNames(),
+                    shell.context().liveTexts()->starLines, system());
     EXPECT_TRUE(starList.previewButton()->isEnabled());
     const TablePrintGrid hsg("HSG", *starList.grid()->model(), starList.grid());
-    TPrevF starPreview({&window->keys(), shell.appDir, &system()}, hsg,
+    TPrevF starPreview({&shell.context().keys(), shell.appDir, &system()}, hsg,
                        {starList.windowTitle(), true, {}});
     starPreview.show();
     EXPECT_GT(starPreview.gridPrinter().counts().total(), 1);
@@ -262,9 +260,10 @@ TEST_F(ChartOutputTest, TablePreviewPagesAndStoredMargins) {
         }
     }
     const TablePrintGrid grid("SG1", model);
-    window->keys().writeText(platform::programKey("PRN"), "TopMgn", "20");
+    shell.context().keys().writeText(platform::programKey("PRN"), "TopMgn", "20");
     {
-        TPrevF preview({&window->keys(), shell.appDir, &system()}, grid, {"諸星力量", true, {}});
+        TPrevF preview({&shell.context().keys(), shell.appDir, &system()}, grid,
+                       {"諸星力量", true, {}});
         preview.show();
         EXPECT_EQ(preview.marginBox("TopMgn")->value(), 20);
         EXPECT_FALSE(preview.zoomBox()->isEnabled());
@@ -283,15 +282,15 @@ TEST_F(ChartOutputTest, TablePreviewPagesAndStoredMargins) {
         preview.marginBox("LeftMgn")->setValue(15);
         preview.reject();
     }
-    EXPECT_EQ(window->keys().readText(platform::programKey("PRN"), "LeftMgn"), "15");
-    EXPECT_EQ(window->keys().readText(platform::programKey("Zoom"), "Zoom"), "0");
+    EXPECT_EQ(shell.context().keys().readText(platform::programKey("PRN"), "LeftMgn"), "15");
+    EXPECT_EQ(shell.context().keys().readText(platform::programKey("Zoom"), "Zoom"), "0");
     EXPECT_TRUE(fileBytes(path("TQLX4.ini")).contains("[PrevF]"));
 
     // A stored place off the screen is replaced by the centre.
     platform::writeFileAtomically(path("TQLX4.ini"),
                                   "[PrevF]\r\nWinState=0\r\nLeft=9000\r\nTop=9000\r\n"
                                   "Height=400\r\nWidth=600\r\n");
-    TPrevF moved({&window->keys(), shell.appDir, &system()}, grid, {"", true, {}});
+    TPrevF moved({&shell.context().keys(), shell.appDir, &system()}, grid, {"", true, {}});
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
     EXPECT_EQ(moved.size(), QSize(600, 400));
     EXPECT_EQ(moved.geometry().center(), screen.center());
@@ -300,7 +299,7 @@ TEST_F(ChartOutputTest, TablePreviewPagesAndStoredMargins) {
 TEST_F(ChartOutputTest, PrintingWithoutPrinterWritesAPdfOfEveryPage) {
     QStandardItemModel model(200, 3);
     const TablePrintGrid grid("NSG", model);
-    TPrevF preview({&window->keys(), shell.appDir, &system()}, grid, {"", true, {}});
+    TPrevF preview({&shell.context().keys(), shell.appDir, &system()}, grid, {"", true, {}});
     preview.show();
     const QString pdf = shell.dir.filePath("printed.pdf");
     Prompts::queueFileName(pdf);
@@ -322,7 +321,7 @@ TEST_F(ChartOutputTest, ListPreviewsOfTheNameListAndThePalaceStars) {
     EXPECT_TRUE(detail->starTablePrintTitle().startsWith("＜氏名：山田太郎＞命　宮 "))
         << detail->starTablePrintTitle().toStdString();
     const TablePrintGrid stars("HSG", *detail->starTable()->model(), detail->starTable());
-    TPrevF starPreview({&window->keys(), shell.appDir, &system()}, stars,
+    TPrevF starPreview({&shell.context().keys(), shell.appDir, &system()}, stars,
                        {detail->starTablePrintTitle(), true, {}});
     starPreview.show();
     savePicture(starPreview.pageImage(), "star_table_page.png");
@@ -331,7 +330,7 @@ TEST_F(ChartOutputTest, ListPreviewsOfTheNameListAndThePalaceStars) {
     ASSERT_NE(names, nullptr);
     EXPECT_TRUE(names->printButton()->isEnabled());
     const TablePrintGrid list("NSG", *names->grid()->model(), names->grid());
-    TPrevF listPreview({&window->keys(), shell.appDir, &system()}, list, {"", true, {}});
+    TPrevF listPreview({&shell.context().keys(), shell.appDir, &system()}, list, {"", true, {}});
     listPreview.show();
     EXPECT_EQ(listPreview.gridPrinter().counts().rows, 1);
     EXPECT_GT(listPreview.gridPrinter().counts().columns, 1);  // 38 columns run across pages

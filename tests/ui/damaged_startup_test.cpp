@@ -129,8 +129,8 @@ TEST_P(DamagedStartup, EveryRequiredFileEndsInAnErrorBoxNamingItOrInANormalStart
             return;
         }
         Prompts::clearShownBoxes();
-        const std::unique_ptr<TMainF> window =
-            startSorvik(fresh.shell.appDir, *fresh.shell.keys, false);
+        const std::unique_ptr<SorvikRun> run =
+            startSorvik(fresh.shell.appDir, fresh.shell.keys->filePath(), false);
         QStringList errors;
         for (const platform::ShownBox& box : Prompts::shownBoxes()) {
             if (box.style == BoxStyle::Error) {
@@ -139,12 +139,12 @@ TEST_P(DamagedStartup, EveryRequiredFileEndsInAnErrorBoxNamingItOrInANormalStart
         }
         const bool fatal = contentIsRead(name, kind) || kind == Damage::Folder;
         if (fatal) {
-            EXPECT_EQ(window, nullptr) << name.toStdString() << ": " << describe(kind);
+            EXPECT_EQ(run, nullptr) << name.toStdString() << ": " << describe(kind);
             ASSERT_EQ(errors.size(), 1) << name.toStdString() << ": " << describe(kind) << "\n"
                                         << Prompts::shownTexts().join('\n').toStdString();
             EXPECT_TRUE(errors[0].contains(name)) << errors[0].toStdString();
         } else {
-            EXPECT_NE(window, nullptr) << name.toStdString() << ": " << describe(kind);
+            EXPECT_NE(run, nullptr) << name.toStdString() << ": " << describe(kind);
             EXPECT_EQ(Prompts::shownTexts(), QStringList())
                 << name.toStdString() << ": " << describe(kind);
         }
@@ -171,13 +171,14 @@ TEST(DamagedSettingsFile, IsToldOnceAtStartUpAndLeftAloneAtExit) {
         QFile file(folder.path("Default.ini"));
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }();
-    std::unique_ptr<TMainF> window = startSorvik(folder.shell.appDir, *folder.shell.keys, false);
-    ASSERT_NE(window, nullptr);
+    std::unique_ptr<SorvikRun> run =
+        startSorvik(folder.shell.appDir, folder.shell.keys->filePath(), false);
+    ASSERT_NE(run, nullptr);
     EXPECT_EQ(Prompts::shownTexts(),
               QStringList{"ｼｽﾃﾑ設定ﾌｧｲﾙ『Default.ini』には、ｼｽﾃﾑ設定がありません。\n"
                           "ｼｽﾃﾑ設定は、既定の設定を使います。"});
     Prompts::clearShownBoxes();
-    EXPECT_TRUE(window->close());
+    EXPECT_TRUE(run->mainWindow->close());
     EXPECT_EQ(Prompts::shownTexts(), QStringList());
     QFile file(folder.path("Default.ini"));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));

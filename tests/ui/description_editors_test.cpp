@@ -24,7 +24,7 @@
 #include "texts/combinations.h"
 #include "texts/line_break.h"
 #include "texts/text_files.h"
-#include "ui/description_texts.h"
+#include "ui/app_context.h"
 #include "ui/editors/combination_editor.h"
 #include "ui/editors/description_list.h"
 #include "ui/editors/text_editors.h"
@@ -43,7 +43,7 @@ class DescriptionEditorsTest : public ::testing::Test {
     DescriptionEditorsTest() {
         shell.copyShippedFiles(SORVIK_DATA_DIR, SORVIK_BIN_DIR);
         window = shell.makeWindow();
-        createLongLivedWindows(*window);
+        shell.startLongLivedWindows(*window);
         stars = window->findChild<TSSetuF*>();
         palaces = window->findChild<THSetuF*>();
         combinations = window->findChild<TDSetuF*>();
@@ -59,7 +59,7 @@ class DescriptionEditorsTest : public ::testing::Test {
         file.open(QIODevice::ReadOnly);
         return file.readAll();
     }
-    texts::LiveTexts& live() const { return DescriptionTexts::of(*window)->lists(); }
+    texts::LiveTexts& live() const { return *shell.context().liveTexts(); }
     void writeCombinations(const QStringList& records) const {
         platform::writeSjisLines(path("DSETUF1.DAT"), QStringList{"組合せの説明"} + records);
     }
@@ -127,8 +127,8 @@ TEST_F(DescriptionEditorsTest, AStarTextWithLineBreaksRoundTripsAndShowsEverywhe
     EXPECT_EQ(stars->memo()->toPlainText(), "一行目\n二行目\n三行目");
 
     // The star list sees the stored edit while the file is still the old one.
-    TSeiLF starList(shell.appDir, window->starNames(), live().starLines,
-                    SettingsWindows::of(*window)->systemSettings());
+    TSeiLF starList(shell.appDir, shell.context().starNames(), live().starLines,
+                    shell.context().systemSettings());
     const QAbstractItemModel* model = starList.grid()->model();
     EXPECT_EQ(model->index(2, StarListModel::kNature).data().toString(), "新しい性質");
     EXPECT_EQ(model->index(2, StarListModel::kDescription).data().toString(),
@@ -287,8 +287,8 @@ TEST_F(DescriptionEditorsTest, AddingReplacingAndDeletingCombinations) {
 }
 
 TEST_F(DescriptionEditorsTest, TheStarListShowsEveryStarWithItsAttributes) {
-    TSeiLF starList(shell.appDir, window->starNames(), live().starLines,
-                    SettingsWindows::of(*window)->systemSettings());
+    TSeiLF starList(shell.appDir, shell.context().starNames(), live().starLines,
+                    shell.context().systemSettings());
     starList.show();
     const QAbstractItemModel* model = starList.grid()->model();
     EXPECT_EQ(model->rowCount(), 129);
@@ -347,8 +347,8 @@ TEST_F(DescriptionEditorsTest, Pictures) {
     stars->show();
     withListOpen([&] { stars->openList(); }, [&] { save(*list, "star_description_list.png"); });
     stars->close();
-    TSeiLF starList(shell.appDir, window->starNames(), live().starLines,
-                    SettingsWindows::of(*window)->systemSettings());
+    TSeiLF starList(shell.appDir, shell.context().starNames(), live().starLines,
+                    shell.context().systemSettings());
     save(starList, "star_list.png");
 }
 

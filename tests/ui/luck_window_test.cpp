@@ -42,7 +42,7 @@ class LuckWindowTest : public ::testing::Test {
     LuckWindowTest() {
         shell.copyShippedFiles(SORVIK_DATA_DIR, SORVIK_BIN_DIR);
         window = shell.startWindows();
-        bar = &ChartRequests::of(*window)->entryBar();
+        bar = &shell.windows->requests.entryBar();
         Prompts::clearShownBoxes();
     }
 
@@ -58,11 +58,11 @@ class LuckWindowTest : public ::testing::Test {
         }
         return nullptr;
     }
-    settings::ZiWeiSettings& ziwei() const { return SettingsWindows::of(*window)->ziWeiSettings(); }
+    settings::ZiWeiSettings& ziwei() const { return shell.context().ziWeiSettings(); }
     // What the computation gives for the person with the store's current ratios.
     strength::LuckPeriods expected(const engine::BirthMoment& person) const {
         return strength::ComputeLuckPeriods(
-            strength::LuckChartOf(window->calendar(), person, ziwei(), ziwei()),
+            strength::LuckChartOf(shell.context().calendar(), person, ziwei(), ziwei()),
             settings::luckShares(ziwei().luckRatios()));
     }
     QString path(const QString& name) const { return shell.dir.filePath(name); }
@@ -91,7 +91,7 @@ TEST_F(LuckWindowTest, OneRequestPerPersonOpensOneWindow) {
               QString::fromStdString(periods.table[strength::kTotalRow][1]));
     EXPECT_EQ(luck->table()->columnWidth(0), LuckTableView::kColumnWidth);
     // The request recorded the person and cleared the bar, as a chart request does.
-    EXPECT_EQ(window->nameList().cell(0, 0), "山田太郎");
+    EXPECT_EQ(shell.context().nameList().cell(0, 0), "山田太郎");
     EXPECT_TRUE(bar->nameBox()->currentText().isEmpty());
     EXPECT_EQ(helpTopicAt(luck->table(), 0), TKouF::kHelpTopic);
     // The popup menu opens over the table and over the graph.
@@ -118,7 +118,7 @@ TEST_F(LuckWindowTest, OneRequestPerPersonOpensOneWindow) {
     EXPECT_TRUE(Prompts::shownTexts().isEmpty()) << Prompts::shownTexts().join("|").toStdString();
 
     // SCB1 hides the luck button when the frame next becomes active.
-    SettingsWindows::of(*window)->systemSettings().setSCB(1, true);
+    shell.context().systemSettings().setSCB(1, true);
     emit window->frameActivated();
     EXPECT_FALSE(bar->luckButton()->isVisible());
 }
@@ -141,7 +141,7 @@ TEST_F(LuckWindowTest, TheChartWindowAsksForItsPersonsLuckThroughTheEntryBar) {
         EXPECT_EQ(table[strength::kTotalRow][column], table[strength::kMajorValueRow][column]);
     }
     // Copied into the bar, recorded as it was, then cleared: nothing asked.
-    EXPECT_EQ(window->nameList().rowCount(), 1);
+    EXPECT_EQ(shell.context().nameList().rowCount(), 1);
     EXPECT_TRUE(bar->nameBox()->currentText().isEmpty());
     EXPECT_TRUE(Prompts::shownTexts().isEmpty()) << Prompts::shownTexts().join("|").toStdString();
 

@@ -51,9 +51,9 @@ class MainWindowChart : public ::testing::Test {
     void start() {
         Prompts::clearShownBoxes();
         window = shell.makeWindow();
-        createLongLivedWindows(*window,
-                               [this] { boxesAtSplashEnd = Prompts::shownBoxes().size(); });
-        bar = &ChartRequests::of(*window)->entryBar();
+        shell.startLongLivedWindows(*window,
+                                    [this] { boxesAtSplashEnd = Prompts::shownBoxes().size(); });
+        bar = &shell.windows->requests.entryBar();
         window->resize(1280, 900);
         window->show();
         startMessages = Prompts::shownTexts();
@@ -99,8 +99,8 @@ TEST_F(MainWindowChart, TheEntryBarOfTheWindowOpensTheChartAndKeepsThePerson) {
     EXPECT_GT(chart->grid().rowCount(), 0);
     EXPECT_TRUE(window->action(MainAction::TileItem)->isEnabled());
 
-    EXPECT_EQ(window->nameList().cell(0, 0), "山田太郎");
-    EXPECT_EQ(window->nameList().cell(0, 3), "12:00");
+    EXPECT_EQ(shell.context().nameList().cell(0, 0), "山田太郎");
+    EXPECT_EQ(shell.context().nameList().cell(0, 3), "12:00");
     EXPECT_TRUE(window->nameListModified());
     EXPECT_TRUE(bar->nameBox()->currentText().isEmpty());
 
@@ -110,7 +110,7 @@ TEST_F(MainWindowChart, TheEntryBarOfTheWindowOpensTheChartAndKeepsThePerson) {
     EXPECT_EQ(children().size(), 1);
     QTest::keyClick(bar->timeBox(), Qt::Key_Period, Qt::KeypadModifier);
     ASSERT_EQ(children().size(), 2);
-    EXPECT_EQ(window->nameList().rowCount(), 2);
+    EXPECT_EQ(shell.context().nameList().rowCount(), 2);
 
     // Enter moves on as Tab does.
     window->activateWindow();
@@ -182,14 +182,14 @@ TEST_F(MainWindowChart, FileCommandsSaveOpenAndRememberTheNameFile) {
     // The list is still modified after saving: New asks, Yes saves first.
     Prompts::queueAnswer(Answer::Yes);
     window->action(MainAction::NewBtn)->trigger();
-    EXPECT_TRUE(window->nameList().isEmpty());
+    EXPECT_TRUE(shell.context().nameList().isEmpty());
     EXPECT_FALSE(window->nameListModified());
     EXPECT_EQ(window->windowTitle(), title("NewFile.nam"));
 
     Prompts::queueFileName(people);
     window->action(MainAction::OpenBtn)->trigger();
-    EXPECT_EQ(window->nameList().rowCount(), 1);
-    EXPECT_EQ(window->nameList().cell(0, 0), "山田太郎");
+    EXPECT_EQ(shell.context().nameList().rowCount(), 1);
+    EXPECT_EQ(shell.context().nameList().cell(0, 0), "山田太郎");
     EXPECT_EQ(window->windowTitle(), title(people));
     // The start-up file joined the recent files too, after the one just opened.
     ASSERT_EQ(window->recentFileItems().size(), 2);
@@ -207,7 +207,7 @@ TEST_F(MainWindowChart, FileCommandsSaveOpenAndRememberTheNameFile) {
     Prompts::queueAnswer(Answer::Yes);
     window->action(MainAction::NewItem)->trigger();
     window->recentFileItems()[0]->trigger();
-    EXPECT_EQ(window->nameList().rowCount(), 2);
+    EXPECT_EQ(shell.context().nameList().rowCount(), 2);
     EXPECT_EQ(window->currentNameFile(), people);
 
     // Keeping a changed list opens nothing, but the chosen file still joins the recent files.
@@ -218,7 +218,7 @@ TEST_F(MainWindowChart, FileCommandsSaveOpenAndRememberTheNameFile) {
     Prompts::queueAnswer(Answer::No);
     Prompts::queueFileName(other);
     window->action(MainAction::OpenItem)->trigger();
-    EXPECT_EQ(window->nameList().rowCount(), 3);
+    EXPECT_EQ(shell.context().nameList().rowCount(), 3);
     EXPECT_EQ(window->currentNameFile(), people);
     ASSERT_EQ(window->recentFileItems().size(), 3);
     EXPECT_EQ(window->recentFileItems()[0]->text(), "&0 " + other);
@@ -241,7 +241,7 @@ TEST_F(MainWindowChart, TheStartupNameFileIsLoadedAndJoinsTheRecentFiles) {
     start();
     EXPECT_TRUE(startMessages.isEmpty());
     EXPECT_EQ(window->windowTitle(), title("Default.nam"));
-    EXPECT_EQ(window->nameList().cell(0, 0), "山田太郎");
+    EXPECT_EQ(shell.context().nameList().cell(0, 0), "山田太郎");
     ASSERT_EQ(window->recentFileItems().size(), 1);
     EXPECT_EQ(window->recentFileItems()[0]->text(), "&0 Default.nam");
     EXPECT_TRUE(window->close());  // nothing changed: no question
@@ -252,7 +252,7 @@ TEST_F(MainWindowChart, NameListButtonShowsTheListWhichHidesWhenTheFrameIsActiva
     type("山田太郎", 0, "1984/02/02", "12:00");
     bar->MeiBtnClick();
     window->action(MainAction::NListBtn)->trigger();
-    TNListF& list = NameWindows::of(*window)->nameList();
+    TNListF& list = shell.windows->names.nameList();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&list));
     EXPECT_EQ(list.windowTitle(), "入力データ一覧");
     EXPECT_EQ(list.datCount()->text(), "1件");
@@ -272,7 +272,7 @@ TEST_F(MainWindowChart, AFreshInstallStartsQuietlyOnTheShippedEmptyNameFile) {
     start();
     EXPECT_TRUE(startMessages.isEmpty());
     EXPECT_EQ(window->windowTitle(), title("Default.nam"));
-    EXPECT_TRUE(window->nameList().isEmpty());
+    EXPECT_TRUE(shell.context().nameList().isEmpty());
     EXPECT_TRUE(window->close());
 
     // The next start has it among the recent files, and that entry opens it.
@@ -323,7 +323,7 @@ TEST_F(MainWindowChart, EveryHelpButtonAndF1OpensTheTopicOfItsWindow) {
     EXPECT_EQ(shown(), TMeibF::kHelpTopic);
 
     // The modal dialogs: the help stands in front of the one that asked, as its own window.
-    SettingsWindows& settings = *SettingsWindows::of(*window);
+    SettingsWindows& settings = shell.windows->settings;
     const std::pair<QDialog*, int> dialogs[] = {
         {&settings.systemDialog(), TSysF::kHelpTopic},
         {&settings.ziWeiDialog(), TUSysF::kHelpTopic},
@@ -360,7 +360,7 @@ TEST_F(MainWindowChart, EveryHelpButtonAndF1OpensTheTopicOfItsWindow) {
 TEST_F(MainWindowChart, ExitSavesOnRequestAndAFailedSaveKeepsTheWindowOpen) {
     type("山田太郎", 0, "1984/02/02", "12:00");
     bar->MeiBtnClick();
-    window->nameFiles().setCurrentNameFile(path("missing/names.nam"));
+    shell.context().nameFiles().setCurrentNameFile(path("missing/names.nam"));
 
     Prompts::clearShownBoxes();
     Prompts::queueAnswer(Answer::Yes);

@@ -195,7 +195,7 @@ TEST(ExitSequence, AsksForTheNameFileAndStoresTheShellsValues) {
         window->action(MainAction::StsBarItem)->trigger();
         EXPECT_FALSE(window->statusBar()->isVisible());
         // A new list without a change still asks, and Yes writes it into the program folder.
-        ASSERT_TRUE(newNameFile(window->nameFiles()));
+        ASSERT_TRUE(newNameFile(shell.context().nameFiles()));
         Prompts::queueAnswer(platform::Answer::Yes);
         const int beeps = Prompts::beepCount();
         window->showNormal();

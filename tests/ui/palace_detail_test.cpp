@@ -27,10 +27,10 @@
 #include "texts/combinations.h"
 #include "texts/line_break.h"
 #include "texts/text_files.h"
+#include "ui/app_context.h"
 #include "ui/chart/chart_grid_view.h"
 #include "ui/chart/chart_window.h"
 #include "ui/chart_requests.h"
-#include "ui/description_texts.h"
 #include "ui/detail/detail_grid.h"
 #include "ui/detail/double_star_model.h"
 #include "ui/detail/palace_detail_window.h"
@@ -65,7 +65,7 @@ class PalaceDetailTest : public ::testing::Test {
     QString path(const QString& name) const { return QDir(shell.appDir).filePath(name); }
 
     TMeibF* openChart(const QString& name, const QString& date) {
-        EntBar& bar = ChartRequests::of(*window)->entryBar();
+        EntBar& bar = shell.windows->requests.entryBar();
         bar.nameBox()->setEditText(name);
         bar.sexBox()->setCurrentIndex(0);
         bar.dateBox()->setText(date);
@@ -82,14 +82,12 @@ class PalaceDetailTest : public ::testing::Test {
                           chart.gridView()->cellRect(r.right - 1, r.top).center());
     }
 
-    settings::SystemSettings& system() const {
-        return SettingsWindows::of(*window)->systemSettings();
-    }
+    settings::SystemSettings& system() const { return shell.context().systemSettings(); }
     QString palaceName(int index) const {
-        return SettingsWindows::of(*window)->ziWeiSettings().palaceNameTable().at(index);
+        return shell.context().ziWeiSettings().palaceNameTable().at(index);
     }
     QString title(int star) const {
-        return QString::fromStdString(engine::StarTitle(window->starNames(), star));
+        return QString::fromStdString(engine::StarTitle(shell.context().starNames(), star));
     }
     QStringList starColumn(int column) const {
         QStringList cells;
@@ -168,7 +166,7 @@ TEST_F(PalaceDetailTest, TheLifePalaceOfTheWorkedChart) {
     EXPECT_EQ(shown(2), (Cells{"火星", "副", "凶", "陥", "南斗", "火", "-8"}));
     EXPECT_EQ(shown(3)[texts::kBrightnessColumn], "");   // code 0
     EXPECT_EQ(shown(11)[texts::kBrightnessColumn], "");  // 流魁: a yearly star
-    const texts::LiveTexts& live = DescriptionTexts::of(*window)->lists();
+    const texts::LiveTexts& live = *shell.context().liveTexts();
     const texts::StarLine sun = texts::splitStarLine(live.starLines.at(2));
     EXPECT_EQ(rows[0].cells[texts::kNatureColumn], sun.nature);
     EXPECT_EQ(rows[0].cells[texts::kDescriptionColumn], sun.description);
@@ -183,9 +181,9 @@ TEST_F(PalaceDetailTest, TheLifePalaceOfTheWorkedChart) {
     EXPECT_EQ(detail->hintAt(grade), "");
 
     // Double stars as evaluated, empty relations hidden and the panel lower by their rows.
-    const strength::DoubleStarEvaluation expected = strength::evaluateDoubleStars(
-        chart->record().palaceStarLists, Branch::Shen,
-        SettingsWindows::of(*window)->ziWeiSettings(), window->starNames());
+    const strength::DoubleStarEvaluation expected =
+        strength::evaluateDoubleStars(chart->record().palaceStarLists, Branch::Shen,
+                                      shell.context().ziWeiSettings(), shell.context().starNames());
     const DoubleStarModel& pairs = detail->doubleStars();
     int hidden = 0;
     for (int r = 0; r < strength::kRelationCount; ++r) {

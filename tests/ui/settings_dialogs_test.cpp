@@ -78,8 +78,9 @@ TEST(TGaijiF, PreviewsTheCodeRefusesToCloseOnABadOneAndAsksForARestart) {
     click(dialog, "OKBtn");
     EXPECT_TRUE(shownTexts().isEmpty());
 
-    // The main window builds its star names with the stored character.
-    EXPECT_EQ(shell.makeWindow()->starNames()[60], "陰騰");
+    // A run builds its star names with the stored character.
+    const auto window = shell.makeWindow();
+    EXPECT_EQ(shell.context().starNames()[60], "陰騰");
 }
 
 class SystemDialogTest : public ::testing::Test {
@@ -89,7 +90,7 @@ class SystemDialogTest : public ::testing::Test {
         window = shell.makeWindow();
         window->setDefSysFile("Default.ini");
         store = std::make_unique<settings::SystemSettings>(shell.appDir, *shell.keys,
-                                                           window->starNames());
+                                                           shell.context().starNames());
         dialog = std::make_unique<TSysF>(*window, *store);
     }
     void chooseItem(int row, int column, const QString& item) {
@@ -327,12 +328,11 @@ TEST_F(ZiWeiDialogTest, TheShippedSettingsFileMeetsTheStartUpCheck) {
                 QDir(shell.appDir).filePath("Default.ini"));
     auto window = shell.makeWindow();
     EXPECT_EQ(window->defSysFile(), "Default.ini");
-    auto* windows = new SettingsWindows(*window);
-    EXPECT_EQ(SettingsWindows::of(*window), windows);
+    auto* windows = new SettingsWindows(*window, shell.context());
     windows->checkSettingsFile();
     EXPECT_TRUE(shownTexts().isEmpty());
-    EXPECT_EQ(windows->systemSettings().CountInfoRows(), 3);
-    EXPECT_EQ(windows->systemSettings().SG1(60, 0), "陰殺");
+    EXPECT_EQ(shell.context().systemSettings().CountInfoRows(), 3);
+    EXPECT_EQ(shell.context().systemSettings().SG1(60, 0), "陰殺");
 }
 
 // Every tab of the three dialogs as a picture; with SORVIK_PICTURES set they are saved there
@@ -355,7 +355,7 @@ TEST_F(ZiWeiDialogTest, EveryTabRenders) {
                 QDir(shell.appDir).filePath("Default.ini"));
     auto window = shell.makeWindow();
     window->setDefSysFile("Default.ini");
-    settings::SystemSettings system(shell.appDir, *shell.keys, window->starNames());
+    settings::SystemSettings system(shell.appDir, *shell.keys, shell.context().starNames());
     TSysF sys(*window, system);
     sys.show();
     for (int tab = 0; tab < sys.tabs()->count(); ++tab) {

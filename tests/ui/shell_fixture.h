@@ -1,6 +1,9 @@
 #pragma once
 
+#include <functional>
 #include <memory>
+#include <optional>
+#include <vector>
 
 #include <QComboBox>
 #include <QDir>
@@ -10,6 +13,7 @@
 
 #include "platform/key_store.h"
 #include "platform/prompts.h"
+#include "ui/app_context.h"
 #include "ui/entry/entry_bar.h"
 #include "ui/main_window.h"
 #include "ui/startup.h"
@@ -17,6 +21,9 @@
 namespace sorvik::ui::testing {
 
 // A program folder and a key store of its own in a temporary folder, and no modal windows.
+// Each window made here starts a run of its own. The fixture keeps the context of every run
+// until it ends itself, so a window may still stand when the next run starts; the windows must
+// be gone before the fixture.
 class ShellFixture {
   public:
     ShellFixture() {
@@ -46,16 +53,30 @@ class ShellFixture {
         }
     }
 
-    std::unique_ptr<TMainF> makeWindow() const { return std::make_unique<TMainF>(appDir, *keys); }
+    // The main window of a new run, over a context of its own on the fixture's key store.
+    std::unique_ptr<TMainF> makeWindow() {
+        windows.reset();
+        runs_.push_back(std::make_unique<AppContext>(appDir, keys->filePath()));
+        return std::make_unique<TMainF>(context());
+    }
 
     // The main window and the windows of a run, shown at the size the tests look at.
-    std::unique_ptr<TMainF> startWindows() const {
+    std::unique_ptr<TMainF> startWindows() {
         std::unique_ptr<TMainF> window = makeWindow();
-        createLongLivedWindows(*window);
+        startLongLivedWindows(*window);
         window->resize(1280, 900);
         window->show();
         return window;
     }
+
+    // The windows of the run of window; splashDone as in the start-up.
+    LongLivedWindows& startLongLivedWindows(TMainF& window,
+                                            const std::function<void()>& splashDone = {}) {
+        return windows.emplace(createLongLivedWindows(window, context(), splashDone));
+    }
+
+    // The shared state of the last run.
+    AppContext& context() const { return *runs_.back(); }
 
     // Two months: enough for the table to load.
     static QByteArray calendarBytes() {
@@ -70,7 +91,13 @@ class ShellFixture {
 
     QTemporaryDir dir;
     QString appDir;
+    // The fixture's own handle on the run's key store file, as another program would have.
     std::unique_ptr<platform::KeyStore> keys;
+    // The long-lived windows of the last run, once started.
+    std::optional<LongLivedWindows> windows;
+
+  private:
+    std::vector<std::unique_ptr<AppContext>> runs_;
 };
 
 // Types a person into the entry bar; sex is the item index (0 男, 1 女).

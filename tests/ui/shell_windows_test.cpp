@@ -240,7 +240,7 @@ TEST(TMainF, EndingAfterARestoreSkipsTheSavesOfClosing) {
 TEST(TTools, TheMenuFollowsTheTable) {
     testing::ShellFixture shell;
     auto window = shell.makeWindow();
-    attachTools(*window);
+    attachTools(*window, shell.context());
     QMenu& menu = *window->toolsMenu();
     EXPECT_EQ(menuTexts(menu), (QStringList{"ﾂｰﾙの設定(&T)", "", "電卓", "Readme"}));
 

@@ -5,9 +5,8 @@
 #include "combination_editor.h"
 #include "description_list.h"
 #include "text_editors.h"
-#include "ui/description_texts.h"
+#include "ui/app_context.h"
 #include "ui/main_window.h"
-#include "ui/settings_windows.h"
 #include "ui/star_list/star_list_window.h"
 
 namespace sorvik::ui {
@@ -22,16 +21,16 @@ void openFrom(TMainF& mainWindow, MainAction item, QDialog* dialog) {
 
 }  // namespace
 
-DescriptionEditors attachDescriptionEditors(TMainF& mainWindow, SettingsWindows& settings,
-                                            DescriptionTexts& texts) {
+DescriptionEditors attachDescriptionEditors(TMainF& mainWindow, AppContext& context,
+                                            texts::LiveTexts& texts) {
     // The list is the editors' own: they fill it before showing it.
-    auto* list = new TSListF(mainWindow.appDir(), &mainWindow);
-    const EditorServices services{mainWindow.appDir(), mainWindow.starNames(),
-                                  settings.systemSettings(), settings.ziWeiSettings(), *list};
+    auto* list = new TSListF(context.appDir(), &mainWindow);
+    const EditorServices services{context.appDir(), context.starNames(), context.systemSettings(),
+                                  context.ziWeiSettings(), *list};
     DescriptionEditors editors{new THSetuF(services, &mainWindow),
                                new TDSetuF(services, &mainWindow),
-                               new TKSetuF(services, texts.lists().patternLines, &mainWindow),
-                               new TSSetuF(services, texts.lists().starLines, &mainWindow), list};
+                               new TKSetuF(services, texts.patternLines, &mainWindow),
+                               new TSSetuF(services, texts.starLines, &mainWindow), list};
     openFrom(mainWindow, MainAction::SSetuItem, editors.stars);
     openFrom(mainWindow, MainAction::HSetuItem, editors.palaces);
     openFrom(mainWindow, MainAction::DSetuItem, editors.combinations);
@@ -39,12 +38,12 @@ DescriptionEditors attachDescriptionEditors(TMainF& mainWindow, SettingsWindows&
     return editors;
 }
 
-void attachStarList(TMainF& mainWindow, SettingsWindows& settings, DescriptionTexts& texts) {
+void attachStarList(TMainF& mainWindow, AppContext& context, const texts::LiveTexts& texts) {
     QAction* item = mainWindow.action(MainAction::StarListItem);
     item->setEnabled(true);
-    QObject::connect(item, &QAction::triggered, &mainWindow, [&mainWindow, &settings, &texts] {
-        TSeiLF list(mainWindow.appDir(), mainWindow.starNames(), texts.lists().starLines,
-                    settings.systemSettings(), &mainWindow);
+    QObject::connect(item, &QAction::triggered, &mainWindow, [&mainWindow, &context, &texts] {
+        TSeiLF list(context.appDir(), context.starNames(), texts.starLines,
+                    context.systemSettings(), &mainWindow);
         list.exec();
     });
 }

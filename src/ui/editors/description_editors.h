@@ -1,9 +1,12 @@
 #pragma once
 
+namespace sorvik::texts {
+struct LiveTexts;
+}
+
 namespace sorvik::ui {
 
-class DescriptionTexts;
-class SettingsWindows;
+class AppContext;
 class TDSetuF;
 class THSetuF;
 class TKSetuF;
@@ -21,10 +24,10 @@ struct DescriptionEditors {
 
 // The four description editors and their list, made once, opened modally from their menu
 // items. The star and pattern editors edit the live texts in place.
-DescriptionEditors attachDescriptionEditors(TMainF& mainWindow, SettingsWindows& settings,
-                                            DescriptionTexts& texts);
+DescriptionEditors attachDescriptionEditors(TMainF& mainWindow, AppContext& context,
+                                            texts::LiveTexts& texts);
 
 // "星曜一覧表(&Y)" opens a new star list over the live star texts each time.
-void attachStarList(TMainF& mainWindow, SettingsWindows& settings, DescriptionTexts& texts);
+void attachStarList(TMainF& mainWindow, AppContext& context, const texts::LiveTexts& texts);
 
 }  // namespace sorvik::ui

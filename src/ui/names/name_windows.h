@@ -6,8 +6,8 @@
 
 namespace sorvik::ui {
 
-class ChartRequests;
-class SettingsWindows;
+class AppContext;
+class EntBar;
 class TMainF;
 class TNListF;
 
@@ -17,9 +17,8 @@ class TNListF;
 class NameWindows : public QObject {
     Q_OBJECT
   public:
-    NameWindows(TMainF& mainWindow, SettingsWindows& settings, ChartRequests& requests);
+    NameWindows(TMainF& mainWindow, AppContext& context, EntBar& entryBar);
 
-    static NameWindows* of(const TMainF& mainWindow);
     TNListF& nameList() const { return *list_; }
     // The 日付 label: the era-date entry, opening on today.
     void openEraEntry();
