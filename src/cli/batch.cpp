@@ -8,6 +8,7 @@
 #include <optional>
 #include <vector>
 
+#include <poll.h>
 #include <unistd.h>
 
 #include <QJsonDocument>
@@ -21,9 +22,9 @@ namespace sorvik::cli {
 
 namespace {
 
-// Lines answered between two writes: enough to share out between threads, few enough to keep
-// the memory flat (a chart line is about 10 kB).
-constexpr std::size_t kLinesPerRound = 512;
+// Lines of a round: enough to share out between threads, few enough to keep the memory flat
+// (a chart line is about 10 kB).
+constexpr std::size_t kLinesPerRound = 1024;
 constexpr std::size_t kReadSize = 1 << 16;
 constexpr std::size_t kLineSizeGuess = 10 * 1024;
 constexpr std::size_t kMaxLineBytes = 1 << 20;
@@ -143,16 +144,18 @@ class LineSource {
   public:
     explicit LineSource(int fd) : fd_(fd) {}
 
-    // The next lines, as many whole lines as the input has given up to a round's worth, reading
-    // only while it has given none; at the end a round without lines. A last line without its
-    // line feed counts too. False when reading fails; errno says why.
+    // The next lines, up to a round's worth: reading on while the input has more at once, and
+    // waiting for it only while the round has no line, so that a slow input is answered line by
+    // line. At the end a round without lines. A last line without its line feed counts too.
+    // False when reading fails; errno says why.
     bool next(Round& round) {
         round.text.clear();
         round.lines.clear();
         round.firstNumber = lineNumber_ + 1;
         while (true) {
             take(round);
-            if (!round.lines.empty() || atEnd_) {
+            if (round.lines.size() == kLinesPerRound || atEnd_ ||
+                (!round.lines.empty() && !readableNow())) {
                 return true;
             }
             if (!read()) {
@@ -191,6 +194,11 @@ class LineSource {
             start = end + 1;
         }
         pending_.erase(0, std::min(start, pending_.size()));
+    }
+
+    bool readableNow() const {
+        pollfd input{fd_, POLLIN, 0};
+        return ::poll(&input, 1, 0) > 0;
     }
 
     bool read() {
