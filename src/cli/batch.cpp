@@ -26,7 +26,6 @@ namespace {
 // (a chart line is about 10 kB).
 constexpr std::size_t kLinesPerRound = 1024;
 constexpr std::size_t kReadSize = 1 << 16;
-constexpr std::size_t kLineSizeGuess = 10 * 1024;
 constexpr std::size_t kMaxLineBytes = 1 << 20;
 
 bool writeAll(int fd, std::string_view bytes) {
@@ -275,13 +274,12 @@ bool Batch::run(int inputFd, int outputFd, int threads) const {
         round.outs.resize(std::max(round.outs.size(), shares));
         for (std::size_t t = 0; t < shares; ++t) {
             const auto answerShare = [this, &round, share, t, outputFd](Written before) {
-                std::string& out = round.outs[t];
+                std::string& out = round.outs[t];  // room kept from round to round
                 std::string notes;
-                out.clear();
-                out.reserve(share * kLineSizeGuess);
+                std::size_t bytes = 0;
                 {
                     // One writer for the share: it makes room in large steps.
-                    JsonLineWriter writer(out);
+                    JsonLineWriter writer(out, JsonLineWriter::OverRoom{});
                     for (std::size_t i = t * share;
                          i < std::min(round.lines.size(), (t + 1) * share); ++i) {
                         const long long number = round.firstNumber + static_cast<long long>(i);
@@ -293,12 +291,13 @@ bool Batch::run(int inputFd, int outputFd, int threads) const {
                             notes += answerLine(round.line(i), number, writer);
                         }
                     }
+                    bytes = writer.written();
                 }
                 if (const int failure = before.get()) {
                     return failure;  // nothing more is written after a failed write
                 }
                 std::fputs(notes.c_str(), stderr);
-                return writeAll(outputFd, out) ? 0 : errno;
+                return writeAll(outputFd, std::string_view(out).substr(0, bytes)) ? 0 : errno;
             };
             written = std::async(std::launch::async, answerShare, written).share();
             answering[r].push_back(written);

@@ -23,7 +23,17 @@ namespace sorvik::cli {
 class JsonLineWriter {
   public:
     explicit JsonLineWriter(std::string& out) : out_(out), used_(out.size()) {}
-    ~JsonLineWriter() { out_.resize(used_); }
+    // Writes over the string from its start and leaves it as long as it is, as room for the
+    // next use (the string's new room is filled before it is written): what was written are
+    // the first written() bytes.
+    struct OverRoom {};
+    JsonLineWriter(std::string& out, OverRoom) : out_(out), used_(0), keepsRoom_(true) {}
+    ~JsonLineWriter() {
+        if (!keepsRoom_) {
+            out_.resize(used_);
+        }
+    }
+    std::size_t written() const { return used_; }
     JsonLineWriter(const JsonLineWriter&) = delete;
     JsonLineWriter& operator=(const JsonLineWriter&) = delete;
 
@@ -185,6 +195,7 @@ class JsonLineWriter {
 
     std::string& out_;
     std::size_t used_;  // bytes of out_ that hold text; the rest is room
+    bool keepsRoom_ = false;
     // A member or element came before; a key clears it so that its value follows directly.
     bool needComma_ = false;
 };
