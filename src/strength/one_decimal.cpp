@@ -70,6 +70,9 @@ std::string_view formatTenths(std::int64_t tenths, int width, TenthsRoom& room) 
 
 std::string formatTenths(std::int64_t tenths, int width) {
     TenthsRoom room;
+    if (width <= kMaxTenthsWidth) {
+        return std::string(formatTenths(tenths, width, room));
+    }
     return engine::padLeft(std::string(formatTenths(tenths, 0, room)), width);
 }
 
