@@ -1,9 +1,9 @@
 #include "batch.h"
 
-#include <cerrno>
-#include <cstdio>
 #include <algorithm>
 #include <array>
+#include <cerrno>
+#include <cstdio>
 #include <future>
 #include <optional>
 #include <vector>
@@ -14,6 +14,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include "cli/job_queue.h"
 #include "cli/json_line_writer.h"
 #include "engine/errors.h"
 #include "settings/target_date.h"
@@ -106,8 +107,7 @@ void Batch::answer(const BatchItem& item, long long number, JsonLineWriter& out)
     }
 }
 
-std::string Batch::answerLine(std::string_view line, long long number,
-                              JsonLineWriter& out) const {
+std::string Batch::answerLine(std::string_view line, long long number, JsonLineWriter& out) const {
     const BatchItem item = read(line);
     answer(item, number, out);
     const auto* request = std::get_if<ChartRequest>(&item);
@@ -132,10 +132,15 @@ struct Round {
     std::string text;
     std::vector<Line> lines;
     long long firstNumber = 1;
-    // The answers of each share, kept from round to round so their room is made only once.
+    // By share: the answers, in room kept from round to round so that it is made only once;
+    // how many bytes of it were written; the notes for standard error.
     std::vector<std::string> outs;
+    std::vector<std::size_t> sizes;
+    std::vector<std::string> notes;
 
-    std::string_view line(std::size_t i) const { return {text.data() + lines[i].offset, lines[i].size}; }
+    std::string_view line(std::size_t i) const {
+        return {text.data() + lines[i].offset, lines[i].size};
+    }
 };
 
 // Standard input cut into rounds of whole lines.
@@ -229,39 +234,54 @@ class LineSource {
     bool skipping_ = false;  // the rest of an overlong line
 };
 
+// Answers share t of the round's lines, `share` lines a share.
+void answerShare(const Batch& batch, Round& round, std::size_t t, std::size_t share) {
+    // One writer for the share, over the room kept from the round before.
+    JsonLineWriter writer(round.outs[t], JsonLineWriter::OverRoom{});
+    round.notes[t].clear();
+    for (std::size_t i = t * share; i < std::min(round.lines.size(), (t + 1) * share); ++i) {
+        const long long number = round.firstNumber + static_cast<long long>(i);
+        if (round.lines[i].tooLong) {
+            writeErrorLine(writer, number,
+                           "line longer than " + std::to_string(kMaxLineBytes) + " bytes");
+        } else {
+            round.notes[t] += batch.answerLine(round.line(i), number, writer);
+        }
+    }
+    round.sizes[t] = writer.written();
+}
+
 }  // namespace
 
 bool Batch::run(int inputFd, int outputFd, int threads) const {
-    // Each round is answered by several threads, a consecutive share each; a share writes its
-    // answers once the share before it has written, so the output keeps the input order and
-    // each answer goes out as soon as it can, while this thread reads the next round.
-    using Written = std::shared_future<int>;  // 0, or the errno of a failed write
-    std::promise<int> start;
-    start.set_value(0);
-    Written written = start.get_future().share();
-
+    // This thread reads; the workers answer each round, a consecutive share each; one writer
+    // thread writes the shares in input order, each as soon as it is answered. So a slow input
+    // is answered line by line, and the workers never wait for the output.
+    JobQueue workers(threads);
+    JobQueue writer(1);
+    int writeFailure = 0;  // the errno of a failed write; only the writer's thread sets it
     LineSource source(inputFd);
     std::array<Round, 2> rounds;
-    std::array<std::vector<Written>, 2> answering;  // the shares of each round
-    const auto finish = [&](std::vector<Written>& shares) {
+    std::array<std::vector<std::future<int>>, 2> writing;  // of each round, its shares' writes
+    const auto finish = [](std::vector<std::future<int>>& writes) {
         int failure = 0;
-        for (const Written& share : shares) {
-            failure = std::max(failure, share.get());
+        for (std::future<int>& write : writes) {
+            failure = std::max(failure, write.get());
         }
-        shares.clear();
+        writes.clear();
         return failure;
     };
     for (std::size_t r = 0;; r ^= 1) {
-        // The round read into here was answered two rounds ago: it must be done first.
-        if (const int failure = finish(answering[r])) {
-            finish(answering[r ^ 1]);
+        // The round read into here went out two rounds ago: it must be written first.
+        if (const int failure = finish(writing[r])) {
+            finish(writing[r ^ 1]);
             errno = failure;
             return false;
         }
         Round& round = rounds[r];
         if (!source.next(round)) {
             const int failure = errno;
-            finish(answering[r ^ 1]);
+            finish(writing[r ^ 1]);
             errno = failure;
             return false;
         }
@@ -272,38 +292,29 @@ bool Batch::run(int inputFd, int outputFd, int threads) const {
             std::min(static_cast<std::size_t>(std::max(threads, 1)), round.lines.size());
         const std::size_t share = (round.lines.size() + shares - 1) / shares;
         round.outs.resize(std::max(round.outs.size(), shares));
+        round.notes.resize(round.outs.size());
+        round.sizes.resize(round.outs.size());
         for (std::size_t t = 0; t < shares; ++t) {
-            const auto answerShare = [this, &round, share, t, outputFd](Written before) {
-                std::string& out = round.outs[t];  // room kept from round to round
-                std::string notes;
-                std::size_t bytes = 0;
-                {
-                    // One writer for the share: it makes room in large steps.
-                    JsonLineWriter writer(out, JsonLineWriter::OverRoom{});
-                    for (std::size_t i = t * share;
-                         i < std::min(round.lines.size(), (t + 1) * share); ++i) {
-                        const long long number = round.firstNumber + static_cast<long long>(i);
-                        if (round.lines[i].tooLong) {
-                            writeErrorLine(writer, number,
-                                           "line longer than " + std::to_string(kMaxLineBytes) +
-                                               " bytes");
-                        } else {
-                            notes += answerLine(round.line(i), number, writer);
-                        }
+            std::shared_future<int> answered = workers
+                                                   .submit([this, &round, t, share] {
+                                                       answerShare(*this, round, t, share);
+                                                       return 0;
+                                                   })
+                                                   .share();
+            writing[r].push_back(writer.submit([&round, t, answered, outputFd, &writeFailure] {
+                answered.get();           // what the share threw is thrown on
+                if (writeFailure == 0) {  // nothing more is written after a failed write
+                    std::fputs(round.notes[t].c_str(), stderr);
+                    if (!writeAll(outputFd,
+                                  std::string_view(round.outs[t]).substr(0, round.sizes[t]))) {
+                        writeFailure = errno;
                     }
-                    bytes = writer.written();
                 }
-                if (const int failure = before.get()) {
-                    return failure;  // nothing more is written after a failed write
-                }
-                std::fputs(notes.c_str(), stderr);
-                return writeAll(outputFd, std::string_view(out).substr(0, bytes)) ? 0 : errno;
-            };
-            written = std::async(std::launch::async, answerShare, written).share();
-            answering[r].push_back(written);
+                return writeFailure;
+            }));
         }
     }
-    const int failure = std::max(finish(answering[0]), finish(answering[1]));
+    const int failure = std::max(finish(writing[0]), finish(writing[1]));
     errno = failure;
     return failure == 0;
 }
