@@ -27,9 +27,16 @@ bool isGood(const StarRows& stars, int n) {
     return stars[n][kStarClass] % 2 == 1;
 }
 
-bool anyAt(const StarRows& stars, int first, int last, Branch p, bool good) {
+// Whether a star from first to last, good or not as asked, stands in palace p or in a palace
+// a multiple of `step` away: 4 for p's trine, 6 for p and its opposite. One pass over the
+// stars, since both steps divide the twelve.
+template <int step>
+bool anyEvery(const StarRows& stars, int first, int last, Branch p, bool good) {
+    static_assert(kBranchCount % step == 0);
     for (int n = first; n <= last; ++n) {
-        if (isAt(stars, n, p) && isGood(stars, n) == good) {
+        const int q = stars[n][kStarBranch];
+        if (q >= 0 && q < kBranchCount && (q - index(p)) % step == 0 &&
+            isGood(stars, n) == good) {
             return true;
         }
     }
@@ -300,25 +307,15 @@ bool BrightMainAt(const StarRows& stars, Branch p) {
 }
 
 bool GoodInTrine(const StarRows& stars, Branch p) {
-    for (const Branch q : {p, p + 4, p + 8}) {
-        if (anyAt(stars, WenChang, HuaJi, q, true)) {
-            return true;
-        }
-    }
-    return false;
+    return anyEvery<4>(stars, WenChang, HuaJi, p, true);
 }
 
 bool BadInTrine(const StarRows& stars, Branch p) {
-    for (const Branch q : {p, p + 4, p + 8}) {
-        if (anyAt(stars, ZuoFu, TianKong, q, false)) {
-            return true;
-        }
-    }
-    return false;
+    return anyEvery<4>(stars, ZuoFu, TianKong, p, false);
 }
 
 bool BadAtOrOpposite(const StarRows& stars, Branch p) {
-    return anyAt(stars, ZuoFu, TianKong, p, false) || anyAt(stars, ZuoFu, TianKong, p + 6, false);
+    return anyEvery<6>(stars, ZuoFu, TianKong, p, false);
 }
 
 PatternFlags FindPatterns(const StarRows& stars, Branch life, Branch body, Sex sex) {
