@@ -6,14 +6,18 @@ namespace sorvik::settings {
 
 namespace {
 
+// Over the UTF-16 units themselves: a store converts some three thousand cells at a time.
 struct Cursor {
-    QStringView text;
-    qsizetype pos = 0;
+    explicit Cursor(QStringView text) : at(text.utf16()), end(text.utf16() + text.size()) {}
 
-    bool atEnd() const { return pos >= text.size(); }
-    QChar peek() const { return text.at(pos); }
+    bool atEnd() const { return at >= end; }
+    char16_t peek() const { return *at; }
     bool isDigit() const { return !atEnd() && peek() >= u'0' && peek() <= u'9'; }
-    int digit() { return text.at(pos++).unicode() - u'0'; }
+    int digit() { return *at++ - u'0'; }
+    void skip() { ++at; }
+
+    const char16_t* at;
+    const char16_t* end;
 };
 
 QStringView trimmedBlanks(const QString& text) {
@@ -29,7 +33,9 @@ QStringView trimmedBlanks(const QString& text) {
 
 bool readSign(Cursor& c) {
     if (!c.atEnd() && (c.peek() == u'-' || c.peek() == u'+')) {
-        return c.text.at(c.pos++) == u'-';
+        const bool negative = c.peek() == u'-';
+        c.skip();
+        return negative;
     }
     return false;
 }
@@ -76,7 +82,7 @@ std::optional<std::int64_t> parseCellTenThousandths(const QString& text) {
     int fractionDigits = 0;
     bool roundUp = false;
     if (!c.atEnd() && c.peek() == u'.') {
-        ++c.pos;
+        c.skip();
         while (c.isDigit()) {
             const int d = c.digit();
             anyDigit = true;
