@@ -134,6 +134,10 @@ class Evaluator {
         result.totalTenths = 0;
         for (int r = 0; r < kRelationCount; ++r) {
             DoubleStarFinding& found = result.relations[static_cast<std::size_t>(r)];
+            if (found.count == 0) {
+                found.powerTenths = 0;  // most relations of most palaces
+                continue;
+            }
             std::int64_t sum = 0;
             for (std::size_t e = 0; e < found.count; ++e) {
                 sum += numbers_.pairPowers[static_cast<std::size_t>(found.pairs[e])];
