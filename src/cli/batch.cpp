@@ -257,12 +257,14 @@ bool Batch::run(int inputFd, int outputFd, int threads) const {
     // This thread reads; the workers answer each round, a consecutive share each; one writer
     // thread writes the shares in input order, each as soon as it is answered. So a slow input
     // is answered line by line, and the workers never wait for the output.
-    JobQueue workers(threads);
-    JobQueue writer(1);
-    int writeFailure = 0;  // the errno of a failed write; only the writer's thread sets it
     LineSource source(inputFd);
     std::array<Round, 2> rounds;
     std::array<std::vector<std::future<int>>, 2> writing;  // of each round, its shares' writes
+    int writeFailure = 0;  // the errno of a failed write; only the writer's thread sets it
+    // Declared after what their jobs use, so that however run() ends, they finish their jobs
+    // before those go.
+    JobQueue workers(threads);
+    JobQueue writer(1);
     const auto finish = [](std::vector<std::future<int>>& writes) {
         int failure = 0;
         for (std::future<int>& write : writes) {
