@@ -23,9 +23,9 @@ namespace sorvik::cli {
 
 namespace {
 
-// Lines of a round: enough to share out between threads, few enough to keep the memory flat
-// (a chart line is about 10 kB).
-constexpr std::size_t kLinesPerRound = 1024;
+// Lines of a round: enough to share out between threads, few enough that a share's answers
+// (a chart line is about 10 kB) stay in the processor's cache and the memory stays flat.
+constexpr std::size_t kLinesPerRound = 256;
 constexpr std::size_t kReadSize = 1 << 16;
 constexpr std::size_t kMaxLineBytes = 1 << 20;
 
