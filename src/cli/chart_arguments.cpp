@@ -2,7 +2,7 @@
 
 #include <QRegularExpression>
 
-#include "engine/number_text.h"
+#include "engine/date.h"
 #include "records/birth_entry.h"
 #include "settings/target_date.h"
 
@@ -39,8 +39,7 @@ Refusal refusalOf(const records::EntryRefusal& refusal) {
 engine::BirthMoment personOf(const QString& name, const QString& sex,
                              const engine::DateTime& birth) {
     return {name.toStdString(), sex == u"男" ? engine::Sex::Male : engine::Sex::Female,
-            engine::formatSlashed(birth.date),
-            engine::padded(birth.hour, 2, '0') + ':' + engine::padded(birth.minute, 2, '0')};
+            engine::formatSlashed(birth.date), engine::formatClock(birth.hour, birth.minute)};
 }
 
 }  // namespace

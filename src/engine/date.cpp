@@ -97,6 +97,10 @@ std::string formatSlashed(const Date& date) {
            padded(date.day, 2, '0');
 }
 
+std::string formatClock(int hour, int minute) {
+    return padded(hour, 2, '0') + ':' + padded(minute, 2, '0');
+}
+
 std::string FormatYmd(const Date& date) {
     return padded(date.year, 4, '0') + padded(date.month, 2, '0') + padded(date.day, 2, '0');
 }

@@ -2,7 +2,7 @@
 
 #include <QRegularExpression>
 
-#include "engine/number_text.h"
+#include "engine/date.h"
 
 namespace sorvik::records {
 
@@ -56,9 +56,8 @@ QString normaliseDateText(const QString& text) {
     if (!date) {
         return {};
     }
-    return QString::fromStdString(engine::padded(date->year(), 4, '0') + '/' +
-                                  engine::padded(date->month(), 2, '0') + '/' +
-                                  engine::padded(date->day(), 2, '0'));
+    return QString::fromStdString(
+        engine::formatSlashed({date->year(), date->month(), date->day()}));
 }
 
 QString normaliseTimeText(const QString& text) {
@@ -69,8 +68,7 @@ QString normaliseTimeText(const QString& text) {
     if (!time) {
         return QString::fromLatin1(kUnreadableTime);
     }
-    return QString::fromStdString(engine::padded(time->hour(), 2, '0') + ':' +
-                                  engine::padded(time->minute(), 2, '0'));
+    return QString::fromStdString(engine::formatClock(time->hour(), time->minute()));
 }
 
 }  // namespace sorvik::records
