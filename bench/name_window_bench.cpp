@@ -18,7 +18,7 @@
 #include "records/name_file.h"
 #include "settings/system_settings.h"
 #include "settings/zi_wei_settings.h"
-#include "ui/app_fonts.h"
+#include "ui/common/app_fonts.h"
 #include "ui/entry/entry_bar.h"
 #include "ui/names/name_grid.h"
 #include "ui/names/name_list_window.h"

@@ -17,10 +17,10 @@
 #include <benchmark/benchmark.h>
 
 #include "platform/prompts.h"
-#include "ui/app_context.h"
-#include "ui/app_fonts.h"
-#include "ui/main_window.h"
-#include "ui/startup.h"
+#include "ui/shell/app_context.h"
+#include "ui/common/app_fonts.h"
+#include "ui/shell/main_window.h"
+#include "ui/shell/startup.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include <QApplication>
 
-#include "ui/startup.h"
+#include "ui/shell/startup.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);

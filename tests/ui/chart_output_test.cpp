@@ -29,10 +29,10 @@
 #include "settings/system_settings.h"
 #include "shell_fixture.h"
 #include "texts/text_files.h"
-#include "ui/app_context.h"
+#include "ui/shell/app_context.h"
 #include "ui/chart/chart_grid_view.h"
 #include "ui/chart/chart_window.h"
-#include "ui/chart_requests.h"
+#include "ui/shell/chart_requests.h"
 #include "ui/detail/detail_grid.h"
 #include "ui/detail/palace_detail_window.h"
 #include "ui/editors/description_list.h"
@@ -41,9 +41,9 @@
 #include "ui/names/name_list_window.h"
 #include "ui/print/print_preview.h"
 #include "ui/print/table_print_grid.h"
-#include "ui/settings_windows.h"
+#include "ui/settings/settings_windows.h"
 #include "ui/star_list/star_list_window.h"
-#include "ui/startup.h"
+#include "ui/shell/startup.h"
 
 namespace sorvik::ui {
 namespace {

@@ -24,13 +24,13 @@
 #include "settings/zi_wei_settings.h"
 #include "shell_fixture.h"
 #include "strength/palace_cells.h"
-#include "ui/app_fonts.h"
+#include "ui/common/app_fonts.h"
 #include "ui/chart/chart_grid_view.h"
 #include "ui/chart/chart_window.h"
 #include "ui/chart/pattern_list.h"
 #include "ui/entry/entry_bar.h"
-#include "ui/name_file_commands.h"
-#include "ui/system_font.h"
+#include "ui/shell/name_file_commands.h"
+#include "ui/common/system_font.h"
 
 namespace sorvik::ui {
 namespace {

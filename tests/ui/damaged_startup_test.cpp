@@ -8,8 +8,8 @@
 
 #include "platform/prompts.h"
 #include "shell_fixture.h"
-#include "ui/main_window.h"
-#include "ui/startup.h"
+#include "ui/shell/main_window.h"
+#include "ui/shell/startup.h"
 
 namespace sorvik::ui {
 namespace {

@@ -1,4 +1,4 @@
-#include "ui/error_boundary.h"
+#include "ui/common/error_boundary.h"
 
 #include <stdexcept>
 

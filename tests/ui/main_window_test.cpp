@@ -10,8 +10,8 @@
 
 #include "platform/profile_file.h"
 #include "shell_fixture.h"
-#include "ui/name_file_commands.h"
-#include "ui/window_commands.h"
+#include "ui/shell/name_file_commands.h"
+#include "ui/shell/window_commands.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "ui/name_file_commands.h"
+#include "ui/shell/name_file_commands.h"
 
 #include <sys/stat.h>
 

@@ -27,18 +27,18 @@
 #include "texts/combinations.h"
 #include "texts/line_break.h"
 #include "texts/text_files.h"
-#include "ui/app_context.h"
+#include "ui/shell/app_context.h"
 #include "ui/chart/chart_grid_view.h"
 #include "ui/chart/chart_window.h"
-#include "ui/chart_requests.h"
+#include "ui/shell/chart_requests.h"
 #include "ui/detail/detail_grid.h"
 #include "ui/detail/double_star_model.h"
 #include "ui/detail/palace_detail_window.h"
 #include "ui/detail/star_table_model.h"
 #include "ui/editors/text_editors.h"
 #include "ui/entry/entry_bar.h"
-#include "ui/settings_windows.h"
-#include "ui/startup.h"
+#include "ui/settings/settings_windows.h"
+#include "ui/shell/startup.h"
 
 namespace sorvik::ui {
 namespace {

@@ -16,12 +16,12 @@
 #include "platform/profile_file.h"
 #include "settings/gaiji.h"
 #include "shell_fixture.h"
-#include "ui/app_fonts.h"
-#include "ui/gaiji_dialog.h"
-#include "ui/settings_windows.h"
-#include "ui/system_font.h"
-#include "ui/system_settings_dialog.h"
-#include "ui/zi_wei_settings_dialog.h"
+#include "ui/common/app_fonts.h"
+#include "ui/settings/gaiji_dialog.h"
+#include "ui/settings/settings_windows.h"
+#include "ui/common/system_font.h"
+#include "ui/settings/system_settings_dialog.h"
+#include "ui/settings/zi_wei_settings_dialog.h"
 
 #include <gtest/gtest.h>
 

@@ -8,7 +8,7 @@
 #include "settings/gaiji.h"
 #include "settings/system_settings.h"
 #include "ui/chart/default_target_date.h"
-#include "ui/gaiji_dialog.h"
+#include "ui/settings/gaiji_dialog.h"
 
 // The messages the windows show for what the settings stores report.
 namespace sorvik::ui {

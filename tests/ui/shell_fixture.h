@@ -13,10 +13,10 @@
 
 #include "platform/key_store.h"
 #include "platform/prompts.h"
-#include "ui/app_context.h"
+#include "ui/shell/app_context.h"
 #include "ui/entry/entry_bar.h"
-#include "ui/main_window.h"
-#include "ui/startup.h"
+#include "ui/shell/main_window.h"
+#include "ui/shell/startup.h"
 
 namespace sorvik::ui::testing {
 

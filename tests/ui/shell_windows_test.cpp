@@ -12,7 +12,7 @@
 #include "shell_fixture.h"
 #include "ui/backup/backup_dialog.h"
 #include "ui/calendar_editor/calendar_editor.h"
-#include "ui/shell_windows.h"
+#include "ui/shell/shell_windows.h"
 #include "ui/tools/tools_dialog.h"
 
 namespace sorvik::ui {

@@ -1,4 +1,4 @@
-#include "ui/startup.h"
+#include "ui/shell/startup.h"
 #include "platform/text_file.h"
 #include "shell_fixture.h"
 

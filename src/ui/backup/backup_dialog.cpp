@@ -19,9 +19,9 @@
 #include "platform/program_key.h"
 #include "platform/prompts.h"
 #include "records/backup_files.h"
-#include "ui/error_boundary.h"
-#include "ui/help_window.h"
-#include "ui/main_window.h"
+#include "ui/common/error_boundary.h"
+#include "ui/help/help_window.h"
+#include "ui/shell/main_window.h"
 
 namespace sorvik::ui {
 

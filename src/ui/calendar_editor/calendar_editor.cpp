@@ -18,9 +18,9 @@
 #include "calendar_grid_model.h"
 #include "engine/errors.h"
 #include "platform/prompts.h"
-#include "ui/error_boundary.h"
-#include "ui/help_window.h"
-#include "ui/main_window.h"
+#include "ui/common/error_boundary.h"
+#include "ui/help/help_window.h"
+#include "ui/shell/main_window.h"
 
 namespace sorvik::ui {
 

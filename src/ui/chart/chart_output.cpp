@@ -15,10 +15,10 @@
 #include "platform/prompts.h"
 #include "settings/system_settings.h"
 #include "settings/zi_wei_settings.h"
-#include "ui/chart/chart_grid_view.h"
-#include "ui/chart/chart_window.h"
+#include "chart_grid_view.h"
+#include "chart_window.h"
 #include "ui/print/print_preview.h"
-#include "ui/wait_cursor.h"
+#include "ui/common/wait_cursor.h"
 
 namespace sorvik::ui {
 

@@ -26,11 +26,11 @@
 #include "settings/system_settings.h"
 #include "settings/zi_wei_settings.h"
 #include "strength/palace_cells.h"
-#include "ui/chart/chart_grid_view.h"
-#include "ui/chart/default_target_date.h"
-#include "ui/chart/pattern_list.h"
-#include "ui/error_boundary.h"
-#include "ui/help_window.h"
+#include "chart_grid_view.h"
+#include "default_target_date.h"
+#include "pattern_list.h"
+#include "ui/common/error_boundary.h"
+#include "ui/help/help_window.h"
 
 namespace sorvik::ui {
 

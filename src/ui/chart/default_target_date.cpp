@@ -1,4 +1,4 @@
-#include "ui/chart/default_target_date.h"
+#include "default_target_date.h"
 
 #include <QDateTime>
 

@@ -28,13 +28,13 @@
 #include "texts/line_break.h"
 #include "ui/chart/chart_window.h"
 #include "ui/chart/pattern_list.h"
-#include "ui/detail/detail_grid.h"
-#include "ui/detail/double_star_model.h"
-#include "ui/detail/star_table_model.h"
-#include "ui/error_boundary.h"
-#include "ui/help_window.h"
+#include "detail_grid.h"
+#include "double_star_model.h"
+#include "star_table_model.h"
+#include "ui/common/error_boundary.h"
+#include "ui/help/help_window.h"
 #include "ui/print/print_preview.h"
-#include "ui/system_font.h"
+#include "ui/common/system_font.h"
 
 namespace sorvik::ui {
 

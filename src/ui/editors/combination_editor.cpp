@@ -18,8 +18,8 @@
 #include "platform/prompts.h"
 #include "settings/zi_wei_settings.h"
 #include "texts/line_break.h"
-#include "ui/error_boundary.h"
-#include "ui/help_window.h"
+#include "ui/common/error_boundary.h"
+#include "ui/help/help_window.h"
 
 namespace sorvik::ui {
 

@@ -5,8 +5,8 @@
 #include "combination_editor.h"
 #include "description_list.h"
 #include "text_editors.h"
-#include "ui/app_context.h"
-#include "ui/main_window.h"
+#include "ui/shell/app_context.h"
+#include "ui/shell/main_window.h"
 #include "ui/star_list/star_list_window.h"
 
 namespace sorvik::ui {

@@ -16,8 +16,8 @@
 
 #include "editor_look.h"
 #include "platform/prompts.h"
-#include "ui/error_boundary.h"
-#include "ui/help_window.h"
+#include "ui/common/error_boundary.h"
+#include "ui/help/help_window.h"
 #include "ui/print/print_preview.h"
 
 namespace sorvik::ui {

@@ -5,7 +5,7 @@
 #include <QStyle>
 #include <QToolButton>
 
-#include "ui/system_font.h"
+#include "ui/common/system_font.h"
 
 namespace sorvik::ui {
 

@@ -12,8 +12,8 @@
 #include <QVBoxLayout>
 
 #include "editor_look.h"
-#include "ui/error_boundary.h"
-#include "ui/help_window.h"
+#include "ui/common/error_boundary.h"
+#include "ui/help/help_window.h"
 
 namespace sorvik::ui {
 

@@ -19,9 +19,9 @@
 #include "records/name_file.h"
 #include "settings/system_settings.h"
 #include "ui/chart/chart_window.h"
-#include "ui/error_boundary.h"
+#include "ui/common/error_boundary.h"
 #include "ui/luck/luck_window.h"
-#include "ui/name_file_commands.h"
+#include "ui/shell/name_file_commands.h"
 
 namespace sorvik::ui {
 

@@ -6,7 +6,7 @@
 
 #include "engine/chart_request.h"
 #include "records/birth_entry.h"
-#include "ui/entry/name_box.h"
+#include "name_box.h"
 
 class QLabel;
 class QLineEdit;

@@ -13,13 +13,13 @@
 #include "platform/sjis.h"
 #include "settings/system_settings.h"
 #include "settings/zi_wei_settings.h"
-#include "ui/error_boundary.h"
-#include "ui/help_window.h"
-#include "ui/luck/luck_graph.h"
-#include "ui/luck/luck_table_view.h"
-#include "ui/print_image.h"
-#include "ui/system_font.h"
-#include "ui/wait_cursor.h"
+#include "ui/common/error_boundary.h"
+#include "ui/help/help_window.h"
+#include "luck_graph.h"
+#include "luck_table_view.h"
+#include "ui/print/print_image.h"
+#include "ui/common/system_font.h"
+#include "ui/common/wait_cursor.h"
 
 namespace sorvik::ui {
 

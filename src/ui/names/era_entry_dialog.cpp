@@ -7,7 +7,7 @@
 #include <QPushButton>
 
 #include "platform/prompts.h"
-#include "ui/help_window.h"
+#include "ui/help/help_window.h"
 
 namespace sorvik::ui {
 

@@ -9,7 +9,7 @@
 #include <QScrollBar>
 
 #include "settings/system_settings.h"
-#include "ui/names/name_list_model.h"
+#include "name_list_model.h"
 
 namespace sorvik::ui {
 

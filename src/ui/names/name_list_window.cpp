@@ -19,12 +19,12 @@
 #include "platform/prompts.h"
 #include "records/name_file.h"
 #include "ui/entry/entry_bar.h"
-#include "ui/error_boundary.h"
-#include "ui/help_window.h"
-#include "ui/names/name_grid.h"
-#include "ui/names/name_list_model.h"
+#include "ui/common/error_boundary.h"
+#include "ui/help/help_window.h"
+#include "name_grid.h"
+#include "name_list_model.h"
 #include "ui/print/print_preview.h"
-#include "ui/system_font.h"
+#include "ui/common/system_font.h"
 
 namespace sorvik::ui {
 

@@ -3,7 +3,7 @@
 #include <QWidget>
 
 #include "records/name_table.h"
-#include "ui/names/name_window_services.h"
+#include "name_window_services.h"
 
 class QComboBox;
 class QLabel;

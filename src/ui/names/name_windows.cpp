@@ -4,12 +4,12 @@
 #include <QLineEdit>
 
 #include "platform/prompts.h"
-#include "ui/app_context.h"
+#include "ui/shell/app_context.h"
 #include "ui/entry/entry_bar.h"
-#include "ui/main_window.h"
-#include "ui/names/era_entry_dialog.h"
-#include "ui/names/name_list_window.h"
-#include "ui/names/time_list_window.h"
+#include "ui/shell/main_window.h"
+#include "era_entry_dialog.h"
+#include "name_list_window.h"
+#include "time_list_window.h"
 
 namespace sorvik::ui {
 

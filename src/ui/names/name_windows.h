@@ -2,7 +2,7 @@
 
 #include <QObject>
 
-#include "ui/names/name_window_services.h"
+#include "name_window_services.h"
 
 namespace sorvik::ui {
 

@@ -11,11 +11,11 @@
 #include "records/date_texts.h"
 #include "records/time_list.h"
 #include "ui/entry/entry_bar.h"
-#include "ui/error_boundary.h"
-#include "ui/help_window.h"
-#include "ui/names/name_grid.h"
-#include "ui/names/name_list_model.h"
-#include "ui/system_font.h"
+#include "ui/common/error_boundary.h"
+#include "ui/help/help_window.h"
+#include "name_grid.h"
+#include "name_list_model.h"
+#include "ui/common/system_font.h"
 
 namespace sorvik::ui {
 

@@ -4,7 +4,7 @@
 #include <QDialog>
 
 #include "records/name_list.h"
-#include "ui/names/name_window_services.h"
+#include "name_window_services.h"
 
 namespace sorvik::ui {
 

@@ -21,12 +21,12 @@
 #include "platform/profile_file.h"
 #include "platform/program_key.h"
 #include "platform/prompts.h"
-#include "ui/error_boundary.h"
-#include "ui/help_window.h"
-#include "ui/print/table_print_grid.h"
-#include "ui/print_image.h"
-#include "ui/system_font.h"
-#include "ui/wait_cursor.h"
+#include "ui/common/error_boundary.h"
+#include "ui/help/help_window.h"
+#include "table_print_grid.h"
+#include "print_image.h"
+#include "ui/common/system_font.h"
+#include "ui/common/wait_cursor.h"
 
 namespace sorvik::ui {
 

@@ -11,10 +11,10 @@
 #include <QVBoxLayout>
 
 #include "ui/editors/editor_look.h"
-#include "ui/error_boundary.h"
-#include "ui/help_window.h"
+#include "ui/common/error_boundary.h"
+#include "ui/help/help_window.h"
 #include "ui/print/print_preview.h"
-#include "ui/system_font.h"
+#include "ui/common/system_font.h"
 
 namespace sorvik::ui {
 

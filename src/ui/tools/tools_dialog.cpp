@@ -15,7 +15,7 @@
 #include "platform/shell_open.h"
 #include "records/backup_files.h"
 #include "tools_model.h"
-#include "ui/help_window.h"
+#include "ui/help/help_window.h"
 
 namespace sorvik::ui {
 

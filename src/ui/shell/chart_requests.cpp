@@ -9,7 +9,7 @@
 
 #include "app_context.h"
 #include "main_window.h"
-#include "system_font.h"
+#include "ui/common/system_font.h"
 #include "ui/entry/entry_bar.h"
 #include "ui/luck/luck_window.h"
 

@@ -1,7 +1,7 @@
 #include "app_context.h"
 
-#include "gaiji_dialog.h"
 #include "records/calendar_file.h"
+#include "ui/settings/gaiji_dialog.h"
 
 namespace sorvik::ui {
 

@@ -3,10 +3,10 @@
 #include <QAction>
 
 #include "app_context.h"
-#include "backup/backup_dialog.h"
-#include "calendar_editor/calendar_editor.h"
 #include "main_window.h"
-#include "tools/tools_dialog.h"
+#include "ui/backup/backup_dialog.h"
+#include "ui/calendar_editor/calendar_editor.h"
+#include "ui/tools/tools_dialog.h"
 
 namespace sorvik::ui {
 

@@ -8,13 +8,8 @@
 #include <QScopeGuard>
 
 #include "app_context.h"
-#include "app_fonts.h"
 #include "chart_requests.h"
-#include "detail/palace_detail_window.h"
-#include "editors/description_editors.h"
-#include "error_boundary.h"
 #include "main_window.h"
-#include "names/name_windows.h"
 #include "platform/errors.h"
 #include "platform/file_names.h"
 #include "platform/help_pages.h"
@@ -23,14 +18,19 @@
 #include "platform/qt_translations.h"
 #include "platform/resources.h"
 #include "platform/single_instance.h"
-#include "print/print_preview.h"
 #include "records/calendar_file.h"
-#include "settings_windows.h"
 #include "shell_windows.h"
 #include "splash_window.h"
-#include "system_settings_dialog.h"
 #include "texts/text_files.h"
-#include "zi_wei_settings_dialog.h"
+#include "ui/common/app_fonts.h"
+#include "ui/common/error_boundary.h"
+#include "ui/detail/palace_detail_window.h"
+#include "ui/editors/description_editors.h"
+#include "ui/names/name_windows.h"
+#include "ui/print/print_preview.h"
+#include "ui/settings/settings_windows.h"
+#include "ui/settings/system_settings_dialog.h"
+#include "ui/settings/zi_wei_settings_dialog.h"
 
 namespace sorvik::ui {
 

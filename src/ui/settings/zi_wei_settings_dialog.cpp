@@ -17,13 +17,13 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "dialog_buttons.h"
 #include "engine/catalogue.h"
-#include "error_boundary.h"
-#include "help_window.h"
 #include "platform/prompts.h"
 #include "settings/luck_ratios.h"
-#include "system_font.h"
+#include "ui/common/dialog_buttons.h"
+#include "ui/common/error_boundary.h"
+#include "ui/common/system_font.h"
+#include "ui/help/help_window.h"
 #include "zi_wei_settings_models.h"
 
 namespace sorvik::ui {

@@ -5,13 +5,13 @@
 #include <QMdiSubWindow>
 #include <QTimer>
 
-#include "app_context.h"
-#include "chart/chart_window.h"
 #include "gaiji_dialog.h"
-#include "main_window.h"
 #include "platform/prompts.h"
-#include "system_font.h"
 #include "system_settings_dialog.h"
+#include "ui/chart/chart_window.h"
+#include "ui/common/system_font.h"
+#include "ui/shell/app_context.h"
+#include "ui/shell/main_window.h"
 #include "zi_wei_settings_dialog.h"
 
 namespace sorvik::ui {

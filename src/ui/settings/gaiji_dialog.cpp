@@ -7,12 +7,12 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "dialog_buttons.h"
-#include "error_boundary.h"
-#include "help_window.h"
-#include "main_window.h"
 #include "platform/prompts.h"
 #include "settings/gaiji.h"
+#include "ui/common/dialog_buttons.h"
+#include "ui/common/error_boundary.h"
+#include "ui/help/help_window.h"
+#include "ui/shell/main_window.h"
 
 namespace sorvik::ui {
 

@@ -11,10 +11,10 @@
 #include <QToolBar>
 #include <QToolButton>
 
-#include "help_window.h"
 #include "main_window.h"
 #include "opener_state.h"
 #include "toolbar_icons.h"
+#include "ui/help/help_window.h"
 #include "window_commands.h"
 
 namespace sorvik::ui {

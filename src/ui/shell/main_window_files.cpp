@@ -4,11 +4,11 @@
 #include <QMenu>
 
 #include "app_context.h"
-#include "error_boundary.h"
 #include "main_window.h"
 #include "name_file_commands.h"
 #include "platform/prompts.h"
-#include "wait_cursor.h"
+#include "ui/common/error_boundary.h"
+#include "ui/common/wait_cursor.h"
 
 namespace sorvik::ui {
 

@@ -25,13 +25,13 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "dialog_buttons.h"
-#include "error_boundary.h"
-#include "help_window.h"
-#include "main_window.h"
 #include "platform/prompts.h"
-#include "system_font.h"
 #include "system_settings_models.h"
+#include "ui/common/dialog_buttons.h"
+#include "ui/common/error_boundary.h"
+#include "ui/common/system_font.h"
+#include "ui/help/help_window.h"
+#include "ui/shell/main_window.h"
 
 namespace sorvik::ui {
 

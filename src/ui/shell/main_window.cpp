@@ -9,11 +9,7 @@
 #include <QStatusBar>
 #include <QToolBar>
 
-#include "about_box.h"
-#include "announcements_window.h"
 #include "app_context.h"
-#include "error_boundary.h"
-#include "help_window.h"
 #include "main_window_look.h"
 #include "output/chart_export.h"
 #include "platform/file_names.h"
@@ -29,6 +25,10 @@
 #include "settings/system_settings.h"
 #include "toolbar_icons.h"
 #include "toolbar_layout.h"
+#include "ui/common/error_boundary.h"
+#include "ui/help/about_box.h"
+#include "ui/help/announcements_window.h"
+#include "ui/help/help_window.h"
 #include "window_commands.h"
 
 namespace sorvik::ui {
