@@ -7,7 +7,6 @@
 
 #include <QApplication>
 #include <QFile>
-#include <QMdiArea>
 #include <QScrollBar>
 #include <QTemporaryDir>
 
@@ -49,9 +48,16 @@ struct Window {
     settings::ZiWeiSettings ziwei{SORVIK_DATA_DIR, keys, names};
     NameList list;
     records::NameFileSession session{list, dir.path() + u'/'};
-    QMdiArea mdi;
-    ui::EntBar bar{{mdi, calendar, system, session, {}, {}, {}}};
-    ui::TNListF window{{dir.path() + u'/', session, bar, calendar, names, system, ziwei}};
+    // The list makes no chart here.
+    struct NoWindows : ui::WindowRequests {
+        explicit NoWindows(const engine::CalendarTable& calendar) : table(calendar) {}
+        bool showOpen(ui::PersonWindow, const QString&) override { return false; }
+        bool make(ui::PersonWindow, const engine::BirthMoment&) override { return false; }
+        const engine::CalendarTable& calendar() const override { return table; }
+        const engine::CalendarTable& table;
+    } requests{calendar};
+    ui::EntBar bar{{calendar, system, list, requests}};
+    ui::TNListF window{{dir.path() + u'/', session, bar, requests, calendar, names, system, ziwei}};
     std::vector<NameList::Row> rows = bench::manyPersons();
 };
 

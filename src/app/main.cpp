@@ -1,8 +1,7 @@
-#include <QApplication>
-
+#include "ui/common/command_application.h"
 #include "ui/shell/startup.h"
 
 int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
+    sorvik::ui::CommandApplication app(argc, argv);
     return sorvik::ui::runSorvik(app);
 }

@@ -64,7 +64,8 @@ QByteArray exportChart(ExportKind kind, const engine::CalendarTable& calendar,
         target ? *target : settings::chooseDefaultTargetDate(system, birth, now).moment;
     const output::BuiltChart built =
         output::buildChart(calendar, names, ziwei, system, person, when);
-    const output::ChartExport chart{built.chart, built.grid, ziwei.palaceNameTable()};
+    const output::ChartExport chart{built.chart, built.grid, ziwei.palaceNameTable(),
+                                    person,      when,       names};
     switch (kind) {
         case ExportKind::Text: {
             const texts::LiveTexts texts = texts::readLiveTexts(appDir);

@@ -1,12 +1,12 @@
 #include "cli/command_line.h"
 
 #include <cstdio>
-#include <system_error>
 
 #include <QCoreApplication>
 #include <QDateTime>
 
 #include "engine/errors.h"
+#include "platform/clock.h"
 
 namespace sorvik::cli {
 
@@ -46,7 +46,7 @@ void refuseOptions(const QCommandLineParser& parser, const QString& command,
 }
 
 engine::DateTime presentMoment() {
-    const QDateTime now = QDateTime::currentDateTime();
+    const QDateTime now = platform::Clock::now();
     return {{now.date().year(), now.date().month(), now.date().day()},
             now.time().hour(),
             now.time().minute()};
@@ -74,10 +74,12 @@ int runReportingErrors(const char* program, const std::function<int()>& work) {
         return fail(2, std::string(e.what()) + " (" + program + " --help tells the usage)");
     } catch (const RefusalError& e) {
         return fail(e.status, e.what());
-    } catch (const Error& e) {
+    } catch (const std::exception& e) {
+        // The program's own errors, and whatever the libraries throw (no memory, a failed
+        // system call): the run ends with the message, never with terminate.
         return fail(1, e.what());
-    } catch (const std::system_error& e) {
-        return fail(1, e.what());
+    } catch (...) {
+        return fail(1, "予期しないｴﾗｰが発生しました。");
     }
 }
 

@@ -9,21 +9,21 @@
 #include <QCommandLineParser>
 
 #include "cli/chart_arguments.h"
+#include "engine/errors.h"
 
 // What the command-line programs share: their options, their errors and how a run ends.
 namespace sorvik::cli {
 
 // Wrong use of the command line (exit status 2).
-class UsageError : public std::runtime_error {
+class UsageError : public Error {
   public:
-    using std::runtime_error::runtime_error;
+    using Error::Error;
 };
 
 // A refused chart or moment, with its exit status.
-class RefusalError : public std::runtime_error {
+class RefusalError : public Error {
   public:
-    explicit RefusalError(Refusal refusal)
-        : std::runtime_error(refusal.message), status(refusal.status) {}
+    explicit RefusalError(Refusal refusal) : Error(refusal.message), status(refusal.status) {}
     int status;
 };
 

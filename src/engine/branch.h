@@ -44,6 +44,16 @@ constexpr int operator-(Branch to, Branch from) {
     return v < 0 ? v + kBranchCount : v;
 }
 
+// The palace across the chart.
+constexpr Branch opposite(Branch b) {
+    return b + 6;
+}
+
+// The two other palaces of a palace's triangle (三方), four and eight steps on.
+constexpr std::array<Branch, 2> trines(Branch b) {
+    return {b + 4, b + 8};
+}
+
 // All twelve in order, to iterate over the palaces.
 inline constexpr std::array<Branch, kBranchCount> kBranches = {
     Branch::Zi, Branch::Chou, Branch::Yin,  Branch::Mao, Branch::Chen, Branch::Si,

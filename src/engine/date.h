@@ -37,7 +37,7 @@ std::optional<DateTime> parseDateTime(std::string_view dateText, std::string_vie
 // "yyyy/mm/dd hh:mm" as one text.
 std::optional<DateTime> parseDateTime(std::string_view text);
 
-std::string formatSlashed(const Date& date);  // "YYYY/MM/DD"
+std::string formatSlashed(const Date& date);    // "YYYY/MM/DD"
 std::string formatClock(int hour, int minute);  // "hh:mm"
 
 // Calendar table helpers on YYYYMMDD numbers and texts.

@@ -35,8 +35,7 @@ bool anyEvery(const StarRows& stars, int first, int last, Branch p, bool good) {
     static_assert(kBranchCount % step == 0);
     for (int n = first; n <= last; ++n) {
         const int q = stars[n][kStarBranch];
-        if (q >= 0 && q < kBranchCount && (q - index(p)) % step == 0 &&
-            isGood(stars, n) == good) {
+        if (q >= 0 && q < kBranchCount && (q - index(p)) % step == 0 && isGood(stars, n) == good) {
             return true;
         }
     }
@@ -205,7 +204,8 @@ constexpr std::array<Rule, kPatternCount> kRules = {
     },
     // 23 馬落空亡
     [](const RuleInput& c) {
-        return c.at(TianMa, c.L) && c.at(DiJie, c.L) && c.at(TianKong, c.L) && c.at(LuCun, c.L + 6);
+        return c.at(TianMa, c.L) && c.at(DiJie, c.L) && c.at(TianKong, c.L) &&
+               c.at(LuCun, opposite(c.L));
     },
     // 24 金燦光輝
     [](const RuleInput& c) { return c.L == Wu && c.at(TaiYang, c.L) && c.good(c.L); },
@@ -275,7 +275,8 @@ bool InTrine(const StarRows& stars, Branch p, int n) {
 
 bool InOuterTrine(const StarRows& stars, Branch p, int n) {
     const int q = stars[n][kStarBranch];
-    return q == index(p + 4) || q == index(p + 8);
+    const auto [first, second] = trines(p);
+    return q == index(first) || q == index(second);
 }
 
 bool Flanks(const StarRows& stars, Branch p, int a, int b) {
@@ -287,10 +288,10 @@ bool Flanks(const StarRows& stars, Branch p, int a, int b) {
 }
 
 bool AtOrOpposite(const StarRows& stars, Branch p, int a, int b) {
-    const Branch opposite = p + 6;
+    const Branch across = opposite(p);
     for (const int n : {a, b}) {
         const int q = stars[n][kStarBranch];
-        if (q == index(p) || q == index(opposite)) {
+        if (q == index(p) || q == index(across)) {
             return true;
         }
     }
@@ -319,7 +320,7 @@ bool BadAtOrOpposite(const StarRows& stars, Branch p) {
 }
 
 PatternFlags FindPatterns(const StarRows& stars, Branch life, Branch body, Sex sex) {
-    const RuleInput chart{stars, life, body, life + 3, life + 4, life + 8, sex};
+    const RuleInput chart{stars, life, body, life + 3, trines(life)[0], trines(life)[1], sex};
     PatternFlags flags{};
     for (int i = 0; i < kPatternCount; ++i) {
         flags[i] = kRules[i](chart) ? 1 : 0;

@@ -14,24 +14,18 @@ QStringList patternCells(const engine::Chart& chart) {
     return cells;
 }
 
-QString targetDateHead(const engine::ChartLabels& labels) {
-    return QString::fromStdString(labels.ZNen).left(10);
+QString targetDateHead(const engine::DateTime& target) {
+    return QString::fromStdString(engine::formatTargetDate(target)).left(10);
 }
 
-QString natalTail(const engine::ChartLabels& labels) {
-    const QString nat = QString::fromStdString(labels.Nat);
-    // Skip whole characters up to the third byte; a double-byte character is never split.
-    qsizetype skipped = 0;
-    qsizetype start = 0;
-    while (start < nat.size() && skipped < 3) {
-        skipped += platform::sjisByteLength(nat.mid(start, 1));
-        ++start;
-    }
-    return platform::sjisBytePrefix(nat.mid(start), 20);
+QString natalTail(const ChartExport& chart) {
+    const int star = engine::NayinMasterStar(chart.chart.record.header()[engine::kHeaderBureau]);
+    return platform::sjisBytePrefix(
+        QStringLiteral("   納音命主：") + QString::fromStdString(chart.names[star]), 20);
 }
 
-QString exportFileName(const engine::ChartLabels& labels, const QString& suffix) {
-    return QString::fromStdString(labels.Name) + suffix;
+QString exportFileName(const engine::BirthMoment& person, const QString& suffix) {
+    return QStringLiteral("氏名：") + QString::fromStdString(person.name) + suffix;
 }
 
 }  // namespace sorvik::output

@@ -8,7 +8,8 @@
 #include "engine/chart_request.h"
 #include "strength/chart_grid.h"
 
-// What the exports read of a chart window: its chart, its grid and the names round them.
+// What the exports read of an open chart: its chart, its grid, its person and target date, and
+// the names round them.
 namespace sorvik::output {
 
 inline constexpr char kApplicationTitle[] = "Sorvik Ver2.69";
@@ -22,17 +23,20 @@ struct ChartExport {
     const strength::ChartGrid& grid;
     // PalaceNameTable: entry i names the palace i branches before the 命宮.
     const std::array<QString, 12>& palaceNames;
+    const engine::BirthMoment& person;
+    engine::DateTime targetDate;
+    const engine::StarDisplayNames& names;
 };
 
 // The pattern list's cells row by row, column 0 then 1; cells without a name are empty.
 QStringList patternCells(const engine::Chart& chart);
 
-// The first ten characters of ZNen.
-QString targetDateHead(const engine::ChartLabels& labels);
-// Nat from its fourth Shift-JIS byte on, at most 20 bytes.
-QString natalTail(const engine::ChartLabels& labels);
+// The target date as the chart shows it, cut to its first ten characters.
+QString targetDateHead(const engine::DateTime& target);
+// The 納音命主 of the chart's bureau as the header's last line ends, at most 20 bytes.
+QString natalTail(const ChartExport& chart);
 
-// "氏名：NAME" + suffix, the file name both exports use.
-QString exportFileName(const engine::ChartLabels& labels, const QString& suffix);
+// "氏名：NAME" + suffix, the file name every export uses.
+QString exportFileName(const engine::BirthMoment& person, const QString& suffix);
 
 }  // namespace sorvik::output

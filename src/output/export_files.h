@@ -1,30 +1,36 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
-// Where the exports go and how they are written and opened.
+// Where the exports go and how they are written. Nothing here asks or tells the user: the
+// window that exports does, from what these return.
 namespace sorvik::output {
 
-// False, after the beep and the message, when the output folder does not exist.
-bool CheckOutputFolder(const QString& folder);
+inline const QString kOutputFolderMissingMessage = QStringLiteral(
+    "指定したフォルダがありません。\n\r"
+    "[システム設定][基本設定][出力時の保存ﾌｫﾙﾀﾞ]を確認してください。");
+bool outputFolderExists(const QString& folder);
 
 // The path of a file in the output folder.
 QString outputPath(const QString& folder, const QString& fileName);
 
-// True when the file does not exist or the user agrees to overwrite it: beep, then the file
-// name followed by the question (the text export asks "を上書きしますか？", the HTML export
-// " を上書きしますか？").
-bool confirmOverwrite(const QString& path, const QString& question);
+// Asked before an existing file is replaced: its name followed by the question (the text
+// export asks "を上書きしますか？", the HTML export " を上書きしますか？").
 inline const QString kTextOverwriteQuestion = QStringLiteral("を上書きしますか？");
 inline const QString kHtmlOverwriteQuestion = QStringLiteral(" を上書きしますか？");
+QString overwriteQuestion(const QString& path, const QString& question);
 
-// Writes the lines (Shift-JIS, CR LF) through the atomic writer; then, unless no viewer is
-// wanted, opens the file with the viewer program started in its working folder. False, after
-// path + " を書込できませんでした。", when the file cannot be written.
-bool SaveAndOpen(const QStringList& lines, const QString& path, const QString& viewer,
-                 const QString& workingFolder);
-bool SaveAndOpen(const QByteArray& bytes, const QString& path, const QString& viewer,
-                 const QString& workingFolder);
+// A write through the atomic writer: done, or why not.
+struct WriteOutcome {
+    bool written = false;
+    QString reason;  // what the file system said, empty when written
+};
+// The lines are written Shift-JIS with CR LF.
+WriteOutcome writeExport(const QStringList& lines, const QString& path);
+WriteOutcome writeExport(const QByteArray& bytes, const QString& path);
+// path + " を書込できませんでした。", then the reason on a line of its own.
+QString writeFailedMessage(const QString& path, const QString& reason);
 
 }  // namespace sorvik::output

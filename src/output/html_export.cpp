@@ -1,12 +1,10 @@
 #include "html_export.h"
 
+#include "platform/utf8_text.h"
+
 namespace sorvik::output {
 
 namespace {
-
-QString qs(const std::string& text) {
-    return QString::fromStdString(text);
-}
 
 const QString kRowStart = QStringLiteral("      <TR valign=\"top\">");
 const QString kCellStart = QStringLiteral("      <TD>");
@@ -73,16 +71,17 @@ QStringList HtmlInfoLines(const strength::ChartGrid& grid, int blockColumn, int 
     return lines;
 }
 
-QString centreText(const engine::Chart& chart) {
-    const engine::ChartLabels& l = chart.labels;
+QString centreText(const ChartExport& chart) {
+    const engine::ChartLabels& l = chart.chart.labels;
     const QString br = QStringLiteral("<BR>");
-    QString text = QStringLiteral("造命 ") + targetDateHead(l) + QStringLiteral(" ") + qs(l.ZKS);
+    QString text = QStringLiteral("造命 ") + targetDateHead(chart.targetDate) +
+                   QStringLiteral(" ") + qs(l.ZKS);
     for (const std::string* label :
          {&l.Name, &l.Date, &l.Inyo, &l.InDate, &l.Kyoku, &l.Kazoe, &l.Mei, &l.Sin}) {
         text += br + qs(*label);
     }
-    text += br + natalTail(l) + br + br;
-    for (const QString& cell : patternCells(chart)) {
+    text += br + natalTail(chart) + br + br;
+    for (const QString& cell : patternCells(chart.chart)) {
         if (!cell.isEmpty()) {
             text += cell + br;
         }
@@ -105,7 +104,7 @@ QStringList WriteChartHtml(const ChartExport& chart, const QString& title, const
         QStringLiteral("<TABLE border=\"1\">"),
         QStringLiteral("  <TBODY>")};
     lines << fullBlockRow(grid, 0);
-    lines << sideBlockRow(grid, blockRows, centreText(chart.chart));
+    lines << sideBlockRow(grid, blockRows, centreText(chart));
     lines << sideBlockRow(grid, 2 * blockRows, QString());
     lines << fullBlockRow(grid, 3 * blockRows);
     lines << QStringLiteral("  </TBODY>") << QStringLiteral("</TABLE>")

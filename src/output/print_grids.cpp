@@ -3,6 +3,7 @@
 #include <QPainter>
 
 #include "output/vertical_text.h"
+#include "platform/utf8_text.h"
 
 namespace sorvik::output {
 
@@ -10,10 +11,6 @@ namespace {
 
 // The space kept free on either side of a power in its star column, at 15 pixels wide.
 constexpr int kPowerGap = 2;
-
-QString qs(const std::string& text) {
-    return QString::fromStdString(text);
-}
 
 // Rectangle(L, T, R, B) of the original surface: the frame covers L..R − 1 and T..B − 1.
 void frame(QPainter& painter, int left, int top, int right, int bottom) {

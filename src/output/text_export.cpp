@@ -2,6 +2,7 @@
 
 #include "engine/chart_record.h"
 #include "platform/errors.h"
+#include "platform/utf8_text.h"
 #include "strength/palace_cells.h"
 #include "texts/palace_description.h"
 
@@ -9,16 +10,14 @@ namespace sorvik::output {
 
 namespace {
 
-QString qs(const std::string& text) {
-    return QString::fromStdString(text);
-}
-
-QStringList headerLines(const engine::ChartLabels& l) {
-    return {QStringLiteral("造命 ") + targetDateHead(l) + QStringLiteral(" ") + qs(l.ZKS),
+QStringList headerLines(const ChartExport& chart) {
+    const engine::ChartLabels& l = chart.chart.labels;
+    return {QStringLiteral("造命 ") + targetDateHead(chart.targetDate) + QStringLiteral(" ") +
+                qs(l.ZKS),
             qs(l.Name),
             qs(l.Date) + QStringLiteral("  ") + qs(l.Inyo) + QStringLiteral("  ") + qs(l.InDate),
             qs(l.Kyoku) + QStringLiteral("  ") + qs(l.Kazoe),
-            qs(l.Mei) + QStringLiteral("  ") + qs(l.Sin) + natalTail(l)};
+            qs(l.Mei) + QStringLiteral("  ") + qs(l.Sin) + natalTail(chart)};
 }
 
 QString luckHeading(const engine::ChartRecord& record, engine::Branch branch) {
@@ -65,7 +64,7 @@ bool addPalace(DescriptionText& result, const ChartExport& chart, engine::Branch
 DescriptionText descriptionText(const ChartExport& chart, const DescriptionSources& sources) {
     DescriptionText result;
     const engine::ChartRecord& record = chart.chart.record;
-    result.lines << headerLines(chart.chart.labels);
+    result.lines << headerLines(chart);
     result.lines << texts::patternTexts(patternCells(chart.chart), sources.texts);
     result.lines << QString() << QStringLiteral("★★★　推　命 ★★★") << QString();
     for (int i = 0; i < 12; ++i) {

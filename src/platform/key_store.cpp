@@ -77,10 +77,6 @@ void KeyStore::removeValue(const QString& key, const QString& name) {
     settings_->remove(valuePath(key, name));
 }
 
-void KeyStore::removeKey(const QString& key) {
-    settings_->remove(groupPath(key));
-}
-
 void KeyStore::sync() {
     settings_->sync();
     if (settings_->status() != QSettings::NoError) {

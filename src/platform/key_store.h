@@ -32,7 +32,6 @@ class KeyStore {
     // Whether the value was written with writeBinary.
     bool isBinary(const QString& key, const QString& name) const;
     void removeValue(const QString& key, const QString& name);
-    void removeKey(const QString& key);
 
     // Writes pending changes to the file; throws FileError when that fails.
     void sync();

@@ -16,7 +16,6 @@ struct Script {
     bool active = false;
     QQueue<Answer> answers;
     QQueue<QString> fileNames;
-    QDateTime fixedNow;
     QList<ShownBox> shown;
     int beeps = 0;
 };
@@ -166,11 +165,6 @@ bool Prompts::choosePrinter(QPrinter& printer, QWidget* parent) {
     return dialog.exec() == QDialog::Accepted;
 }
 
-QDateTime Prompts::now() {
-    const QDateTime& fixed = script().fixedNow;
-    return fixed.isValid() ? fixed : QDateTime::currentDateTime();
-}
-
 void Prompts::beep() {
     if (script().active) {
         ++script().beeps;
@@ -201,10 +195,6 @@ void Prompts::queueAnswer(Answer answer) {
 
 void Prompts::queueFileName(const QString& name) {
     script().fileNames.enqueue(name);
-}
-
-void Prompts::setNow(const QDateTime& now) {
-    script().fixedNow = now;
 }
 
 QList<ShownBox> Prompts::shownBoxes() {

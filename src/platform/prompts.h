@@ -53,8 +53,6 @@ class Prompts {
     // The printer dialog, which sets up the printer; false when the user cancels.
     static bool choosePrinter(QPrinter& printer, QWidget* parent);
 
-    static QDateTime now();
-
     // The default beep that begins a refusal; while scripting it is only counted.
     static void beep();
     static int beepCount();
@@ -67,9 +65,8 @@ class Prompts {
     static bool scripting();
     static void queueAnswer(Answer answer);
     static void queueFileName(const QString& name);
-    static void setNow(const QDateTime& now);  // an invalid value returns to the real clock
-    static QList<ShownBox> shownBoxes();       // oldest first
-    static QStringList shownTexts();           // the texts of those boxes
+    static QList<ShownBox> shownBoxes();  // oldest first
+    static QStringList shownTexts();      // the texts of those boxes
     static void clearShownBoxes();
 };
 

@@ -50,14 +50,8 @@ std::variant<engine::DateTime, EntryRefusal> readBirthEntry(const BirthEntry& en
     return moment;
 }
 
-std::optional<EntryRefusal> checkBirthMoment(const QString& dateText, const QString& timeText,
-                                             const engine::CalendarTable& calendar) {
-    return refusalOf(readBirthMoment(dateText, timeText, calendar));
-}
-
-std::variant<engine::DateTime, EntryRefusal> readBirthMoment(const QString& dateText,
-                                                             const QString& timeText,
-                                                             const engine::CalendarTable& calendar) {
+std::variant<engine::DateTime, EntryRefusal> readBirthMoment(
+    const QString& dateText, const QString& timeText, const engine::CalendarTable& calendar) {
     using Field = EntryRefusal::Field;
     const std::optional<QDate> date = readDateText(dateText);
     if (!date) {

@@ -43,8 +43,6 @@ std::variant<engine::DateTime, EntryRefusal> readBirthEntry(const BirthEntry& en
                                                             const engine::CalendarTable& calendar);
 
 // The checks of the date and the time alone, in the same order, for a request without a name.
-std::optional<EntryRefusal> checkBirthMoment(const QString& date, const QString& time,
-                                             const engine::CalendarTable& calendar);
 std::variant<engine::DateTime, EntryRefusal> readBirthMoment(const QString& date,
                                                              const QString& time,
                                                              const engine::CalendarTable& calendar);

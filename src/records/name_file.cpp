@@ -49,10 +49,7 @@ NameFileSession::NameFileSession(NameList& list, QString appDir, QObject* parent
     : QObject(parent), list_(list), appDir_(std::move(appDir)) {}
 
 void NameFileSession::setNameListModified(bool modified) {
-    if (modified_ != modified) {
-        modified_ = modified;
-        emit modifiedChanged(modified);
-    }
+    modified_ = modified;
 }
 
 QString NameFileSession::resolveNamePath(const QString& name) const {

@@ -80,7 +80,6 @@ class NameFileSession : public QObject {
   signals:
     // The file name to show in the main window's title.
     void titleChanged(const QString& fileName);
-    void modifiedChanged(bool modified);
 
   private:
     NameList& list_;

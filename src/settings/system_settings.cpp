@@ -241,6 +241,30 @@ void SystemSettings::writeTitles() {
     for (int r = 1; r < kStarDisplayRows; ++r) {
         stars_[r * kStarDisplayColumns] = starNames_[r];
     }
+    parseCells();
+}
+
+void SystemSettings::parseCells() {
+    for (int i = 0; i < kInfoTableRows * kInfoTableColumns; ++i) {
+        infoItems_[i] = infoItemNamed(info_[i]);
+    }
+    for (int r = 0; r < kStarDisplayRows; ++r) {
+        for (int c = 0; c < kStarDisplayColumns; ++c) {
+            parseStarCell(r, c);
+        }
+    }
+}
+
+void SystemSettings::parseStarCell(int row, int column) {
+    const QString& text = stars_[row * kStarDisplayColumns + column];
+    if (column == kColourColumn) {
+        bool ok = false;
+        const uint value = text.toUInt(&ok);
+        starColours_[row] = ok ? std::optional<QColor>(colourFromWindows(value)) : std::nullopt;
+    } else if (column >= kShowInChartColumn) {
+        // Only 表示する shows; an empty or unknown cell does not.
+        starShown_[row][column - kShowInChartColumn] = text == q(kShown);
+    }
 }
 
 void SystemSettings::LoadSettings() {
@@ -372,6 +396,7 @@ QString SystemSettings::KCSG(int row, int column) const {
 
 void SystemSettings::setKCSG(int row, int column, const QString& text) {
     info_.at(row * kInfoTableColumns + column) = text;
+    infoItems_[row * kInfoTableColumns + column] = infoItemNamed(text);
 }
 
 int SystemSettings::CountInfoRows() const {
@@ -393,21 +418,12 @@ QString SystemSettings::SG1(int row, int column) const {
 
 void SystemSettings::setSG1(int row, int column, const QString& text) {
     stars_.at(row * kStarDisplayColumns + column) = text;
-}
-
-std::optional<QColor> SystemSettings::starColour(int starNumber) const {
-    bool ok = false;
-    const uint value = SG1(starNumber, kColourColumn).toUInt(&ok);
-    return ok ? std::optional<QColor>(colourFromWindows(value)) : std::nullopt;
+    parseStarCell(row, column);
 }
 
 void SystemSettings::setStarColour(int starNumber, std::uint32_t value) {
     setSG1(starNumber, kColourColumn, QString::number(value));
     setSG1(starNumber, kColourShownColumn, QString::number(value));
-}
-
-bool SystemSettings::showsStar(int starNumber, StarView view) const {
-    return SG1(starNumber, static_cast<int>(view)) == q(kShown);
 }
 
 void SystemSettings::setShowsStar(int starNumber, StarView view, bool shown) {

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <optional>
 
 #include <QColor>
@@ -10,6 +11,7 @@
 #include "engine/catalogue.h"
 #include "engine/date.h"
 #include "settings/listed_stars.h"
+#include "settings/store_changes.h"
 #include "settings/target_date.h"
 #include "strength/info_items.h"
 
@@ -171,7 +173,6 @@ class SystemSettings {
     bool hideZeroPower() const { return SCB(4); }
     bool beepOnPalaceClick() const { return SCB(5); }
     bool netCheck() const { return netCB_; }  // NetCB, kept unchanged
-    void setNetCheck(bool on) { netCB_ = on; }
 
     // CPnl0..CPnl3 as Windows colour values.
     std::uint32_t palaceColourValue(int which) const { return panels_.at(which); }
@@ -181,7 +182,9 @@ class SystemSettings {
     // KCSG: the info-row table. Row 0 and column 0 are titles.
     QString KCSG(int row, int column) const;
     void setKCSG(int row, int column, const QString& text);
-    InfoItem infoItem(int row, int column) const { return infoItemNamed(KCSG(row, column)); }
+    InfoItem infoItem(int row, int column) const {
+        return infoItems_.at(row * kInfoTableColumns + column);
+    }
     // InfoRowCount: the rows 1..5 with at least one item other than 表示無し.
     int CountInfoRows() const;
 
@@ -189,10 +192,12 @@ class SystemSettings {
     QString SG1(int row, int column) const;
     void setSG1(int row, int column, const QString& text);
     // A star's colour, or nothing for black (an empty or unreadable colour cell).
-    std::optional<QColor> starColour(int starNumber) const;
+    std::optional<QColor> starColour(int starNumber) const { return starColours_.at(starNumber); }
     void setStarColour(int starNumber, std::uint32_t value);  // sets columns 2 and 1
     // Only 表示する shows; an empty or unknown cell does not.
-    bool showsStar(int starNumber, StarView view) const;
+    bool showsStar(int starNumber, StarView view) const {
+        return starShown_.at(starNumber)[static_cast<int>(view) - kShowInChartColumn];
+    }
     void setShowsStar(int starNumber, StarView view, bool shown);
     bool showInChart(int starNumber) const { return showsStar(starNumber, StarView::Chart); }
     bool showInDetail(int starNumber) const { return showsStar(starNumber, StarView::Detail); }
@@ -217,6 +222,9 @@ class SystemSettings {
     const FontSetting& font(FontRole role) const { return fonts_.at(role); }
     void setFont(FontRole role, const FontSetting& f) { fonts_.at(role) = f; }
 
+    // Told after the dialog's OK or cancel, when what the windows draw from may differ.
+    StoreChanges& changes() const { return *changes_; }
+
   private:
     // The keys of section Sys in the order a new file gets them, each with its default and
     // where its value lives: load, save and reset all go by it.
@@ -224,7 +232,10 @@ class SystemSettings {
     static auto keyTable(Self& self);
 
     void resetToDefaults();
+    // Titles are put back and the typed views of the tables made after every load or reset.
     void writeTitles();
+    void parseCells();
+    void parseStarCell(int row, int column);
 
     QString appDir_;
     bool fellBack_ = false;
@@ -245,11 +256,17 @@ class SystemSettings {
     std::array<QString, kInfoTableRows * kInfoTableColumns> info_;
     std::array<QString, kStarDisplayRows * kStarDisplayColumns> stars_;
     std::array<QString, kStarDisplayRows> starNames_;
+    // The cells as the readers use them, parsed when a cell is set.
+    std::array<InfoItem, kInfoTableRows * kInfoTableColumns> infoItems_{};
+    std::array<std::optional<QColor>, kStarDisplayRows> starColours_{};
+    std::array<std::array<bool, 3>, kStarDisplayRows> starShown_{};
     int pcg_ = 15;
     int nrg_ = 0;
     QString dateE_;
     std::array<int, kStarListColumns> starListWidths_{};
     std::array<FontSetting, kFontCount> fonts_;
+    // Held apart so that a store can still be moved.
+    std::unique_ptr<StoreChanges> changes_ = std::make_unique<StoreChanges>();
 };
 
 // "Default.ini" when it exists in the program's folder, else "DEFAULT.SET"; a stored name

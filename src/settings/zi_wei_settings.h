@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -12,6 +13,7 @@
 #include "engine/placement_tables.h"
 #include "platform/program_key.h"
 #include "settings/luck_ratios.h"
+#include "settings/store_changes.h"
 #include "strength/strength_tables.h"
 
 namespace sorvik::platform {
@@ -73,6 +75,8 @@ class ZiWeiSettings : public engine::PlacementTables, public strength::StrengthT
     void save();
     // Copies the user palace names, cut to 6 bytes, into the live palace-name table.
     void copyPalaceNames();
+    // Told after an OK or a cancel, when what the charts draw from may differ.
+    StoreChanges& changes() const { return *changes_; }
 
     int rowCount(Grid grid) const;
     int columnCount(Grid grid) const;
@@ -165,6 +169,8 @@ class ZiWeiSettings : public engine::PlacementTables, public strength::StrengthT
 
     mutable Converted converted_{};
     mutable bool convertedValid_ = false;
+    // Held apart so that a store can still be moved.
+    std::unique_ptr<StoreChanges> changes_ = std::make_unique<StoreChanges>();
 };
 
 }  // namespace sorvik::settings

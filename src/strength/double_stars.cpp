@@ -123,7 +123,9 @@ class Evaluator {
         }
         step(p, result.relations[kSamePalace], std::to_array<Look>({{p, true, 0, 0}}));
         step(p, result.relations[kTrine],
-             std::to_array<Look>({{p, true, 8, 4}, {p + 4, true, 8, 4}, {p + 8, true, 8, 4}}));
+             std::to_array<Look>({{p, true, 8, 4},
+                                  {engine::trines(p)[0], true, 8, 4},
+                                  {engine::trines(p)[1], true, 8, 4}}));
         step(p, result.relations[kOpposite],
              std::to_array<Look>({{p, true, 6, 6}, {p, false, 6, 6}}));
         step(p, result.relations[kFlanking],
@@ -167,12 +169,12 @@ class Evaluator {
         std::uint32_t anyStart = 0;
         for (std::size_t i = 0; i < N; ++i) {
             const Look& look = looks[i];
-            pairs[i] = slots_.pairsIn(look.c, look.forward) &
-                       (slots_.pairsIn(look.ca, !look.forward) |
-                        slots_.pairsIn(look.cb, !look.forward));
+            pairs[i] =
+                slots_.pairsIn(look.c, look.forward) &
+                (slots_.pairsIn(look.ca, !look.forward) | slots_.pairsIn(look.cb, !look.forward));
             for (std::uint32_t m = pairs[i]; m != 0; m &= m - 1) {
-                const DoubleStarPair& pair = kDoubleStarPairs[static_cast<std::size_t>(
-                    std::countr_zero(m))];
+                const DoubleStarPair& pair =
+                    kDoubleStarPairs[static_cast<std::size_t>(std::countr_zero(m))];
                 starts[i] |= slots_.of(look.c, look.forward ? pair.first : pair.second);
             }
             anyStart |= starts[i];
@@ -186,8 +188,8 @@ class Evaluator {
                 const Look& look = looks[i];
                 const auto x = static_cast<std::size_t>(slot(look.c, k));
                 // Lowest bit first keeps the pair order.
-                for (std::uint32_t m = (look.forward ? kPairsByFirst : kPairsBySecond)[x] &
-                                       pairs[i];
+                for (std::uint32_t m =
+                         (look.forward ? kPairsByFirst : kPairsBySecond)[x] & pairs[i];
                      m != 0; m &= m - 1) {
                     const int j = std::countr_zero(m);
                     const DoubleStarPair& pair = kDoubleStarPairs[static_cast<std::size_t>(j)];
@@ -214,7 +216,8 @@ DoubleStarEntryTexts doubleStarEntryTexts(const StrengthTables& tables,
     DoubleStarEntryTexts texts;
     for (std::size_t j = 0; j < texts.size(); ++j) {
         const DoubleStarPair& pair = kDoubleStarPairs[j];
-        texts[j] = names[pair.first] + names[pair.second] + engine::padded(numbers.pairPowers[j], 2);
+        texts[j] =
+            names[pair.first] + names[pair.second] + engine::padded(numbers.pairPowers[j], 2);
     }
     return texts;
 }
@@ -241,8 +244,7 @@ std::string_view totalText(std::int64_t tenths, TenthsRoom& room) {
     return {room.data() + start, kTotal.size() + power.size()};
 }
 
-void findDoubleStarsOfAllPalaces(const engine::PalaceStarLists& lists,
-                                 const StrengthTables& tables,
+void findDoubleStarsOfAllPalaces(const engine::PalaceStarLists& lists, const StrengthTables& tables,
                                  DoubleStarFindingsByPalace& findings) {
     Evaluator evaluator(lists, tables);
     for (std::size_t p = 0; p < findings.size(); ++p) {

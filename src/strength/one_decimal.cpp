@@ -1,8 +1,8 @@
 #include "strength/one_decimal.h"
 
 #include <algorithm>
-#include <cassert>
 #include <array>
+#include <cassert>
 #include <charconv>
 #include <cmath>
 

@@ -62,9 +62,10 @@ struct WholeWeights {
 double exactStrength(const PalacePowers& powers, engine::Branch i, engine::Branch life,
                      engine::Branch body, const WholeWeights& w) {
     const auto p = [&](engine::Branch b) { return powerAt(powers, b); };
-    const std::int64_t s = 10000 * p(i) + w.opposite * p(i + 6) + w.trine * (p(i + 4) + p(i + 8)) +
-                           w.neighbour * (p(i + 1) + p(i - 1)) + w.life * p(life) +
-                           w.body * p(body);
+    const auto [trine1, trine2] = engine::trines(i);
+    const std::int64_t s = 10000 * p(i) + w.opposite * p(engine::opposite(i)) +
+                           w.trine * (p(trine1) + p(trine2)) + w.neighbour * (p(i + 1) + p(i - 1)) +
+                           w.life * p(life) + w.body * p(body);
     return static_cast<double>(s) / 10000.0;
 }
 
@@ -74,9 +75,10 @@ double stepwiseStrength(const PalacePowers& powers, engine::Branch i, engine::Br
     const auto share = [](std::int64_t weight, double power) {
         return static_cast<double>(weight) * power / 100.0;
     };
-    double s = 10000.0 * p(i) + share(w.opposite, p(i + 6));
-    s = s + share(w.trine, p(i + 4));
-    s = s + share(w.trine, p(i + 8));
+    const auto [trine1, trine2] = engine::trines(i);
+    double s = 10000.0 * p(i) + share(w.opposite, p(engine::opposite(i)));
+    s = s + share(w.trine, p(trine1));
+    s = s + share(w.trine, p(trine2));
     s = s + share(w.neighbour, p(i + 1));
     s = s + share(w.neighbour, p(i - 1));
     s = s + share(w.life, p(life));

@@ -1,6 +1,7 @@
 #include "palace_description.h"
 
 #include "engine/patterns.h"
+#include "platform/utf8_text.h"
 #include "settings/system_settings.h"
 #include "settings/zi_wei_settings.h"
 #include "texts/combinations.h"
@@ -10,10 +11,6 @@
 namespace sorvik::texts {
 
 namespace {
-
-QString qs(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QString title(const engine::StarDisplayNames& names, int star) {
     return QString::fromStdString(engine::StarTitle(names, star));

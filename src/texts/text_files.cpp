@@ -79,13 +79,6 @@ void writeEditorCopy(const QString& folder, const QStringList& lines) {
     platform::writeSjisLines(textFilePath(folder, editorCopyFileName()), lines);
 }
 
-QStringList normalisedPalaceLines(const QStringList& lines) {
-    // Line 130 is never used; cutting to 130 first keeps the start-up rule of old files.
-    QStringList result = lines.mid(0, kPalaceLineCount - 1);
-    result.resize(kPalaceLineCount);
-    return result;
-}
-
 bool normalisePalaceFile(const QString& path) {
     // Lines are moved as stored bytes: a damaged byte in a user's text stays as it was instead
     // of being replaced by the decoder, and cannot keep the program from starting.

@@ -46,9 +46,6 @@ void writePalaceLines(const QString& folder, int number, const QStringList& line
 // SETUFILE.DAT: the palace editor's copy of the file it showed last, written as it closes.
 void writeEditorCopy(const QString& folder, const QStringList& lines);
 
-// Lines 0..129 kept, then padded with empty lines to 131.
-QStringList normalisedPalaceLines(const QStringList& lines);
-
 // Brings the palace file to 131 lines. The file is rewritten only when its stored bytes
 // change; returns whether it was.
 bool normalisePalaceFile(const QString& path);

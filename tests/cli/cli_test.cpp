@@ -11,6 +11,7 @@
 
 #include "calendar_fixture.h"
 #include "cli/chart_maker.h"
+#include "cli/command_line.h"
 #include "platform/key_store.h"
 #include "platform/sjis.h"
 #include "platform/text_file.h"
@@ -602,3 +603,25 @@ TEST(CliExport, WritesTheWindowsBytesOnStandardOutputOrIntoAFile) {
 }
 
 }  // namespace
+
+// Whatever a run lets escape ends it with its message and status 1, never with terminate.
+TEST(CliErrors, AnyExceptionEndsTheRunWithItsMessageAndStatusOne) {
+    using sorvik::cli::runReportingErrors;
+    const std::pair<std::function<int()>, std::string> cases[] = {
+        {[]() -> int { throw std::bad_alloc(); }, "sorvik-cli: std::bad_alloc\n"},
+        {[]() -> int { throw std::out_of_range("row 7"); }, "sorvik-cli: row 7\n"},
+        {[]() -> int { throw sorvik::Error("表が壊れています。"); },
+         "sorvik-cli: 表が壊れています。\n"},
+        {[]() -> int { throw 42; }, "sorvik-cli: 予期しないｴﾗｰが発生しました。\n"},
+    };
+    for (const auto& [work, message] : cases) {
+        testing::internal::CaptureStderr();
+        EXPECT_EQ(runReportingErrors("sorvik-cli", work), 1);
+        EXPECT_EQ(testing::internal::GetCapturedStderr(), message);
+    }
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(runReportingErrors(
+                  "sorvik-cli", []() -> int { throw sorvik::cli::UsageError("no command given"); }),
+              2);
+    EXPECT_NE(testing::internal::GetCapturedStderr().find("no command given"), std::string::npos);
+}

@@ -68,10 +68,14 @@ class ExportTest : public ::testing::Test {
     }
     DescriptionText text() {
         const texts::LiveTexts live{{}, patternLines};
-        return descriptionText({chart, grid, kPalaceNames}, {folder.path(), live, names});
+        return descriptionText(exported(), {folder.path(), live, names});
     }
 
+    ChartExport exported() const { return {chart, grid, kPalaceNames, person, target, names}; }
+
     QTemporaryDir folder;
+    engine::BirthMoment person{"山田", engine::Sex::Male, "2000/01/02", "03:04"};
+    engine::DateTime target{{2024, 12, 25}, 10, 30};
     engine::Chart chart;
     strength::ChartGrid grid{{6, 2, 2}};
     engine::StarDisplayNames names = engine::BuildStarDisplayNames("殺");
@@ -79,12 +83,12 @@ class ExportTest : public ::testing::Test {
 };
 
 TEST_F(ExportTest, HeaderLinesCutTheTargetDateAtTenCharacters) {
-    const std::pair<const char*, const char*> cases[] = {
-        {"2024/3/5 9:7  ", "造命 2024/3/5 9 甲辰年 "},
-        {"2024/12/25 10:30  ", "造命 2024/12/25 甲辰年 "},
+    const std::pair<engine::DateTime, const char*> cases[] = {
+        {{{2024, 3, 5}, 9, 7}, "造命 2024/3/5 9 甲辰年 "},
+        {{{2024, 12, 25}, 10, 30}, "造命 2024/12/25 甲辰年 "},
     };
-    for (const auto& [target, line] : cases) {
-        chart.labels.ZNen = target;
+    for (const auto& [when, line] : cases) {
+        target = when;
         const QStringList lines = text().lines;
         EXPECT_EQ(lines.at(0), QString::fromUtf8(line));
     }
@@ -92,8 +96,8 @@ TEST_F(ExportTest, HeaderLinesCutTheTargetDateAtTenCharacters) {
     EXPECT_EQ(lines.mid(1, 4),
               (QStringList{"氏名：山田", "2000/01/02 03:04生  陽男  旧暦1999年",
                            "金四局  数え30歳　斗君:子", "命宮：子  身宮：午   納音命主：武曲"}));
-    EXPECT_EQ(exportFileName(chart.labels, ".txt"), QStringLiteral("氏名：山田.txt"));
-    EXPECT_EQ(exportFileName(chart.labels, ".html"), QStringLiteral("氏名：山田.html"));
+    EXPECT_EQ(exportFileName(person, ".txt"), QStringLiteral("氏名：山田.txt"));
+    EXPECT_EQ(exportFileName(person, ".html"), QStringLiteral("氏名：山田.html"));
 }
 
 TEST_F(ExportTest, PatternsPalacesAndLuckInOrder) {
@@ -179,9 +183,9 @@ TEST_F(ExportTest, HtmlStarLinesRunFromTheRightInEachStarRow) {
 }
 
 TEST_F(ExportTest, HtmlPageFramesTheGridAroundTheCentre) {
-    chart.labels.ZNen = "2024/3/5 9:7  ";
+    target = {{2024, 3, 5}, 9, 7};
     chart.patterns = {"格A", "格B"};
-    const QStringList lines = WriteChartHtml({chart, grid, kPalaceNames}, "T", "W");
+    const QStringList lines = WriteChartHtml(exported(), "T", "W");
     EXPECT_EQ(lines.mid(0, 9),
               (QStringList{"<HTML>", "<HEAD>", "<META name=\"GENERATOR\" content=\"T\">",
                            "<TITLE>氏名：山田</TITLE>", "</HEAD>", "<BODY>",

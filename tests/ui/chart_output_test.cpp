@@ -25,14 +25,13 @@
 #include "cli/chart_export_command.h"
 #include "output/print_grids.h"
 #include "platform/atomic_file.h"
+#include "platform/clock.h"
 #include "platform/program_key.h"
 #include "settings/system_settings.h"
 #include "shell_fixture.h"
 #include "texts/text_files.h"
-#include "ui/shell/app_context.h"
 #include "ui/chart/chart_grid_view.h"
 #include "ui/chart/chart_window.h"
-#include "ui/shell/chart_requests.h"
 #include "ui/detail/detail_grid.h"
 #include "ui/detail/palace_detail_window.h"
 #include "ui/editors/description_list.h"
@@ -42,8 +41,10 @@
 #include "ui/print/print_preview.h"
 #include "ui/print/table_print_grid.h"
 #include "ui/settings/settings_windows.h"
-#include "ui/star_list/star_list_window.h"
+#include "ui/shell/app_context.h"
+#include "ui/shell/chart_requests.h"
 #include "ui/shell/startup.h"
+#include "ui/star_list/star_list_window.h"
 
 namespace sorvik::ui {
 namespace {
@@ -66,7 +67,7 @@ void savePicture(const QImage& image, const QString& name) {
 class ChartOutputTest : public ::testing::Test {
   protected:
     ChartOutputTest() {
-        Prompts::setNow(QDateTime(QDate(1985, 3, 1), QTime(12, 0)));
+        platform::Clock::setNow(QDateTime(QDate(1985, 3, 1), QTime(12, 0)));
         shell.copyShippedFiles(SORVIK_DATA_DIR, SORVIK_BIN_DIR);
         window = shell.startWindows();
         QDir(shell.dir.path()).mkpath("out");
@@ -82,7 +83,7 @@ class ChartOutputTest : public ::testing::Test {
         system().setMeiExeHtml(viewer);
         Prompts::clearShownBoxes();
     }
-    ~ChartOutputTest() override { Prompts::setNow({}); }
+    ~ChartOutputTest() override { platform::Clock::setNow({}); }
 
     QString path(const QString& name) const { return QDir(shell.appDir).filePath(name); }
     settings::SystemSettings& system() const { return shell.context().systemSettings(); }

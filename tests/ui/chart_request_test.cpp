@@ -17,6 +17,8 @@
 #include <gtest/gtest.h>
 
 #include "calendar_fixture.h"
+#include "mdi_requests.h"
+#include "platform/clock.h"
 #include "platform/key_store.h"
 #include "platform/prompts.h"
 #include "records/name_file.h"
@@ -24,13 +26,13 @@
 #include "settings/zi_wei_settings.h"
 #include "shell_fixture.h"
 #include "strength/palace_cells.h"
-#include "ui/common/app_fonts.h"
 #include "ui/chart/chart_grid_view.h"
 #include "ui/chart/chart_window.h"
 #include "ui/chart/pattern_list.h"
+#include "ui/common/app_fonts.h"
+#include "ui/common/system_font.h"
 #include "ui/entry/entry_bar.h"
 #include "ui/shell/name_file_commands.h"
-#include "ui/common/system_font.h"
 
 namespace sorvik::ui {
 namespace {
@@ -45,14 +47,14 @@ class ChartRequestTest : public ::testing::Test {
     ChartRequestTest() {
         Prompts::startScripting();
         Prompts::clearShownBoxes();
-        Prompts::setNow(QDateTime(QDate(1985, 3, 1), QTime(12, 0)));
+        platform::Clock::setNow(QDateTime(QDate(1985, 3, 1), QTime(12, 0)));
         QFile::copy(SORVIK_DATA_DIR "/Default.ini", dir.filePath("Default.ini"));
         system.LoadSettings();
         ziwei.startUp();
         mdi.resize(1200, 900);
     }
     ~ChartRequestTest() override {
-        Prompts::setNow({});
+        platform::Clock::setNow({});
         Prompts::stopScripting();
     }
 
@@ -77,19 +79,8 @@ class ChartRequestTest : public ::testing::Test {
     records::NameFileSession session{list, dir.path() + u'/'};
     QMdiArea mdi;
     ChartServices services{calendar, names, ziwei, system, {}, {}, {}, {}, {}, {}};
-    int tiles = 0;
-    EntBar bar{{mdi,
-                calendar,
-                system,
-                session,
-                [this](const engine::BirthMoment& person, const QString& title) {
-                    auto* window = new TMeibF(services);
-                    window->setWindowTitle(title);
-                    mdi.addSubWindow(window)->show();
-                    window->RequestChart(person);
-                },
-                {},
-                [this] { ++tiles; }}};
+    testing::MdiRequests requests{mdi, session, services};
+    EntBar bar{{calendar, system, list, requests}};
 };
 
 TEST_F(ChartRequestTest, TheWorkedChartFromTheEntryBar) {
@@ -133,7 +124,7 @@ TEST_F(ChartRequestTest, TheWorkedChartFromTheEntryBar) {
     EXPECT_TRUE(bar.nameBox()->currentText().isEmpty());
     EXPECT_EQ(bar.dateBox()->text(), "//");
     EXPECT_EQ(bar.sexBox()->currentText(), "男");
-    EXPECT_EQ(tiles, 1);
+    EXPECT_EQ(requests.tiles, 1);
 
     // A second request for the name only brings its window back.
     type("山田太郎", 1, "1990/01/01", "00:00");
@@ -275,7 +266,7 @@ TEST_F(ChartRequestTest, TargetDateButtonsCountOnPastTheTable) {
     EXPECT_EQ(window->record().header()[engine::kHeaderAge], 4);
 
     // January 1985 is still the lunar year 1984.
-    Prompts::setNow(QDateTime(QDate(1985, 1, 20), QTime(9, 30)));
+    platform::Clock::setNow(QDateTime(QDate(1985, 1, 20), QTime(9, 30)));
     window->ChangeTargetDate(TMeibF::kDefault);
     EXPECT_TRUE(window->targetYearsDiffer());
     EXPECT_TRUE(window->targetHint().startsWith("西暦1985/1/20 9:30  > 旧暦1984年"));
@@ -352,7 +343,7 @@ bool showsBlue(QWidget& widget) {
 
 TEST_F(ChartRequestTest, NothingOffersAClickThatLeadsNowhere) {
     bar.show();
-    // The luck button is off while the bar is given no luck window to make, and looks it.
+    // The luck button is off while the bar's requests make no luck window, and looks it.
     EXPECT_TRUE(showsBlue(*bar.chartButton()));
     EXPECT_FALSE(bar.luckButton()->isEnabled());
     EXPECT_FALSE(showsBlue(*bar.luckButton()));

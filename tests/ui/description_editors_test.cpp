@@ -24,13 +24,13 @@
 #include "texts/combinations.h"
 #include "texts/line_break.h"
 #include "texts/text_files.h"
-#include "ui/shell/app_context.h"
 #include "ui/editors/combination_editor.h"
 #include "ui/editors/description_list.h"
 #include "ui/editors/text_editors.h"
 #include "ui/settings/settings_windows.h"
-#include "ui/star_list/star_list_window.h"
+#include "ui/shell/app_context.h"
 #include "ui/shell/startup.h"
+#include "ui/star_list/star_list_window.h"
 
 namespace sorvik::ui {
 namespace {

@@ -1,7 +1,6 @@
 #include <QDir>
 
 #include "platform/prompts.h"
-#include "ui/help/about_box.h"
 #include "ui/backup/backup_dialog.h"
 #include "ui/calendar_editor/calendar_editor.h"
 #include "ui/chart/chart_window.h"
@@ -9,17 +8,18 @@
 #include "ui/editors/combination_editor.h"
 #include "ui/editors/description_list.h"
 #include "ui/editors/text_editors.h"
-#include "ui/settings/gaiji_dialog.h"
+#include "ui/help/about_box.h"
 #include "ui/help/help_window.h"
 #include "ui/luck/luck_window.h"
-#include "ui/shell/main_window.h"
 #include "ui/names/era_entry_dialog.h"
 #include "ui/names/name_list_window.h"
 #include "ui/names/time_list_window.h"
-#include "ui/star_list/star_list_window.h"
+#include "ui/settings/gaiji_dialog.h"
 #include "ui/settings/system_settings_dialog.h"
-#include "ui/tools/tools_dialog.h"
 #include "ui/settings/zi_wei_settings_dialog.h"
+#include "ui/shell/main_window.h"
+#include "ui/star_list/star_list_window.h"
+#include "ui/tools/tools_dialog.h"
 
 #include <gtest/gtest.h>
 

@@ -21,13 +21,13 @@
 #include "platform/text_file.h"
 #include "shell_fixture.h"
 #include "ui/chart/chart_window.h"
-#include "ui/shell/chart_requests.h"
 #include "ui/entry/entry_bar.h"
 #include "ui/help/help_window.h"
 #include "ui/luck/luck_graph.h"
 #include "ui/luck/luck_table_view.h"
 #include "ui/luck/luck_window.h"
 #include "ui/settings/settings_windows.h"
+#include "ui/shell/chart_requests.h"
 #include "ui/shell/startup.h"
 
 namespace sorvik::ui {

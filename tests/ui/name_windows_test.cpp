@@ -13,6 +13,8 @@
 
 #include <gtest/gtest.h>
 
+#include "mdi_requests.h"
+#include "platform/clock.h"
 #include "platform/key_store.h"
 #include "platform/prompts.h"
 #include "records/calendar_file.h"
@@ -41,13 +43,13 @@ class NameWindowsTest : public ::testing::Test {
     NameWindowsTest() {
         Prompts::startScripting();
         Prompts::clearShownBoxes();
-        Prompts::setNow(QDateTime(QDate(2024, 5, 1), QTime(12, 0)));
+        platform::Clock::setNow(QDateTime(QDate(2024, 5, 1), QTime(12, 0)));
         QFile::copy(SORVIK_DATA_DIR "/Default.ini", dir.filePath("Default.ini"));
         system.LoadSettings();
         ziwei.startUp();
     }
     ~NameWindowsTest() override {
-        Prompts::setNow({});
+        platform::Clock::setNow({});
         Prompts::stopScripting();
     }
 
@@ -77,20 +79,10 @@ class NameWindowsTest : public ::testing::Test {
     records::NameFileSession session{list, dir.path() + u'/'};
     QMdiArea mdi;
     ChartServices chartServices{calendar, starNames, ziwei, system, {}, {}, {}, {}, {}, {}};
-    EntBar bar{{mdi,
-                calendar,
-                system,
-                session,
-                [this](const engine::BirthMoment& person, const QString& title) {
-                    auto* chart = new TMeibF(chartServices);
-                    chart->setWindowTitle(title);
-                    mdi.addSubWindow(chart)->show();
-                    chart->RequestChart(person);
-                },
-                {},
-                {}}};
-    NameWindowServices services{dir.path() + u'/', session, bar,  calendar,
-                                starNames,         system,  ziwei};
+    testing::MdiRequests requests{mdi, session, chartServices};
+    EntBar bar{{calendar, system, list, requests}};
+    NameWindowServices services{dir.path() + u'/', session,   bar,    requests,
+                                calendar,          starNames, system, ziwei};
     TNListF window{services};
 };
 

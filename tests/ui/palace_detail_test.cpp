@@ -18,6 +18,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/atomic_file.h"
+#include "platform/clock.h"
 #include "platform/key_store.h"
 #include "platform/program_key.h"
 #include "platform/text_file.h"
@@ -27,10 +28,8 @@
 #include "texts/combinations.h"
 #include "texts/line_break.h"
 #include "texts/text_files.h"
-#include "ui/shell/app_context.h"
 #include "ui/chart/chart_grid_view.h"
 #include "ui/chart/chart_window.h"
-#include "ui/shell/chart_requests.h"
 #include "ui/detail/detail_grid.h"
 #include "ui/detail/double_star_model.h"
 #include "ui/detail/palace_detail_window.h"
@@ -38,6 +37,8 @@
 #include "ui/editors/text_editors.h"
 #include "ui/entry/entry_bar.h"
 #include "ui/settings/settings_windows.h"
+#include "ui/shell/app_context.h"
+#include "ui/shell/chart_requests.h"
 #include "ui/shell/startup.h"
 
 namespace sorvik::ui {
@@ -54,13 +55,13 @@ constexpr int kStarTableExtra = 4;
 class PalaceDetailTest : public ::testing::Test {
   protected:
     PalaceDetailTest() {
-        Prompts::setNow(QDateTime(QDate(1985, 3, 1), QTime(12, 0)));
+        platform::Clock::setNow(QDateTime(QDate(1985, 3, 1), QTime(12, 0)));
         shell.copyShippedFiles(SORVIK_DATA_DIR, SORVIK_BIN_DIR);
         window = shell.startWindows();
         detail = window->findChild<TKyuSF*>();
         Prompts::clearShownBoxes();
     }
-    ~PalaceDetailTest() override { Prompts::setNow({}); }
+    ~PalaceDetailTest() override { platform::Clock::setNow({}); }
 
     QString path(const QString& name) const { return QDir(shell.appDir).filePath(name); }
 
@@ -127,7 +128,7 @@ TEST_F(PalaceDetailTest, TheLifePalaceOfTheWorkedChart) {
     EXPECT_FALSE(detail->isVisible());
     TMeibF* chart = workedChart();
     clickPalace(*chart, Branch::Shen);
-    ASSERT_EQ(detail->chart(), chart);
+    ASSERT_EQ(detail->chart(), &chart->document());
     EXPECT_TRUE(detail->isVisible());
     EXPECT_EQ(detail->windowTitle(), "宮の詳細内容＜氏名：山田太郎＞");
 
@@ -367,7 +368,7 @@ TEST_F(PalaceDetailTest, WithoutAStoredPlacementItOpensAtTheScreensRightWhollyOn
 TEST_F(PalaceDetailTest, ClosingTheChartClearsTheWindowAndExitKeepsItsPlacement) {
     TMeibF* chart = workedChart();
     clickPalace(*chart, Branch::Shen);
-    ASSERT_EQ(detail->chart(), chart);
+    ASSERT_EQ(detail->chart(), &chart->document());
     window->mdiArea()->subWindowList().first()->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(detail->chart(), nullptr);

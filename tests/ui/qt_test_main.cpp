@@ -1,10 +1,10 @@
-#include <QApplication>
-
 #include <gtest/gtest.h>
+
+#include "ui/common/command_application.h"
 
 // Desktop pieces need an application object and its event loop.
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
+    sorvik::ui::CommandApplication app(argc, argv);
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -17,9 +17,9 @@
 #include "settings/gaiji.h"
 #include "shell_fixture.h"
 #include "ui/common/app_fonts.h"
+#include "ui/common/system_font.h"
 #include "ui/settings/gaiji_dialog.h"
 #include "ui/settings/settings_windows.h"
-#include "ui/common/system_font.h"
 #include "ui/settings/system_settings_dialog.h"
 #include "ui/settings/zi_wei_settings_dialog.h"
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/catalogue.h"
+#include "platform/clock.h"
 #include "platform/key_store.h"
 #include "platform/prompts.h"
 #include "settings/gaiji.h"
@@ -17,7 +18,7 @@ namespace {
 TEST(DefaultTargetDate, TakesTheClockAndSaysWhenItFallsBack) {
     platform::Prompts::startScripting();
     platform::Prompts::clearShownBoxes();
-    platform::Prompts::setNow(QDateTime(QDate(2024, 8, 9), QTime(10, 11, 59)));
+    platform::Clock::setNow(QDateTime(QDate(2024, 8, 9), QTime(10, 11, 59)));
     QTemporaryDir dir;
     platform::KeyStore keys(dir.filePath("keys.ini"));
     const engine::StarDisplayNames names = engine::BuildStarDisplayNames("殺");
@@ -30,7 +31,7 @@ TEST(DefaultTargetDate, TakesTheClockAndSaysWhenItFallsBack) {
     ASSERT_EQ(platform::Prompts::shownBoxes().size(), 1);
     EXPECT_EQ(platform::Prompts::shownBoxes()[0].text,
               "造命日時が0歳以前か150歳以上に指定されている為、造命日時を生年月日にします。");
-    platform::Prompts::setNow({});
+    platform::Clock::setNow({});
     platform::Prompts::stopScripting();
 }
 

@@ -13,8 +13,8 @@
 
 #include "platform/key_store.h"
 #include "platform/prompts.h"
-#include "ui/shell/app_context.h"
 #include "ui/entry/entry_bar.h"
+#include "ui/shell/app_context.h"
 #include "ui/shell/main_window.h"
 #include "ui/shell/startup.h"
 

@@ -156,10 +156,6 @@ void TBackF::setKinds(int kinds) {
     }
 }
 
-QString TBackF::programStatus() const {
-    return programStatus_->text();
-}
-
 QString TBackF::backupStatus() const {
     return backupStatus_->text();
 }

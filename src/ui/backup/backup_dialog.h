@@ -33,7 +33,6 @@ class TBackF : public QDialog {
     int kinds() const;  // CG1's bit mask
     void setKinds(int kinds);
     QLineEdit* folderBox() const { return edit1_; }
-    QString programStatus() const;
     QString backupStatus() const;
 
     void refresh();

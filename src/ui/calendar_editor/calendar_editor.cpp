@@ -186,11 +186,6 @@ int TKHyoF::monthLength() const {
     return rg2_->checkedId() == 0 ? 29 : 30;
 }
 
-void TKHyoF::setMonthLength(int days) {
-    rg2_->button(days == 29 ? 0 : 1)->setChecked(true);
-    propose();
-}
-
 void TKHyoF::showEvent(QShowEvent* event) {
     opened_ = table_;
     selected_ = std::min(selected_, table_.records().size() - 1);

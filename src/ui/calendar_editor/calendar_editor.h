@@ -34,7 +34,6 @@ class TKHyoF : public QDialog {
     records::CalendarEditMode mode() const;
     void setMode(records::CalendarEditMode mode);
     int monthLength() const;  // RG2: 29 or 30
-    void setMonthLength(int days);
     std::size_t selectedRow() const { return selected_; }
     // Selecting a row with the mouse: mode 2 and its proposal.
     void selectRow(std::size_t row);

@@ -4,14 +4,11 @@
 #include <QPainter>
 
 #include "output/vertical_text.h"
+#include "platform/utf8_text.h"
 
 namespace sorvik::ui {
 
 namespace {
-
-QString qs(const std::string& text) {
-    return QString::fromStdString(text);
-}
 
 // The space kept free on either side of a power in its star column.
 constexpr int kPowerGap = 2;

@@ -2,10 +2,13 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
 
+#include "chart_grid_view.h"
+#include "chart_window.h"
 #include "output/chart_export.h"
 #include "output/chart_pdf.h"
 #include "output/export_files.h"
@@ -13,12 +16,11 @@
 #include "output/print_grids.h"
 #include "output/text_export.h"
 #include "platform/prompts.h"
+#include "platform/shell_open.h"
 #include "settings/system_settings.h"
 #include "settings/zi_wei_settings.h"
-#include "chart_grid_view.h"
-#include "chart_window.h"
-#include "ui/print/print_preview.h"
 #include "ui/common/wait_cursor.h"
+#include "ui/print/print_preview.h"
 
 namespace sorvik::ui {
 
@@ -34,86 +36,124 @@ output::ChartPrinting chartPrinting(const TMeibF& window, const settings::System
             }};
 }
 
+output::ChartExport chartExport(const ChartDocument& document, const ChartServices& services) {
+    return {document.chart(),  document.grid(),       services.ziwei.palaceNameTable(),
+            document.person(), document.targetDate(), services.names};
+}
+
 }  // namespace
 
 QString TMeibF::printHeader() const {
-    return output::chartPrintHeader(chart_);
+    return output::chartPrintHeader(chart());
 }
 
 std::vector<int> TMeibF::rowHeights() const {
     std::vector<int> heights;
-    for (int row = 0; row < grid_.rowCount(); ++row) {
+    for (int row = 0; row < grid().rowCount(); ++row) {
         heights.push_back(gridView_->rowHeight(row));
     }
     return heights;
 }
 
+namespace {
+
+using platform::Prompts;
+
+// The output folder is there, or the user is told where to set it.
+bool checkOutputFolder(const QString& folder) {
+    if (output::outputFolderExists(folder)) {
+        return true;
+    }
+    Prompts::beep();
+    Prompts::error(output::kOutputFolderMissingMessage);
+    return false;
+}
+
+// Writes an export after the overwrite question and opens it with the viewer (none: the
+// desktop's own); the user hears of every failure.
+template <typename Content>
+void saveExport(const Content& content, const QString& path, const QString& question,
+                const QString& viewer, const QString& workingFolder) {
+    if (QFileInfo::exists(path)) {
+        Prompts::beep();
+        if (!Prompts::askYesNo(platform::BoxStyle::Confirmation,
+                               output::overwriteQuestion(path, question))) {
+            return;
+        }
+    }
+    const output::WriteOutcome written = output::writeExport(content, path);
+    if (!written.written) {
+        Prompts::error(output::writeFailedMessage(path, written.reason));
+        return;
+    }
+    const platform::ShellResult opened = platform::shellOpenProgram(viewer, path, workingFolder);
+    if (!opened.ok && !opened.message.isEmpty()) {
+        Prompts::information(opened.message);
+    }
+}
+
+}  // namespace
+
 void TMeibF::SOutClick() {
     const settings::SystemSettings& system = services_.system;
     const QString folder = system.meiFolder();
     const texts::LiveTexts* texts = services_.liveTexts ? services_.liveTexts() : nullptr;
-    if (texts == nullptr || !output::CheckOutputFolder(folder)) {
+    if (texts == nullptr || !checkOutputFolder(folder)) {
         return;
     }
     output::DescriptionText text;
     {
         const WaitCursor hourglass;
-        text = output::descriptionText({chart_, grid_, services_.ziwei.palaceNameTable()},
+        text = output::descriptionText(chartExport(document_, services_),
                                        {services_.appDir, *texts, services_.names});
     }
-    const QString path =
-        output::outputPath(folder, output::exportFileName(chart_.labels, QStringLiteral(".txt")));
-    if (output::confirmOverwrite(path, output::kTextOverwriteQuestion)) {
-        output::SaveAndOpen(text.lines, path, system.meiExeName(), services_.appDir);
-    }
+    const QString path = output::outputPath(
+        folder, output::exportFileName(document_.person(), QStringLiteral(".txt")));
+    saveExport(text.lines, path, output::kTextOverwriteQuestion, system.meiExeName(),
+               services_.appDir);
     if (text.fileError) {
-        platform::Prompts::error(*text.fileError);
+        Prompts::error(*text.fileError);
     }
 }
 
 void TMeibF::HTML1Click() {
     const settings::SystemSettings& system = services_.system;
     const QString folder = system.meiFolder();
-    if (!output::CheckOutputFolder(folder)) {
+    if (!checkOutputFolder(folder)) {
         return;
     }
     QStringList lines;
     {
         const WaitCursor hourglass;
-        lines = output::WriteChartHtml({chart_, grid_, services_.ziwei.palaceNameTable()});
+        lines = output::WriteChartHtml(chartExport(document_, services_));
     }
-    const QString path =
-        output::outputPath(folder, output::exportFileName(chart_.labels, QStringLiteral(".html")));
-    if (output::confirmOverwrite(path, output::kHtmlOverwriteQuestion)) {
-        output::SaveAndOpen(lines, path, system.meiExeHtml(), QString());
-    }
+    const QString path = output::outputPath(
+        folder, output::exportFileName(document_.person(), QStringLiteral(".html")));
+    saveExport(lines, path, output::kHtmlOverwriteQuestion, system.meiExeHtml(), QString());
 }
 
 void TMeibF::PdfClick() {
     const settings::SystemSettings& system = services_.system;
     const QString folder = system.meiFolder();
-    if (!output::CheckOutputFolder(folder)) {
+    if (!checkOutputFolder(folder)) {
         return;
     }
     QByteArray bytes;
     {
         const WaitCursor hourglass;
-        const output::ChartPrintGrid printGrid(grid_, rowHeights(), gridView_->font());
+        const output::ChartPrintGrid printGrid(grid(), rowHeights(), gridView_->font());
         output::ChartPrinting printing = chartPrinting(*this, system);
         printing.tooManyPages = nullptr;  // the page is enlarged to fit, never cut
         bytes = output::chartPdf(printGrid, {QString(), true, printing});
     }
-    const QString path =
-        output::outputPath(folder, output::exportFileName(chart_.labels, QStringLiteral(".pdf")));
-    if (output::confirmOverwrite(path, output::kHtmlOverwriteQuestion)) {
-        // A PDF opens with the desktop's viewer for it.
-        output::SaveAndOpen(bytes, path, QString(), QString());
-    }
+    const QString path = output::outputPath(
+        folder, output::exportFileName(document_.person(), QStringLiteral(".pdf")));
+    // A PDF opens with the desktop's viewer for it.
+    saveExport(bytes, path, output::kHtmlOverwriteQuestion, QString(), QString());
 }
 
 void TMeibF::OutBtnClick() {
-    const QPushButton* out = button(QStringLiteral("OutBtn"));
-    outPop_->popup(out->mapToGlobal(out->rect().bottomLeft()));
+    outPop_->popup(outButton_->mapToGlobal(outButton_->rect().bottomLeft()));
 }
 
 void TMeibF::CopyBtnClick() {
@@ -121,7 +161,7 @@ void TMeibF::CopyBtnClick() {
 }
 
 void TMeibF::PrtBtnClick() {
-    const output::ChartPrintGrid printGrid(grid_, rowHeights(), gridView_->font());
+    const output::ChartPrintGrid printGrid(grid(), rowHeights(), gridView_->font());
     showPrintPreview(printGrid, {QString(), true, chartPrinting(*this, services_.system)}, this);
     update();
 }

@@ -2,7 +2,6 @@
 
 #include <QActionGroup>
 #include <QContextMenuEvent>
-#include <QDate>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -20,15 +19,15 @@
 #include <cstdlib>
 #include <iterator>
 
-#include "engine/errors.h"
+#include "chart_grid_view.h"
+#include "chart_look.h"
 #include "output/print_grids.h"
+#include "pattern_list.h"
 #include "platform/prompts.h"
+#include "platform/utf8_text.h"
 #include "settings/system_settings.h"
 #include "settings/zi_wei_settings.h"
 #include "strength/palace_cells.h"
-#include "chart_grid_view.h"
-#include "default_target_date.h"
-#include "pattern_list.h"
 #include "ui/common/error_boundary.h"
 #include "ui/help/help_window.h"
 
@@ -38,33 +37,19 @@ using platform::Prompts;
 
 namespace {
 
-constexpr int kFontPixels = 12;
 constexpr int kTargetBarHeight = 22;
-constexpr int kLabel1Width = 33;
 constexpr int kLeftMargin = 17;
 const QColor kTeal(0, 128, 128);
 const QColor kAqua(0, 255, 255);
 
 const char* const kCentreLabels[] = {"Name",  "Date", "Inyo", "InDate", "Kyoku",
                                      "Kazoe", "Mei",  "Sin",  "Nat"};
+static_assert(std::size(kCentreLabels) == 9);
 
-QString qs(const std::string& text) {
-    return QString::fromStdString(text);
-}
-
-QFont pixelFont(const QString& family, int pixels = kFontPixels) {
+QFont pixelFont(const QString& family, int pixels = kChartFontPixels) {
     QFont font(family);
     font.setPixelSize(pixels);
     return font;
-}
-
-// The same day and time a year away; 29 February becomes the 28th.
-engine::DateTime shiftYear(const engine::DateTime& moment, int years) {
-    engine::DateTime shifted = moment;
-    shifted.date.year += years;
-    const int length = QDate(shifted.date.year, shifted.date.month, 1).daysInMonth();
-    shifted.date.day = std::min(shifted.date.day, length);
-    return shifted;
 }
 
 }  // namespace
@@ -73,23 +58,33 @@ QString ChartTitle(const QString& name) {
     return name + QStringLiteral(" さんの命盤");
 }
 
+namespace {
+
+strength::GridShape gridShapeOf(const settings::SystemSettings& system) {
+    return {system.starColumnsPerPalace(), system.starRowsPerPalace(), system.CountInfoRows()};
+}
+
+}  // namespace
+
 TMeibF::TMeibF(const ChartServices& services, QWidget* parent)
-    : QWidget(parent), services_(services), cellSettings_(services.system, services.ziwei) {
+    : QWidget(parent),
+      services_(services),
+      document_({services.calendar, services.names, services.ziwei, services.system},
+                gridShapeOf(services.system)) {
     setObjectName(QStringLiteral("TMeibF"));
     setAttribute(Qt::WA_DeleteOnClose);
     // A click on the chart takes the focus, so that F1 opens the chart's topic.
     setFocusPolicy(Qt::ClickFocus);
     setHelpTopic(*this, kHelpTopic);
     const settings::SystemSettings& system = services_.system;
-    shape_ = {system.starColumnsPerPalace(), system.starRowsPerPalace(), system.CountInfoRows()};
-    grid_ = strength::ChartGrid(shape_);
+    const strength::GridShape& shape = document_.shape();
 
     const QFont chartFont = pixelFont(system.font(settings::kChartFont).name);
     const QFont systemFont = pixelFont(system.font(settings::kSystemFont).name);
     setFont(chartFont);
     const int margin = system.verticalMargin();
     const std::vector<int> heights =
-        output::chartRowHeights(shape_, QFontMetrics(chartFont).height(), margin);
+        output::chartRowHeights(shape, QFontMetrics(chartFont).height(), margin);
     starRowHeight_ = heights.front();
     infoRowHeight_ = margin / 3 + 12;
 
@@ -107,7 +102,7 @@ TMeibF::TMeibF(const ChartServices& services, QWidget* parent)
     scrollBox_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     ban_ = new QWidget;
     ban_->setObjectName(QStringLiteral("Ban"));
-    gridView_ = new ChartGridView(grid_, heights, ban_);
+    gridView_ = new ChartGridView(document_.grid(), heights, ban_);
     gridView_->setFont(chartFont);
     gridView_->setPalaceBackground([this](engine::Branch p) { return palaceBackground(p); });
     gridView_->setStarColour(
@@ -125,6 +120,18 @@ TMeibF::TMeibF(const ChartServices& services, QWidget* parent)
         zoom_ = services_.zoom();
     }
     setZoom(zoom_);
+    connect(&document_, &ChartDocument::changed, this, [this] {
+        showLabels();
+        gridView_->update();
+    });
+    connect(&document_, &ChartDocument::palaceSelected, gridView_, [this] { gridView_->update(); });
+    // What the settings change shows at once: colours, fonts, star display and info rows.
+    connect(&system.changes(), &settings::StoreChanges::changed, this, [this] {
+        applyFonts();
+        document_.refill();
+    });
+    connect(&services_.ziwei.changes(), &settings::StoreChanges::changed, this,
+            [this] { document_.refill(); });
 }
 
 // Fixed size: the grid and the button bar, scrolling only when taller than the screen.
@@ -186,7 +193,7 @@ void TMeibF::applyZoom() {
                          scaled(centreLayout_.right() + 1) - scaled(centreLayout_.left()),
                          scaled(centreLayout_.bottom() + 1) - scaled(centreLayout_.top()));
     targetBar_->setFixedHeight(scaled(kTargetBarHeight));
-    labels_["Label1"]->setFixedWidth(scaled(kLabel1Width));
+    targetCaption_->setFixedWidth(scaled(kTargetCaptionWidth));
     centreBody_->setContentsMargins(scaled(kLeftMargin), scaled(2), 0, 0);
     patterns_->setZoom(zoom);
     applyFonts();
@@ -234,14 +241,17 @@ void TMeibF::buildButtonBar() {
                     [action = b.action] { runUserCommand(action); });
         }
         row->addWidget(button);
-        buttons_[button->objectName()] = button;
+        if (button->objectName() == QLatin1String("OutBtn")) {
+            outButton_ = button;
+        }
     }
     row->addStretch();
 }
 
 void TMeibF::buildCentrePanel(const QFont& systemFont) {
-    const int blockHeight = starRowHeight_ * shape_.starRows + infoRowHeight_ * shape_.infoRows;
-    const int blockWidth = ChartGridView::kColumnWidth * shape_.columns;
+    const strength::GridShape& shape = document_.shape();
+    const int blockHeight = starRowHeight_ * shape.starRows + infoRowHeight_ * shape.infoRows;
+    const int blockWidth = ChartGridView::kColumnWidth * shape.columns;
     centre_ = new QFrame(ban_);
     centre_->setObjectName(QStringLiteral("DatPnl"));
     centre_->setFrameShape(QFrame::Panel);
@@ -266,30 +276,31 @@ void TMeibF::buildCentrePanel(const QFont& systemFont) {
     auto* bar = new QHBoxLayout(targetBar_);
     bar->setContentsMargins(0, 0, 2, 0);
     bar->setSpacing(0);
-    for (const char* name : {"Label1", "ZNen", "ZKS"}) {
-        auto* label = new QLabel(targetBar_);
+    auto newLabel = [](const char* name, QWidget* parent) {
+        auto* label = new QLabel(parent);
         label->setObjectName(QString::fromLatin1(name));
-        labels_[label->objectName()] = label;
-    }
-    labels_["Label1"]->setText(QStringLiteral("造命"));
-    labels_["Label1"]->setFixedWidth(kLabel1Width);
-    labels_["Label1"]->setAlignment(Qt::AlignCenter);
-    labels_["ZKS"]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    bar->addWidget(labels_["Label1"]);
-    bar->addWidget(labels_["ZNen"]);
+        return label;
+    };
+    targetCaption_ = newLabel("Label1", targetBar_);
+    targetDateLabel_ = newLabel("ZNen", targetBar_);
+    targetYearLabel_ = newLabel("ZKS", targetBar_);
+    targetCaption_->setText(QStringLiteral("造命"));
+    targetCaption_->setFixedWidth(kTargetCaptionWidth);
+    targetCaption_->setAlignment(Qt::AlignCenter);
+    targetYearLabel_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    bar->addWidget(targetCaption_);
+    bar->addWidget(targetDateLabel_);
     bar->addStretch();
-    bar->addWidget(labels_["ZKS"]);
+    bar->addWidget(targetYearLabel_);
     column->addWidget(targetBar_);
 
     auto* body = new QVBoxLayout;
     centreBody_ = body;
     body->setContentsMargins(kLeftMargin, 2, 0, 0);
     body->setSpacing(0);
-    for (const char* name : kCentreLabels) {
-        auto* label = new QLabel(centre_);
-        label->setObjectName(QString::fromLatin1(name));
-        labels_[label->objectName()] = label;
-        body->addWidget(label);
+    for (std::size_t k = 0; k < std::size(kCentreLabels); ++k) {
+        centreLabels_[k] = newLabel(kCentreLabels[k], centre_);
+        body->addWidget(centreLabels_[k]);
     }
     patterns_ = new PatternList(centre_);
     body->addWidget(patterns_);
@@ -305,34 +316,32 @@ void TMeibF::buildCentrePanel(const QFont& systemFont) {
 void TMeibF::buildPopupMenu() {
     popup_ = new QMenu(this);
     popup_->setObjectName(QStringLiteral("PopupMenu1"));
-    popup_->addAction(QStringLiteral("<<前年"), this, [this] { ChangeTargetDate(kPreviousYear); });
-    popup_->addAction(QStringLiteral("＋現在"), this, [this] { ChangeTargetDate(kDefault); });
-    popup_->addAction(QStringLiteral(">>翌年"), this, [this] { ChangeTargetDate(kNextYear); });
-    auto command = [this](void (TMeibF::*action)()) {
-        return [this, action] { runUserCommand([this, action] { (this->*action)(); }); };
-    };
-    popup_->addAction(QStringLiteral("◎印刷"), this, command(&TMeibF::PrtBtnClick));
+    addCommand(*popup_, QStringLiteral("<<前年"), [this] { ChangeTargetDate(kPreviousYear); });
+    addCommand(*popup_, QStringLiteral("＋現在"), [this] { ChangeTargetDate(kDefault); });
+    addCommand(*popup_, QStringLiteral(">>翌年"), [this] { ChangeTargetDate(kNextYear); });
+    addCommand(*popup_, QStringLiteral("◎印刷"), [this] { PrtBtnClick(); });
     outPop_ = popup_->addMenu(QStringLiteral("◎出力"));
     outPop_->setObjectName(QStringLiteral("OutPop"));
-    outPop_->addAction(QStringLiteral("説明文の出力"), this, command(&TMeibF::SOutClick))
-        ->setEnabled(static_cast<bool>(services_.liveTexts));
-    outPop_->addAction(QStringLiteral("命盤HTML出力"), this, command(&TMeibF::HTML1Click));
-    outPop_->addAction(QStringLiteral("PDF出力"), this, command(&TMeibF::PdfClick));
-    popup_->addAction(QStringLiteral("◎ｺﾋﾟｰ"), this, command(&TMeibF::CopyBtnClick));
-    QAction* luck = popup_->addAction(QStringLiteral("◎行運"), this,
-                                      [this] { runUserCommand([this] { KouBtnClick(); }); });
-    luck->setEnabled(static_cast<bool>(services_.requestLuck));
+    addCommand(*outPop_, QStringLiteral("説明文の出力"), [this] {
+        SOutClick();
+    })->setEnabled(static_cast<bool>(services_.liveTexts));
+    addCommand(*outPop_, QStringLiteral("命盤HTML出力"), [this] { HTML1Click(); });
+    addCommand(*outPop_, QStringLiteral("PDF出力"), [this] { PdfClick(); });
+    addCommand(*popup_, QStringLiteral("◎ｺﾋﾟｰ"), [this] { CopyBtnClick(); });
+    addCommand(*popup_, QStringLiteral("◎行運"), [this] {
+        KouBtnClick();
+    })->setEnabled(static_cast<bool>(services_.requestLuck));
     zoomMenu_ = popup_->addMenu(QStringLiteral("拡大率"));
     zoomMenu_->setObjectName(QStringLiteral("ZoomPop"));
     auto* zooms = new QActionGroup(zoomMenu_);
     for (const int percent : kZoomSteps) {
-        QAction* item = zoomMenu_->addAction(QStringLiteral("%1 %").arg(percent), this,
-                                             [this, percent] { chooseZoom(percent); });
+        QAction* item = addCommand(*zoomMenu_, QStringLiteral("%1 %").arg(percent),
+                                   [this, percent] { chooseZoom(percent); });
         item->setData(percent);
         item->setCheckable(true);
         zooms->addAction(item);
     }
-    popup_->addAction(QStringLiteral("　閉じる"), this, [this] {
+    addCommand(*popup_, QStringLiteral("　閉じる"), [this] {
         if (auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget())) {
             frame->close();
         } else {
@@ -358,164 +367,75 @@ void TMeibF::buildZoomCommands() {
 }
 
 QLabel* TMeibF::label(const QString& name) const {
-    const auto it = labels_.find(name);
-    return it == labels_.end() ? nullptr : it->second;
+    return findChild<QLabel*>(name);
 }
 
 QPushButton* TMeibF::button(const QString& name) const {
-    const auto it = buttons_.find(name);
-    return it == buttons_.end() ? nullptr : it->second;
+    return buttonBar_->findChild<QPushButton*>(name);
 }
 
 void TMeibF::showLabels() {
-    const engine::ChartLabels& l = chart_.labels;
-    const std::pair<const char*, const std::string*> texts[] = {
-        {"Name", &l.Name},   {"Date", &l.Date},   {"Inyo", &l.Inyo}, {"InDate", &l.InDate},
-        {"Kyoku", &l.Kyoku}, {"Kazoe", &l.Kazoe}, {"Mei", &l.Mei},   {"Sin", &l.Sin},
-        {"Nat", &l.Nat},     {"ZNen", &l.ZNen},   {"ZKS", &l.ZKS},
-    };
-    for (const auto& [name, text] : texts) {
-        labels_[QString::fromLatin1(name)]->setText(qs(*text));
+    const engine::ChartLabels& l = document_.labels();
+    const std::string* const centre[] = {&l.Name,  &l.Date, &l.Inyo, &l.InDate, &l.Kyoku,
+                                         &l.Kazoe, &l.Mei,  &l.Sin,  &l.Nat};
+    for (std::size_t k = 0; k < centreLabels_.size(); ++k) {
+        centreLabels_[k]->setText(qs(*centre[k]));
     }
+    targetDateLabel_->setText(qs(l.ZNen));
+    targetYearLabel_->setText(qs(l.ZKS));
 }
 
 void TMeibF::RequestChart(const engine::BirthMoment& person) {
-    const engine::DateTime birth = engine::BirthMomentOf(person);
-    const engine::DateTime target = DefaultTargetDate(services_.system, birth);
-    chart_ = engine::RequestChartBirth(services_.calendar, services_.names, person, target,
-                                       {services_.ziwei, services_.ziwei.bodyStarRule()});
     QStringList names;
-    for (const std::string& name : chart_.patterns) {
+    const bool converted = document_.compute(person);
+    for (const std::string& name : document_.chart().patterns) {
         names << qs(name);
     }
     patterns_->setNames(names);
-    target_ = target;
-    if (!applyTarget(target)) {
+    if (converted) {
+        ShowTargetDateHint();
+    } else {
         Prompts::information(
             QStringLiteral("造命日時『%1』は日付変換可能範囲外のため、流年の内容（年齢・流年の星・"
                            "月運日付・宮欄）は表示できません。")
-                .arg(qs(chart_.labels.ZNen).trimmed()));
+                .arg(qs(document_.labels().ZNen).trimmed()));
     }
-    showLabels();
-    fillAll();
-}
-
-bool TMeibF::applyTarget(const engine::DateTime& target) {
-    try {
-        engine::ApplyTargetDate(chart_, services_.calendar, target);
-    } catch (const engine::CalendarError&) {
-        chart_.labels.ZNen = engine::formatTargetDate(target);
-        chart_.record.narrowPalaceStarLists();
-        yearlyKnown_ = false;
-        return false;
-    }
-    yearlyKnown_ = true;
-    ShowTargetDateHint();
-    return true;
 }
 
 void TMeibF::ChangeTargetDate(int kind) {
-    const engine::DateTime next = kind == kDefault
-                                      ? DefaultTargetDate(services_.system, record().birthMoment)
-                                      : shiftYear(target_, kind == kPreviousYear ? -1 : 1);
-    target_ = next;
-    chart_.labels.ZNen = engine::formatTargetDate(next);
-    if (services_.calendar.inRange(next.date)) {
-        if (!applyTarget(next)) {
-            Prompts::information(qs(chart_.labels.ZNen));
-        }
-    } else {
-        stepOutsideTable(kind);
+    using Outcome = ChartDocument::TargetOutcome;
+    const Outcome outcome = document_.stepTarget(static_cast<ChartDocument::TargetStep>(kind));
+    if (outcome == Outcome::kConverted) {
+        ShowTargetDateHint();
+    } else if (outcome == Outcome::kNotConverted) {
+        Prompts::information(qs(document_.labels().ZNen));
     }
-    showLabels();
-    fillAll();
-}
-
-// Past the ends of the calendar the year's stem and branch and the age still count on.
-void TMeibF::stepOutsideTable(int kind) {
-    chart_.monthlyLuckDates = {};
-    if (!yearlyKnown_) {
-        return;
-    }
-    engine::StarRow& header = chart_.record.header();
-    engine::ConvertedMoment& target = chart_.target;
-    if (kind != kDefault) {
-        const int step = kind == kNextYear ? 1 : -1;
-        header[engine::kHeaderAge] += step;
-        target.yearStem = target.yearStem + step;
-        target.yearBranch = target.yearBranch + step;
-    }
-    engine::SetTargetYearLabels(chart_.labels, header, target.yearStem, target.yearBranch);
-    chart_.yearlyStarLists = engine::PlaceYearlyStars(target.yearStem, target.yearBranch);
-    engine::WriteYearlyStars(chart_.yearlyStarLists, chart_.record.palaceStarLists);
-    chart_.record.narrowPalaceStarLists();
 }
 
 void TMeibF::ShowTargetDateHint() {
-    targetHint_ = QStringLiteral("西暦") + qs(chart_.labels.ZNen) + QStringLiteral("> ") +
-                  qs(chart_.target.lunarText);
-    yearsDiffer_ = chart_.target.lunar.year != target_.date.year;
-    if (yearsDiffer_) {
-        targetHint_ += QStringLiteral(
-            " ※西暦と旧暦の年が異なる期間ですので、運用にご注意下さい。詳細は、ヘルプファイル等を"
-            "ご参照下さい。");
-    }
-    for (const char* name : {"ZNen", "Label1"}) {
-        QLabel* label = labels_[QString::fromLatin1(name)];
+    const bool differ = document_.targetYearsDiffer();
+    for (QLabel* label : {targetDateLabel_, targetCaption_}) {
         QPalette palette = label->palette();
-        palette.setColor(QPalette::WindowText, yearsDiffer_ ? kAqua : QColor(Qt::white));
+        palette.setColor(QPalette::WindowText, differ ? kAqua : QColor(Qt::white));
         label->setPalette(palette);
-        label->setToolTip(targetHint_);
+        label->setToolTip(document_.targetHint());
     }
     if (services_.showStatus) {
-        services_.showStatus(targetHint_);
-    }
-}
-
-void TMeibF::fillAll() {
-    engine::ChartRecord& record = chart_.record;
-    if (yearlyKnown_) {
-        strength::FillPalaceCells(grid_, record, chart_.placement.stars, chart_.target.yearStem,
-                                  chart_.monthlyLuckDates, services_.names, cellSettings_,
-                                  services_.ziwei);
-    } else {
-        // Without a target year there is nothing to put into the info rows.
-        strength::FillStarCells(grid_, record, services_.names, cellSettings_);
-        for (int star = 1; star <= engine::kStarCount; ++star) {
-            record.rows[static_cast<std::size_t>(star)] =
-                chart_.placement.stars[static_cast<std::size_t>(star)];
-        }
-    }
-    gridView_->update();
-}
-
-void TMeibF::fillInfoRows() {
-    if (yearlyKnown_) {
-        strength::FillInfoRows(grid_,
-                               {chart_.record, chart_.target.yearStem, chart_.monthlyLuckDates},
-                               cellSettings_, services_.ziwei);
+        services_.showStatus(document_.targetHint());
     }
 }
 
 void TMeibF::KouBtnClick() {
-    if (!services_.requestLuck) {
-        return;
+    if (services_.requestLuck) {
+        services_.requestLuck(document_.person());
     }
-    // The person as the chart shows it: the name after "氏名：", the sex after 陽 or 陰.
-    const engine::DateTime& birth = chart_.record.birthMoment;
-    services_.requestLuck(qs(chart_.labels.Name).mid(3), qs(chart_.labels.Inyo).mid(1),
-                          qs(engine::formatSlashed(birth.date)),
-                          QString::asprintf("%02d:%02d", birth.hour, birth.minute));
 }
 
 void TMeibF::selectPalace(engine::Branch palace) {
-    chart_.record.selectedPalace = palace;
-    fillInfoRows();
-    emit palaceClicked(palace);
+    document_.selectPalace(palace);
     if (services_.system.beepOnPalaceClick()) {
         Prompts::beep();
     }
-    gridView_->update();
 }
 
 void TMeibF::onCellPressed(int column, int row, Qt::MouseButton button) {
@@ -523,17 +443,17 @@ void TMeibF::onCellPressed(int column, int row, Qt::MouseButton button) {
         return;  // the context menu opens instead
     }
     runUserCommand(
-        [this, column, row] { selectPalace(strength::PalaceAtCell(grid_.rects(), column, row)); });
+        [this, column, row] { selectPalace(strength::PalaceAtCell(grid().rects(), column, row)); });
 }
 
 QColor TMeibF::palaceBackground(engine::Branch palace) const {
-    const engine::Branch selected = chart_.record.selectedPalace;
+    const engine::Branch selected = document_.selectedPalace();
     int which = settings::kOtherPalace;
     if (palace == selected) {
         which = settings::kSelectedPalace;
-    } else if (palace == selected + 6) {
+    } else if (palace == engine::opposite(selected)) {
         which = settings::kOppositePalace;
-    } else if (palace == selected + 4 || palace == selected + 8) {
+    } else if (palace == engine::trines(selected)[0] || palace == engine::trines(selected)[1]) {
         which = settings::kTrinePalace;
     }
     return services_.system.palaceColour(which);
@@ -556,7 +476,7 @@ void TMeibF::applyFonts() {
     }
     // The centre panel's labels are laid out by their font, so it carries the zoom. Each label is
     // set itself: the main window's system font gives them fonts of their own.
-    const int centrePixels = scaled(kFontPixels);
+    const int centrePixels = scaled(kChartFontPixels);
     QList<QWidget*> centreWidgets = centre_->findChildren<QWidget*>();
     centreWidgets.prepend(centre_);
     for (QWidget* widget : centreWidgets) {
@@ -583,7 +503,7 @@ bool TMeibF::eventFilter(QObject* watched, QEvent* event) {
     }
     if (event->type() == QEvent::MouseButtonPress &&
         static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
-        runUserCommand([this] { selectPalace(chart_.record.lifePalace()); });
+        runUserCommand([this] { selectPalace(record().lifePalace()); });
         return true;
     }
     return QWidget::eventFilter(watched, event);

@@ -1,15 +1,15 @@
 #pragma once
 
+#include <array>
 #include <functional>
-#include <map>
 #include <memory>
 
 #include <QRect>
 #include <QString>
 #include <QWidget>
 
+#include "chart_document.h"
 #include "engine/chart_request.h"
-#include "settings/live_cell_settings.h"
 #include "strength/chart_grid.h"
 #include "texts/live_texts.h"
 
@@ -42,11 +42,8 @@ struct ChartServices {
     // next chart; either may be empty (100 %, not kept).
     std::function<int()> zoom;
     std::function<void(int)> zoomChosen;
-    // The main window's luck request for a person given as the entry bar's name, sex, date and
-    // time texts; may be empty (no luck command).
-    std::function<void(const QString& name, const QString& sex, const QString& date,
-                       const QString& time)>
-        requestLuck;
+    // The luck request for the chart's person; may be empty (no luck command).
+    std::function<void(const engine::BirthMoment& person)> requestLuck;
     // The program's folder, where the exports read the palace texts, and the live star and
     // pattern texts; without them the text export is not offered.
     QString appDir;
@@ -62,7 +59,11 @@ class TMeibF : public QWidget {
     static constexpr int kButtonBarHeight = 18;
     // The zooms offered, in percent; 100 % is the chart as designed.
     static constexpr int kZoomSteps[] = {100, 125, 150, 175, 200};
-    enum TargetKind { kPreviousYear = 0, kDefault = 1, kNextYear = 2 };
+    enum TargetKind {
+        kPreviousYear = ChartDocument::kPreviousYear,
+        kDefault = ChartDocument::kDefault,
+        kNextYear = ChartDocument::kNextYear
+    };
 
     explicit TMeibF(const ChartServices& services, QWidget* parent = nullptr);
     ~TMeibF() override;
@@ -75,7 +76,7 @@ class TMeibF : public QWidget {
     // A palace click: selects, recolours, refills the info rows and asks for the palace's
     // detail.
     void selectPalace(engine::Branch palace);
-    // The luck periods of this chart's person, through the entry bar.
+    // The luck periods of this chart's person.
     void KouBtnClick();
     // Output: the descriptions as text, the chart as HTML or PDF in the output folder, each
     // opened afterwards; the chart image on the clipboard; the print preview.
@@ -91,16 +92,19 @@ class TMeibF : public QWidget {
     QString printHeader() const;
     std::vector<int> rowHeights() const;
 
-    const engine::Chart& chart() const { return chart_; }
-    const engine::ChartRecord& record() const { return chart_.record; }
-    const strength::ChartGrid& grid() const { return grid_; }
+    const ChartDocument& document() const { return document_; }
+    ChartDocument& document() { return document_; }
+    const engine::Chart& chart() const { return document_.chart(); }
+    const engine::ChartRecord& record() const { return document_.record(); }
+    const strength::ChartGrid& grid() const { return document_.grid(); }
     ChartGridView* gridView() const { return gridView_; }
     PatternList* patternList() const { return patterns_; }
+    // A label or button of the window by its object name; null when there is none.
     QLabel* label(const QString& name) const;
-    QString targetHint() const { return targetHint_; }
-    bool targetYearsDiffer() const { return yearsDiffer_; }
-    bool yearlyContentKnown() const { return yearlyKnown_; }
-    engine::DateTime targetDate() const { return target_; }
+    QString targetHint() const { return document_.targetHint(); }
+    bool targetYearsDiffer() const { return document_.targetYearsDiffer(); }
+    bool yearlyContentKnown() const { return document_.yearlyContentKnown(); }
+    engine::DateTime targetDate() const { return document_.targetDate(); }
     QPushButton* button(const QString& name) const;
     QMenu* popupMenu() const { return popup_; }
 
@@ -118,10 +122,6 @@ class TMeibF : public QWidget {
     // Takes the font faces of the settings; sizes stay as made, so the rows keep their heights.
     void applyFonts();
 
-  signals:
-    // A palace was clicked, after its info rows were refilled: the palace detail fills itself.
-    void palaceClicked(engine::Branch palace);
-
   protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -136,24 +136,13 @@ class TMeibF : public QWidget {
     void chooseZoom(int percent);
     void fitToContent();
     void showLabels();
-    bool applyTarget(const engine::DateTime& target);
-    void stepOutsideTable(int kind);
     void ShowTargetDateHint();
     int scaled(int pixels) const;
-    void fillAll();
-    void fillInfoRows();
     void onCellPressed(int column, int row, Qt::MouseButton button);
     QColor palaceBackground(engine::Branch palace) const;
 
     ChartServices services_;
-    settings::LiveCellSettings cellSettings_;
-    strength::GridShape shape_;
-    strength::ChartGrid grid_;
-    engine::Chart chart_;
-    engine::DateTime target_;
-    bool yearlyKnown_ = false;
-    bool yearsDiffer_ = false;
-    QString targetHint_;
+    ChartDocument document_;
     int starRowHeight_ = 0;
     int infoRowHeight_ = 0;
     int zoom_ = 100;
@@ -170,8 +159,13 @@ class TMeibF : public QWidget {
     PatternList* patterns_ = nullptr;
     QMenu* popup_ = nullptr;
     QMenu* outPop_ = nullptr;
-    std::map<QString, QLabel*> labels_;
-    std::map<QString, QPushButton*> buttons_;
+    QPushButton* outButton_ = nullptr;
+    // The target bar: "造命", the target date and the year's stem and branch.
+    QLabel* targetCaption_ = nullptr;
+    QLabel* targetDateLabel_ = nullptr;
+    QLabel* targetYearLabel_ = nullptr;
+    // The centre texts from the name down to the 納音命主.
+    std::array<QLabel*, 9> centreLabels_{};
 };
 
 // "さんの命盤" after the name: the title by which an open chart is found again.

@@ -2,6 +2,7 @@
 
 #include <QDateTime>
 
+#include "platform/clock.h"
 #include "platform/prompts.h"
 #include "settings/system_settings.h"
 
@@ -9,7 +10,7 @@ namespace sorvik::ui {
 
 engine::DateTime DefaultTargetDate(const settings::SystemSettings& settings,
                                    const engine::DateTime& birth) {
-    const QDateTime clock = platform::Prompts::now();
+    const QDateTime clock = platform::Clock::now();
     const QDate day = clock.date();
     const QTime time = clock.time();
     const engine::DateTime now{{day.year(), day.month(), day.day()}, time.hour(), time.minute()};

@@ -1,5 +1,7 @@
 #include "error_boundary.h"
 
+#include <QMenu>
+
 #include "engine/errors.h"
 #include "platform/prompts.h"
 
@@ -31,6 +33,10 @@ bool runUserCommand(const std::function<void()>& command) {
         platform::Prompts::error(kUnforeseen);
     }
     return false;
+}
+
+QAction* addCommand(QMenu& menu, const QString& text, std::function<void()> command) {
+    return menu.addAction(text, &menu, [command = std::move(command)] { runUserCommand(command); });
 }
 
 }  // namespace sorvik::ui

@@ -5,6 +5,9 @@
 
 #include <QString>
 
+class QAction;
+class QMenu;
+
 namespace sorvik::ui {
 
 // The text an error box shows for an exception: the Japanese message of the program's own
@@ -16,5 +19,8 @@ QString errorMessage(const std::exception& error);
 // handler and start-up step that can meet an error runs through here, so that no exception
 // reaches Qt's event loop.
 bool runUserCommand(const std::function<void()>& command);
+
+// A menu item whose command runs through runUserCommand.
+QAction* addCommand(QMenu& menu, const QString& text, std::function<void()> command);
 
 }  // namespace sorvik::ui

@@ -1,14 +1,8 @@
 #include "double_star_model.h"
 
+#include "platform/utf8_text.h"
+
 namespace sorvik::ui {
-
-namespace {
-
-QString qs(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-}  // namespace
 
 void DoubleStarModel::setEvaluation(std::optional<strength::DoubleStarEvaluation> evaluation) {
     beginResetModel();

@@ -18,30 +18,29 @@
 #include <QToolTip>
 #include <QVBoxLayout>
 
+#include "detail_grid.h"
+#include "double_star_model.h"
 #include "platform/key_store.h"
 #include "platform/program_key.h"
 #include "platform/prompts.h"
 #include "platform/window_placement.h"
 #include "settings/system_settings.h"
 #include "settings/zi_wei_settings.h"
+#include "star_table_model.h"
 #include "strength/double_stars.h"
 #include "texts/line_break.h"
-#include "ui/chart/chart_window.h"
+#include "ui/chart/chart_document.h"
+#include "ui/chart/chart_look.h"
 #include "ui/chart/pattern_list.h"
-#include "detail_grid.h"
-#include "double_star_model.h"
-#include "star_table_model.h"
 #include "ui/common/error_boundary.h"
+#include "ui/common/system_font.h"
 #include "ui/help/help_window.h"
 #include "ui/print/print_preview.h"
-#include "ui/common/system_font.h"
 
 namespace sorvik::ui {
 
 namespace {
 
-constexpr int kFontPixels = 12;
-constexpr int kLabel1Width = 33;
 constexpr int kPanelMargin = 2;
 constexpr int kStarPanelExtra = 4;  // rows × (row height + 1) + 4
 constexpr int kHintMilliseconds = 3000;
@@ -53,7 +52,14 @@ constexpr int kScreenMargin = 16;  // room for the window manager's frame
 
 const QString kTitle = QStringLiteral("宮の詳細内容");
 const char* const kInfoLabels[] = {"KLbl0", "KLbl1", "KLBL2", "KLBL3", "KLBL4"};
-const char* const kChartLabels[] = {"ZNen", "ZKS", "Date"};
+// The chart's texts the header repeats, by the label that shows them.
+struct ChartText {
+    const char* label;
+    std::string engine::ChartLabels::*text;
+};
+const ChartText kChartLabels[] = {{"ZNen", &engine::ChartLabels::ZNen},
+                                  {"ZKS", &engine::ChartLabels::ZKS},
+                                  {"Date", &engine::ChartLabels::Date}};
 const char* const kPanelItems[TKyuSF::kPanelCount] = {"星の一覧", "双星の一覧", "説明文"};
 
 QString placementKey() {
@@ -130,11 +136,11 @@ QWidget* TKyuSF::buildHeader() {
     row->setSpacing(6);
     auto* caption = new QLabel(QStringLiteral("造命"), header);
     caption->setObjectName(QStringLiteral("Label1"));
-    caption->setFixedWidth(kLabel1Width);
+    caption->setFixedWidth(kTargetCaptionWidth);
     row->addWidget(caption);
-    for (const char* name : kChartLabels) {
+    for (const ChartText& shown : kChartLabels) {
         auto* label = new QLabel(header);
-        label->setObjectName(QString::fromLatin1(name));
+        label->setObjectName(QString::fromLatin1(shown.label));
         labels_[label->objectName()] = label;
         row->addWidget(label);
     }
@@ -244,8 +250,14 @@ QLabel* TKyuSF::label(const QString& name) const {
     return it == labels_.end() ? nullptr : it->second;
 }
 
-void TKyuSF::followChart(TMeibF& chart) {
-    connect(&chart, &TMeibF::palaceClicked, this, [this, &chart](engine::Branch palace) {
+void TKyuSF::followChart(const ChartDocument& chart) {
+    // A chart filled again (its target date or the settings changed) shows here at once.
+    connect(&chart, &ChartDocument::changed, this, [this, &chart] {
+        if (chart_ == &chart && isVisible()) {
+            runUserCommand([this] { fill(); });
+        }
+    });
+    connect(&chart, &ChartDocument::palaceSelected, this, [this, &chart](engine::Branch palace) {
         runUserCommand([&] { showPalace(chart, palace); });
     });
     connect(&chart, &QObject::destroyed, this, [this, gone = &chart] {
@@ -255,11 +267,11 @@ void TKyuSF::followChart(TMeibF& chart) {
     });
 }
 
-void TKyuSF::showPalace(TMeibF& chart, engine::Branch palace) {
+void TKyuSF::showPalace(const ChartDocument& chart, engine::Branch palace) {
     chart_ = &chart;
     palace_ = palace;
     fill();
-    setWindowTitle(kTitle + QStringLiteral("＜") + chart.label(QStringLiteral("Name"))->text() +
+    setWindowTitle(kTitle + QStringLiteral("＜") + QString::fromStdString(chart.labels().Name) +
                    QStringLiteral("＞"));
     show();
     raise();
@@ -302,9 +314,9 @@ void TKyuSF::fill() {
 }
 
 void TKyuSF::fillHeader(int nameIndex) {
-    for (const char* name : kChartLabels) {
-        const QString key = QString::fromLatin1(name);
-        labels_[key]->setText(chart_->label(key)->text());
+    for (const ChartText& shown : kChartLabels) {
+        labels_[QString::fromLatin1(shown.label)]->setText(
+            QString::fromStdString(chart_->labels().*shown.text));
     }
     {
         const QSignalBlocker quiet(palaceSelector_);
@@ -414,7 +426,7 @@ void TKyuSF::fitHeight() {
 void TKyuSF::applyFonts() {
     const settings::SystemSettings& system = services_.system;
     QFont font(system.font(settings::kSystemFont).name);
-    font.setPixelSize(kFontPixels);
+    font.setPixelSize(kChartFontPixels);
     setFont(font);
     for (QWidget* widget : findChildren<QWidget*>()) {
         if (widget != memo_ && widget->font() != font) {

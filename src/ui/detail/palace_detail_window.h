@@ -25,7 +25,7 @@ namespace sorvik::ui {
 class DetailGrid;
 class DoubleStarModel;
 class StarTableModel;
-class TMeibF;
+class ChartDocument;
 
 // What the palace detail reads while it lives.
 struct DetailServices {
@@ -53,18 +53,18 @@ class TKyuSF : public QWidget {
 
     TKyuSF(const DetailServices& services, QWidget* parent = nullptr);
 
-    // The chart window's palace clicks fill and show this window; once it closes, its chart is
+    // The chart's palace selections fill and show this window; once the chart closes, it is
     // forgotten.
-    void followChart(TMeibF& chart);
+    void followChart(const ChartDocument& chart);
     // Fills every part for palace p of the chart in the selected mode, sets the caption from
     // the chart's name and shows the window.
-    void showPalace(TMeibF& chart, engine::Branch palace);
+    void showPalace(const ChartDocument& chart, engine::Branch palace);
     // Nothing of the chart stays on show; the selectors only beep until the next chart.
     void forgetChart();
     // The placement, as the program ends.
     void savePlacement();
 
-    const TMeibF* chart() const { return chart_; }
+    const ChartDocument* chart() const { return chart_; }
     engine::Branch palace() const { return palace_; }
     texts::DescriptionMode mode() const;
     // The description as shown, one entry per added line or text.
@@ -112,7 +112,7 @@ class TKyuSF : public QWidget {
     void applyFonts();
 
     DetailServices services_;
-    TMeibF* chart_ = nullptr;
+    const ChartDocument* chart_ = nullptr;
     engine::Branch palace_ = engine::Branch::Zi;
     QStringList palaceNames_;  // PalaceNameTable as it was at start-up
     texts::DescriptionLines description_;

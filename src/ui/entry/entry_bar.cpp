@@ -6,11 +6,10 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMdiArea>
-#include <QMdiSubWindow>
 #include <QMouseEvent>
 #include <QPushButton>
 
+#include "platform/clock.h"
 #include "platform/errors.h"
 #include "platform/prompts.h"
 #include "platform/sjis.h"
@@ -18,10 +17,7 @@
 #include "records/date_texts.h"
 #include "records/name_file.h"
 #include "settings/system_settings.h"
-#include "ui/chart/chart_window.h"
 #include "ui/common/error_boundary.h"
-#include "ui/luck/luck_window.h"
-#include "ui/shell/name_file_commands.h"
 
 namespace sorvik::ui {
 
@@ -82,11 +78,11 @@ EntBar::EntBar(const EntryBarServices& services, QWidget* parent)
     connect(meiBtn_, &QPushButton::clicked, this, &EntBar::MeiBtnClick);
     kouBtn_ = makeButton("KouBtn", "行運 ", "行運を作成する");
     connect(kouBtn_, &QPushButton::clicked, this, &EntBar::KouBtnClick);
-    kouBtn_->setEnabled(static_cast<bool>(services_.makeLuck));
+    kouBtn_->setEnabled(services_.requests.offers(PersonWindow::Luck));
 
     row->addWidget(verticalLabel(QStringLiteral("Label1"), QStringLiteral("氏名"), this));
     nameE_ = new NameBox(
-        services_.names.list(), [this] { NameEDropDown(); }, this);
+        services_.persons, [this] { NameEDropDown(); }, this);
     nameE_->setObjectName(QStringLiteral("NameE"));
     nameE_->setMinimumWidth(150);
     nameE_->setMaxVisibleItems(15);
@@ -165,17 +161,6 @@ engine::BirthMoment EntBar::birthMoment() const {
             dateE_->text().toStdString(), timeE_->text().toStdString()};
 }
 
-QMdiSubWindow* EntBar::openWindow(const QString& title) const {
-    const QList<QMdiSubWindow*> windows =
-        services_.mdi.subWindowList(QMdiArea::ActivationHistoryOrder);
-    for (auto it = windows.rbegin(); it != windows.rend(); ++it) {
-        if ((*it)->windowTitle() == title) {
-            return *it;
-        }
-    }
-    return nullptr;
-}
-
 QWidget* EntBar::fieldOf(records::EntryRefusal::Field field) const {
     using Field = records::EntryRefusal::Field;
     switch (field) {
@@ -237,35 +222,24 @@ bool EntBar::ValidateEntry() {
 }
 
 void EntBar::MeiBtnClick() {
-    request(ChartTitle(nameE_->currentText()), services_.makeChart);
+    request(PersonWindow::Chart);
 }
 
 void EntBar::KouBtnClick() {
-    request(LuckTitle(nameE_->currentText()), services_.makeLuck);
+    request(PersonWindow::Luck);
 }
 
-void EntBar::request(const QString& title, const WindowMaker& make) {
-    if (QMdiSubWindow* window = openWindow(title)) {
-        window->showNormal();
-        services_.mdi.setActiveSubWindow(window);
+void EntBar::request(PersonWindow kind) {
+    if (services_.requests.showOpen(kind, nameE_->currentText())) {
         return;
     }
     if (!ValidateEntry()) {
         return;
     }
     bool made = false;
-    runUserCommand([this, &title, &make, &made] {
-        if (addPerson(services_.names, nameE_->currentText(), sex_->currentText(), dateE_->text(),
-                      timeE_->text())) {
-            make(birthMoment(), title);
-            made = true;
-        }
-    });
+    runUserCommand([this, kind, &made] { made = services_.requests.make(kind, birthMoment()); });
     if (!made) {
         return;
-    }
-    if (services_.system.tileNewWindows() && services_.tile) {
-        services_.tile();
     }
     nameE_->setCurrentIndex(-1);
     nameE_->setEditText(QString());
@@ -275,7 +249,7 @@ void EntBar::request(const QString& title, const WindowMaker& make) {
 }
 
 void EntBar::NowBtnClick() {
-    const QDateTime now = Prompts::now();
+    const QDateTime now = platform::Clock::now();
     filling_ = true;
     nameE_->setEditText(now.toString(QStringLiteral("yy/MM/dd hh:mm")));
     filling_ = false;
@@ -296,9 +270,34 @@ void EntBar::pickPerson(int index) {
     if (row < 0) {
         return;
     }
-    const records::NameList::Row& person = services_.names.list().row(row);
+    const records::NameList::Row& person = services_.persons.row(row);
     fillEntry(person[records::NameList::kName], person[records::NameList::kSex],
               person[records::NameList::kDate], person[records::NameList::kTime]);
+}
+
+void EntBar::setDateText(const QString& date) {
+    dateE_->setText(date);
+}
+
+QString EntBar::typedName() const {
+    return nameE_->currentText();
+}
+
+QString EntBar::typedSex() const {
+    return sex_->currentText();
+}
+
+QString EntBar::typedDate() const {
+    return dateE_->text();
+}
+
+void EntBar::focusName() {
+    nameE_->setFocus();
+}
+
+void EntBar::refuseDate() {
+    Prompts::beep();
+    dateE_->setFocus();
 }
 
 void EntBar::fillEntry(const QString& name, const QString& sex, const QString& date,

@@ -5,38 +5,29 @@
 #include <QWidget>
 
 #include "engine/chart_request.h"
-#include "records/birth_entry.h"
 #include "name_box.h"
+#include "records/birth_entry.h"
+#include "records/name_list.h"
+#include "ui/common/window_requests.h"
 
 class QLabel;
 class QLineEdit;
-class QMdiArea;
-class QMdiSubWindow;
 class QPushButton;
 
-namespace sorvik::records {
-class NameFileSession;
-}
 namespace sorvik::settings {
 class SystemSettings;
 }
 
 namespace sorvik::ui {
 
-// Makes the chart or the luck window for the person under the title.
-using WindowMaker = std::function<void(const engine::BirthMoment&, const QString& title)>;
-
 // What the entry bar works with.
 struct EntryBarServices {
-    QMdiArea& mdi;
     const engine::CalendarTable& calendar;
     const settings::SystemSettings& system;
-    records::NameFileSession& names;
-    // Make the chart or the luck window for the person under the title; the bar reads nothing
-    // after them.
-    WindowMaker makeChart;
-    WindowMaker makeLuck;
-    std::function<void()> tile;
+    // The persons the name box offers.
+    records::NameList& persons;
+    // Finds, records and makes the windows the bar asks for.
+    WindowRequests& requests;
 };
 
 // The entry bar EntBar: name, sex, birth date and time of one person and the chart and luck
@@ -60,6 +51,16 @@ class EntBar : public QWidget {
     // no such item).
     void fillEntry(const QString& name, const QString& sex, const QString& date,
                    const QString& time);
+    // The date a dialog chose for the bar, written "yyyy/mm/dd".
+    void setDateText(const QString& date);
+    // What is typed now: the name, the chosen sex's text and the date.
+    QString typedName() const;
+    QString typedSex() const;
+    QString typedDate() const;
+    // Marks the date box for a date the bar's date commands cannot use.
+    void refuseDate();
+    // The name box takes the focus, where typing a new person begins.
+    void focusName();
     // The bar's person as the chart request reads it.
     engine::BirthMoment birthMoment() const;
     // SCB1 hides the luck button.
@@ -86,10 +87,9 @@ class EntBar : public QWidget {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    // A request: an open window of the title comes to the front, else the entry is checked,
+    // A request: an open window of the person comes to the front, else the entry is checked,
     // the person recorded and the window made.
-    void request(const QString& title, const WindowMaker& make);
-    QMdiSubWindow* openWindow(const QString& title) const;
+    void request(PersonWindow kind);
     // The control that holds the refused field, if the refusal has one.
     QWidget* fieldOf(records::EntryRefusal::Field field) const;
     // A refusal: the beep, the field marked and the reason in the status bar; the focus goes to

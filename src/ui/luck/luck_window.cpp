@@ -7,6 +7,8 @@
 #include <QMenu>
 #include <QVBoxLayout>
 
+#include "luck_graph.h"
+#include "luck_table_view.h"
 #include "platform/atomic_file.h"
 #include "platform/errors.h"
 #include "platform/prompts.h"
@@ -14,12 +16,10 @@
 #include "settings/system_settings.h"
 #include "settings/zi_wei_settings.h"
 #include "ui/common/error_boundary.h"
-#include "ui/help/help_window.h"
-#include "luck_graph.h"
-#include "luck_table_view.h"
-#include "ui/print/print_image.h"
 #include "ui/common/system_font.h"
 #include "ui/common/wait_cursor.h"
+#include "ui/help/help_window.h"
+#include "ui/print/print_image.h"
 
 namespace sorvik::ui {
 
@@ -43,11 +43,16 @@ QString LuckTitle(const QString& name) {
 }
 
 TKouF::TKouF(const LuckServices& services, const engine::BirthMoment& person, QWidget* parent)
-    : QWidget(parent), system_(services.system), periods_(computePeriods(services, person)) {
+    : QWidget(parent),
+      system_(services.system),
+      person_(person),
+      periods_(computePeriods(services, person)) {
     setObjectName(QStringLiteral("TKouF"));
     setAttribute(Qt::WA_DeleteOnClose);
     setFocusPolicy(Qt::ClickFocus);
     setHelpTopic(*this, kHelpTopic);
+    connect(&services.system.changes(), &settings::StoreChanges::changed, this,
+            qOverload<>(&QWidget::update));
     const QFont systemFont = toQFont(services.system.font(settings::kSystemFont));
 
     auto* layout = new QVBoxLayout(this);

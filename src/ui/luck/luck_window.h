@@ -37,6 +37,7 @@ class TKouF : public QWidget {
     TKouF(const LuckServices& services, const engine::BirthMoment& person,
           QWidget* parent = nullptr);
 
+    const engine::BirthMoment& person() const { return person_; }
     const strength::LuckPeriods& periods() const { return periods_; }
     LuckTableView* table() const { return table_; }
     LuckGraph* graph() const { return graph_; }
@@ -59,6 +60,7 @@ class TKouF : public QWidget {
     QString askFileName(int filterIndex, const QString& suffix);
 
     const settings::SystemSettings& system_;
+    engine::BirthMoment person_;
     strength::LuckPeriods periods_;
     LuckTableView* table_ = nullptr;
     LuckGraph* graph_ = nullptr;

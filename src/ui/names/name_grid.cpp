@@ -8,8 +8,8 @@
 #include <QPainter>
 #include <QScrollBar>
 
-#include "settings/system_settings.h"
 #include "name_list_model.h"
+#include "settings/system_settings.h"
 
 namespace sorvik::ui {
 

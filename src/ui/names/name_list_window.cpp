@@ -16,15 +16,15 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "platform/prompts.h"
-#include "records/name_file.h"
-#include "ui/entry/entry_bar.h"
-#include "ui/common/error_boundary.h"
-#include "ui/help/help_window.h"
 #include "name_grid.h"
 #include "name_list_model.h"
-#include "ui/print/print_preview.h"
+#include "platform/prompts.h"
+#include "records/name_file.h"
+#include "ui/common/error_boundary.h"
 #include "ui/common/system_font.h"
+#include "ui/entry/entry_bar.h"
+#include "ui/help/help_window.h"
+#include "ui/print/print_preview.h"
 
 namespace sorvik::ui {
 
@@ -72,20 +72,18 @@ TNListF::TNListF(const NameWindowServices& services, QWidget* parent)
 
     connect(grid_, &NameGrid::headerClicked, this,
             [this](int column) { runUserCommand([this, column] { headerClicked(column); }); });
-    connect(grid_, &QAbstractItemView::doubleClicked, this, [this] { showChart(); });
+    connect(grid_, &QAbstractItemView::doubleClicked, this,
+            [this] { runUserCommand([this] { showChart(); }); });
 
     popup_ = new QMenu(this);
     popup_->setObjectName(QStringLiteral("PopupMenu1"));
-    popup_->addAction(QStringLiteral("命盤表示"), this, &TNListF::showChart);
-    luckItem_ = popup_->addAction(QStringLiteral("行運表示"), this, &TNListF::showLuck);
+    addCommand(*popup_, QStringLiteral("命盤表示"), [this] { showChart(); });
+    addCommand(*popup_, QStringLiteral("行運表示"), [this] { showLuck(); });
     popup_->addSeparator();
-    popup_->addAction(QStringLiteral("削除"), this, &TNListF::deleteSelected);
+    addCommand(*popup_, QStringLiteral("削除"), [this] { deleteSelected(); });
     grid_->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(grid_, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
-        // The luck window is asked for through the entry bar's button, while it is offered.
-        luckItem_->setEnabled(services_.entryBar.luckButton()->isEnabled());
-        popup_->popup(grid_->viewport()->mapToGlobal(at));
-    });
+    connect(grid_, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& at) { popup_->popup(grid_->viewport()->mapToGlobal(at)); });
     // A person recorded by a chart request or a load changes the count.
     const NameList* list = &services_.names.list();
     connect(list, &NameList::wasReset, this, &TNListF::updateCount);
@@ -281,13 +279,15 @@ int TNListF::selectedRow() const {
 }
 
 void TNListF::showChart() {
-    fillEntryBar(services_.entryBar, services_.names.list(), selectedRow());
-    services_.entryBar.MeiBtnClick();
+    runUserCommand([this] {
+        services_.requests.requestChart(personAt(services_.names.list(), selectedRow()));
+    });
 }
 
 void TNListF::showLuck() {
-    fillEntryBar(services_.entryBar, services_.names.list(), selectedRow());
-    services_.entryBar.luckButton()->click();
+    runUserCommand([this] {
+        services_.requests.requestLuck(personAt(services_.names.list(), selectedRow()));
+    });
 }
 
 }  // namespace sorvik::ui

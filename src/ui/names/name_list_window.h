@@ -2,8 +2,8 @@
 
 #include <QWidget>
 
-#include "records/name_table.h"
 #include "name_window_services.h"
+#include "records/name_table.h"
 
 class QComboBox;
 class QLabel;
@@ -73,7 +73,6 @@ class TNListF : public QWidget {
     QPushButton* prevBtn_ = nullptr;
     QLabel* datCount_ = nullptr;
     QMenu* popup_ = nullptr;
-    QAction* luckItem_ = nullptr;
 };
 
 }  // namespace sorvik::ui

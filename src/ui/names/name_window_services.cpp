@@ -1,11 +1,7 @@
 #include "name_window_services.h"
 
-#include <QComboBox>
-#include <QLineEdit>
-
 #include "settings/system_settings.h"
 #include "settings/zi_wei_settings.h"
-#include "ui/entry/entry_bar.h"
 
 namespace sorvik::ui {
 
@@ -22,13 +18,14 @@ records::Headers nameListHeaders(const NameWindowServices& services) {
     return records::nameListHeaders(services.ziWei.palaceNameTable());
 }
 
-void fillEntryBar(EntBar& bar, const records::NameList& list, int row) {
+engine::BirthMoment personAt(const records::NameList& list, int row) {
     using records::NameList;
-    bar.nameBox()->setCurrentIndex(-1);
-    bar.nameBox()->setEditText(list.cell(row, NameList::kName));
-    bar.sexBox()->setCurrentIndex(bar.sexBox()->findText(list.cell(row, NameList::kSex)));
-    bar.dateBox()->setText(list.cell(row, NameList::kDate));
-    bar.timeBox()->setText(list.cell(row, NameList::kTime));
+    const bool female = list.cell(row, NameList::kSex) ==
+                        QString::fromUtf8(engine::sexText(engine::Sex::Female).data());
+    return {list.cell(row, NameList::kName).toStdString(),
+            female ? engine::Sex::Female : engine::Sex::Male,
+            list.cell(row, NameList::kDate).toStdString(),
+            list.cell(row, NameList::kTime).toStdString()};
 }
 
 }  // namespace sorvik::ui

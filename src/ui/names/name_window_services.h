@@ -4,6 +4,7 @@
 
 #include "engine/calendar_table.h"
 #include "engine/catalogue.h"
+#include "engine/chart_request.h"
 #include "records/chart_summary.h"
 #include "records/name_table.h"
 
@@ -18,13 +19,16 @@ class ZiWeiSettings;
 namespace sorvik::ui {
 
 class EntBar;
+class WindowRequests;
 
-// What the name list, the time list and the era-date entry work with. The lists make their
-// chart requests through the entry bar, as if its buttons were pressed.
+// What the name list, the time list and the era-date entry work with. The lists ask the
+// request service for charts; the time list and the era-date entry start from what is typed
+// in the entry bar.
 struct NameWindowServices {
     QString appDir;
     records::NameFileSession& names;
     EntBar& entryBar;
+    WindowRequests& requests;
     const engine::CalendarTable& calendar;
     const engine::StarDisplayNames& starNames;
     const settings::SystemSettings& system;
@@ -35,7 +39,7 @@ struct NameWindowServices {
 records::SummaryContext summaryContext(const NameWindowServices& services);
 // The headers over the live palace names.
 records::Headers nameListHeaders(const NameWindowServices& services);
-// Fills the entry bar with a person's stored fields (name, sex, date, time).
-void fillEntryBar(EntBar& bar, const records::NameList& list, int row);
+// The person of a stored row (name, sex, date, time) as a request takes it.
+engine::BirthMoment personAt(const records::NameList& list, int row);
 
 }  // namespace sorvik::ui

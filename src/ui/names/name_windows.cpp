@@ -3,22 +3,23 @@
 #include <QAction>
 #include <QLineEdit>
 
-#include "platform/prompts.h"
-#include "ui/shell/app_context.h"
-#include "ui/entry/entry_bar.h"
-#include "ui/shell/main_window.h"
 #include "era_entry_dialog.h"
 #include "name_list_window.h"
+#include "platform/clock.h"
+#include "platform/prompts.h"
 #include "time_list_window.h"
+#include "ui/entry/entry_bar.h"
+#include "ui/shell/app_context.h"
+#include "ui/shell/main_window.h"
 
 namespace sorvik::ui {
 
 namespace {
 
 NameWindowServices servicesOf(AppContext& context, EntBar& entryBar) {
-    return {context.appDir(),       context.nameFiles(), entryBar,
-            context.calendar(),     context.starNames(), context.systemSettings(),
-            context.ziWeiSettings()};
+    return {context.appDir(),         context.nameFiles(),    entryBar,
+            context.windowRequests(), context.calendar(),     context.starNames(),
+            context.systemSettings(), context.ziWeiSettings()};
 }
 
 }  // namespace
@@ -33,10 +34,9 @@ NameWindows::NameWindows(TMainF& mainWindow, AppContext& context, EntBar& entryB
 }
 
 void NameWindows::openEraEntry() {
-    TWaEntF dialog(platform::Prompts::now().date(), services_.appDir, &main_);
+    TWaEntF dialog(platform::Clock::now().date(), services_.appDir, &main_);
     if (dialog.exec() == QDialog::Accepted) {
-        services_.entryBar.dateBox()->setText(
-            dialog.value().toString(QStringLiteral("yyyy/MM/dd")));
+        services_.entryBar.setDateText(dialog.value().toString(QStringLiteral("yyyy/MM/dd")));
     }
 }
 

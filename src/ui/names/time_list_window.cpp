@@ -7,15 +7,15 @@
 #include <QScopeGuard>
 #include <QVBoxLayout>
 
+#include "name_grid.h"
+#include "name_list_model.h"
 #include "platform/prompts.h"
 #include "records/date_texts.h"
 #include "records/time_list.h"
-#include "ui/entry/entry_bar.h"
 #include "ui/common/error_boundary.h"
-#include "ui/help/help_window.h"
-#include "name_grid.h"
-#include "name_list_model.h"
 #include "ui/common/system_font.h"
+#include "ui/entry/entry_bar.h"
+#include "ui/help/help_window.h"
 
 namespace sorvik::ui {
 
@@ -32,8 +32,7 @@ TJListF::TJListF(const NameWindowServices& services, const QDate& day, QWidget* 
         QApplication::setOverrideCursor(Qt::WaitCursor);
         const auto restore = qScopeGuard([] { QApplication::restoreOverrideCursor(); });
         const EntBar& bar = services_.entryBar;
-        slots_.reset(
-            records::timeListRows(day, bar.nameBox()->currentText(), bar.sexBox()->currentText()));
+        slots_.reset(records::timeListRows(day, bar.typedName(), bar.typedSex()));
         records::summariseList(slots_, summaryContext(services_));
     }
     auto* layout = new QVBoxLayout(this);
@@ -55,17 +54,16 @@ void TJListF::resizeEvent(QResizeEvent* event) {
 }
 
 void TJListF::chooseSlot(int row) {
-    fillEntryBar(services_.entryBar, slots_, row);
-    services_.entryBar.MeiBtnClick();
+    const engine::BirthMoment person = personAt(slots_, row);
     accept();
+    runUserCommand([this, &person] { services_.requests.requestChart(person); });
 }
 
 void openTimeList(const NameWindowServices& services, QWidget* parent) {
     EntBar& bar = services.entryBar;
-    const std::optional<QDate> day = records::readDateText(bar.dateBox()->text());
+    const std::optional<QDate> day = records::readDateText(bar.typedDate());
     if (!day) {
-        Prompts::beep();
-        bar.dateBox()->setFocus();
+        bar.refuseDate();
         return;
     }
     const engine::RangeCheck range =

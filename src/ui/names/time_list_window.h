@@ -3,8 +3,8 @@
 #include <QDate>
 #include <QDialog>
 
-#include "records/name_list.h"
 #include "name_window_services.h"
+#include "records/name_list.h"
 
 namespace sorvik::ui {
 

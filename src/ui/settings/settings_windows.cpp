@@ -1,14 +1,11 @@
 #include "settings_windows.h"
 
 #include <QAction>
-#include <QMdiArea>
-#include <QMdiSubWindow>
 #include <QTimer>
 
 #include "gaiji_dialog.h"
 #include "platform/prompts.h"
 #include "system_settings_dialog.h"
-#include "ui/chart/chart_window.h"
 #include "ui/common/system_font.h"
 #include "ui/shell/app_context.h"
 #include "ui/shell/main_window.h"
@@ -42,21 +39,14 @@ SettingsWindows::SettingsWindows(TMainF& mainWindow, AppContext& context)
             [this] { QTimer::singleShot(0, this, &SettingsWindows::checkSettingsFile); });
     main_.setTileAfterChoosing([this] { return system_.tileNewWindows(); });
     ApplySystemFont(main_, system_);
+    connect(&system_.changes(), &settings::StoreChanges::changed, &main_, [this] {
+        ApplySystemFont(main_, system_);
+        main_.update();
+    });
 }
 
 void SettingsWindows::showSystemSettings() {
     sys_->exec();
-    ApplySystemFont(main_, system_);
-    for (QMdiSubWindow* child : main_.mdiArea()->subWindowList()) {
-        child->update();
-        if (auto* chart = qobject_cast<TMeibF*>(child->widget())) {
-            chart->applyFonts();
-        }
-        if (QWidget* widget = child->widget()) {
-            widget->update();
-        }
-    }
-    main_.update();
 }
 
 void SettingsWindows::showZiWeiSettings() {

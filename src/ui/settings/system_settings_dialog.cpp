@@ -589,15 +589,16 @@ bool TSysF::OKBtnClick() {
     if (!runUserCommand([this] { store_.save(); })) {
         return false;
     }
+    store_.changes().announce();
     if (isVisible()) {
         done(Accepted);
     }
-    emit settingsAccepted();
     return true;
 }
 
 void TSysF::CancelBtnClick() {
     LoadSettings();
+    store_.changes().announce();
     done(Rejected);
 }
 

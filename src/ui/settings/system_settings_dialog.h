@@ -71,10 +71,6 @@ class TSysF : public QDialog {
     void pickStarColour();
     void chooseSettingsFile();
 
-  signals:
-    // After OK: the main window repaints its children.
-    void settingsAccepted();
-
   protected:
     void showEvent(QShowEvent* event) override;
     void done(int result) override;

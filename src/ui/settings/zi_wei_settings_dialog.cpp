@@ -326,6 +326,7 @@ bool TUSysF::OKBtnClick() {
         return false;
     }
     if (!failure) {
+        store_.changes().announce();
         QDialog::done(Accepted);
         return true;
     }
@@ -357,6 +358,7 @@ bool TUSysF::OKBtnClick() {
 
 void TUSysF::CancelBtnClick() {
     runUserCommand([this] { store_.cancel(); });
+    store_.changes().announce();
     refresh();
     QDialog::done(Rejected);
 }

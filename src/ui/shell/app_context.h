@@ -12,6 +12,7 @@
 #include "settings/system_settings.h"
 #include "settings/zi_wei_settings.h"
 #include "texts/live_texts.h"
+#include "ui/common/window_requests.h"
 
 namespace sorvik::ui {
 
@@ -50,6 +51,11 @@ class AppContext {
     // Null until they are read.
     texts::LiveTexts* liveTexts() { return liveTexts_ ? &*liveTexts_ : nullptr; }
 
+    // The service that makes chart and luck windows; the main window's start-up gives it
+    // before any window that asks for one is made.
+    void setWindowRequests(WindowRequests& requests) { windowRequests_ = &requests; }
+    WindowRequests& windowRequests() { return *windowRequests_; }
+
   private:
     QString appDir_;
     platform::KeyStore keys_;
@@ -60,6 +66,7 @@ class AppContext {
     settings::ZiWeiSettings ziWei_;
     settings::SystemSettings system_;
     std::optional<texts::LiveTexts> liveTexts_;
+    WindowRequests* windowRequests_ = nullptr;
 };
 
 }  // namespace sorvik::ui

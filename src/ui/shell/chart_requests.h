@@ -3,6 +3,7 @@
 #include <QObject>
 
 #include "ui/chart/chart_window.h"
+#include "ui/common/window_requests.h"
 
 namespace sorvik::ui {
 
@@ -10,10 +11,10 @@ class AppContext;
 class EntBar;
 class TMainF;
 
-// The entry bar in the main window's EntBar toolbar and the chart and luck windows it asks for,
-// over the settings stores of the run. Made after the settings windows; lives as long as the
-// main window.
-class ChartRequests : public QObject {
+// The request service of the run: makes the chart and luck windows in the main window's frame,
+// finds them again by their person, and holds the entry bar in the EntBar toolbar. Made after
+// the settings windows; lives as long as the main window.
+class ChartRequests : public QObject, public WindowRequests {
     Q_OBJECT
   public:
     ChartRequests(TMainF& mainWindow, AppContext& context);
@@ -21,13 +22,17 @@ class ChartRequests : public QObject {
     EntBar& entryBar() const { return *bar_; }
     const ChartServices& chartServices() const { return chartServices_; }
 
+    bool showOpen(PersonWindow kind, const QString& name) override;
+    bool make(PersonWindow kind, const engine::BirthMoment& person) override;
+
   signals:
     // A chart window stands in the frame with its chart.
     void chartOpened(TMeibF& window);
 
   private:
-    void makeChart(const engine::BirthMoment& person, const QString& title);
-    void makeLuck(const engine::BirthMoment& person, const QString& title);
+    const engine::CalendarTable& calendar() const override;
+    void makeChart(const engine::BirthMoment& person);
+    void makeLuck(const engine::BirthMoment& person);
     void onFrameActivated();
 
     TMainF& main_;

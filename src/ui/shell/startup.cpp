@@ -118,7 +118,8 @@ LongLivedWindows createLongLivedWindows(TMainF& mainWindow, AppContext& context,
     auto* detail = new TKyuSF({context.appDir(), context.keys(), context.starNames(),
                                context.systemSettings(), context.ziWeiSettings(), texts},
                               &mainWindow);
-    QObject::connect(requests, &ChartRequests::chartOpened, detail, &TKyuSF::followChart);
+    QObject::connect(requests, &ChartRequests::chartOpened, detail,
+                     [detail](TMeibF& chart) { detail->followChart(chart.document()); });
     QObject::connect(&mainWindow, &TMainF::closingStores, detail, &TKyuSF::savePlacement);
     attachTools(mainWindow, context);
     attachBackup(mainWindow, context);
