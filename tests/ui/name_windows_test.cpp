@@ -164,6 +164,41 @@ TEST_F(NameWindowsTest, DeleteAsksWithTheCountAndDeletingAllLeavesOneBlankRow) {
     EXPECT_EQ(window.datCount()->text(), "1件");
 }
 
+// A row dragged by its name goes to the row it is dropped on and the file counts as changed;
+// a drag over the other cells only selects.
+TEST_F(NameWindowsTest, DraggingAPersonByTheNameMovesItAndMarksTheListChanged) {
+    load({"a,男", "b,女", "c,男", "d,女"});
+    window.show();
+    QWidget* names = window.grid()->nameColumn()->viewport();
+    const auto rowCentre = [&](int row) {
+        return QPoint(10, window.grid()->rowViewportPosition(row) + NameGrid::kRowHeight / 2);
+    };
+    const auto drag = [&](QWidget* where, int x, int from, int to) {
+        QTest::mousePress(where, Qt::LeftButton, {}, rowCentre(from) + QPoint(x, 0));
+        for (int step = 1; step <= 4; ++step) {
+            const QPoint a = rowCentre(from), b = rowCentre(to);
+            QTest::mouseMove(where, a + (b - a) * step / 4 + QPoint(x, 0));
+        }
+        QTest::mouseRelease(where, Qt::LeftButton, {}, rowCentre(to) + QPoint(x, 0));
+    };
+
+    drag(window.grid()->viewport(), 200, 0, 2);
+    EXPECT_EQ(this->names(), QStringList({"a", "b", "c", "d"}));
+    EXPECT_EQ(window.grid()->selectedBlock(), std::pair(0, 3));
+    EXPECT_FALSE(session.nameListModified());
+
+    drag(names, 0, 0, 2);
+    EXPECT_EQ(this->names(), QStringList({"b", "c", "a", "d"}));
+    EXPECT_EQ(window.grid()->currentIndex().row(), 2);
+    EXPECT_TRUE(session.nameListModified());
+    drag(names, 0, 3, 1);
+    EXPECT_EQ(this->names(), QStringList({"b", "d", "c", "a"}));
+    // A press without a drag only selects.
+    QTest::mouseClick(names, Qt::LeftButton, {}, rowCentre(3));
+    EXPECT_EQ(this->names(), QStringList({"b", "d", "c", "a"}));
+    EXPECT_EQ(window.grid()->selectedBlock(), std::pair(3, 1));
+}
+
 TEST_F(NameWindowsTest, SummaryRunSkipsUnknownHoursAndADoubleClickMakesTheChart) {
     load({"山田,男,1990/05/01,12:00", "田中,女,1990/05/01,25:00"});
     window.MeiMakeBtnClick();
