@@ -251,7 +251,12 @@ TEST_F(DescriptionEditorsTest, AddingReplacingAndDeletingCombinations) {
                            "  3  5  10三と五/r二行目"}));
     EXPECT_EQ(combinations->countLabel()->text(), "現在登録件数：   3件");
     EXPECT_EQ(Prompts::shownTexts(),
-              QStringList(2, "『紫微と、天府が、同宮した時』を置き換えますか？"));
+              QStringList(2, "『紫微と天府が同宮した時』を置き換えますか？"));
+    chooseKey(1, 2, 5, 1);
+    Prompts::queueAnswer(Answer::No);
+    EXPECT_FALSE(combinations->addOrReplace());
+    EXPECT_EQ(Prompts::shownTexts().last(),
+              "『紫微と天機か天同が同宮加会した時』を置き換えますか？");
 
     // The list: edit loads the record into the selectors, delete takes it out of the working
     // list, which reaches the file at the next tab change.
@@ -336,7 +341,7 @@ TEST_F(DescriptionEditorsTest, TheCombinationEditorAsksBeforeDroppingATypedText)
     combinations->tabs()->setCurrentIndex(2);
     EXPECT_EQ(combinations->tabs()->currentIndex(), 2);
     EXPECT_EQ(Prompts::shownTexts(),
-              QStringList({asked, asked, "『紫微と、天府が、同宮した時』を置き換えますか？"}));
+              QStringList({asked, asked, "『紫微と天府が同宮した時』を置き換えますか？"}));
     EXPECT_EQ(fileLines("DSETUF1.DAT").mid(1), QStringList{"  1  7  10置き換えた"});
     // A text shown from the file, or nothing typed, leaves without a question.
     Prompts::clearShownBoxes();

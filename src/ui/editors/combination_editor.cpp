@@ -224,11 +224,11 @@ int TDSetuF::starNumberB() const {
 }
 
 QString TDSetuF::keyText() const {
-    QString text = star1_->currentText() + QStringLiteral("と、") + starA_->currentText();
+    QString text = star1_->currentText() + u'と' + starA_->currentText();
     if (starNumberB() != texts::kNoStarB) {
-        text += QStringLiteral("or") + starB_->currentText();
+        text += u'か' + starB_->currentText();
     }
-    return text + QStringLiteral("が、") + kind_->currentText();
+    return text + u'が' + kind_->currentText();
 }
 
 bool TDSetuF::addOrReplace() {

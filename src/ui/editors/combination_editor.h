@@ -68,7 +68,7 @@ class TDSetuF : public QDialog {
     void showCount();
     void showMemo(const QString& text);
     int starNumberB() const;
-    // The key as its selectors read: "紫微と、天府が、同宮した時".
+    // The key as a phrase: "紫微と天府が同宮した時", "紫微と天府か天相が同宮加会した時".
     QString keyText() const;
 
     EditorServices services_;
