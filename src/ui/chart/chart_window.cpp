@@ -269,6 +269,7 @@ void TMeibF::buildCentrePanel(const QFont& systemFont) {
     for (const char* name : {"Label1", "ZNen", "ZKS"}) {
         auto* label = new QLabel(targetBar_);
         label->setObjectName(QString::fromLatin1(name));
+        label->setPalette(teal);  // white on teal, each label on its own
         labels_[label->objectName()] = label;
     }
     labels_["Label1"]->setText(QStringLiteral("造命"));
