@@ -186,10 +186,10 @@ void TMeibF::applyZoom() {
                          scaled(centreLayout_.right() + 1) - scaled(centreLayout_.left()),
                          scaled(centreLayout_.bottom() + 1) - scaled(centreLayout_.top()));
     targetBar_->setFixedHeight(scaled(kTargetBarHeight));
-    labels_["Label1"]->setFixedWidth(scaled(kLabel1Width));
     centreBody_->setContentsMargins(scaled(kLeftMargin), scaled(2), 0, 0);
     patterns_->setZoom(zoom);
     applyFonts();
+    fitTargetBar();
     // The labels take their new font at once, so that nothing is drawn at the old layout.
     centre_->layout()->activate();
     targetBar_->layout()->activate();
@@ -378,6 +378,21 @@ void TMeibF::showLabels() {
     for (const auto& [name, text] : texts) {
         labels_[QString::fromLatin1(name)]->setText(qs(*text));
     }
+    fitTargetBar();
+}
+
+// In a narrow centre the date's minutes come before the margins of 造命 and the date's
+// trailing blanks.
+void TMeibF::fitTargetBar() {
+    QLabel* date = labels_["ZNen"];
+    QLabel* caption = labels_["Label1"];
+    const QFontMetrics metrics(date->font());
+    date->setMinimumWidth(metrics.horizontalAdvance(date->text().trimmed()));
+    const QMargins margins = targetBar_->layout()->contentsMargins();
+    const int room = centre_->contentsRect().width() - 2 - margins.left() - margins.right() -
+                     date->minimumWidth() - labels_["ZKS"]->sizeHint().width();
+    caption->setFixedWidth(
+        std::clamp(room, metrics.horizontalAdvance(caption->text()), scaled(kLabel1Width)));
 }
 
 void TMeibF::RequestChart(const engine::BirthMoment& person) {

@@ -136,6 +136,7 @@ class TMeibF : public QWidget {
     void chooseZoom(int percent);
     void fitToContent();
     void showLabels();
+    void fitTargetBar();
     bool applyTarget(const engine::DateTime& target);
     void stepOutsideTable(int kind);
     void ShowTargetDateHint();
