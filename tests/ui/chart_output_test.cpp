@@ -9,6 +9,8 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QHeaderView>
+#include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -227,6 +229,34 @@ TEST_F(ChartOutputTest, PrintButtonsOpenTheModalPreview) {
     EXPECT_TRUE(seen[1].startsWith("印刷ﾌﾟﾚﾋﾞｭｰ 縦1:横1 /全 ")) << seen[1].toStdString();
     EXPECT_FALSE(seen[1].endsWith(" 1頁"));
     EXPECT_TRUE(fileBytes(path("TQLX4.ini")).contains("[PrevF]"));
+}
+
+// In a six-column centre the whole target date stands before the year, which is white on teal
+// like the date.
+TEST_F(ChartOutputTest, ANarrowCentreShowsTheWholeTargetDateBesideTheYear) {
+    system().setBanXCount(0);
+    Prompts::setNow(QDateTime(QDate(2026, 12, 28), QTime(23, 59)));
+    TMeibF* window = workedChart();
+    QLabel* date = window->label("ZNen");
+    QLabel* year = window->label("ZKS");
+    ASSERT_EQ(date->text(), "2026/12/28 23:59  ");
+    window->findChild<QWidget*>("ZPnl")->layout()->activate();
+    EXPECT_GE(date->width(), date->fontMetrics().horizontalAdvance(date->text().trimmed()));
+    EXPECT_LE(date->geometry().right(), year->geometry().left());
+    EXPECT_GE(year->width(), year->fontMetrics().horizontalAdvance(year->text().trimmed()));
+    // Drawn as it is seen: some of the year's pixels are white, none black.
+    const QImage drawn = window->findChild<QWidget*>("ZPnl")->grab(year->geometry()).toImage();
+    bool white = false;
+    bool black = false;
+    for (int y = 0; y < drawn.height(); ++y) {
+        for (int x = 0; x < drawn.width(); ++x) {
+            const QColor c = drawn.pixelColor(x, y);
+            white |= c.red() > 230 && c.green() > 230 && c.blue() > 230;
+            black |= c.red() < 40 && c.green() < 40 && c.blue() < 40;
+        }
+    }
+    EXPECT_TRUE(white);
+    EXPECT_FALSE(black);
 }
 
 TEST_F(ChartOutputTest, DescriptionListAndStarListPreviews) {
