@@ -139,8 +139,15 @@ void GridPrinter::drawRow(QPainter& painter, int row, int columnPage, double& y)
     for (const int column : columnsOfPage(columnPage)) {
         columns.push_back(column);
     }
-    for (const int column : columns) {
-        const double width = TargetGrid->columnWidth(column) * rx_ * kx_;
+    const auto widthOf = [&](int column) { return TargetGrid->columnWidth(column) * rx_ * kx_; };
+    for (std::size_t i = 0; i < columns.size(); ++i) {
+        const int column = columns[i];
+        double width = widthOf(column);
+        // A spanning cell takes in the columns it covers that stand on this page.
+        const int end = column + TargetGrid->columnSpan(column, row);
+        while (i + 1 < columns.size() && columns[i + 1] > column && columns[i + 1] < end) {
+            width += widthOf(columns[++i]);
+        }
         const int left = static_cast<int>(x);
         const CellRect rect{left, static_cast<int>(y), left + static_cast<int>(width),
                             static_cast<int>(y + height)};

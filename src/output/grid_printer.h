@@ -28,6 +28,8 @@ class PrintGrid {
     virtual int fixedColumns() const { return 0; }
     virtual int rowHeight(int row) const = 0;       // screen pixels
     virtual int columnWidth(int column) const = 0;  // screen pixels
+    // A cell that covers the next columns of its row too, as many as it spans.
+    virtual int columnSpan(int /*column*/, int /*row*/) const { return 1; }
     virtual QString text(int column, int row) const = 0;
     virtual QFont font() const = 0;
     virtual int screenDpi() const { return 96; }

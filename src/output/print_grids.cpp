@@ -1,5 +1,7 @@
 #include "print_grids.h"
 
+#include <algorithm>
+
 #include <QPainter>
 
 #include "output/vertical_text.h"
@@ -161,8 +163,15 @@ class ChartPage {
                              Qt::AlignLeft | Qt::AlignTop, text);
         };
         auto piece = [&](qsizetype i) { return i < pieces.size() ? pieces.at(i) : QString(); };
-        draw(1, x0, piece(0));
-        draw(1, x0 + metrics.horizontalAdvance(piece(0) + u' '), piece(1));
+        // In a narrow centre the first line moves left, so that the year stays inside it. The
+        // centre itself starts one column after centreLeft_ and is 2X columns wide.
+        const int centreColumns = 2 * ((printer_.TargetGrid->columnCount() - 1) / 4);
+        const int centreRight = centreLeft_ + (centreColumns + 1) * w;
+        const int firstWidth = metrics.horizontalAdvance(piece(0) + u' ' + piece(1));
+        const int x1 =
+            std::max(centreLeft_ + w + w / 4, std::min(x0, centreRight - w / 2 - firstWidth));
+        draw(1, x1, piece(0));
+        draw(1, x1 + metrics.horizontalAdvance(piece(0) + u' '), piece(1));
         draw(2, x0, piece(2));
         draw(3, x0, piece(3));
         draw(3, x0 + metrics.horizontalAdvance(piece(3) + u' '), piece(4));

@@ -65,7 +65,8 @@ DescriptionText descriptionText(const ChartExport& chart, const DescriptionSourc
     DescriptionText result;
     const engine::ChartRecord& record = chart.chart.record;
     result.lines << headerLines(chart);
-    result.lines << texts::patternTexts(patternCells(chart.chart), sources.texts);
+    result.lines << texts::patternTexts(patternCells(chart.chart), sources.texts,
+                                        texts::PatternSpacing::None);
     result.lines << QString() << QStringLiteral("★★★　推　命 ★★★") << QString();
     for (int i = 0; i < 12; ++i) {
         if (!addPalace(result, chart, record.lifePalace() - i, texts::DescriptionMode::Natal,

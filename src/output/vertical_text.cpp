@@ -17,15 +17,15 @@ QStringList verticalLines(const QString& text, const QFontMetrics& metrics, int 
     QStringList lines;
     QString run;
     const auto flushRun = [&] {
-        // A break at blanks drops them, as word wrapping does.
-        const QString trimmed = run.trimmed();
+        // Word wrapping: a break only at blanks, which it drops; a word is never split, so a
+        // power such as "10" stays on its line and is drawn narrower when it must.
         QString line;
-        for (const QChar c : trimmed) {
-            if (!line.isEmpty() && metrics.horizontalAdvance(line + c) > width) {
+        for (const QString& word : run.split(u' ', Qt::SkipEmptyParts)) {
+            if (!line.isEmpty() && metrics.horizontalAdvance(line + u' ' + word) > width) {
                 lines << line;
                 line.clear();
             }
-            line += c;
+            line += (line.isEmpty() ? QString() : QStringLiteral(" ")) + word;
         }
         if (!line.isEmpty()) {
             lines << line;

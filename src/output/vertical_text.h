@@ -11,7 +11,7 @@ class QPainter;
 namespace sorvik::output {
 
 // The lines a star cell shows: one full-width character per line, half-width runs (the power)
-// broken at blanks and cut to the width.
+// word-wrapped to the width, broken only at blanks.
 QStringList verticalLines(const QString& text, const QFontMetrics& metrics, int width);
 
 // Draws the lines from the top of the cell, clipped to it. Lines wider than the cell (two-digit

@@ -189,22 +189,15 @@ void ZiWeiSettings::checkTableLines(Grid grid, const QString& path,
             throw platform::DamagedFileError(file + QStringLiteral("に、") + star +
                                              QStringLiteral("の行がありません。"));
         }
-        const QString& line = lines[row];
-        // Pieces the line has: one per comma, and a last one that no comma follows.
-        const qsizetype present =
-            line.count(u',') + (line.isEmpty() || line.endsWith(u',') ? 0 : 1);
-        const QStringList pieces = commaPieces(line, kTableColumns);
+        // A short line leaves its last cells empty; the dialog shows them and OK makes them "0".
+        const QStringList pieces = commaPieces(lines[row], kTableColumns);
         for (int b = 0; b < 12; ++b) {
-            const QString where = file + QStringLiteral("の") + star +
-                                  fromUtf8(engine::branchName(engine::branchAt(b)));
             const QString& text = pieces[b + 1];
-            // An empty brightness is code 0; an empty power has no value to read.
-            if (b + 1 >= present || (text.isEmpty() && grid == Grid::Powers)) {
-                throw platform::DamagedFileError(where + QStringLiteral("の値がありません。"));
-            }
             if (text.isEmpty()) {
                 continue;
             }
+            const QString where = file + QStringLiteral("の") + star +
+                                  fromUtf8(engine::branchName(engine::branchAt(b)));
             const std::optional<int> value = parseCellInteger(text);
             if (!value) {
                 throw platform::DamagedFileError(where + QStringLiteral("の値「") + text +

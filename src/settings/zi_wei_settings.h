@@ -60,10 +60,11 @@ class ZiWeiSettings : public engine::PlacementTables, public strength::StrengthT
     // Creation of the store: load, ratio rule A once more, palace names.
     void startUp();
     // The two table files, then the registry values, then default palace names for invalid
-    // ones. Every star's line must be there and every cell that the readers convert must
-    // convert. Throws platform::FileError when a file cannot be read, DamagedFileError naming
-    // the file, the star and the branch when it fails that check; the tables are then those of
-    // the last load or save that succeeded, and the registry values are read all the same.
+    // ones. Every star's line must be there and every cell it has must be a number; a short
+    // line leaves its last cells empty. Throws platform::FileError when a file cannot be read,
+    // DamagedFileError naming the file, the star (and the branch) when it fails that check;
+    // the tables are then those of the last load or save that succeeded, and the registry
+    // values are read all the same.
     void load();
     // Drops every edit since the last OK.
     void cancel();

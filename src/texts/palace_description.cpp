@@ -115,7 +115,8 @@ DescriptionLines starTexts(const engine::PalaceStarLists& lists, engine::Branch 
     return result;
 }
 
-QStringList patternTexts(const QStringList& patternCells, const LiveTexts& texts) {
+QStringList patternTexts(const QStringList& patternCells, const LiveTexts& texts,
+                         PatternSpacing spacing) {
     QStringList lines;
     for (const QString& cell : patternCells) {
         if (cell.isEmpty()) {
@@ -127,7 +128,9 @@ QStringList patternTexts(const QStringList& patternCells, const LiveTexts& texts
                 lines << decodeLineBreaks(texts.patternLines.value(pattern));
             }
         }
-        lines << QString();
+        if (spacing == PatternSpacing::EmptyLineAfterEach) {
+            lines << QString();
+        }
     }
     return lines;
 }
@@ -140,7 +143,8 @@ DescriptionLines palaceDescription(const engine::ChartRecord& record,
     DescriptionLines stars =
         starTexts(record.palaceStarLists, palace, mode, palaceName, files, names);
     if (palace == record.lifePalace()) {
-        stars.lines = patternTexts(patternCells, texts) + stars.lines;
+        stars.lines =
+            patternTexts(patternCells, texts, PatternSpacing::EmptyLineAfterEach) + stars.lines;
     }
     return stars;
 }

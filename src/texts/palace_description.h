@@ -69,9 +69,13 @@ DescriptionLines starTexts(const engine::PalaceStarLists& lists, engine::Branch 
                            DescriptionMode mode, const QString& palaceName,
                            const PalaceTextFiles& files, const engine::StarDisplayNames& names);
 
-// For each non-empty cell of the chart's pattern list, row by row: the heading, the texts of
-// the patterns of that name and an empty line.
-QStringList patternTexts(const QStringList& patternCells, const LiveTexts& texts);
+// The detail sets each pattern off by an empty line; the text export runs them on.
+enum class PatternSpacing { EmptyLineAfterEach, None };
+
+// For each non-empty cell of the chart's pattern list, row by row: the heading and the texts
+// of the patterns of that name.
+QStringList patternTexts(const QStringList& patternCells, const LiveTexts& texts,
+                         PatternSpacing spacing);
 
 // The whole description of palace p: the pattern texts when p is the 命宮, then starTexts.
 DescriptionLines palaceDescription(const engine::ChartRecord& record,

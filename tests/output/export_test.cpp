@@ -101,15 +101,21 @@ TEST_F(ExportTest, HeaderLinesCutTheTargetDateAtTenCharacters) {
 }
 
 TEST_F(ExportTest, PatternsPalacesAndLuckInOrder) {
-    chart.patterns = {engine::patternName(0).data()};
+    chart.patterns = {engine::patternName(0).data(), engine::patternName(1).data()};
     patternLines[0] = QStringLiteral("格の説明/r二行目");
+    patternLines[1] = QStringLiteral("次の格");
     setStars(Branch::Zi, {1, 24});
     setStars(Branch::Chou, {5});
     const QStringList lines = text().lines;
-    const QString pattern = QString::fromUtf8(engine::patternName(0).data());
-    const QStringList expectedStart{QStringLiteral("【 ") + pattern + QStringLiteral(" 】"),
+    const auto heading = [](int pattern) {
+        return QStringLiteral("【 ") + QString::fromUtf8(engine::patternName(pattern).data()) +
+               QStringLiteral(" 】");
+    };
+    // The patterns run on without empty lines; the palace entries keep theirs.
+    const QStringList expectedStart{heading(0),
                                     "格の説明\r\n二行目",
-                                    "",
+                                    heading(1),
+                                    "次の格",
                                     "",
                                     "★★★　推　命 ★★★",
                                     "",

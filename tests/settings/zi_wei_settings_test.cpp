@@ -165,9 +165,6 @@ TEST_F(ZiWeiSettingsTest, DamagedTablesAreRefusedByFileStarAndBranch) {
     const Case cases[] = {
         {kBrightnessFileName, "", "『HOSIBYOU.DAT』に、『紫微』の行がありません。"},
         {kPowerFileName, lines({}, 60), "『HOSISUU.DAT』に、『陰殺』の行がありません。"},
-        {kPowerFileName, lines({{3, "x,1,1,1,"}}), "『HOSISUU.DAT』の『太陽』卯の値がありません。"},
-        {kPowerFileName, lines({{4, "x,1,1,1,1,1,1,1,1,1,1,1,,"}}),
-         "『HOSISUU.DAT』の『武曲』亥の値がありません。"},
         {kPowerFileName, lines({{129, "x,1,1,1,1,1,1,1,1,1,1,1,1.5,"}}),
          "『HOSISUU.DAT』の『流病府』亥の値「1.5」は、数値ではありません。"},
         {kBrightnessFileName, QByteArray(4000, '\x8e'),
@@ -194,6 +191,31 @@ TEST_F(ZiWeiSettingsTest, DamagedTablesAreRefusedByFileStarAndBranch) {
         EXPECT_THROW(ZiWeiSettings(dir.path(), keys, names()).startUp(), platform::DamagedFileError)
             << c.message;
     }
+}
+
+// A line short of cells is still a table: its missing cells stay empty until OK makes them "0".
+TEST_F(ZiWeiSettingsTest, ShortLinesLoadWithEmptyCellsThatOkTurnsToZero) {
+    writeLines(kPowerFileName, powerLines({{1, "紫微,6,10,"}, {4, "x,1,1,1,1,1,1,1,1,1,1,1,,"}}));
+    auto s = loaded();
+    EXPECT_EQ(s->cell(Grid::Powers, 1, 2), "10");
+    for (int column = 3; column <= 12; ++column) {
+        EXPECT_EQ(s->cell(Grid::Powers, 1, column), "") << column;
+    }
+    EXPECT_EQ(s->cell(Grid::Powers, 4, 12), "");
+    EXPECT_EQ(s->power(1, engine::Branch{1}), 10);
+    // Only a reader that needs an empty power fails, naming it.
+    try {
+        s->power(1, engine::Branch{2});
+        FAIL();
+    } catch (const engine::ConversionError& e) {
+        EXPECT_STREQ(e.what(), "諸星力量の『紫微』寅の値「」は、数値ではありません。");
+    }
+
+    ASSERT_EQ(s->accept(), std::nullopt);
+    EXPECT_EQ(s->cell(Grid::Powers, 1, 3), "0");
+    const QStringList saved = platform::readSjisLines(dir.filePath(kPowerFileName));
+    EXPECT_EQ(saved.at(1), "紫微,6,10,0,0,0,0,0,0,0,0,0,0,");
+    EXPECT_EQ(saved.at(4), "武曲,1,1,1,1,1,1,1,1,1,1,1,0,");
 }
 
 TEST_F(ZiWeiSettingsTest, AnEmptyBrightnessCellIsCodeZeroAndAFailedReloadStillReadsTheRegistry) {

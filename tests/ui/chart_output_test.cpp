@@ -8,6 +8,9 @@
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -16,6 +19,8 @@
 #include <QScreen>
 #include <QSpinBox>
 #include <QStandardItemModel>
+#include <QTabWidget>
+#include <QTableView>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -41,6 +46,8 @@
 #include "ui/print/print_preview.h"
 #include "ui/print/table_print_grid.h"
 #include "ui/settings/settings_windows.h"
+#include "ui/settings/system_settings_dialog.h"
+#include "ui/settings/zi_wei_settings_dialog.h"
 #include "ui/shell/app_context.h"
 #include "ui/shell/chart_requests.h"
 #include "ui/shell/startup.h"
@@ -225,6 +232,34 @@ TEST_F(ChartOutputTest, PrintButtonsOpenTheModalPreview) {
     EXPECT_TRUE(fileBytes(path("TQLX4.ini")).contains("[PrevF]"));
 }
 
+// In a six-column centre the whole target date stands before the year, which is white on teal
+// like the date.
+TEST_F(ChartOutputTest, ANarrowCentreShowsTheWholeTargetDateBesideTheYear) {
+    system().setBanXCount(0);
+    Prompts::setNow(QDateTime(QDate(2026, 12, 28), QTime(23, 59)));
+    TMeibF* window = workedChart();
+    QLabel* date = window->label("ZNen");
+    QLabel* year = window->label("ZKS");
+    ASSERT_EQ(date->text(), "2026/12/28 23:59  ");
+    window->findChild<QWidget*>("ZPnl")->layout()->activate();
+    EXPECT_GE(date->width(), date->fontMetrics().horizontalAdvance(date->text().trimmed()));
+    EXPECT_LE(date->geometry().right(), year->geometry().left());
+    EXPECT_GE(year->width(), year->fontMetrics().horizontalAdvance(year->text().trimmed()));
+    // Drawn as it is seen: some of the year's pixels are white, none black.
+    const QImage drawn = window->findChild<QWidget*>("ZPnl")->grab(year->geometry()).toImage();
+    bool white = false;
+    bool black = false;
+    for (int y = 0; y < drawn.height(); ++y) {
+        for (int x = 0; x < drawn.width(); ++x) {
+            const QColor c = drawn.pixelColor(x, y);
+            white |= c.red() > 230 && c.green() > 230 && c.blue() > 230;
+            black |= c.red() < 40 && c.green() < 40 && c.blue() < 40;
+        }
+    }
+    EXPECT_TRUE(white);
+    EXPECT_FALSE(black);
+}
+
 TEST_F(ChartOutputTest, DescriptionListAndStarListPreviews) {
     auto* list = window->findChild<TSListF*>();
     ASSERT_NE(list, nullptr);
@@ -235,7 +270,7 @@ TEST_F(ChartOutputTest, DescriptionListAndStarListPreviews) {
          {40, 80},
          true});
     list->resize(600, 300);
-    const TablePrintGrid lsg("LSG", *list->grid()->model(), list->grid());
+    const TablePrintGrid lsg("LSG", *list->grid());
     TPrevF listPreview({&shell.context().keys(), shell.appDir, &system()}, lsg, {"", true, {}});
     listPreview.show();
     savePicture(listPreview.pageImage(), "description_list_page.png");
@@ -243,7 +278,7 @@ TEST_F(ChartOutputTest, DescriptionListAndStarListPreviews) {
     TSeiLF starList(shell.appDir, shell.context().starNames(),
                     shell.context().liveTexts()->starLines, system());
     EXPECT_TRUE(starList.previewButton()->isEnabled());
-    const TablePrintGrid hsg("HSG", *starList.grid()->model(), starList.grid());
+    const TablePrintGrid hsg("HSG", *starList.grid());
     TPrevF starPreview({&shell.context().keys(), shell.appDir, &system()}, hsg,
                        {starList.windowTitle(), true, {}});
     starPreview.show();
@@ -260,7 +295,10 @@ TEST_F(ChartOutputTest, TablePreviewPagesAndStoredMargins) {
             model.setItem(row, column, new QStandardItem(QString::number(row * 10 + column)));
         }
     }
-    const TablePrintGrid grid("SG1", model);
+    QTableView view;
+    view.setModel(&model);
+    view.verticalHeader()->hide();
+    const TablePrintGrid grid("SG1", view);
     shell.context().keys().writeText(platform::programKey("PRN"), "TopMgn", "20");
     {
         TPrevF preview({&shell.context().keys(), shell.appDir, &system()}, grid,
@@ -297,9 +335,119 @@ TEST_F(ChartOutputTest, TablePreviewPagesAndStoredMargins) {
     EXPECT_EQ(moved.geometry().center(), screen.center());
 }
 
+// Every cell each page of a table draws, on A4 at 600 dpi.
+struct DrawnCell {
+    int column, row;
+    QString text;
+    output::CellRect rect;
+};
+std::vector<std::vector<DrawnCell>> drawnPages(const TablePrintGrid& grid) {
+    output::GridPrinter printer;
+    printer.TargetGrid = &grid;
+    printer.margins = {10, 10, 10, 10};
+    output::setUpDrawing(printer, {QStringLiteral("表"), true, {}});
+    std::vector<std::vector<DrawnCell>> pages;
+    const output::GridPrinter::CellEvent draw = printer.OnDrawCell;
+    printer.OnDrawCell = [&](QPainter& painter, int column, int row, const output::CellRect& r) {
+        pages.back().push_back({column, row, grid.text(column, row), r});
+        draw(painter, column, row, r);
+    };
+    printer.paginate({600, 600, 4960, 7016});
+    for (int column = 1; column <= printer.counts().columns; ++column) {
+        for (int row = 1; row <= printer.counts().rows; ++row) {
+            pages.emplace_back();
+            printer.setPage({column, row});
+            printer.renderPage();
+        }
+    }
+    return pages;
+}
+
+// The settings tables print with the titles of their rows and columns on every page, as
+// their grids show them on screen.
+TEST_F(ChartOutputTest, SettingsTablesPrintTheirRowAndColumnTitlesOnEveryPage) {
+    TUSysF& ziWei = shell.windows->settings.ziWeiDialog();
+    ziWei.show();
+    ziWei.tabs()->setCurrentIndex(1);
+    const settings::ZiWeiSettings& store = ziWei.store();
+    const TablePrintGrid powers("SG", *ziWei.gridView(settings::Grid::Powers));
+    const auto powerPages = drawnPages(powers);
+    ASSERT_GT(powerPages.size(), 1u);
+    for (std::size_t page = 0; page < powerPages.size(); ++page) {
+        const std::vector<DrawnCell>& cells = powerPages[page];
+        ASSERT_GE(cells.size(), 13u);
+        EXPECT_EQ(cells[1].text, "子") << page;
+        EXPECT_EQ(cells[12].text, "亥") << page;
+        for (const DrawnCell& cell : cells) {
+            if (cell.column == 0 && cell.row > 0) {
+                EXPECT_EQ(cell.text, store.cell(settings::Grid::Powers, cell.row, 0)) << page;
+            }
+        }
+        EXPECT_EQ(std::count_if(cells.begin(), cells.end(),
+                                [](const DrawnCell& c) { return c.column == 0 && c.row > 0; }) *
+                      13,
+                  static_cast<long>(cells.size()) - 13)
+            << page;
+    }
+    // Page 2 goes on where page 1 ended, under the star names.
+    EXPECT_EQ(powerPages[1][13].text,
+              store.cell(settings::Grid::Powers, powerPages[0].back().row + 1, 0));
+
+    // 数値設定: no empty title row; a section header spans both columns.
+    ziWei.tabs()->setCurrentIndex(0);
+    const TablePrintGrid numbers("SG", *ziWei.gridView(settings::Grid::Numbers));
+    EXPECT_EQ(numbers.fixedRows(), 0);
+    const std::vector<DrawnCell> numberCells = drawnPages(numbers).at(0);
+    EXPECT_EQ(numberCells[0].row, 0);
+    EXPECT_TRUE(numberCells[0].text.startsWith("●三方四正の")) << numberCells[0].text.toStdString();
+    EXPECT_EQ(numberCells[1].row, 1);  // the header's second cell is taken into the first
+    EXPECT_EQ(numberCells[0].rect.right, numberCells[2].rect.right);
+    ziWei.close();
+
+    TSysF& system = shell.windows->settings.systemDialog();
+    system.show();
+    system.tabs()->setCurrentIndex(1);
+    const TablePrintGrid info("SG", *system.infoTable());
+    const std::vector<DrawnCell> infoCells = drawnPages(info).at(0);
+    QStringList rowTitles;
+    for (const DrawnCell& cell : infoCells) {
+        if (cell.column == 0 && cell.row > 0) {
+            rowTitles << cell.text;
+        }
+    }
+    EXPECT_EQ(rowTitles, QStringList({"１行目", "２行目", "３行目", "４行目", "５行目"}));
+
+    system.tabs()->setCurrentIndex(2);
+    const TablePrintGrid stars("SG", *system.starTable());
+    // The colour itself stays hidden: only its number as shown is printed.
+    EXPECT_EQ(stars.columnCount(), settings::kStarDisplayColumns - 1);
+    const std::vector<DrawnCell> starCells = drawnPages(stars).at(1);
+    EXPECT_EQ(starCells[0].text,
+              system.starTable()->model()->headerData(0, Qt::Horizontal).toString());
+    system.close();
+
+    const QString folder = qEnvironmentVariable("SORVIK_PICTURES");
+    if (folder.isEmpty() || !QPrinterInfo::availablePrinterNames().isEmpty()) {
+        return;
+    }
+    ziWei.show();
+    for (const auto& [grid, name] :
+         {std::pair{&powers, "powers"}, std::pair{&numbers, "numbers"},
+          std::pair{&info, "info_rows"}, std::pair{&stars, "star_display"}}) {
+        TPrevF preview({&shell.context().keys(), shell.appDir, &this->system()}, *grid,
+                       {QString::fromLatin1(name), true, {}});
+        preview.show();
+        Prompts::queueFileName(QDir(folder).filePath(QString::fromLatin1(name) + ".pdf"));
+        EXPECT_TRUE(preview.PrintBtnClick());
+    }
+}
+
 TEST_F(ChartOutputTest, PrintingWithoutPrinterWritesAPdfOfEveryPage) {
     QStandardItemModel model(200, 3);
-    const TablePrintGrid grid("NSG", model);
+    QTableView view;
+    view.setModel(&model);
+    view.verticalHeader()->hide();
+    const TablePrintGrid grid("NSG", view);
     TPrevF preview({&shell.context().keys(), shell.appDir, &system()}, grid, {"", true, {}});
     preview.show();
     const QString pdf = shell.dir.filePath("printed.pdf");
@@ -321,7 +469,7 @@ TEST_F(ChartOutputTest, ListPreviewsOfTheNameListAndThePalaceStars) {
     ASSERT_NE(detail, nullptr);
     EXPECT_TRUE(detail->starTablePrintTitle().startsWith("＜氏名：山田太郎＞命　宮 "))
         << detail->starTablePrintTitle().toStdString();
-    const TablePrintGrid stars("HSG", *detail->starTable()->model(), detail->starTable());
+    const TablePrintGrid stars("HSG", *detail->starTable());
     TPrevF starPreview({&shell.context().keys(), shell.appDir, &system()}, stars,
                        {detail->starTablePrintTitle(), true, {}});
     starPreview.show();
@@ -330,7 +478,7 @@ TEST_F(ChartOutputTest, ListPreviewsOfTheNameListAndThePalaceStars) {
     auto* names = window->findChild<TNListF*>();
     ASSERT_NE(names, nullptr);
     EXPECT_TRUE(names->printButton()->isEnabled());
-    const TablePrintGrid list("NSG", *names->grid()->model(), names->grid());
+    const TablePrintGrid list("NSG", *names->grid());
     TPrevF listPreview({&shell.context().keys(), shell.appDir, &system()}, list, {"", true, {}});
     listPreview.show();
     EXPECT_EQ(listPreview.gridPrinter().counts().rows, 1);

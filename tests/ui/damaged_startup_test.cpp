@@ -3,11 +3,16 @@
 #include <QDir>
 #include <QFile>
 #include <QRandomGenerator>
+#include <QTableView>
 
 #include <gtest/gtest.h>
 
 #include "platform/prompts.h"
+#include "platform/text_file.h"
 #include "shell_fixture.h"
+#include "ui/settings/zi_wei_settings_dialog.h"
+#include "ui/settings/zi_wei_settings_models.h"
+#include "ui/shell/app_context.h"
 #include "ui/shell/main_window.h"
 #include "ui/shell/startup.h"
 
@@ -183,6 +188,31 @@ TEST(DamagedSettingsFile, IsToldOnceAtStartUpAndLeftAloneAtExit) {
     QFile file(folder.path("Default.ini"));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), stored);
+}
+
+// A star line short of cells is a table all the same: the program starts, the dialog shows
+// the cells empty and OK stores "0" in them.
+TEST(ShortStarLine, StartsAndOkFillsItsEmptyCellsWithZero) {
+    ProgramFolder folder;
+    QStringList lines = platform::readSjisLines(folder.path("HOSISUU.DAT"));
+    lines[1] = "紫微,6,10,";
+    platform::writeSjisLines(folder.path("HOSISUU.DAT"), lines);
+    std::unique_ptr<SorvikRun> run =
+        startSorvik(folder.shell.appDir, folder.shell.keys->filePath(), false);
+    ASSERT_NE(run, nullptr);
+    EXPECT_EQ(Prompts::shownTexts(), QStringList());
+
+    TUSysF dialog(folder.shell.appDir, run->context->ziWeiSettings(), nullptr);
+    const auto* grid =
+        static_cast<const ZiWeiGridModel*>(dialog.gridView(settings::Grid::Powers)->model());
+    const auto shown = [&](int column) { return grid->indexOfCell(1, column).data().toString(); };
+    EXPECT_EQ(shown(2), "10");
+    EXPECT_EQ(shown(3), "");
+    EXPECT_EQ(shown(12), "");
+    ASSERT_TRUE(dialog.OKBtnClick());
+    EXPECT_EQ(shown(3), "0");
+    EXPECT_EQ(platform::readSjisLines(folder.path("HOSISUU.DAT")).at(1),
+              "紫微,6,10,0,0,0,0,0,0,0,0,0,0,");
 }
 
 }  // namespace

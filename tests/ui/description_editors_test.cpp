@@ -250,7 +250,13 @@ TEST_F(DescriptionEditorsTest, AddingReplacingAndDeletingCombinations) {
               QStringList({"組合せの説明", "  1  7  10置き換えた", "  1  2  51同宮加会の記録",
                            "  3  5  10三と五/r二行目"}));
     EXPECT_EQ(combinations->countLabel()->text(), "現在登録件数：   3件");
-    EXPECT_EQ(Prompts::shownTexts(), QStringList({"置き換えますか？", "置き換えますか？"}));
+    EXPECT_EQ(Prompts::shownTexts(),
+              QStringList(2, "『紫微と天府が同宮した時』を置き換えますか？"));
+    chooseKey(1, 2, 5, 1);
+    Prompts::queueAnswer(Answer::No);
+    EXPECT_FALSE(combinations->addOrReplace());
+    EXPECT_EQ(Prompts::shownTexts().last(),
+              "『紫微と天機か天同が同宮加会した時』を置き換えますか？");
 
     // The list: edit loads the record into the selectors, delete takes it out of the working
     // list, which reaches the file at the next tab change.
@@ -284,6 +290,63 @@ TEST_F(DescriptionEditorsTest, AddingReplacingAndDeletingCombinations) {
     combinations->tabs()->setCurrentIndex(1);
     EXPECT_EQ(fileLines("DSETUF1.DAT").size(), 3);
     combinations->close();
+}
+
+// A text typed and not yet added is offered before a close or a tab change would drop it:
+// はい adds it as 追加・置換 does, いいえ drops it, キャンセル stays.
+TEST_F(DescriptionEditorsTest, TheCombinationEditorAsksBeforeDroppingATypedText) {
+    const QString asked = "入力した説明文を登録しますか？";
+    writeCombinations({"  1  7  10紫微と天府"});
+    struct Case {
+        Answer answer;
+        bool closed;
+        QStringList records;
+    };
+    const Case cases[] = {
+        {Answer::Yes, true, {"  1  7  10紫微と天府", "  3  5  10三と五"}},
+        {Answer::No, true, {"  1  7  10紫微と天府"}},
+        {Answer::Cancel, false, {"  1  7  10紫微と天府"}},
+    };
+    for (const Case& c : cases) {
+        writeCombinations({"  1  7  10紫微と天府"});
+        combinations->show();
+        chooseKey(3, 5, 1, 0);
+        combinations->memo()->setPlainText("三と五");
+        Prompts::clearShownBoxes();
+        Prompts::queueAnswer(c.answer);
+        combinations->close();
+        EXPECT_EQ(Prompts::shownTexts(), QStringList{asked});
+        EXPECT_EQ(combinations->isVisible(), !c.closed);
+        EXPECT_EQ(fileLines("DSETUF1.DAT").mid(1), c.records);
+        if (!c.closed) {
+            EXPECT_EQ(combinations->memo()->toPlainText(), "三と五");
+            combinations->memo()->clear();
+            combinations->close();
+        }
+        ASSERT_FALSE(combinations->isVisible());
+    }
+
+    // A tab change: キャンセル keeps the tab and the text, はい adds to the tab left.
+    writeCombinations({"  1  7  10紫微と天府"});
+    combinations->show();
+    chooseKey(1, 7, 1, 0);
+    combinations->memo()->setPlainText("置き換えた");
+    Prompts::clearShownBoxes();
+    Prompts::queueAnswer(Answer::Cancel);
+    combinations->tabs()->setCurrentIndex(2);
+    EXPECT_EQ(combinations->tabs()->currentIndex(), 0);
+    EXPECT_EQ(combinations->memo()->toPlainText(), "置き換えた");
+    Prompts::queueAnswer(Answer::Yes);
+    Prompts::queueAnswer(Answer::Yes);
+    combinations->tabs()->setCurrentIndex(2);
+    EXPECT_EQ(combinations->tabs()->currentIndex(), 2);
+    EXPECT_EQ(Prompts::shownTexts(),
+              QStringList({asked, asked, "『紫微と天府が同宮した時』を置き換えますか？"}));
+    EXPECT_EQ(fileLines("DSETUF1.DAT").mid(1), QStringList{"  1  7  10置き換えた"});
+    // A text shown from the file, or nothing typed, leaves without a question.
+    Prompts::clearShownBoxes();
+    combinations->close();
+    EXPECT_TRUE(Prompts::shownTexts().isEmpty());
 }
 
 TEST_F(DescriptionEditorsTest, TheStarListShowsEveryStarWithItsAttributes) {

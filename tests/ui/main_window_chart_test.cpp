@@ -177,7 +177,8 @@ TEST_F(MainWindowChart, FileCommandsSaveOpenAndRememberTheNameFile) {
     EXPECT_EQ(platform::readSjisLines(people), QStringList{line("山田太郎,男,1984/02/02,12:00,")});
     EXPECT_EQ(window->currentNameFile(), people);
     EXPECT_EQ(window->windowTitle(), title(people));
-    EXPECT_TRUE(window->recentFileItems().isEmpty());
+    ASSERT_EQ(window->recentFileItems().size(), 1);
+    EXPECT_EQ(window->recentFileItems()[0]->text(), "&0 Default.nam");
 
     // The list is still modified after saving: New asks, Yes saves first.
     Prompts::queueAnswer(Answer::Yes);
@@ -273,6 +274,9 @@ TEST_F(MainWindowChart, AFreshInstallStartsQuietlyOnTheShippedEmptyNameFile) {
     EXPECT_TRUE(startMessages.isEmpty());
     EXPECT_EQ(window->windowTitle(), title("Default.nam"));
     EXPECT_TRUE(shell.context().nameList().isEmpty());
+    // The file open from the first start is the first recent file at once.
+    ASSERT_EQ(window->recentFileItems().size(), 1);
+    EXPECT_EQ(window->recentFileItems()[0]->text(), "&0 Default.nam");
     EXPECT_TRUE(window->close());
 
     // The next start has it among the recent files, and that entry opens it.

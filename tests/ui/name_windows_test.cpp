@@ -1,3 +1,4 @@
+#include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -6,10 +7,12 @@
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -153,6 +156,41 @@ TEST_F(NameWindowsTest, DeleteAsksWithTheCountAndDeletingAllLeavesOneBlankRow) {
     EXPECT_EQ(window.datCount()->text(), "1件");
 }
 
+// A row dragged by its name goes to the row it is dropped on and the file counts as changed;
+// a drag over the other cells only selects.
+TEST_F(NameWindowsTest, DraggingAPersonByTheNameMovesItAndMarksTheListChanged) {
+    load({"a,男", "b,女", "c,男", "d,女"});
+    window.show();
+    QWidget* names = window.grid()->nameColumn()->viewport();
+    const auto rowCentre = [&](int row) {
+        return QPoint(10, window.grid()->rowViewportPosition(row) + NameGrid::kRowHeight / 2);
+    };
+    const auto drag = [&](QWidget* where, int x, int from, int to) {
+        QTest::mousePress(where, Qt::LeftButton, {}, rowCentre(from) + QPoint(x, 0));
+        for (int step = 1; step <= 4; ++step) {
+            const QPoint a = rowCentre(from), b = rowCentre(to);
+            QTest::mouseMove(where, a + (b - a) * step / 4 + QPoint(x, 0));
+        }
+        QTest::mouseRelease(where, Qt::LeftButton, {}, rowCentre(to) + QPoint(x, 0));
+    };
+
+    drag(window.grid()->viewport(), 200, 0, 2);
+    EXPECT_EQ(this->names(), QStringList({"a", "b", "c", "d"}));
+    EXPECT_EQ(window.grid()->selectedBlock(), std::pair(0, 3));
+    EXPECT_FALSE(session.nameListModified());
+
+    drag(names, 0, 0, 2);
+    EXPECT_EQ(this->names(), QStringList({"b", "c", "a", "d"}));
+    EXPECT_EQ(window.grid()->currentIndex().row(), 2);
+    EXPECT_TRUE(session.nameListModified());
+    drag(names, 0, 3, 1);
+    EXPECT_EQ(this->names(), QStringList({"b", "d", "c", "a"}));
+    // A press without a drag only selects.
+    QTest::mouseClick(names, Qt::LeftButton, {}, rowCentre(3));
+    EXPECT_EQ(this->names(), QStringList({"b", "d", "c", "a"}));
+    EXPECT_EQ(window.grid()->selectedBlock(), std::pair(3, 1));
+}
+
 TEST_F(NameWindowsTest, SummaryRunSkipsUnknownHoursAndADoubleClickMakesTheChart) {
     load({"山田,男,1990/05/01,12:00", "田中,女,1990/05/01,25:00"});
     window.MeiMakeBtnClick();
@@ -217,26 +255,96 @@ TEST_F(NameWindowsTest, TimeListRefusesADateThatDoesNotReadOrLiesOutsideTheCalen
     EXPECT_EQ(Prompts::beepCount(), beeps + 2);
 }
 
-TEST_F(NameWindowsTest, EraEntryOpensInReiwaAndMendsAnEraThatDoesNotMatch) {
+TEST_F(NameWindowsTest, EraEntryOpensOnTodayInItsEra) {
     TWaEntF era(QDate(2024, 5, 1), dir.path());
     EXPECT_EQ(era.eraBox()->currentText(), "5 令和");
     EXPECT_EQ(era.dateBox()->text(), "06/05/01");
     EXPECT_EQ(era.gregorianLabel()->text(), "西暦2024/05/01");
-
     era.eraBox()->setCurrentIndex(2);  // 昭和 06/05/01 is 1931
     EXPECT_EQ(era.value(), QDate(1931, 5, 1));
-    era.dateBox()->setText("64/01/07");
-    era.leaveDateBox();
-    EXPECT_EQ(era.gregorianLabel()->text(), "西暦1989/01/07");
+    EXPECT_EQ(era.gregorianLabel()->text(), "西暦1931/05/01");
     EXPECT_TRUE(Prompts::shownTexts().isEmpty());
+}
 
-    era.dateBox()->selectAll();
-    QTest::keyClicks(era.dateBox(), "640108");
-    EXPECT_EQ(Prompts::shownTexts(), QStringList{"元号と日付がマッチしていません。"});
-    EXPECT_EQ(Prompts::shownBoxes()[0].title, "エラー");
-    EXPECT_EQ(era.eraBox()->currentText(), "4 平成");
-    EXPECT_EQ(era.dateBox()->text(), "01/01/08");
-    EXPECT_EQ(era.value(), QDate(1989, 1, 8));
+// An era chosen, then a date typed as a user would: pasted whole, or digit by digit over the
+// date the dialog opened with. A mismatch is told once and mended to the day typed.
+TEST_F(NameWindowsTest, EraEntryReadsATypedDateOnceItIsWhole) {
+    struct Case {
+        int era;
+        const char* typed;
+        QDate value;
+        const char* eraAfter;
+        const char* textAfter;
+        const char16_t* message;  // nullptr: none
+    };
+    const Case cases[] = {
+        {2, "640107", {1989, 1, 7}, "3 昭和", "64/01/07", nullptr},
+        {2, "640108", {1989, 1, 8}, "4 平成", "01/01/08", records::kEraMismatchMessage},
+        {3, "310501", {2019, 5, 1}, "5 令和", "01/05/01", records::kEraMismatchMessage},
+        {4, "010430", {2019, 4, 30}, "4 平成", "31/04/30", records::kEraMismatchMessage},
+        {0, "010101", {1868, 9, 8}, "1 明治", "01/09/08", records::kBeforeMeijiMessage},
+    };
+    enum class Typing { Pasted, DigitByDigit };
+    for (const Case& c : cases) {
+        for (const Typing typing : {Typing::Pasted, Typing::DigitByDigit}) {
+            const std::string label =
+                std::string(c.typed) + (typing == Typing::Pasted ? " pasted" : " typed");
+            TWaEntF era(QDate(2024, 5, 1), dir.path());
+            era.show();
+            QLineEdit* box = era.dateBox();
+            era.eraBox()->setCurrentIndex(c.era);
+            Prompts::clearShownBoxes();
+            if (typing == Typing::Pasted) {
+                box->selectAll();
+                box->insert(QString::fromLatin1(c.typed));
+            } else {
+                box->setCursorPosition(0);
+                QTest::keyClicks(box, c.typed);
+            }
+            const QStringList told = Prompts::shownTexts();
+            EXPECT_EQ(told, c.message ? QStringList{QString::fromUtf16(c.message)} : QStringList())
+                << label;
+            EXPECT_EQ(era.eraBox()->currentText(), c.eraAfter) << label;
+            EXPECT_EQ(box->text(), c.textAfter) << label;
+            EXPECT_EQ(era.value(), c.value) << label;
+            // Leaving the box and OK read the mended text again, which fits its era.
+            era.okButton()->click();
+            EXPECT_EQ(Prompts::shownTexts(), told) << label;
+            EXPECT_EQ(era.value(), c.value) << label;
+            EXPECT_EQ(era.gregorianLabel()->text(), "西暦" + c.value.toString("yyyy/MM/dd"))
+                << label;
+        }
+    }
+    EXPECT_EQ(Prompts::shownBoxes().last().title, "エラー");
+}
+
+// A real box takes the focus from the date box, which counts as leaving it: that must not
+// read the text again while it is being told.
+TEST_F(NameWindowsTest, EraEntryTellsEachMessageOnceWhileItsBoxHasTheFocus) {
+    for (const auto& [era, typed, message] :
+         {std::tuple{2, "640108", records::kEraMismatchMessage},
+          std::tuple{0, "010101", records::kBeforeMeijiMessage}}) {
+        TWaEntF dialog(QDate(2024, 5, 1), dir.path());
+        dialog.show();
+        QApplication::setActiveWindow(&dialog);
+        dialog.eraBox()->setCurrentIndex(era);
+        dialog.dateBox()->setFocus();
+        QStringList told;
+        QTimer closer;
+        closer.callOnTimeout([&] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                told << box->text();
+                box->done(QMessageBox::Ok);
+            }
+        });
+        closer.start(5);
+        Prompts::stopScripting();
+        dialog.dateBox()->selectAll();
+        QTest::keyClicks(dialog.dateBox(), typed);
+        Prompts::startScripting();
+        EXPECT_EQ(told, QStringList{QString::fromUtf16(message)}) << typed;
+        EXPECT_EQ(dialog.dateBox()->text(), era == 2 ? "01/01/08" : "01/09/08");
+    }
 }
 
 TEST_F(NameWindowsTest, Pictures) {

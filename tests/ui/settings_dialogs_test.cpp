@@ -221,7 +221,7 @@ TEST_F(SystemDialogTest, TheColourColumnShowsASwatchWithTheNumberInItsHint) {
 
 TEST_F(SystemDialogTest, PrintPreviewOnlyForTheTwoTables) {
     QString opened;
-    dialog->openPrintPreview = [&](const QString& title, QAbstractItemModel&) { opened = title; };
+    dialog->openPrintPreview = [&](const QString& title, const QTableView&) { opened = title; };
     dialog->tabs()->setCurrentIndex(0);
     dialog->printPreview();
     EXPECT_EQ(shownTexts(), QStringList{"この項は、印刷できません。"});

@@ -193,10 +193,10 @@ void TMeibF::applyZoom() {
                          scaled(centreLayout_.right() + 1) - scaled(centreLayout_.left()),
                          scaled(centreLayout_.bottom() + 1) - scaled(centreLayout_.top()));
     targetBar_->setFixedHeight(scaled(kTargetBarHeight));
-    targetCaption_->setFixedWidth(scaled(kTargetCaptionWidth));
     centreBody_->setContentsMargins(scaled(kLeftMargin), scaled(2), 0, 0);
     patterns_->setZoom(zoom);
     applyFonts();
+    fitTargetBar();
     // The labels take their new font at once, so that nothing is drawn at the old layout.
     centre_->layout()->activate();
     targetBar_->layout()->activate();
@@ -276,9 +276,10 @@ void TMeibF::buildCentrePanel(const QFont& systemFont) {
     auto* bar = new QHBoxLayout(targetBar_);
     bar->setContentsMargins(0, 0, 2, 0);
     bar->setSpacing(0);
-    auto newLabel = [](const char* name, QWidget* parent) {
+    auto newLabel = [&teal](const char* name, QWidget* parent) {
         auto* label = new QLabel(parent);
         label->setObjectName(QString::fromLatin1(name));
+        label->setPalette(teal);  // white on teal, each label on its own
         return label;
     };
     targetCaption_ = newLabel("Label1", targetBar_);
@@ -383,6 +384,20 @@ void TMeibF::showLabels() {
     }
     targetDateLabel_->setText(qs(l.ZNen));
     targetYearLabel_->setText(qs(l.ZKS));
+    fitTargetBar();
+}
+
+// In a narrow centre the date's minutes come before the margins of 造命 and the date's
+// trailing blanks.
+void TMeibF::fitTargetBar() {
+    const QFontMetrics metrics(targetDateLabel_->font());
+    targetDateLabel_->setMinimumWidth(
+        metrics.horizontalAdvance(targetDateLabel_->text().trimmed()));
+    const QMargins margins = targetBar_->layout()->contentsMargins();
+    const int room = centre_->contentsRect().width() - 2 - margins.left() - margins.right() -
+                     targetDateLabel_->minimumWidth() - targetYearLabel_->sizeHint().width();
+    targetCaption_->setFixedWidth(std::clamp(
+        room, metrics.horizontalAdvance(targetCaption_->text()), scaled(kTargetCaptionWidth)));
 }
 
 void TMeibF::RequestChart(const engine::BirthMoment& person) {

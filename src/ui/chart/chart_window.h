@@ -136,6 +136,7 @@ class TMeibF : public QWidget {
     void chooseZoom(int percent);
     void fitToContent();
     void showLabels();
+    void fitTargetBar();
     void ShowTargetDateHint();
     int scaled(int pixels) const;
     void onCellPressed(int column, int row, Qt::MouseButton button);

@@ -139,8 +139,30 @@ void TDSetuF::showEvent(QShowEvent* event) {
 void TDSetuF::activate() {
     star1_->setCurrentIndex(0);
     kind_->setCurrentIndex(0);
-    memo_->clear();
+    showMemo({});
     readTab();
+}
+
+void TDSetuF::showMemo(const QString& text) {
+    memo_->setPlainText(text);
+    shownMemo_ = text;
+}
+
+bool TDSetuF::keepTypedText() {
+    const QString typed = memo_->toPlainText();
+    if (typed.isEmpty() || typed == shownMemo_) {
+        return true;
+    }
+    switch (Prompts::box(platform::BoxStyle::Confirmation, platform::BoxButtons::YesNoCancel,
+                         QStringLiteral("入力した説明文を登録しますか？"))) {
+        case platform::Answer::Yes:
+            return addOrReplace();
+        case platform::Answer::No:
+            showMemo({});
+            return true;
+        default:
+            return false;
+    }
 }
 
 void TDSetuF::readTab() {
@@ -165,6 +187,11 @@ void TDSetuF::showCount() {
 }
 
 void TDSetuF::changeTab(int tab) {
+    if (!keepTypedText()) {
+        const QSignalBlocker still(tabs_);
+        tabs_->setCurrentIndex(fileTab_);
+        return;
+    }
     runUserCommand([&] { writeTab(); });
     fileTab_ = tab;
     runUserCommand([&] { readTab(); });
@@ -196,6 +223,14 @@ int TDSetuF::starNumberB() const {
                                        : starA_->currentIndex() + 1 + starB_->currentIndex();
 }
 
+QString TDSetuF::keyText() const {
+    QString text = star1_->currentText() + u'と' + starA_->currentText();
+    if (starNumberB() != texts::kNoStarB) {
+        text += u'か' + starB_->currentText();
+    }
+    return text + u'が' + kind_->currentText();
+}
+
 bool TDSetuF::addOrReplace() {
     if (starA_->currentIndex() < 0 || !tabRead_) {
         // 星Ａ has not been chosen yet, or the tab's file could not be read.
@@ -209,7 +244,7 @@ bool TDSetuF::addOrReplace() {
     if (file_.indexOfKey(record)) {
         Prompts::beep();
         if (!Prompts::askYesNo(platform::BoxStyle::Confirmation,
-                               QStringLiteral("置き換えますか？"))) {
+                               u'『' + keyText() + QStringLiteral("』を置き換えますか？"))) {
             return false;
         }
     }
@@ -231,7 +266,7 @@ void TDSetuF::editRecord(int record) {
     refillStarB();
     starB_->setCurrentIndex(parsed->starB > parsed->starA ? parsed->starB - parsed->starA : 0);
     kind_->setCurrentIndex(static_cast<int>(parsed->kind));
-    memo_->setPlainText(memoText(texts::decodeLineBreaks(parsed->text)));
+    showMemo(memoText(texts::decodeLineBreaks(parsed->text)));
 }
 
 void TDSetuF::openList() {
@@ -258,6 +293,9 @@ void TDSetuF::openList() {
 }
 
 void TDSetuF::done(int result) {
+    if (!keepTypedText()) {
+        return;
+    }
     runUserCommand([&] { writeTab(); });
     QDialog::done(result);
 }

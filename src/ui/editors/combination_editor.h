@@ -24,7 +24,8 @@ class RefillingComboBox : public QComboBox {
 
 // TDSetuF "同宮加会による説明文の編集": the combination records of each palace, one file
 // per tab. A record is keyed by 星１, 星Ａ, 星Ｂ and the kind; "追加・置換" adds it or, after
-// asking, replaces the stored record of the same key in its place.
+// asking, replaces the stored record of the same key in its place. A typed text is never
+// dropped without asking.
 class TDSetuF : public QDialog {
     Q_OBJECT
   public:
@@ -47,6 +48,9 @@ class TDSetuF : public QDialog {
     void refillStarB();
     // "追加・置換"; false when nothing was stored.
     bool addOrReplace();
+    // A text typed and not yet added is offered for adding before it would be lost (a tab
+    // change, the close); false when the user stays.
+    bool keepTypedText();
     // "編集(&E)" of the list: record r (from 0) into the selectors and the memo.
     void editRecord(int record);
     void openList();
@@ -62,7 +66,10 @@ class TDSetuF : public QDialog {
     void writeTab();
     void changeTab(int tab);
     void showCount();
+    void showMemo(const QString& text);
     int starNumberB() const;
+    // The key as a phrase: "紫微と天府が同宮した時", "紫微と天府か天相が同宮加会した時".
+    QString keyText() const;
 
     EditorServices services_;
     QTabBar* tabs_ = nullptr;
@@ -75,6 +82,7 @@ class TDSetuF : public QDialog {
     texts::CombinationFile file_;
     int fileTab_ = 0;
     bool tabRead_ = false;
+    QString shownMemo_;  // what the editor itself last put into the memo
 };
 
 }  // namespace sorvik::ui

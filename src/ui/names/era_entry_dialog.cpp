@@ -1,5 +1,7 @@
 #include "era_entry_dialog.h"
 
+#include <utility>
+
 #include <QComboBox>
 #include <QGridLayout>
 #include <QLabel>
@@ -46,7 +48,7 @@ TWaEntF::TWaEntF(const QDate& today, const QString& appDir, QWidget* parent)
 
     showEntry();
     connect(cb1_, &QComboBox::currentIndexChanged, this, &TWaEntF::eraChanged);
-    connect(ge1_, &QLineEdit::textEdited, this, &TWaEntF::textChanged);
+    connect(ge1_, &QLineEdit::textEdited, this, &TWaEntF::textEdited);
     connect(ge1_, &QLineEdit::editingFinished, this, &TWaEntF::leaveDateBox);
     connect(ok_, &QPushButton::clicked, this, [this] {
         leaveDateBox();
@@ -55,35 +57,45 @@ TWaEntF::TWaEntF(const QDate& today, const QString& appDir, QWidget* parent)
 }
 
 void TWaEntF::showEntry() {
-    showing_ = true;
+    const bool wasUpdating = std::exchange(updating_, true);
     cb1_->setCurrentIndex(entry_.era());
     if (ge1_->text() != entry_.valueText()) {
         ge1_->setText(entry_.valueText());
     }
     label1_->setText(entry_.gregorianLabel());
-    showing_ = false;
+    updating_ = wasUpdating;
 }
 
 void TWaEntF::leaveDateBox() {
-    if (showing_) {
+    // A box takes the focus from the date box, which then counts as left once more.
+    if (updating_) {
         return;
     }
-    for (const QString& message : entry_.read(ge1_->text())) {
+    updating_ = true;
+    const QStringList messages = entry_.read(ge1_->text());
+    // The mended date stands in the box before it is told, so nothing reads the old text.
+    showEntry();
+    for (const QString& message : messages) {
         platform::Prompts::error(message, QStringLiteral("エラー"));
     }
-    showEntry();
+    updating_ = false;
 }
 
 void TWaEntF::eraChanged() {
-    if (showing_) {
+    if (updating_) {
         return;
     }
     entry_.setEra(cb1_->currentIndex());
-    textChanged();
+    if (entry_.readsAsDate(ge1_->text())) {
+        leaveDateBox();
+    }
+    label1_->setText(entry_.gregorianLabel());
 }
 
-void TWaEntF::textChanged() {
-    if (entry_.readsAsDate(ge1_->text())) {
+void TWaEntF::textEdited() {
+    // Typed over digit by digit, the date is whole only once its last digit is in; a half-typed
+    // year read in the selected era would move the era under the user's fingers.
+    if (ge1_->cursorPosition() == ge1_->text().size() && entry_.readsAsDate(ge1_->text())) {
         leaveDateBox();
     }
     label1_->setText(entry_.gregorianLabel());

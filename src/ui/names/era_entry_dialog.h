@@ -31,7 +31,7 @@ class TWaEntF : public QDialog {
 
   private:
     void eraChanged();
-    void textChanged();
+    void textEdited();
     void showEntry();
 
     records::EraDateEntry entry_;
@@ -39,7 +39,7 @@ class TWaEntF : public QDialog {
     QLineEdit* ge1_ = nullptr;
     QLabel* label1_ = nullptr;
     QPushButton* ok_ = nullptr;
-    bool showing_ = false;
+    bool updating_ = false;  // the dialog itself changes its widgets or tells a message
 };
 
 }  // namespace sorvik::ui

@@ -2,9 +2,11 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
-#include <QDropEvent>
+#include <QApplication>
 #include <QHeaderView>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
 
@@ -104,6 +106,13 @@ void NameGrid::makeFrozenColumn() {
         frozen_->setColumnHidden(column, true);
     }
     viewport()->stackUnder(frozen_);
+    frozen_->viewport()->installEventFilter(this);
+    dropLine_ = new QWidget(this);
+    dropLine_->setObjectName(QStringLiteral("DropLine"));
+    dropLine_->setAutoFillBackground(true);
+    dropLine_->setPalette(QPalette(Qt::black));
+    dropLine_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    dropLine_->hide();
 
     connect(header, &QHeaderView::sectionClicked, this, &NameGrid::headerClicked);
     connect(frozen_, &QAbstractItemView::doubleClicked, this, &QAbstractItemView::doubleClicked);
@@ -178,29 +187,88 @@ void NameGrid::goToRow(int row) {
     scrollTo(index);
 }
 
-void NameGrid::setRowsMovable(bool movable) {
-    setDragEnabled(movable);
-    setAcceptDrops(movable);
-    setDragDropMode(movable ? QAbstractItemView::InternalMove : QAbstractItemView::NoDragDrop);
-    setDefaultDropAction(Qt::MoveAction);
-    setDropIndicatorShown(movable);
+bool NameGrid::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == frozen_->viewport() && rowsMovable_) {
+        switch (event->type()) {
+            case QEvent::MouseButtonPress:
+            case QEvent::MouseMove:
+            case QEvent::MouseButtonRelease:
+                return dragRow(static_cast<QMouseEvent&>(*event));
+            default:
+                break;
+        }
+    }
+    return QTableView::eventFilter(watched, event);
 }
 
-void NameGrid::dropEvent(QDropEvent* event) {
-    const auto [first, count] = selectedBlock();
-    if (event->source() != this || count == 0) {
-        event->ignore();
-        return;
+// True when the event is taken by the drag, so the name column does not select a range.
+bool NameGrid::dragRow(QMouseEvent& event) {
+    const int y = event.position().toPoint().y();
+    switch (event.type()) {
+        case QEvent::MouseButtonPress:
+            if (event.button() == Qt::LeftButton) {
+                pressedRow_ = frozen_->rowAt(y);
+                pressedAt_ = event.position().toPoint();
+                dragging_ = false;
+            }
+            return false;
+        case QEvent::MouseMove:
+            if (pressedRow_ < 0 || !(event.buttons() & Qt::LeftButton)) {
+                return false;
+            }
+            if (!dragging_ && (event.position().toPoint() - pressedAt_).manhattanLength() <
+                                  QApplication::startDragDistance()) {
+                return false;
+            }
+            dragging_ = true;
+            frozen_->viewport()->setCursor(Qt::DragMoveCursor);
+            showDropLine(dropRow(y));
+            return true;
+        case QEvent::MouseButtonRelease: {
+            if (event.button() != Qt::LeftButton || pressedRow_ < 0) {
+                return false;
+            }
+            const int from = std::exchange(pressedRow_, -1);
+            if (!std::exchange(dragging_, false)) {
+                return false;
+            }
+            frozen_->viewport()->unsetCursor();
+            dropLine_->hide();
+            const int to = dropRow(y);
+            if (to != from) {
+                list().moveRows(from, 1, to > from ? to + 1 : to);
+                goToRow(to);
+                emit rowMoved(from, to);
+            }
+            return true;
+        }
+        default:
+            return false;
     }
-    const QModelIndex target = indexAt(event->position().toPoint());
-    int before = target.isValid() ? target.row() : model_->rowCount();
-    if (target.isValid() && before > first) {
-        before += 1;  // dropped on a row further down: the block goes after it
+}
+
+int NameGrid::dropRow(int y) {
+    const int last = model_->rowCount() - 1;
+    if (y < 0) {
+        verticalScrollBar()->triggerAction(QAbstractSlider::SliderSingleStepSub);
+        return std::max(0, rowAt(0));
     }
-    list().moveRows(first, count, before);
-    // The rows are moved already: the drag must not remove them again.
-    event->setDropAction(Qt::CopyAction);
-    event->accept();
+    if (y >= viewport()->height()) {
+        verticalScrollBar()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+        const int bottom = rowAt(viewport()->height() - 1);
+        return bottom < 0 ? last : bottom;
+    }
+    const int row = rowAt(y);
+    return row < 0 ? last : row;
+}
+
+void NameGrid::showDropLine(int row) {
+    // The person will stand in the row: the line marks the edge it comes in at.
+    const int edge = rowViewportPosition(row) + (row > pressedRow_ ? rowHeight(row) - 1 : 0) - 1;
+    dropLine_->setGeometry(frameWidth(), frameWidth() + horizontalHeader()->height() + edge,
+                           viewport()->width(), 3);
+    dropLine_->raise();
+    dropLine_->show();
 }
 
 }  // namespace sorvik::ui

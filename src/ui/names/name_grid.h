@@ -29,8 +29,8 @@ class NameCellDelegate : public QStyledItemDelegate {
 };
 
 // The grid NSG over a list of persons: 38 columns of the name list's widths, rows 18 pixels
-// high, whole rows selected, no editing. Rows can be moved by dragging when allowed; a move
-// changes the order the list is saved in.
+// high, whole rows selected, no editing. Dragging over the cells selects a range; when rows
+// are movable, a row dragged by its name goes to the row it is dropped on.
 class NameGrid : public QTableView {
     Q_OBJECT
   public:
@@ -45,25 +45,37 @@ class NameGrid : public QTableView {
     std::pair<int, int> selectedBlock() const;
     // Makes a row the current one, selected and in view.
     void goToRow(int row);
-    void setRowsMovable(bool movable);
+    void setRowsMovable(bool movable) { rowsMovable_ = movable; }
+    // The name column, which stays in place while the other columns scroll.
+    QTableView* nameColumn() const { return frozen_; }
 
   signals:
     // A click on a column's header, the name column's included.
     void headerClicked(int column);
+    // A person dragged by the name from row `from` now stands in row `to`.
+    void rowMoved(int from, int to);
 
   protected:
-    void dropEvent(QDropEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void changeEvent(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
   private:
     void applyColumnWidths();
-    // The name column stays in place over the grid while the other columns scroll.
     void makeFrozenColumn();
     void placeFrozenColumn();
+    // The row a drag over the name column at y would drop on; the view scrolls at its edges.
+    int dropRow(int y);
+    void showDropLine(int row);
+    bool dragRow(QMouseEvent& event);
 
     NameListModel* model_;
     QTableView* frozen_ = nullptr;
+    QWidget* dropLine_ = nullptr;
+    bool rowsMovable_ = false;
+    int pressedRow_ = -1;  // the row pressed in the name column, while the button is down
+    QPoint pressedAt_;
+    bool dragging_ = false;
 };
 
 }  // namespace sorvik::ui

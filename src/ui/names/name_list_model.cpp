@@ -48,9 +48,8 @@ QVariant NameListModel::headerData(int section, Qt::Orientation orientation, int
     return headers_[section];
 }
 
-Qt::ItemFlags NameListModel::flags(const QModelIndex& index) const {
-    const Qt::ItemFlags flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsDropEnabled;
-    return index.isValid() ? flags | Qt::ItemIsDragEnabled : flags;
+Qt::ItemFlags NameListModel::flags(const QModelIndex&) const {
+    return Qt::ItemIsEnabled | Qt::ItemIsSelectable;
 }
 
 }  // namespace sorvik::ui

@@ -23,7 +23,6 @@ class NameListModel : public QAbstractTableModel {
     QVariant data(const QModelIndex& index, int role) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
-    Qt::DropActions supportedDropActions() const override { return Qt::MoveAction; }
 
   private:
     records::NameList& list_;

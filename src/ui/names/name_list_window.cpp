@@ -64,6 +64,9 @@ TNListF::TNListF(const NameWindowServices& services, QWidget* parent)
     grid_ =
         new NameGrid(services_.names.list(), nameListHeaders(services_), services_.system, this);
     grid_->setRowsMovable(true);
+    // Unlike a sort, a move is the user's own order, kept only by saving.
+    connect(grid_, &NameGrid::rowMoved, this,
+            [this] { services_.names.setNameListModified(true); });
     layout->addWidget(grid_, 1);
     for (const QString& header : grid_->nameModel().headers()) {
         cb1_->addItem(header);

@@ -74,13 +74,7 @@ void showPrintPreview(const output::PrintGrid& grid, const output::PrintLook& lo
 
 void showTablePreview(const QString& gridName, const QString& title, const QTableView& view,
                       QWidget* parent) {
-    const TablePrintGrid grid(gridName, *view.model(), &view);
-    showPrintPreview(grid, {title, true, {}}, parent);
-}
-
-void showTablePreview(const QString& gridName, const QString& title,
-                      const QAbstractItemModel& model, QWidget* parent) {
-    const TablePrintGrid grid(gridName, model);
+    const TablePrintGrid grid(gridName, view);
     showPrintPreview(grid, {title, true, {}}, parent);
 }
 

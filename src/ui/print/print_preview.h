@@ -8,7 +8,6 @@
 #include "output/grid_printer.h"
 #include "output/print_grids.h"
 
-class QAbstractItemModel;
 class QCheckBox;
 class QComboBox;
 class QLabel;
@@ -42,9 +41,6 @@ void showPrintPreview(const output::PrintGrid& grid, const output::PrintLook& lo
 // any other name as a settings table under a page heading) and its title.
 void showTablePreview(const QString& gridName, const QString& title, const QTableView& view,
                       QWidget* parent);
-// A table without a view: usual column widths and row heights.
-void showTablePreview(const QString& gridName, const QString& title,
-                      const QAbstractItemModel& model, QWidget* parent);
 
 // The print preview 印刷ﾌﾟﾚﾋﾞｭｰ: one page at a time as it comes out of the printer.
 class TPrevF : public QDialog {

@@ -609,10 +609,8 @@ void TSysF::printPreview() {
         platform::Prompts::information(QStringLiteral("この項は、印刷できません。"));
         return;
     }
-    QAbstractItemModel& model = tab == 1 ? static_cast<QAbstractItemModel&>(*infoModel_)
-                                         : static_cast<QAbstractItemModel&>(*starModel_);
     if (openPrintPreview) {
-        openPrintPreview(tabs_->tabText(tab), model);
+        openPrintPreview(tabs_->tabText(tab), tab == 1 ? *infoTable_ : *starTable_);
     }
 }
 

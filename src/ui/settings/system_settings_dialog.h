@@ -10,7 +10,6 @@
 
 #include "settings/system_settings.h"
 
-class QAbstractItemModel;
 class QButtonGroup;
 class QCheckBox;
 class QComboBox;
@@ -58,7 +57,7 @@ class TSysF : public QDialog {
     std::function<std::optional<QColor>(const QColor&)> pickColour;
     std::function<std::optional<QFont>(const QFont&)> pickFont;
     // The print preview of a grid, with its title (set at start-up).
-    std::function<void(const QString&, QAbstractItemModel&)> openPrintPreview;
+    std::function<void(const QString&, const QTableView&)> openPrintPreview;
 
     QTabWidget* tabs() const { return tabs_; }
     QTableView* starTable() const { return starTable_; }

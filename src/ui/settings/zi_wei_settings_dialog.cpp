@@ -381,7 +381,7 @@ void TUSysF::printPreview() {
         return;
     }
     if (openPrintPreview) {
-        openPrintPreview(tabs_->tabText(tab), *models_[tab]);
+        openPrintPreview(tabs_->tabText(tab), *views_[tab]);
     }
 }
 

@@ -7,7 +7,6 @@
 
 #include "settings/zi_wei_settings.h"
 
-class QAbstractItemModel;
 class QButtonGroup;
 class QLabel;
 class QSlider;
@@ -48,7 +47,7 @@ class TUSysF : public QDialog {
     int barPosition(int bar) const;
     QString barLabel(int bar) const;
 
-    std::function<void(const QString&, QAbstractItemModel&)> openPrintPreview;
+    std::function<void(const QString&, const QTableView&)> openPrintPreview;
 
     QTabWidget* tabs() const { return tabs_; }
     QTableView* gridView(settings::Grid grid) const;

@@ -85,6 +85,7 @@ void TMainF::openRecentFile(const QString& path) {
 void TMainF::loadStartupNameFile() {
     runFileCommand([this] { ui::loadNameFile(context_.nameFiles(), defNameFile_); });
     recentFiles_.add(defNameFile_);
+    rebuildRecentFiles();
 }
 
 void TMainF::rebuildRecentFiles() {

@@ -91,8 +91,8 @@ LongLivedWindows createLongLivedWindows(TMainF& mainWindow, AppContext& context,
     auto* settings = new SettingsWindows(mainWindow, context);
     // 印刷ﾌﾟﾚﾋﾞｭｰ of every grid: the stored margins, its placement and the system font.
     installPrintPreview({&context.keys(), context.appDir(), &context.systemSettings()});
-    const auto printSettingsTable = [&mainWindow](const QString& title, QAbstractItemModel& model) {
-        showTablePreview(QStringLiteral("SG"), title, model, &mainWindow);
+    const auto printSettingsTable = [&mainWindow](const QString& title, const QTableView& view) {
+        showTablePreview(QStringLiteral("SG"), title, view, &mainWindow);
     };
     settings->ziWeiDialog().openPrintPreview = printSettingsTable;
     settings->systemDialog().openPrintPreview = printSettingsTable;
