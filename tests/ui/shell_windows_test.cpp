@@ -256,7 +256,7 @@ TEST_F(BackupTest, OverwriteAllIsAskedOnceAndCopiesEveryFile) {
     EXPECT_EQ(asked[1].text, "『Default.ini』は既に存在します。上書きしますか？");
     EXPECT_EQ(asked[1].buttons, platform::BoxButtons::YesAllNoCancel);
     EXPECT_EQ(asked[2].text, "バックアップが終了しました。");
-    for (const QString& name : {"Default.ini", "Default.nam", "HOSISUU.DAT", "Other.NAM"}) {
+    for (const char* name : {"Default.ini", "Default.nam", "HOSISUU.DAT", "Other.NAM"}) {
         EXPECT_EQ(platform::readWholeFile(backupFolder + "/" + name), "edited since") << name;
     }
     shownTexts();

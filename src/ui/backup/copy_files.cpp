@@ -38,7 +38,6 @@ CopyProgress::CopyProgress(int files, QWidget* parent)
     setObjectName(QStringLiteral("CopyProgress"));
     setWindowTitle(parent ? parent->window()->windowTitle() : QString());
     setWindowModality(Qt::WindowModal);
-    setAutoReset(false);
     setMinimumDuration(300);
     setMinimumWidth(360);
     auto* bar = new QProgressBar(this);

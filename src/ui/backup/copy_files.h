@@ -17,7 +17,6 @@ std::optional<QStringList> askOverwrites(const QStringList& names, const QString
 
 // The box of a copy, counting the files: "DSETUF1.DAT をコピーしています..." over "3 / 34".
 class CopyProgress : public QProgressDialog {
-    Q_OBJECT
   public:
     CopyProgress(int files, QWidget* parent);
     void startFile(int done, const QString& name);
