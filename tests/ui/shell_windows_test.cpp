@@ -3,6 +3,7 @@
 #include <QLineEdit>
 #include <QMap>
 #include <QMenu>
+#include <QProgressBar>
 #include <QPushButton>
 
 #include <gtest/gtest.h>
@@ -13,6 +14,7 @@
 #include "records/calendar_file.h"
 #include "shell_fixture.h"
 #include "ui/backup/backup_dialog.h"
+#include "ui/backup/copy_files.h"
 #include "ui/calendar_editor/calendar_editor.h"
 #include "ui/shell_windows.h"
 #include "ui/tools/tools_dialog.h"
@@ -349,6 +351,15 @@ TEST_F(BackupTest, ADamagedKeyStoreFileStopsTheRestoreBeforeAnyFileIsReplaced) {
     EXPECT_EQ(told[2], "『TQLX4.reg』の2行目が読み込めません。");
     EXPECT_EQ(folderBytes(shell.appDir), program);
     EXPECT_EQ(ends, 0);
+}
+
+TEST(CopyProgress, CountsTheFiles) {
+    CopyProgress progress(34, nullptr);
+    progress.startFile(3, "DSETUF1.DAT");
+    EXPECT_EQ(progress.labelText(), "DSETUF1.DAT をコピーしています...");
+    const auto* bar = progress.findChild<QProgressBar*>();
+    ASSERT_NE(bar, nullptr);
+    EXPECT_EQ(bar->text(), "3 / 34");
 }
 
 TEST(TMainF, EndingAfterARestoreSkipsTheSavesOfClosing) {

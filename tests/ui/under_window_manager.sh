@@ -18,6 +18,7 @@ cleanup() {
   rm -rf "$work"
 }
 trap cleanup EXIT
+trap 'exit 1' INT TERM
 
 # -displayfd picks a free display, so parallel runs do not meet.
 Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
@@ -45,4 +46,7 @@ if ! xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; the
   exit 1
 fi
 
-QT_QPA_PLATFORM=xcb "$@"
+# In the background, so that a run stopped from outside takes the program with it.
+QT_QPA_PLATFORM=xcb "$@" &
+pids+=($!)
+wait $!

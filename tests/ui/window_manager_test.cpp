@@ -26,6 +26,9 @@ using platform::Prompts;
 
 // How long the window manager may take to raise and focus a new window.
 constexpr int kWaitMs = 5000;
+// How long a user reads a box before answering: a box that another window covers meanwhile is
+// as lost as one that opened behind.
+constexpr int kReadMs = 1000;
 
 // The windows an EWMH property of the root window names, in its order.
 QList<WId> rootWindows(const QString& property) {
@@ -54,6 +57,7 @@ struct Opened {
     bool active = false;   // _NET_ACTIVE_WINDOW
     bool topmost = false;  // the top of _NET_CLIENT_LIST_STACKING
     bool focused = false;  // the keyboard focus inside it
+    bool stayed = false;   // still so after the user has read it
     bool clickLanded = true;
 };
 
@@ -107,57 +111,84 @@ class User : public QObject {
 
   private:
     void tick() {
-        QWidget* modal = QApplication::activeModalWidget();
+        QWidget* modal = shown();
         if (!modal) {
             return;
         }
         if (modal != watched_) {
             watched_ = modal;
             since_.restart();
-            clicked_ = nullptr;
-        }
-        if (clicked_) {
-            // A click that did not land (a window above it took it): press the button
-            // directly, so that the run goes on and the fault shows in the notes.
-            if (since_.elapsed() > kWaitMs) {
-                opened.last().clickLanded = false;
-                QMetaObject::invokeMethod(clicked_, &QAbstractButton::click, Qt::QueuedConnection);
-                since_.restart();
-            }
-            return;
+            phase_ = Phase::Opening;
         }
         auto* box = qobject_cast<QMessageBox*>(modal);
-        if (steps_.isEmpty() || (box != nullptr) != (steps_.front().dialogButton == nullptr) ||
-            (!box && modal != &dialog_)) {
-            return;
+        switch (phase_) {
+            case Phase::Opening:
+                if (steps_.isEmpty() ||
+                    (box != nullptr) != (steps_.front().dialogButton == nullptr) ||
+                    (!inFront(modal) && since_.elapsed() < kWaitMs)) {
+                    return;
+                }
+                opened << look(modal, box ? box->text() : dialog_.windowTitle());
+                picture(QStringLiteral("%1-%2")
+                            .arg(opened.size(), 2, 10, QChar(u'0'))
+                            .arg(box ? QStringLiteral("box")
+                                     : QString::fromLatin1(steps_.front().dialogButton)));
+                phase_ = Phase::Reading;
+                since_.restart();
+                return;
+            case Phase::Reading: {
+                if (since_.elapsed() < kReadMs) {
+                    return;
+                }
+                opened.last().stayed = inFront(modal);
+                const Step step = steps_.takeFirst();
+                clicked_ = box ? box->button(step.answer)
+                               : dialog_.findChild<QAbstractButton*>(
+                                     QString::fromLatin1(step.dialogButton));
+                phase_ = Phase::Clicked;
+                since_.restart();
+                clickOnScreen(clicked_);
+                return;
+            }
+            case Phase::Clicked:
+                // A click that did not land (a window above took it): press the button
+                // directly, so that the run goes on and the fault shows in the notes.
+                if (since_.elapsed() > kWaitMs && clicked_) {
+                    opened.last().clickLanded = false;
+                    QMetaObject::invokeMethod(clicked_, &QAbstractButton::click,
+                                              Qt::QueuedConnection);
+                    since_.restart();
+                }
+                return;
         }
-        if (!inFront(modal) && since_.elapsed() < kWaitMs) {
-            return;
-        }
-        const Step step = steps_.takeFirst();
-        opened << look(modal, box ? box->text() : dialog_.windowTitle());
-        picture(QStringLiteral("%1-%2")
-                    .arg(opened.size(), 2, 10, QChar(u'0'))
-                    .arg(box ? QStringLiteral("box") : QString::fromLatin1(step.dialogButton)));
-        clicked_ =
-            box ? box->button(step.answer)
-                : dialog_.findChild<QAbstractButton*>(QString::fromLatin1(step.dialogButton));
-        since_.restart();
-        clickOnScreen(clicked_);
     }
 
+    // The box on the screen, else the dialog; by what is shown rather than by the modal
+    // stack, so that a window that covers the box cannot hide it from the user played here.
+    QWidget* shown() {
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            if (qobject_cast<QMessageBox*>(window) && window->isVisible()) {
+                return window;
+            }
+        }
+        return dialog_.isVisible() ? &dialog_ : nullptr;
+    }
+
+    enum class Phase { Opening, Reading, Clicked };
     QDialog& dialog_;
     QList<Step> steps_;
     QTimer timer_;
     QPointer<QWidget> watched_;
     QPointer<QAbstractButton> clicked_;
     QElapsedTimer since_;
+    Phase phase_ = Phase::Opening;
 };
 
 class UnderWindowManager : public ::testing::Test {
   protected:
     UnderWindowManager() {
         Prompts::stopScripting();  // real boxes, answered through the X server
+        QApplication::setApplicationName(TMainF::applicationTitle());
         for (const char* name : {"Default.nam", "HOSISUU.DAT", "Default.ini"}) {
             shell.writeFile(name, QByteArray(name) + " as shipped");
         }
@@ -220,6 +251,7 @@ TEST_F(UnderWindowManager, EveryBoxOfTheBackupDialogOpensInFrontWithTheFocus) {
         EXPECT_TRUE(seen.active) << "not the active window: " << seen.text.toStdString();
         EXPECT_TRUE(seen.topmost) << "not on top: " << seen.text.toStdString();
         EXPECT_TRUE(seen.focused) << "without the focus: " << seen.text.toStdString();
+        EXPECT_TRUE(seen.stayed) << "covered while read: " << seen.text.toStdString();
         EXPECT_TRUE(seen.clickLanded) << "a click missed it: " << seen.text.toStdString();
     }
     EXPECT_EQ(texts, expected);

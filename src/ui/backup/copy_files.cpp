@@ -43,6 +43,7 @@ CopyProgress::CopyProgress(int files, QWidget* parent)
     auto* bar = new QProgressBar(this);
     bar->setFormat(QStringLiteral("%v / %m"));
     setBar(bar);
+    setRange(0, files);  // the new bar counts from 0 to 100 until told otherwise
 }
 
 void CopyProgress::startFile(int done, const QString& name) {
