@@ -80,8 +80,8 @@ Answer Prompts::box(BoxStyle style, BoxButtons buttons, const QString& text, con
         s.shown.append({style, buttons, caption, text});
         return s.answers.isEmpty() ? firstButton(buttons) : s.answers.dequeue();
     }
-    // The active window lags behind the window manager: just after one box closes it may be
-    // none at all, and a box without a parent can open behind the main window.
+    // The topmost modal window is the one that asked; the active window is only what the
+    // window manager last reported, and may still be none just after another box closed.
     QWidget* parent = QApplication::activeModalWidget();
     const std::unique_ptr<QMessageBox> message =
         makeBox(style, buttons, text, caption, parent ? parent : QApplication::activeWindow());
