@@ -1,10 +1,6 @@
 #include "key_store_file.h"
 
-#include <QFileInfo>
 #include <QStringList>
-
-#include <optional>
-#include <vector>
 
 #include "atomic_file.h"
 #include "errors.h"
@@ -99,13 +95,6 @@ void appendKey(const KeyStore& keys, const QString& key, QStringList& lines) {
     }
 }
 
-struct ImportedValue {
-    QString key;
-    QString name;
-    std::optional<QByteArray> binary;
-    QString text;
-};
-
 std::optional<QByteArray> hexBytes(QStringView text) {
     QByteArray bytes;
     if (text.isEmpty()) {
@@ -141,15 +130,14 @@ void exportKeyStore(const KeyStore& keys, const QString& path) {
     writeFileAtomically(path, keyStoreText(keys).toUtf8());
 }
 
-void importKeyStore(KeyStore& keys, const QString& path) {
-    const QString text = QString::fromUtf8(readWholeFile(path));
-    const QString fileName = QFileInfo(path).fileName();
+std::vector<KeyStoreValue> parseKeyStoreText(const QByteArray& bytes, const QString& fileName) {
+    const QString text = QString::fromUtf8(bytes);
     auto damaged = [&fileName](qsizetype number) {
         return DamagedFileError(
             QStringLiteral("『%1』の%2行目が読み込めません。").arg(fileName).arg(number));
     };
     const QStringList lines = text.split(u'\n');
-    std::vector<ImportedValue> values;
+    std::vector<KeyStoreValue> values;
     QString key;
     bool keyTaken = false;
     for (qsizetype i = 0; i < lines.size(); ++i) {
@@ -174,7 +162,7 @@ void importKeyStore(KeyStore& keys, const QString& path) {
             throw damaged(i + 1);
         }
         rest = rest.mid(1);
-        ImportedValue value{key, *name, std::nullopt, {}};
+        KeyStoreValue value{key, *name, std::nullopt, {}};
         if (rest.startsWith(kHexPrefix)) {
             value.binary = hexBytes(rest.mid(kHexPrefix.size()));
             if (!value.binary) {
@@ -192,7 +180,11 @@ void importKeyStore(KeyStore& keys, const QString& path) {
             values.push_back(std::move(value));
         }
     }
-    for (const ImportedValue& value : values) {
+    return values;
+}
+
+void mergeKeyStore(KeyStore& keys, const std::vector<KeyStoreValue>& values) {
+    for (const KeyStoreValue& value : values) {
         if (value.binary) {
             keys.writeBinary(value.key, value.name, *value.binary);
         } else {

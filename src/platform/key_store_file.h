@@ -1,5 +1,9 @@
 #pragma once
 
+#include <optional>
+#include <vector>
+
+#include <QByteArray>
 #include <QString>
 
 namespace sorvik::platform {
@@ -18,10 +22,19 @@ QString keyStoreText(const KeyStore& keys);
 // Writes that text to the file through the atomic writer; throws FileError.
 void exportKeyStore(const KeyStore& keys, const QString& path);
 
-// Merges the file's values into the store (values it does not name are left alone) and syncs
-// the store. Only the program's key and its subkeys are taken. A file that cannot be read
-// throws FileError, a line it cannot understand DamagedFileError naming the line; nothing is
-// merged then.
-void importKeyStore(KeyStore& keys, const QString& path);
+// One value of such a file; binary when written as hex.
+struct KeyStoreValue {
+    QString key;
+    QString name;
+    std::optional<QByteArray> binary;
+    QString text;
+};
+
+// The values of the program's key and its subkeys in the text of such a file, the others
+// dropped. A line it cannot understand throws DamagedFileError naming fileName and the line.
+std::vector<KeyStoreValue> parseKeyStoreText(const QByteArray& bytes, const QString& fileName);
+
+// Writes the values into the store (values they do not name are left alone) and syncs it.
+void mergeKeyStore(KeyStore& keys, const std::vector<KeyStoreValue>& values);
 
 }  // namespace sorvik::platform

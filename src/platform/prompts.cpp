@@ -26,8 +26,7 @@ Script& script() {
 }
 
 Answer firstButton(BoxButtons buttons) {
-    return buttons == BoxButtons::YesNo || buttons == BoxButtons::YesNoCancel ? Answer::Yes
-                                                                              : Answer::Ok;
+    return buttons == BoxButtons::Ok || buttons == BoxButtons::OkCancel ? Answer::Ok : Answer::Yes;
 }
 
 QMessageBox::StandardButtons standardButtons(BoxButtons buttons) {
@@ -40,6 +39,8 @@ QMessageBox::StandardButtons standardButtons(BoxButtons buttons) {
             return QMessageBox::Yes | QMessageBox::No;
         case BoxButtons::YesNoCancel:
             return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+        case BoxButtons::YesAllNoCancel:
+            return QMessageBox::Yes | QMessageBox::YesToAll | QMessageBox::No | QMessageBox::Cancel;
     }
     return QMessageBox::Ok;
 }
@@ -59,9 +60,8 @@ QMessageBox::Icon icon(BoxStyle style) {
 }
 
 constexpr std::pair<QMessageBox::StandardButton, const char16_t*> kButtonTexts[] = {
-    {QMessageBox::Yes, u"はい"},
-    {QMessageBox::No, u"いいえ"},
-    {QMessageBox::Ok, u"OK"},
+    {QMessageBox::Yes, u"はい"},          {QMessageBox::YesToAll, u"すべて上書き"},
+    {QMessageBox::No, u"いいえ"},         {QMessageBox::Ok, u"OK"},
     {QMessageBox::Cancel, u"キャンセル"},
 };
 
@@ -79,11 +79,16 @@ Answer Prompts::box(BoxStyle style, BoxButtons buttons, const QString& text, con
         s.shown.append({style, buttons, caption, text});
         return s.answers.isEmpty() ? firstButton(buttons) : s.answers.dequeue();
     }
+    // The topmost modal window is the one that asked; the active window is only what the
+    // window manager last reported, and may still be none just after another box closed.
+    QWidget* parent = QApplication::activeModalWidget();
     const std::unique_ptr<QMessageBox> message =
-        makeBox(style, buttons, text, caption, QApplication::activeWindow());
+        makeBox(style, buttons, text, caption, parent ? parent : QApplication::activeWindow());
     switch (message->exec()) {
         case QMessageBox::Yes:
             return Answer::Yes;
+        case QMessageBox::YesToAll:
+            return Answer::YesToAll;
         case QMessageBox::No:
             return Answer::No;
         case QMessageBox::Cancel:

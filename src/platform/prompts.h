@@ -15,8 +15,9 @@ namespace sorvik::platform {
 // Every message box, file dialog and reading of the clock goes through here, so that a test
 // can queue the answers instead of facing a modal window.
 enum class BoxStyle { Information, Confirmation, Warning, Error };
-enum class BoxButtons { Ok, OkCancel, YesNo, YesNoCancel };
-enum class Answer { Ok, Cancel, Yes, No };
+// YesAllNoCancel adds "すべて上書き" (YesToAll) for a question asked once per file.
+enum class BoxButtons { Ok, OkCancel, YesNo, YesNoCancel, YesAllNoCancel };
+enum class Answer { Ok, Cancel, Yes, YesToAll, No };
 
 struct ShownBox {
     BoxStyle style;
@@ -27,14 +28,15 @@ struct ShownBox {
 
 class Prompts {
   public:
-    // A message box over the active window; the title defaults to the application's name.
+    // A message box over the window that asked (the topmost modal one, else the active one),
+    // so that it opens in front of it; the title defaults to the application's name.
     static Answer box(BoxStyle style, BoxButtons buttons, const QString& text,
                       const QString& title = {});
     static void error(const QString& text, const QString& title = {});
     static void information(const QString& text, const QString& title = {});
     static bool askYesNo(BoxStyle style, const QString& text, const QString& title = {});
-    // The box that box() shows, its buttons reading はい, いいえ, OK and キャンセル whatever
-    // translation is loaded.
+    // The box that box() shows, its buttons reading はい, すべて上書き, いいえ, OK and キャンセル
+    // whatever translation is loaded.
     static std::unique_ptr<QMessageBox> makeBox(BoxStyle style, BoxButtons buttons,
                                                 const QString& text, const QString& title,
                                                 QWidget* parent);

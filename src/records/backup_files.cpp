@@ -62,9 +62,17 @@ QString withTrailingSlash(const QString& folder) {
     return folder.endsWith(u'/') ? folder : folder + u'/';
 }
 
-void copyDataFile(const QString& fromFolder, const QString& name, const QString& toFolder) {
-    platform::writeFileAtomically(platform::findFileIgnoringCase(toFolder, name),
-                                  platform::readWholeFile(QDir(fromFolder).filePath(name)));
+std::vector<DataFile> readDataFiles(const QString& folder, const QStringList& names) {
+    std::vector<DataFile> files;
+    files.reserve(static_cast<std::size_t>(names.size()));
+    for (const QString& name : names) {
+        files.push_back({name, platform::readWholeFile(QDir(folder).filePath(name))});
+    }
+    return files;
+}
+
+void writeDataFile(const QString& toFolder, const DataFile& file) {
+    platform::writeFileAtomically(platform::findFileIgnoringCase(toFolder, file.name), file.bytes);
 }
 
 }  // namespace sorvik::records

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <array>
+#include <vector>
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
@@ -43,8 +45,19 @@ QString dataFilesStatus(const DataFileList& list);
 // The folder with one "/" at its end.
 QString withTrailingSlash(const QString& folder);
 
-// Copies one file into a folder through the atomic writer, so an interrupted copy never
-// leaves a half-written file in its place. Throws platform::FileError.
-void copyDataFile(const QString& fromFolder, const QString& name, const QString& toFolder);
+// A data file read whole, so that a copy can check every file before it replaces any.
+struct DataFile {
+    QString name;
+    QByteArray bytes;
+};
+
+// Reads the named files of a folder; throws platform::FileError at the first that cannot be
+// read.
+std::vector<DataFile> readDataFiles(const QString& folder, const QStringList& names);
+
+// Writes the file into a folder through the atomic writer, replacing a file of the same name
+// in any spelling, so an interrupted copy never leaves a half-written file in its place.
+// Throws platform::FileError.
+void writeDataFile(const QString& toFolder, const DataFile& file);
 
 }  // namespace sorvik::records

@@ -13,6 +13,10 @@
 namespace sorvik::platform {
 namespace {
 
+void importFile(KeyStore& keys, const QString& file) {
+    mergeKeyStore(keys, parseKeyStoreText(readWholeFile(file), "TQLX4.reg"));
+}
+
 struct TextValue {
     QString key;
     QString name;
@@ -61,7 +65,7 @@ TEST(KeyStoreFile, TheProgramsKeyComesBackExactly) {
 
     KeyStore target(dir.filePath("target.ini"));
     target.writeText(programKey("Sys"), "StsBar", "0");  // a value the file does not name
-    importKeyStore(target, file);
+    importFile(target, file);
     for (const TextValue& v : kTexts) {
         EXPECT_EQ(target.readText(v.key, v.name, "missing"), v.value) << v.name.toStdString();
         EXPECT_FALSE(target.isBinary(v.key, v.name));
@@ -86,7 +90,7 @@ TEST(KeyStoreFile, ADamagedFileMergesNothing) {
     KeyStore keys(dir.filePath("keys.ini"));
     keys.writeText(programKey(), "Ver", "2690");
     try {
-        importKeyStore(keys, file);
+        importFile(keys, file);
         FAIL() << "no error";
     } catch (const DamagedFileError& error) {
         EXPECT_EQ(error.message(), "『TQLX4.reg』の5行目が読み込めません。");
@@ -102,7 +106,7 @@ TEST(KeyStoreFile, KeysOutsideTheProgramsAreNotTaken) {
                         "[HKEY_CURRENT_USER\\Software\\Velmora\\TQLX4Evil]\r\n\"B\"=\"2\"\r\n"
                         "[HKEY_CURRENT_USER\\Software\\Velmora\\TQLX4\\Back]\r\n\"CG1\"=\"1\"\r\n");
     KeyStore keys(dir.filePath("keys.ini"));
-    importKeyStore(keys, file);
+    importFile(keys, file);
     EXPECT_FALSE(keys.hasValue("Software\\Other", "A"));
     EXPECT_FALSE(keys.hasValue("Software\\Velmora\\TQLX4Evil", "B"));
     EXPECT_EQ(keys.readText(programKey("Back"), "CG1"), "1");

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/atomic_file.h"
+#include "platform/errors.h"
 
 namespace sorvik::records {
 namespace {
@@ -74,11 +75,19 @@ TEST(BackupFiles, CopyingReplacesAFileOfTheSameNameInAnySpelling) {
     QTemporaryDir to;
     platform::writeFileAtomically(from.filePath("DEFAULT.NAM"), "new");
     platform::writeFileAtomically(to.filePath("Default.nam"), "old");
-    copyDataFile(from.path(), "DEFAULT.NAM", to.path());
+    const std::vector<DataFile> read = readDataFiles(from.path(), {"DEFAULT.NAM"});
+    ASSERT_EQ(read.size(), 1U);
+    writeDataFile(to.path(), read.front());
     EXPECT_EQ(QDir(to.path()).entryList(QDir::Files), QStringList{"Default.nam"});
     EXPECT_EQ(platform::readWholeFile(to.filePath("Default.nam")), "new");
     EXPECT_EQ(withTrailingSlash("/x/BackUp"), "/x/BackUp/");
     EXPECT_EQ(withTrailingSlash("/x/BackUp/"), "/x/BackUp/");
+}
+
+TEST(BackupFiles, ReadingStopsAtAFileThatIsNotThere) {
+    QTemporaryDir from;
+    platform::writeFileAtomically(from.filePath("a.nam"), "a");
+    EXPECT_THROW(readDataFiles(from.path(), {"a.nam", "gone.nam"}), platform::FileError);
 }
 
 }  // namespace

@@ -1,7 +1,10 @@
 #include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
+#include <QMap>
 #include <QMenu>
+#include <QProgressBar>
+#include <QPushButton>
 
 #include <gtest/gtest.h>
 
@@ -11,6 +14,7 @@
 #include "records/calendar_file.h"
 #include "shell_fixture.h"
 #include "ui/backup/backup_dialog.h"
+#include "ui/backup/copy_files.h"
 #include "ui/calendar_editor/calendar_editor.h"
 #include "ui/shell/shell_windows.h"
 #include "ui/tools/tools_dialog.h"
@@ -224,6 +228,138 @@ TEST_F(BackupTest, NothingToCopyAndDeclinedQuestionsStop) {
     EXPECT_EQ(shell.keys->readText(platform::programKey("Back"), "CG1"), "1");
     EXPECT_EQ(shell.keys->readText(platform::programKey("Back"), "Edit1"), backupFolder + "/");
     EXPECT_EQ(ends, 0);
+}
+
+// Every file of a folder by name with its bytes, to see that a cancelled copy changed nothing.
+QMap<QString, QByteArray> folderBytes(const QString& folder) {
+    QMap<QString, QByteArray> files;
+    for (const QString& name : QDir(folder).entryList(QDir::Files)) {
+        files.insert(name, platform::readWholeFile(QDir(folder).filePath(name)));
+    }
+    return files;
+}
+
+TEST_F(BackupTest, OverwriteAllIsAskedOnceAndCopiesEveryFile) {
+    TBackF dialog(shell.appDir, *shell.keys, [this] { ++ends; });
+    dialog.show();
+    dialog.setKinds(15);
+    dialog.folderBox()->setText(backupFolder);
+    dialog.backup();
+    for (const QString& name : folderBytes(shell.appDir).keys()) {
+        shell.writeFile(name, "edited since");
+    }
+    shownTexts();
+
+    Prompts::queueAnswer(platform::Answer::Yes);
+    Prompts::queueAnswer(platform::Answer::YesToAll);
+    dialog.backup();
+    const QList<platform::ShownBox> asked = Prompts::shownBoxes();
+    ASSERT_EQ(asked.size(), 3);
+    EXPECT_EQ(asked[1].text, "『Default.ini』は既に存在します。上書きしますか？");
+    EXPECT_EQ(asked[1].buttons, platform::BoxButtons::YesAllNoCancel);
+    EXPECT_EQ(asked[2].text, "バックアップが終了しました。");
+    for (const char* name : {"Default.ini", "Default.nam", "HOSISUU.DAT", "Other.NAM"}) {
+        EXPECT_EQ(platform::readWholeFile(backupFolder + "/" + name), "edited since") << name;
+    }
+    shownTexts();
+
+    // いいえ keeps that one file; すべて上書き then takes all that follow without asking.
+    shell.writeFile("Default.ini", "edited again");
+    shell.writeFile("Other.NAM", "edited again");
+    Prompts::queueAnswer(platform::Answer::Yes);
+    Prompts::queueAnswer(platform::Answer::No);
+    Prompts::queueAnswer(platform::Answer::YesToAll);
+    dialog.backup();
+    EXPECT_EQ(shownTexts().size(), 4);
+    EXPECT_EQ(platform::readWholeFile(backupFolder + "/Default.ini"), "edited since");
+    EXPECT_EQ(platform::readWholeFile(backupFolder + "/Other.NAM"), "edited again");
+    EXPECT_EQ(ends, 0);
+}
+
+TEST_F(BackupTest, ACancelledRestoreChangesNothingAndKeepsTheProgramRunning) {
+    TBackF dialog(shell.appDir, *shell.keys, [this] { ++ends; });
+    dialog.show();
+    dialog.setKinds(15);
+    dialog.folderBox()->setText(backupFolder);
+    dialog.backup();
+    shell.writeFile("Default.nam", "edited since");
+    QFile::remove(shell.appDir + "data.in");
+    shell.keys->writeText(platform::programKey(), "Ver", "changed since");
+    shell.keys->sync();
+    const QMap<QString, QByteArray> program = folderBytes(shell.appDir);
+    const QByteArray keys = platform::readWholeFile(shell.keys->filePath());
+    shownTexts();
+
+    // The two questions, the first file's overwrite question, then ｷｬﾝｾﾙ at the second.
+    for (const platform::Answer answer : {platform::Answer::Yes, platform::Answer::Yes,
+                                          platform::Answer::Yes, platform::Answer::Cancel}) {
+        Prompts::queueAnswer(answer);
+    }
+    dialog.restore();
+    const QStringList told = shownTexts();
+    ASSERT_EQ(told.size(), 5);
+    EXPECT_EQ(told[3], "『Default.nam』は既に存在します。上書きしますか？");
+    EXPECT_EQ(told[4],
+              "リストアを中止しました。\n\nコピーしたファイルはありません。\n"
+              "レジストリデータは反映していません。");
+    EXPECT_EQ(folderBytes(shell.appDir), program);
+    EXPECT_EQ(platform::readWholeFile(shell.keys->filePath()), keys);
+    EXPECT_EQ(shell.keys->readText(platform::programKey(), "Ver"), "changed since");
+    EXPECT_EQ(ends, 0);
+}
+
+TEST_F(BackupTest, ARestoreStoppedByAFileItCannotWriteTellsWhatItCopied) {
+    TBackF dialog(shell.appDir, *shell.keys, [this] { ++ends; });
+    dialog.show();
+    dialog.setKinds(15);
+    dialog.folderBox()->setText(backupFolder);
+    dialog.backup();
+    shell.keys->writeText(platform::programKey(), "Ver", "changed since");
+    QFile::remove(shell.appDir + "Other.NAM");
+    QDir(shell.appDir).mkdir("Other.NAM");  // nothing can be written in its place
+    shownTexts();
+
+    Prompts::queueAnswer(platform::Answer::Yes);
+    Prompts::queueAnswer(platform::Answer::Yes);
+    Prompts::queueAnswer(platform::Answer::YesToAll);
+    dialog.restore();
+    const QStringList told = shownTexts();
+    ASSERT_EQ(told.size(), 5);
+    EXPECT_TRUE(told[3].contains("Other.NAM")) << told[3].toStdString();
+    EXPECT_EQ(told[4],
+              "リストアを中止しました。\n\nコピーしたファイル（4）：\n"
+              "Default.ini、Default.nam、HOSISUU.DAT、INREKI.DAT\n"
+              "レジストリデータは反映していません。");
+    EXPECT_EQ(shell.keys->readText(platform::programKey(), "Ver"), "changed since");
+    EXPECT_EQ(ends, 0);
+}
+
+TEST_F(BackupTest, ADamagedKeyStoreFileStopsTheRestoreBeforeAnyFileIsReplaced) {
+    TBackF dialog(shell.appDir, *shell.keys, [this] { ++ends; });
+    dialog.show();
+    dialog.setKinds(15);
+    dialog.folderBox()->setText(backupFolder);
+    dialog.backup();
+    platform::writeFileAtomically(backupFolder + "/TQLX4.reg", "REGEDIT4\r\n[nowhere\r\n");
+    platform::writeFileAtomically(backupFolder + "/Default.nam", "from the backup");
+    const QMap<QString, QByteArray> program = folderBytes(shell.appDir);
+    shownTexts();
+
+    dialog.findChild<QPushButton*>("RestoreBtn")->click();
+    const QStringList told = shownTexts();
+    ASSERT_EQ(told.size(), 3);
+    EXPECT_EQ(told[2], "『TQLX4.reg』の2行目が読み込めません。");
+    EXPECT_EQ(folderBytes(shell.appDir), program);
+    EXPECT_EQ(ends, 0);
+}
+
+TEST(CopyProgress, CountsTheFiles) {
+    CopyProgress progress(34, nullptr);
+    progress.startFile(3, "DSETUF1.DAT");
+    EXPECT_EQ(progress.labelText(), "DSETUF1.DAT をコピーしています...");
+    const auto* bar = progress.findChild<QProgressBar*>();
+    ASSERT_NE(bar, nullptr);
+    EXPECT_EQ(bar->text(), "3 / 34");
 }
 
 TEST(TMainF, EndingAfterARestoreSkipsTheSavesOfClosing) {

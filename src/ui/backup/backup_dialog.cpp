@@ -8,11 +8,11 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QProgressDialog>
 #include <QPushButton>
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "platform/atomic_file.h"
 #include "platform/file_names.h"
 #include "platform/key_store.h"
 #include "platform/key_store_file.h"
@@ -54,6 +54,15 @@ QLabel* statusLine(QWidget* parent, const char* name) {
 void tell(const QString& text) {
     Prompts::beep();
     Prompts::information(text);
+}
+
+// What a stopped copy tells: that it stopped, and which files it had copied by then.
+QString cancelled(const QString& stopped, const QStringList& copied) {
+    if (copied.isEmpty()) {
+        return stopped + QStringLiteral("\n\nコピーしたファイルはありません。");
+    }
+    return stopped + QStringLiteral("\n\nコピーしたファイル（%1）：\n").arg(copied.size()) +
+           copied.join(QStringLiteral("、"));
 }
 
 bool ask(const QString& text) {
@@ -199,33 +208,17 @@ QString TBackF::backupFolder() {
     return folder;
 }
 
-void TBackF::copyFiles(const QString& from, const QStringList& names, const QString& to) {
-    QProgressDialog progress(QStringLiteral("ファイルをコピーしています..."),
-                             QStringLiteral("ｷｬﾝｾﾙ"), 0, static_cast<int>(names.size()), this);
-    progress.setWindowTitle(windowTitle());
-    progress.setWindowModality(Qt::WindowModal);
-    progress.setMinimumDuration(300);
-    for (qsizetype i = 0; i < names.size(); ++i) {
-        progress.setValue(static_cast<int>(i));
-        progress.setLabelText(QStringLiteral("%1 をコピーしています...").arg(names[i]));
-        if (progress.wasCanceled()) {
-            break;
-        }
-        if (QFileInfo::exists(platform::findFileIgnoringCase(to, names[i]))) {
-            const platform::Answer answer = Prompts::box(
-                BoxStyle::Confirmation, platform::BoxButtons::YesNoCancel,
-                QStringLiteral("『%1』は既に存在します。上書きしますか？").arg(names[i]));
-            if (answer == platform::Answer::Cancel) {
-                break;
-            }
-            if (answer == platform::Answer::No) {
-                continue;
-            }
-        }
-        // A file that cannot be copied is told and the others still go.
-        runUserCommand([&] { records::copyDataFile(from, names[i], to); });
+CopyOutcome TBackF::copyFiles(const QString& from, const QStringList& names, const QString& to) {
+    // Read whole before anything is asked or replaced, so that a file that cannot be read
+    // stops the copy while both folders are still as they were.
+    std::vector<records::DataFile> files = records::readDataFiles(from, names);
+    const std::optional<QStringList> chosen = askOverwrites(names, to);
+    if (!chosen) {
+        return {};
     }
-    progress.setValue(static_cast<int>(names.size()));
+    std::erase_if(files,
+                  [&](const records::DataFile& file) { return !chosen->contains(file.name); });
+    return writeFiles(files, to, this);
 }
 
 void TBackF::backup() {
@@ -248,7 +241,12 @@ void TBackF::backup() {
     }
     const records::DataFileList list = records::ListDataFiles(appDir_, kinds());
     programStatus_->setText(records::dataFilesStatus(list));
-    copyFiles(appDir_, list.names, folder);
+    const CopyOutcome copy = copyFiles(appDir_, list.names, folder);
+    listInto(folder, backupStatus_);
+    if (!copy.finished) {
+        tell(cancelled(QStringLiteral("バックアップを中止しました。"), copy.copied));
+        return;
+    }
     platform::exportKeyStore(keys_, platform::findFileIgnoringCase(
                                         folder, QString::fromLatin1(platform::kKeyStoreFileName)));
     listInto(folder, backupStatus_);
@@ -270,13 +268,29 @@ void TBackF::restore() {
     }
     const records::DataFileList list = records::ListDataFiles(folder, kinds());
     backupStatus_->setText(records::dataFilesStatus(list));
-    copyFiles(folder, list.names, appDir_);
     const QString keyFile =
         platform::findFileIgnoringCase(folder, QString::fromLatin1(platform::kKeyStoreFileName));
-    if ((kinds() & (1 << records::kRegistryDataKind)) != 0 && QFileInfo(keyFile).isFile()) {
-        runUserCommand([&] { platform::importKeyStore(keys_, keyFile); });
-    }
+    const bool withKeys =
+        (kinds() & (1 << records::kRegistryDataKind)) != 0 && QFileInfo(keyFile).isFile();
+    // Checked before any file is replaced; merged only once every file is back, so that files
+    // and settings always come from the same backup.
+    const std::vector<platform::KeyStoreValue> values =
+        withKeys ? platform::parseKeyStoreText(platform::readWholeFile(keyFile),
+                                               QFileInfo(keyFile).fileName())
+                 : std::vector<platform::KeyStoreValue>{};
+    const CopyOutcome copy = copyFiles(folder, list.names, appDir_);
     listInto(appDir_, programStatus_);
+    if (!copy.finished) {
+        QString text = cancelled(QStringLiteral("リストアを中止しました。"), copy.copied);
+        if (withKeys) {
+            text += QStringLiteral("\nレジストリデータは反映していません。");
+        }
+        tell(text);
+        return;
+    }
+    if (withKeys) {
+        platform::mergeKeyStore(keys_, values);
+    }
     tell(QStringLiteral("リストアが終了しました。内容を反映させる為、") + kLineBreaks +
          QStringLiteral("一旦、") + title + QStringLiteral(" を終了しますので、") + kLineBreaks +
          QStringLiteral("再度、") + title + QStringLiteral("起動してください。"));

@@ -7,6 +7,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "copy_files.h"
+
 class QCheckBox;
 class QLabel;
 class QLineEdit;
@@ -48,8 +50,9 @@ class TBackF : public QDialog {
   private:
     QString backupFolder();  // the field with its trailing "/", written back into it
     int listInto(const QString& folder, QLabel* status);
-    // Copies with a progress window, asking before a file of the same name is replaced.
-    void copyFiles(const QString& from, const QStringList& names, const QString& to);
+    // Copies with a progress window, asking before a file of the same name is replaced; a
+    // cancel at those questions leaves the target as it was.
+    CopyOutcome copyFiles(const QString& from, const QStringList& names, const QString& to);
 
     QString appDir_;
     platform::KeyStore& keys_;
