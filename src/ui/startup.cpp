@@ -3,7 +3,6 @@
 #include <memory>
 
 #include <QApplication>
-#include <QDir>
 #include <QFileInfo>
 #include <QScopeGuard>
 
