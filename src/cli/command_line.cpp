@@ -7,6 +7,8 @@
 
 #include "engine/errors.h"
 #include "platform/clock.h"
+#include "platform/program_folder.h"
+#include "records/calendar_file.h"
 
 namespace sorvik::cli {
 
@@ -25,7 +27,9 @@ QStringList parseArguments(QCommandLineParser& parser, const QCommandLineOption&
 }
 
 QString dataFolder(const QCommandLineParser& parser, const Options& o) {
-    return parser.isSet(o.data) ? parser.value(o.data) : QCoreApplication::applicationDirPath();
+    return parser.isSet(o.data)
+               ? parser.value(o.data)
+               : platform::programFolder(QString::fromLatin1(records::kCalendarFileName));
 }
 
 QString requiredOption(const QCommandLineParser& parser, const QCommandLineOption& option) {

@@ -53,7 +53,8 @@ struct Options {
 QStringList parseArguments(QCommandLineParser& parser, const QCommandLineOption& help,
                            const QCommandLineOption& version);
 
-// The folder of the data files: --data, or the program's own folder.
+// The folder of the data files: --data, or the program's folder as the desktop program
+// chooses it (the user's data folder, filled from the shipped data, when installed).
 QString dataFolder(const QCommandLineParser& parser, const Options& o);
 
 QString requiredOption(const QCommandLineParser& parser, const QCommandLineOption& option);

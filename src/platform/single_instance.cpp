@@ -10,7 +10,9 @@ namespace sorvik::platform {
 namespace {
 
 constexpr int kWaitMs = 1000;
-const QByteArray kActivate = "activate\n";
+// One request a line; a file name goes percent-encoded, so that any name fits on its line.
+const QByteArray kActivate = "activate";
+const QByteArray kOpen = "open ";
 
 }  // namespace
 
@@ -23,11 +25,14 @@ QString SingleInstance::programName() {
     return QStringLiteral("TQLX4_MUTEX-%1").arg(static_cast<qulonglong>(getuid()));
 }
 
-bool SingleInstance::claim() {
+bool SingleInstance::claim(const QString& nameFile) {
     QLocalSocket probe;
     probe.connectToServer(name_);
     if (probe.waitForConnected(kWaitMs)) {
-        probe.write(kActivate);
+        probe.write(kActivate + '\n');
+        if (!nameFile.isEmpty()) {
+            probe.write(kOpen + nameFile.toUtf8().toPercentEncoding() + '\n');
+        }
         probe.waitForBytesWritten(kWaitMs);
         probe.disconnectFromServer();
         return false;
@@ -44,8 +49,14 @@ bool SingleInstance::claim() {
         while (QLocalSocket* socket = server_->nextPendingConnection()) {
             connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
             auto read = [this, socket] {
-                if (socket->readAll().contains(kActivate)) {
-                    emit activationRequested();
+                while (socket->canReadLine()) {
+                    const QByteArray line = socket->readLine().chopped(1);
+                    if (line == kActivate) {
+                        emit activationRequested();
+                    } else if (line.startsWith(kOpen)) {
+                        emit openRequested(
+                            QString::fromUtf8(QByteArray::fromPercentEncoding(line.mid(5))));
+                    }
                 }
             };
             connect(socket, &QLocalSocket::readyRead, this, read);

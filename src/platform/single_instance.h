@@ -19,11 +19,13 @@ class SingleInstance : public QObject {
     static QString programName();
 
     // True when this is the only copy (it now listens); false after a running copy has been
-    // told to come to the front.
-    bool claim();
+    // told to come to the front, and to open nameFile when one is given.
+    bool claim(const QString& nameFile = {});
 
   signals:
     void activationRequested();
+    // A second start was given this name file (an absolute path).
+    void openRequested(const QString& nameFile);
 
   private:
     QString name_;

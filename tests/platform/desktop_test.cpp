@@ -114,6 +114,15 @@ TEST(SingleInstance, SecondStartBringsTheFirstToTheFrontAndEnds) {
     EXPECT_TRUE(activated.wait(2000));
     EXPECT_EQ(activated.count(), 1);
 
+    // A start given a name file hands it over.
+    QSignalSpy opened(first.get(), &SingleInstance::openRequested);
+    SingleInstance withFile(name);
+    EXPECT_FALSE(withFile.claim("/home/user/お客様 100%\n2.nam"));
+    EXPECT_TRUE(opened.wait(2000));
+    ASSERT_EQ(opened.count(), 1);
+    EXPECT_EQ(opened.at(0).at(0).toString(), "/home/user/お客様 100%\n2.nam");
+    EXPECT_EQ(activated.count(), 2);
+
     // Once the first copy has ended, the next start runs.
     first.reset();
     SingleInstance third(name);

@@ -236,7 +236,7 @@ TEST_F(ChartOutputTest, PrintButtonsOpenTheModalPreview) {
 // like the date.
 TEST_F(ChartOutputTest, ANarrowCentreShowsTheWholeTargetDateBesideTheYear) {
     system().setBanXCount(0);
-    Prompts::setNow(QDateTime(QDate(2026, 12, 28), QTime(23, 59)));
+    platform::Clock::setNow(QDateTime(QDate(2026, 12, 28), QTime(23, 59)));
     TMeibF* window = workedChart();
     QLabel* date = window->label("ZNen");
     QLabel* year = window->label("ZKS");

@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QRandomGenerator>
 #include <QTableView>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -166,6 +167,27 @@ INSTANTIATE_TEST_SUITE_P(EachDamage, DamagedStartup,
                          ::testing::Values(Damage::Unreadable, Damage::NoPermission, Damage::Empty,
                                            Damage::RandomBytes, Damage::Folder),
                          damageName);
+
+// "sorvik FILE.nam", as the desktop's "open with" starts it: that file in place of the start-up
+// name file, which is neither read nor asked about.
+TEST(StartupWithANameFile, OpensTheGivenFileInsteadOfTheStartUpFile) {
+    ProgramFolder folder;
+    QFile::remove(folder.path("Default.nam"));
+    QTemporaryDir elsewhere;
+    const QString given = elsewhere.filePath("お客様.nam");
+    QFile file(given);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(QByteArray(38, ',') + "\r\n");
+    file.close();
+
+    std::unique_ptr<SorvikRun> run =
+        startSorvik(folder.shell.appDir, folder.shell.keys->filePath(), false, given);
+    ASSERT_NE(run, nullptr);
+    EXPECT_EQ(Prompts::shownTexts(), QStringList());
+    EXPECT_EQ(run->mainWindow->currentNameFile(), given);
+    EXPECT_TRUE(run->mainWindow->windowTitle().endsWith("[" + given + "]"));
+    EXPECT_EQ(run->mainWindow->recentFiles().added().value(0), given);
+}
 
 // A settings file that the program fell back from is told once, at start-up, and not
 // answered at exit by the check of a dialog the user never opened.

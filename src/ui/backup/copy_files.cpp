@@ -5,7 +5,7 @@
 
 #include "platform/file_names.h"
 #include "platform/prompts.h"
-#include "ui/error_boundary.h"
+#include "ui/common/error_boundary.h"
 
 namespace sorvik::ui {
 

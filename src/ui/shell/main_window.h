@@ -122,8 +122,12 @@ class TMainF : public QMainWindow {
     void saveNameFile();
     void saveNameFileAs();
     void openRecentFile(const QString& path);
-    // The name file opened at start-up, which joins the recent files.
-    void loadStartupNameFile();
+    // A name file chosen outside the program (a second start was given it), as if chosen
+    // in the Open dialog.
+    void openGivenNameFile(const QString& path);
+    // The name file opened at start-up, which joins the recent files: the one given, or when
+    // none is, the start-up name file of the settings.
+    void loadStartupNameFile(const QString& given = {});
     // The recent files at the end of the File menu, after merging this run's into the stored.
     void rebuildRecentFiles();
     QList<QAction*> recentFileItems() const { return recentItems_; }

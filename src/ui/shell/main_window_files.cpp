@@ -41,9 +41,12 @@ void TMainF::openNameFile() {
     const QString folder =
         openDialogName_.isEmpty() ? context_.appDir() : QFileInfo(openDialogName_).absolutePath();
     const QString path = Prompts::openFileName(this, QString(), folder, nameFileFilter());
-    if (path.isEmpty()) {
-        return;
+    if (!path.isEmpty()) {
+        openGivenNameFile(path);
     }
+}
+
+void TMainF::openGivenNameFile(const QString& path) {
     openDialogName_ = path;
     runFileCommand([this, &path] { ui::loadNameFile(context_.nameFiles(), path); });
     // Also when the user kept the changed list or the file failed.
@@ -82,9 +85,13 @@ void TMainF::openRecentFile(const QString& path) {
     runFileCommand([this, &path] { ui::loadNameFile(context_.nameFiles(), path); });
 }
 
-void TMainF::loadStartupNameFile() {
-    runFileCommand([this] { ui::loadNameFile(context_.nameFiles(), defNameFile_); });
-    recentFiles_.add(defNameFile_);
+void TMainF::loadStartupNameFile(const QString& given) {
+    const QString name = given.isEmpty() ? defNameFile_ : given;
+    if (!given.isEmpty()) {
+        openDialogName_ = given;
+    }
+    runFileCommand([this, &name] { ui::loadNameFile(context_.nameFiles(), name); });
+    recentFiles_.add(name);
     rebuildRecentFiles();
 }
 

@@ -3,7 +3,6 @@
 #include <memory>
 
 #include <QApplication>
-#include <QDir>
 #include <QFileInfo>
 #include <QScopeGuard>
 
@@ -14,6 +13,7 @@
 #include "platform/file_names.h"
 #include "platform/help_pages.h"
 #include "platform/key_store.h"
+#include "platform/program_folder.h"
 #include "platform/prompts.h"
 #include "platform/qt_translations.h"
 #include "platform/resources.h"
@@ -85,7 +85,8 @@ QString checkDataFiles(const QString& appDir) {
 }
 
 LongLivedWindows createLongLivedWindows(TMainF& mainWindow, AppContext& context,
-                                        const std::function<void()>& splashDone) {
+                                        const std::function<void()>& splashDone,
+                                        const QString& nameFile) {
     // TGaijiF, TUSysF, TSysF (special characters, Zi Wei settings, system settings; the last
     // reads the main window's file names)
     auto* settings = new SettingsWindows(mainWindow, context);
@@ -107,7 +108,7 @@ LongLivedWindows createLongLivedWindows(TMainF& mainWindow, AppContext& context,
         splashDone();
     }
     settings->tellLoadWarnings();
-    mainWindow.loadStartupNameFile();
+    mainWindow.loadStartupNameFile(nameFile);
     attachCalendarEditor(mainWindow, context);
     // THSetuF, TDSetuF, TKSetuF, TSSetuF (description editors) over the live star and pattern
     // texts, read here; TSListF (description list) comes with them, since they fill it.
@@ -130,7 +131,7 @@ LongLivedWindows createLongLivedWindows(TMainF& mainWindow, AppContext& context,
 SorvikRun::~SorvikRun() = default;
 
 std::unique_ptr<SorvikRun> startSorvik(const QString& appDir, const QString& keyStorePath,
-                                       bool withSplash) {
+                                       bool withSplash, const QString& nameFile) {
     std::unique_ptr<TTitleF> splash;
     auto run = std::make_unique<SorvikRun>();
     // Every step reads files; whichever fails ends the start-up with the message that names
@@ -153,7 +154,8 @@ std::unique_ptr<SorvikRun> startSorvik(const QString& appDir, const QString& key
         }
         run->context = std::make_unique<AppContext>(appDir, keyStorePath);
         run->mainWindow = std::make_unique<TMainF>(*run->context);
-        createLongLivedWindows(*run->mainWindow, *run->context, [&splash] { splash.reset(); });
+        createLongLivedWindows(
+            *run->mainWindow, *run->context, [&splash] { splash.reset(); }, nameFile);
         dropSplash.dismiss();
     });
     if (!started) {
@@ -163,8 +165,13 @@ std::unique_ptr<SorvikRun> startSorvik(const QString& appDir, const QString& key
 }
 
 int runSorvik(QApplication& app) {
+    // The desktop's "open with" gives a name file; taken before anything changes the working
+    // folder, and handed to the running copy if there is one.
+    const QStringList arguments = QApplication::arguments().mid(1);
+    const QString nameFile =
+        arguments.isEmpty() ? QString() : QFileInfo(arguments.first()).absoluteFilePath();
     platform::SingleInstance instance(platform::SingleInstance::programName());
-    if (!instance.claim()) {
+    if (!instance.claim(nameFile)) {
         return 0;
     }
     if (platform::CheckFreeResources(25)) {
@@ -172,18 +179,27 @@ int runSorvik(QApplication& app) {
     }
 
     QApplication::setApplicationName(TMainF::applicationTitle());
+    // The desktop finds the menu entry's name and icon for the windows by it.
+    QGuiApplication::setDesktopFileName(QStringLiteral("jp.velmora.sorvik"));
     platform::installQtTranslations(app);
-    const QString appDir = QDir(QApplication::applicationDirPath()).absolutePath() + u'/';
     installFontSubstitutes();
     QApplication::setFont(defaultUiFont());
 
+    QString appDir;
+    if (!runUserCommand([&appDir] {
+            appDir = platform::programFolder(QString::fromLatin1(records::kCalendarFileName));
+        })) {
+        return 1;
+    }
     std::unique_ptr<SorvikRun> run =
-        startSorvik(appDir, platform::KeyStore::defaultFilePath(), true);
+        startSorvik(appDir, platform::KeyStore::defaultFilePath(), true, nameFile);
     if (!run) {
         return 1;
     }
     QObject::connect(&instance, &platform::SingleInstance::activationRequested,
                      run->mainWindow.get(), &TMainF::bringToFront);
+    QObject::connect(&instance, &platform::SingleInstance::openRequested, run->mainWindow.get(),
+                     &TMainF::openGivenNameFile);
     run->mainWindow->show();
     const int code = QApplication::exec();
     run.reset();

@@ -35,9 +35,11 @@ struct LongLivedWindows {
 };
 
 // The windows that live for the whole run, created in this order after the main window: each
-// reads what the one before it has set up. splashDone runs where the splash is to end.
+// reads what the one before it has set up. splashDone runs where the splash is to end. The
+// name list opens nameFile, or the start-up name file when it is empty.
 LongLivedWindows createLongLivedWindows(TMainF& mainWindow, AppContext& context,
-                                        const std::function<void()>& splashDone = {});
+                                        const std::function<void()>& splashDone = {},
+                                        const QString& nameFile = {});
 
 // One run of the program. The main window is declared after the context, so that it and every
 // window parented to it are gone before the stores and lists they refer to.
@@ -49,9 +51,10 @@ struct SorvikRun {
 
 // From the data-file checks to the windows that live for the whole run, over the key store in
 // keyStorePath. Whatever fails on the way (a missing, unreadable or damaged file) ends in the
-// error box that names it; the result is then null and the process is to end.
+// error box that names it; the result is then null and the process is to end. nameFile, when
+// given, is opened in place of the start-up name file.
 std::unique_ptr<SorvikRun> startSorvik(const QString& appDir, const QString& keyStorePath,
-                                       bool withSplash);
+                                       bool withSplash, const QString& nameFile = {});
 
 // The program from its start to the end of the message loop; the process's exit code.
 int runSorvik(QApplication& app);
