@@ -1,5 +1,6 @@
 #include "atomic_file.h"
 
+#include <algorithm>
 #include <cerrno>
 
 #include <fcntl.h>
@@ -56,6 +57,11 @@ void removeLeftovers(const QFileInfo& target) {
 }  // namespace
 
 void writeFileAtomically(const QString& path, const QByteArray& bytes) {
+    // The rename would put a file where a pipe, a device or a folder was.
+    if (const QFileInfo target(path); target.exists() && !target.isFile()) {
+        throw FileError(QStringLiteral("『%1』は、ファイルではないため、書き込めません。")
+                            .arg(QDir::toNativeSeparators(path)));
+    }
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
         throw FileError(QStringLiteral("『%1』に書き込めません。（%2）")
@@ -70,19 +76,53 @@ void writeFileAtomically(const QString& path, const QByteArray& bytes) {
     removeLeftovers(target);
 }
 
-QByteArray readWholeFile(const QString& path) {
+QByteArray readWholeFile(const QString& path, qint64 limit) {
+    const auto unreadable = [&path](const QString& reason) {
+        return FileError(QStringLiteral("『%1』を読み込めません。（%2）")
+                             .arg(QDir::toNativeSeparators(path), reason));
+    };
+    if (path.isEmpty()) {
+        throw FileError(QStringLiteral("ファイル名が指定されていません。"));
+    }
+    // A pipe or a device may never end, and opening a pipe waits for a writer.
+    if (const QFileInfo info(path); info.exists() && !info.isFile()) {
+        throw FileError(QStringLiteral("『%1』は、ファイルではありません。")
+                            .arg(QDir::toNativeSeparators(path)));
+    }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        throw FileError(QStringLiteral("『%1』を読み込めません。（%2）")
-                            .arg(QDir::toNativeSeparators(path), file.errorString()));
+        throw unreadable(file.errorString());
     }
-    QByteArray bytes = file.readAll();
-    // A read that fails half-way must not pass for a shorter file.
-    if (file.error() != QFileDevice::NoError) {
-        throw FileError(QStringLiteral("『%1』を読み込めません。（%2）")
-                            .arg(QDir::toNativeSeparators(path), file.errorString()));
+    const auto tooLarge = [&] {
+        return FileError(QStringLiteral("『%1』は、大きすぎるため読み込めません。（%2バイトまで）")
+                             .arg(QDir::toNativeSeparators(path))
+                             .arg(limit));
+    };
+    if (file.size() > limit) {
+        throw tooLarge();
     }
-    return bytes;
+    // Read in pieces rather than by the size told: a file of /proc tells none, and a file
+    // that grows while it is read must still stop at the limit.
+    constexpr qint64 kPiece = 1 << 20;
+    QByteArray bytes;
+    bytes.reserve(file.size());
+    for (;;) {
+        const qsizetype had = bytes.size();
+        const qint64 room = std::min(kPiece, limit + 1 - had);
+        bytes.resize(had + room);
+        const qint64 got = file.read(bytes.data() + had, room);
+        // A read that fails half-way must not pass for a shorter file.
+        if (got < 0) {
+            throw unreadable(file.errorString());
+        }
+        bytes.resize(had + got);
+        if (bytes.size() > limit) {
+            throw tooLarge();
+        }
+        if (got == 0) {
+            return bytes;
+        }
+    }
 }
 
 }  // namespace sorvik::platform

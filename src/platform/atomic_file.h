@@ -8,10 +8,16 @@ namespace sorvik::platform {
 // The one way a file of the user's is written: into a temporary file beside it, then renamed
 // over it, so a crash or a full disk leaves the previous content intact; the folder is synced
 // after the rename, and temporary copies that killed saves of this file left are removed.
+// Only a regular file is replaced (or a new one made): any other kind of target is refused.
 // Throws FileError.
 void writeFileAtomically(const QString& path, const QByteArray& bytes);
 
-// Reads a whole file; throws FileError when it cannot be opened or read.
-QByteArray readWholeFile(const QString& path);
+// Far above any name file, table or text file of the program (a million persons take some
+// 250 MB), and below what would exhaust the memory.
+inline constexpr qint64 kReadLimit = qint64(1) << 30;
+
+// Reads a whole file; throws FileError when it cannot be opened or read, when it is no
+// regular file (a folder, a pipe, a device) and when it holds more than `limit` bytes.
+QByteArray readWholeFile(const QString& path, qint64 limit = kReadLimit);
 
 }  // namespace sorvik::platform
