@@ -77,7 +77,7 @@ std::string runLunar(const QCommandLineParser& parser, const Options& o,
     if (moments.size() != 1) {
         throw UsageError("lunar takes one moment \"yyyy/mm/dd hh:mm\"");
     }
-    const engine::DateTime moment = accepted(cli::readMoment(moments[0], "the moment"));
+    const engine::DateTime moment = accepted(cli::readMoment(moments[0], "日時"));
     checkRange(calendar, moment.date);
     cli::JsonBuilder json;
     cli::writeLunar(json, engine::ConvertBirthMoment(calendar, moment));
@@ -145,12 +145,16 @@ int runSummary(const QCommandLineParser& parser, const Options& o,
         throw UsageError("summary takes one name file");
     }
     records::NameList list;
-    cli::summariseNameFile(files[0], calendar, dataDir, platform::KeyStore::defaultFilePath(),
-                           list);
+    const QString told = cli::summariseNameFile(files[0], calendar, dataDir,
+                                                platform::KeyStore::defaultFilePath(), list);
+    if (!told.isEmpty()) {
+        std::fprintf(stderr, "sorvik-cli: %s\n",
+                     QString(told).replace(u'\n', u' ').toUtf8().data());
+    }
     if (parser.isSet(o.out)) {
         records::writeNameFile(parser.value(o.out), list);
     } else {
-        std::printf("%s\n", compactJson(cli::summaryJson(list)).c_str());
+        cli::writeStandardOutput(compactJson(cli::summaryJson(list)) + '\n');
     }
     return 0;
 }
@@ -191,16 +195,12 @@ int main(int argc, char* argv[]) {
             return runBatch(parser, o, calendar, dataDir);
         }
         if (command == u"luck") {
-            const std::string output = runLuck(parser, o, calendar, dataDir);
-            if (std::fwrite(output.data(), 1, output.size(), stdout) != output.size() ||
-                std::fflush(stdout) != 0) {
-                throw std::system_error(errno, std::generic_category(), "standard output");
-            }
+            cli::writeStandardOutput(runLuck(parser, o, calendar, dataDir));
             return 0;
         }
         const std::string json = command == u"lunar" ? runLunar(parser, o, calendar)
                                                      : runChart(parser, o, calendar, dataDir);
-        std::printf("%s\n", json.c_str());
+        cli::writeStandardOutput(json + '\n');
         return 0;
     });
 }

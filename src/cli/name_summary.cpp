@@ -28,10 +28,12 @@ QString settingsFileOf(const QString& dataDir) {
 
 }  // namespace
 
-void summariseNameFile(const QString& nameFile, const engine::CalendarTable& calendar,
-                       const QString& dataDir, const QString& keyStorePath,
-                       records::NameList& list) {
-    list.reset(records::readNameFile(nameFile));
+QString summariseNameFile(const QString& nameFile, const engine::CalendarTable& calendar,
+                          const QString& dataDir, const QString& keyStorePath,
+                          records::NameList& list) {
+    QList<int> unreadableRows;
+    QList<int> unknownSexRows;
+    list.reset(records::readNameFile(nameFile, &unreadableRows, &unknownSexRows));
     const engine::StarDisplayNames names = engine::BuildStarDisplayNames(kSpecialChar);
     platform::KeyStore keys(keyStorePath);
     settings::ZiWeiSettings ziWei(dataDir, keys, names);
@@ -42,6 +44,7 @@ void summariseNameFile(const QString& nameFile, const engine::CalendarTable& cal
     if (run.stoppedAt) {
         throw engine::ConversionError(run.message.toStdString());
     }
+    return records::nameFileReadingMessage(nameFile, unreadableRows, unknownSexRows);
 }
 
 QJsonObject summaryJson(const records::NameList& list) {

@@ -1,3 +1,5 @@
+#include <sys/stat.h>
+
 #include <QDir>
 #include <QFile>
 #include <QJsonArray>
@@ -117,7 +119,7 @@ TEST_F(CliTest, ChartPrintsHeaderLabelsAndLuckDates) {
 }
 
 TEST_F(CliTest, NamesWithJsonSyntaxSurviveTheRoundTrip) {
-    const QString name = QStringLiteral("山\"田\\{x}\t");
+    const QString name = QStringLiteral("山\"田\\{x}/");
     const CliRun r = run({"chart", "--name", name, "--sex", "女", "--date", "2020/01/24", "--time",
                           "12:00", "--target", "2021/06/10 09:05"});
     ASSERT_EQ(r.status, 0) << r.error.toStdString();
@@ -211,9 +213,7 @@ TEST_F(CliTest, FailuresExitWithOneLineAndTheirStatus) {
          1,
          u"範囲外"},
         // A moment of the right shape that names no real day is an impossible date.
-        {{"lunar", "2020/13/01 00:00"},
-         2,
-         u"the moment (2020/13/01 00:00): 日付が正しくありません。"},
+        {{"lunar", "2020/13/01 00:00"}, 2, u"日時「2020/13/01 00:00」：日付が正しくありません。"},
         {{"lunar", "2020-01-01 00:00"}, 2, u"yyyy/mm/dd hh:mm"},
         {{"chart", "--name", "x", "--sex", "?", "--date", "2020/01/24", "--time", "12:00"},
          2,
@@ -258,7 +258,23 @@ TEST_F(CliTest, FailuresExitWithOneLineAndTheirStatus) {
         {{"chart", "--name", "x", "--sex", "女", "--date", "2020/01/24", "--time", "12:00",
           "--target", "2021/02/29 09:00"},
          2,
-         u"--target (2021/02/29 09:00): 日付が正しくありません。"},
+         u"--target「2021/02/29 09:00」：日付が正しくありません。"},
+        {{"chart", "--name", "x", "--sex", "女", "--date", "2020/01/24", "--time", "12:00",
+          "--target", "2021-02-28"},
+         2,
+         u"sorvik-cli: --target「2021-02-28」：「yyyy/mm/dd hh:mm」の形で指定してください。"},
+        {{"chart", "--name", "x", "--sex", "?", "--date", "2020/01/24", "--time", "12:00"},
+         2,
+         u"sorvik-cli: --sex「?」：「男」か「女」を指定してください。"},
+        // The last of a repeated option once won silently.
+        {{"chart", "--name", "x", "--sex", "女", "--date", "2020/01/24", "--time", "12:00",
+          "--name", "y"},
+         2,
+         u"sorvik-cli: repeated option --name"},
+        {{"lunar", "--data=/nowhere", "2020/06/04 12:00"}, 2, u"repeated option --data"},
+        {{"chart", "--name", "a\nb", "--sex", "女", "--date", "2020/01/24", "--time", "12:00"},
+         2,
+         u"sorvik-cli: 氏名欄に、改行・タブなどの制御文字は使用できません。"},
     };
     for (const Case& c : cases) {
         const CliRun r = run(c.args);
@@ -428,6 +444,9 @@ TEST_F(CliTest, BatchAnswersABadLineWithItsErrorAndGoesOn) {
         "\"tagret\": \"2021/01/01 00:00\"}\n"
         "{\"name\": \"x\", \"sex\": \"男\", \"date\": \"2020/01/24\", \"time\": \"12:00\", "
         "\"target\": \"2030/01/01 00:00\"}\n"
+        "{\"name\": \"x\", \"sex\": \"男\", \"date\": \"2020/01/24\", \"time\": \"12:00\", "
+        "\"n\\u0061me\": \"y\"}\n"
+        "{\"name\": \"x\\ny\", \"sex\": \"男\", \"date\": \"2020/01/24\", \"time\": \"12:00\"}\n"
         "[1, 2]\r\n"
         // The target before the birth becomes the birth moment, with a note.
         "{\"name\": \"x\", \"sex\": \"女\", \"date\": \"2020/01/24\", \"time\": \"12:00\", "
@@ -435,7 +454,7 @@ TEST_F(CliTest, BatchAnswersABadLineWithItsErrorAndGoesOn) {
         batchLine(kBirths[1]).chopped(1);  // the last line may lack its line feed
     const CliRun batch = run({"batch"}, input);
     ASSERT_EQ(batch.status, 0) << batch.error.toStdString();
-    ASSERT_EQ(batch.lines.size(), 11) << batch.output.toStdString();
+    ASSERT_EQ(batch.lines.size(), 13) << batch.output.toStdString();
     EXPECT_EQ(batch.lines[0], run(kBirths[0]).json);
     const std::pair<int, const char16_t*> errors[] = {
         {2, u"氏名欄に、半角の＆・カンマは使用できません。"},
@@ -445,7 +464,9 @@ TEST_F(CliTest, BatchAnswersABadLineWithItsErrorAndGoesOn) {
         {6, u"time must be a text"},
         {7, u"unknown key: tagret"},
         {8, u"『2030/01/01』は、日付変換可能範囲外です。"},
-        {9, u"not a JSON object"},
+        {9, u"repeated key: name"},
+        {10, u"氏名欄に、改行・タブなどの制御文字は使用できません。"},
+        {11, u"not a JSON object"},
     };
     for (const auto& [line, message] : errors) {
         const QJsonObject error = batch.lines[line - 1];
@@ -454,12 +475,12 @@ TEST_F(CliTest, BatchAnswersABadLineWithItsErrorAndGoesOn) {
         EXPECT_TRUE(error["error"].toString().startsWith(QString::fromUtf16(message)))
             << error["error"].toString().toStdString();
     }
-    EXPECT_EQ(batch.lines[9]["labels"].toObject()["Kazoe"].toString().left(4),
+    EXPECT_EQ(batch.lines[11]["labels"].toObject()["Kazoe"].toString().left(4),
               QStringLiteral("数え1歳"));
     EXPECT_EQ(batch.error,
-              QStringLiteral("sorvik-cli: line 10: 造命日時が0歳以前か150歳以上に指定さ"
+              QStringLiteral("sorvik-cli: line 12: 造命日時が0歳以前か150歳以上に指定さ"
                              "れている為、造命日時を生年月日にします。\n"));
-    EXPECT_EQ(batch.lines[10], run(kBirths[1]).json);
+    EXPECT_EQ(batch.lines[12], run(kBirths[1]).json);
 }
 
 TEST_F(CliTest, BatchRefusesALineTooLongToHoldAndGoesOn) {
@@ -486,6 +507,41 @@ TEST_F(CliTest, BatchFailsWhenItCannotWrite) {
     process.waitForFinished();
     EXPECT_EQ(process.exitCode(), 1);
     EXPECT_TRUE(process.readAllStandardError().startsWith("sorvik-cli: standard input or output:"));
+}
+
+// chart, lunar and summary once ended with 0 over a full disk or a closed output.
+TEST_F(CliTest, EveryCommandFailsWhenStandardOutputCannotBeWritten) {
+    const QString names = dir.filePath("people.nam");
+    sorvik::platform::writeSjisLines(names, {"山田,男,2020/06/04,12:00,"});
+    const QStringList commands[] = {
+        {"lunar", "2020/06/04 12:00"},
+        kBirths[0],
+        {"luck", "--sex", "女", "--date", "2020/06/04", "--time", "12:00"},
+        {"luck", "--sex", "女", "--date", "2020/06/04", "--time", "12:00", "--csv"},
+        {"summary", names},
+    };
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("XDG_CONFIG_HOME", dir.path());
+    for (const QStringList& command : commands) {
+        const QStringList args = QStringList{"--data", dir.path()} + command;
+        QProcess full;
+        full.setProcessEnvironment(environment);
+        full.setStandardOutputFile(QStringLiteral("/dev/full"));
+        full.start(SORVIK_CLI, args);
+        full.waitForFinished();
+        EXPECT_EQ(full.exitCode(), 1) << command.join(' ').toStdString();
+        EXPECT_EQ(QString::fromUtf8(full.readAllStandardError()),
+                  "sorvik-cli: standard output: No space left on device\n")
+            << command.join(' ').toStdString();
+
+        QProcess closed;
+        closed.setProcessEnvironment(environment);
+        closed.start("/bin/sh", QStringList{"-c", "exec \"$0\" \"$@\" >&-", SORVIK_CLI} + args);
+        closed.waitForFinished();
+        EXPECT_EQ(closed.exitCode(), 1) << command.join(' ').toStdString();
+        EXPECT_TRUE(closed.readAllStandardError().startsWith("sorvik-cli: standard output: "))
+            << command.join(' ').toStdString();
+    }
 }
 
 TEST_F(CliTest, BatchAnswersALineBeforeTheInputEnds) {
@@ -565,6 +621,71 @@ TEST_F(CliTest, SummaryGivesTheRowsOfTheNameListAndWritesThemWithOut) {
     EXPECT_TRUE(refused.error.contains("2件目『鈴木』")) << refused.error.toStdString();
     EXPECT_EQ(sorvik::platform::readSjisLines(out), lines);
     EXPECT_EQ(run({"lunar", "2020/06/04 12:00", "--out", out}).status, 2);
+}
+
+// Older Windows programs end the file with 0x1A and may write a sex of neither kind.
+TEST_F(CliTest, SummaryReadsANameFileOfOlderProgramsAndTellsOfAnUnknownSex) {
+    const QString names = dir.filePath("old.nam");
+    QFile file(names);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(
+        sorvik::platform::encodeSjisLines({"山田,男,2020/06/04,12:00,", "田中,M,2020/06/04,12:00,",
+                                           "鈴木,女,2020/06/04,12:00,"}) +
+        "\x1a");
+    file.close();
+    const CliRun r = run({"summary", names});
+    ASSERT_EQ(r.status, 0) << r.error.toStdString();
+    EXPECT_EQ(r.json["rows"].toArray().size(), 3);
+    EXPECT_EQ(r.error,
+              "sorvik-cli: 『" + names +
+                  "』の2行目の性別は「男」「女」のどちらでもないため、男として扱います。\n");
+    // Counted as 男: the same summary as the first person's, but for the name and sex.
+    const QJsonArray first = r.json["rows"].toArray()[0].toArray();
+    const QJsonArray second = r.json["rows"].toArray()[1].toArray();
+    EXPECT_EQ(second[1].toString(), "M");
+    for (qsizetype i = 2; i < first.size(); ++i) {
+        EXPECT_EQ(first[i], second[i]) << i;
+    }
+}
+
+// An endless or oversized input is refused by name before memory runs out, and --out
+// replaces nothing but a file.
+TEST_F(CliTest, SummaryRefusesWhatIsNoNameFileAndWritesOnlyOverAFile) {
+    const QString fifo = dir.filePath("pipe.nam");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const QString huge = dir.filePath("huge.nam");
+    {
+        QFile file(huge);  // sparse: nothing of it is on the disk
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        ASSERT_TRUE(file.resize((qint64(1) << 30) + 1));
+    }
+    struct Case {
+        QString file;
+        QString message;
+    };
+    const Case cases[] = {
+        {fifo, "sorvik-cli: 『" + fifo + "』は、ファイルではありません。\n"},
+        {"/dev/zero", "sorvik-cli: 『/dev/zero』は、ファイルではありません。\n"},
+        {huge, "sorvik-cli: 『" + huge +
+                   "』は、大きすぎるため読み込めません。（1073741824バイトまで）\n"},
+        {"", "sorvik-cli: ファイル名が指定されていません。\n"},
+    };
+    for (const Case& c : cases) {
+        const CliRun r = run({"summary", c.file});
+        EXPECT_EQ(r.status, 1) << c.file.toStdString();
+        EXPECT_EQ(r.error, c.message);
+        EXPECT_TRUE(r.output.isEmpty());
+    }
+
+    const QString names = dir.filePath("people.nam");
+    sorvik::platform::writeSjisLines(names, {"山田,男,2020/06/04,12:00,"});
+    const CliRun refused = run({"summary", names, "--out", fifo});
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_EQ(refused.error,
+              "sorvik-cli: 『" + fifo + "』は、ファイルではないため、書き込めません。\n");
+    struct stat status {};
+    ASSERT_EQ(::lstat(QFile::encodeName(fifo).constData(), &status), 0);
+    EXPECT_TRUE(S_ISFIFO(status.st_mode));
 }
 
 }  // namespace
