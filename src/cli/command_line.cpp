@@ -8,6 +8,8 @@
 #include <QDateTime>
 
 #include "engine/errors.h"
+#include "platform/errors.h"
+#include "platform/key_store.h"
 
 namespace sorvik::cli {
 
@@ -58,6 +60,12 @@ engine::DateTime presentMoment() {
     return {{now.date().year(), now.date().month(), now.date().day()},
             now.time().hour(),
             now.time().minute()};
+}
+
+void refuseDamagedKeyStore(const QString& keyStorePath) {
+    if (const QString damage = platform::keyStoreDamage(keyStorePath); !damage.isEmpty()) {
+        throw platform::FileError(damage);
+    }
 }
 
 ChartRequest chartRequest(const QCommandLineParser& parser, const Options& o,

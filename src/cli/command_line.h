@@ -65,6 +65,10 @@ void refuseOptions(const QCommandLineParser& parser, const QString& command,
 
 engine::DateTime presentMoment();
 
+// The user's key store, when it is damaged, is refused (status 1) rather than computed over
+// with its settings at their defaults.
+void refuseDamagedKeyStore(const QString& keyStorePath);
+
 // The person and target of the chart options.
 ChartRequest chartRequest(const QCommandLineParser& parser, const Options& o,
                           const engine::CalendarTable& calendar);

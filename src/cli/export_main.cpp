@@ -54,6 +54,7 @@ int main(int argc, char* argv[]) {
         }
         const QString dataDir = cli::dataFolder(parser, o);
         const engine::CalendarTable calendar = records::LoadCalendar(dataDir);
+        cli::refuseDamagedKeyStore(platform::KeyStore::defaultFilePath());
         const cli::ChartRequest request = cli::chartRequest(parser, o, calendar);
         const QByteArray bytes = cli::exportChart(
             kKinds.at(positional[0]), calendar, dataDir, platform::KeyStore::defaultFilePath(),

@@ -33,12 +33,17 @@ std::vector<NameList::Row> readNameFile(const QString& path, QList<int>* unreada
     rows.reserve(lines.size());
     for (const QString& line : lines) {
         rows.push_back(readNameLine(line));
-        const QString& sex = rows.back()[NameList::kSex];
-        if (unknownSexRows != nullptr && sex != u"男" && sex != u"女" && !line.isEmpty()) {
+        if (unknownSexRows != nullptr && readsAsUnknownSex(rows.back())) {
             unknownSexRows->append(static_cast<int>(rows.size()));
         }
     }
     return rows;
+}
+
+bool readsAsUnknownSex(const NameList::Row& row) {
+    // A row without a sex is one not filled in yet, not one written by another program.
+    const QString& sex = row[NameList::kSex];
+    return !sex.isEmpty() && sex != u"男" && sex != u"女";
 }
 
 QString nameFileReadingMessage(const QString& fileName, const QList<int>& unreadableRows,

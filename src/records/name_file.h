@@ -32,11 +32,14 @@ QString formatNameLine(const NameList::Row& row);
 // Throw platform::FileError when the file cannot be read or written; writing replaces the
 // file atomically (EncodingError for a name without a Shift-JIS code, nothing written then).
 // Bytes that are no Shift-JIS character read as "〓", so that the list can be saved again;
-// the rows (from 1) that held them are given when asked for, and so are the rows of a sex
-// other than "男" and "女", which count as 男.
+// the rows (from 1) that held them are given when asked for, and so are the rows whose sex is
+// written as neither "男" nor "女", which count as 男.
 std::vector<NameList::Row> readNameFile(const QString& path, QList<int>* unreadableRows = nullptr,
                                         QList<int>* unknownSexRows = nullptr);
 void writeNameFile(const QString& path, const NameList& list);
+
+// Whether a row read counts as 男 for a sex written as neither "男" nor "女".
+bool readsAsUnknownSex(const NameList::Row& row);
 
 // What the user is told after a load that met such rows; empty when it met none.
 QString nameFileReadingMessage(const QString& fileName, const QList<int>& unreadableRows,

@@ -14,6 +14,7 @@
 #include "calendar_fixture.h"
 #include "cli/chart_maker.h"
 #include "platform/key_store.h"
+#include "platform/program_key.h"
 #include "platform/sjis.h"
 #include "platform/text_file.h"
 #include "records/calendar_file.h"
@@ -78,6 +79,12 @@ class CliTest : public ::testing::Test {
         }
         result.error = QString::fromUtf8(process.readAllStandardError());
         return result;
+    }
+
+    // The values every start of the program writes, which tell a whole store.
+    static void writeStartValues(sorvik::platform::KeyStore& keys) {
+        keys.writeText(sorvik::platform::programKey(), "Dir", "/opt/sorvik/");
+        keys.writeText(sorvik::platform::programKey(), "Ver", "2690");
     }
 
     QTemporaryDir dir;
@@ -311,6 +318,37 @@ TEST_F(CliTest, ADamagedStarTableIsNamedAndNoChartIsMade) {
     }
 }
 
+// A damaged store once gave the charts of the default rules without a word.
+TEST_F(CliTest, ADamagedKeyStoreIsRefusedInsteadOfTheDefaults) {
+    const QString keyStore = dir.filePath("sorvik/registry.ini");
+    {
+        sorvik::platform::KeyStore keys(keyStore);
+        writeStartValues(keys);
+        keys.writeText(sorvik::settings::kRegistryKey, "RG1", "2");
+    }
+    const QStringList chart = {"chart",           "--name",     "x",      "--sex", "男",
+                               "--date",          "2020/01/24", "--time", "12:00", "--target",
+                               "2020/06/04 12:00"};
+    ASSERT_EQ(run(chart).status, 0);
+    QFile file(keyStore);
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    const QByteArray whole = file.readAll();
+    ASSERT_TRUE(file.resize(whole.size() / 2));
+    file.close();
+    const QString message =
+        "sorvik-cli: 設定ﾌｧｲﾙ『" + keyStore + "』が壊れているため、読み込めません。\n";
+    for (const QStringList& args :
+         {chart, QStringList{"luck", "--sex", "女", "--date", "2020/06/04", "--time", "12:00"}}) {
+        const CliRun r = run(args);
+        EXPECT_EQ(r.status, 1);
+        EXPECT_EQ(r.error, message);
+        EXPECT_TRUE(r.output.isEmpty());
+    }
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), whole.left(whole.size() / 2));
+    EXPECT_EQ(run({"lunar", "2020/06/04 12:00"}).status, 0) << "reads no settings";
+}
+
 // The table the program shows, with the ratios of the user's key store; --csv gives the file.
 TEST_F(CliTest, LuckPrintsTheTableOrItsCsvFile) {
     const QStringList args = {"luck", "--sex", "女", "--date", "2020/06/04", "--time", "12:00"};
@@ -349,6 +387,7 @@ TEST_F(CliTest, LuckPrintsTheTableOrItsCsvFile) {
 
     {
         sorvik::platform::KeyStore keys(keyStore);
+        writeStartValues(keys);
         keys.writeText(sorvik::settings::kRegistryKey, "TBar1", "100");
         keys.writeText(sorvik::settings::kRegistryKey, "TBar2", "0");
         keys.writeText(sorvik::settings::kRegistryKey, "TBar3", "0");
