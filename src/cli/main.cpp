@@ -144,17 +144,24 @@ int runSummary(const QCommandLineParser& parser, const Options& o,
     if (files.size() != 1) {
         throw UsageError("summary takes one name file");
     }
-    records::NameList list;
-    const QString told = cli::summariseNameFile(files[0], calendar, dataDir,
-                                                platform::KeyStore::defaultFilePath(), list);
-    if (!told.isEmpty()) {
+    const cli::NameFileSummary summary(files[0], calendar, dataDir,
+                                       platform::KeyStore::defaultFilePath());
+    if (!summary.told().isEmpty()) {
         std::fprintf(stderr, "sorvik-cli: %s\n",
-                     QString(told).replace(u'\n', u' ').toUtf8().data());
+                     QString(summary.told()).replace(u'\n', u' ').toUtf8().data());
     }
     if (parser.isSet(o.out)) {
-        records::writeNameFile(parser.value(o.out), list);
+        // Nothing replaces the file until every row is written.
+        platform::AtomicWriter out(parser.value(o.out));
+        summary.forEachRow([&out](const records::NameList::Row& row) {
+            out.write(platform::encodeSjis(records::formatNameLine(row)) + "\r\n");
+        });
+        out.commit();
     } else {
-        cli::writeStandardOutput(compactJson(cli::summaryJson(list)) + '\n');
+        summary.writeJson([](const QByteArray& piece) {
+            cli::writeStandardOutput({piece.constData(), static_cast<std::size_t>(piece.size())});
+        });
+        cli::writeStandardOutput("\n");
     }
     return 0;
 }
@@ -188,6 +195,9 @@ int main(int argc, char* argv[]) {
             refuseOptions(parser, command, {&o.out});
         }
         const engine::CalendarTable calendar = records::LoadCalendar(dataDir);
+        if (command != u"lunar") {
+            cli::refuseDamagedKeyStore(platform::KeyStore::defaultFilePath());
+        }
         if (command == u"summary") {
             return runSummary(parser, o, calendar, dataDir);
         }

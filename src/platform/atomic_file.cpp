@@ -56,31 +56,49 @@ void removeLeftovers(const QFileInfo& target) {
 
 }  // namespace
 
-void writeFileAtomically(const QString& path, const QByteArray& bytes) {
+AtomicWriter::AtomicWriter(const QString& path) : path_(path) {
     // The rename would put a file where a pipe, a device or a folder was.
     if (const QFileInfo target(path); target.exists() && !target.isFile()) {
         throw FileError(QStringLiteral("『%1』は、ファイルではないため、書き込めません。")
                             .arg(QDir::toNativeSeparators(path)));
     }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
+    file_ = std::make_unique<QSaveFile>(path);
+    if (!file_->open(QIODevice::WriteOnly)) {
         throw FileError(QStringLiteral("『%1』に書き込めません。（%2）")
-                            .arg(QDir::toNativeSeparators(path), file.errorString()));
+                            .arg(QDir::toNativeSeparators(path), file_->errorString()));
     }
-    if (file.write(bytes) != bytes.size() || !file.commit()) {
-        throw FileError(QStringLiteral("『%1』を保存できませんでした。（%2）")
-                            .arg(QDir::toNativeSeparators(path), file.errorString()));
+}
+
+AtomicWriter::~AtomicWriter() = default;
+
+void AtomicWriter::write(const QByteArray& bytes) {
+    if (file_->write(bytes) != bytes.size()) {
+        throw failed();
     }
-    const QFileInfo target(path);
+}
+
+void AtomicWriter::commit() {
+    if (!file_->commit()) {
+        throw failed();
+    }
+    const QFileInfo target(path_);
     syncFolder(target.absolutePath());
     removeLeftovers(target);
 }
 
-QByteArray readWholeFile(const QString& path, qint64 limit) {
-    const auto unreadable = [&path](const QString& reason) {
-        return FileError(QStringLiteral("『%1』を読み込めません。（%2）")
-                             .arg(QDir::toNativeSeparators(path), reason));
-    };
+FileError AtomicWriter::failed() const {
+    return FileError(QStringLiteral("『%1』を保存できませんでした。（%2）")
+                         .arg(QDir::toNativeSeparators(path_), file_->errorString()));
+}
+
+void writeFileAtomically(const QString& path, const QByteArray& bytes) {
+    AtomicWriter writer(path);
+    writer.write(bytes);
+    writer.commit();
+}
+
+void openForReading(QFile& file, qint64 limit) {
+    const QString path = file.fileName();
     if (path.isEmpty()) {
         throw FileError(QStringLiteral("ファイル名が指定されていません。"));
     }
@@ -89,18 +107,28 @@ QByteArray readWholeFile(const QString& path, qint64 limit) {
         throw FileError(QStringLiteral("『%1』は、ファイルではありません。")
                             .arg(QDir::toNativeSeparators(path)));
     }
-    QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        throw unreadable(file.errorString());
+        throw unreadableFileError(path, file.errorString());
     }
-    const auto tooLarge = [&] {
-        return FileError(QStringLiteral("『%1』は、大きすぎるため読み込めません。（%2バイトまで）")
-                             .arg(QDir::toNativeSeparators(path))
-                             .arg(limit));
-    };
     if (file.size() > limit) {
-        throw tooLarge();
+        throw tooLargeFileError(path, limit);
     }
+}
+
+FileError unreadableFileError(const QString& path, const QString& reason) {
+    return FileError(QStringLiteral("『%1』を読み込めません。（%2）")
+                         .arg(QDir::toNativeSeparators(path), reason));
+}
+
+FileError tooLargeFileError(const QString& path, qint64 limit) {
+    return FileError(QStringLiteral("『%1』は、大きすぎるため読み込めません。（%2バイトまで）")
+                         .arg(QDir::toNativeSeparators(path))
+                         .arg(limit));
+}
+
+QByteArray readWholeFile(const QString& path, qint64 limit) {
+    QFile file(path);
+    openForReading(file, limit);
     // Read in pieces rather than by the size told: a file of /proc tells none, and a file
     // that grows while it is read must still stop at the limit.
     constexpr qint64 kPiece = 1 << 20;
@@ -113,11 +141,11 @@ QByteArray readWholeFile(const QString& path, qint64 limit) {
         const qint64 got = file.read(bytes.data() + had, room);
         // A read that fails half-way must not pass for a shorter file.
         if (got < 0) {
-            throw unreadable(file.errorString());
+            throw unreadableFileError(path, file.errorString());
         }
         bytes.resize(had + got);
         if (bytes.size() > limit) {
-            throw tooLarge();
+            throw tooLargeFileError(path, limit);
         }
         if (got == 0) {
             return bytes;
