@@ -13,11 +13,15 @@
 
 #include "calendar_fixture.h"
 #include "cli/chart_maker.h"
+#include "platform/atomic_file.h"
 #include "platform/key_store.h"
 #include "platform/program_key.h"
 #include "platform/sjis.h"
 #include "platform/text_file.h"
 #include "records/calendar_file.h"
+#include "records/chart_summary.h"
+#include "records/name_file.h"
+#include "settings/listed_stars.h"
 #include "settings/zi_wei_settings.h"
 #include "strength/luck_periods.h"
 
@@ -660,6 +664,57 @@ TEST_F(CliTest, SummaryGivesTheRowsOfTheNameListAndWritesThemWithOut) {
     EXPECT_TRUE(refused.error.contains("2件目『鈴木』")) << refused.error.toStdString();
     EXPECT_EQ(sorvik::platform::readSjisLines(out), lines);
     EXPECT_EQ(run({"lunar", "2020/06/04 12:00", "--out", out}).status, 2);
+}
+
+// The summary is made a person at a time; its bytes are those of the whole list summarised at
+// once, as the name list window makes them.
+TEST_F(CliTest, SummaryGivesTheBytesOfTheWholeListSummarised) {
+    sorvik::platform::writeSjisLines(dir.filePath("Default.ini"),
+                                     {"[Sys]", "SG11=紫微,0,0,表示する,表示する,表示する,"});
+    const QString names = dir.filePath("people.nam");
+    const QList<QByteArray> files = {
+        "",
+        "\r\n",
+        ",\x8f\x97,2020/06/04,12:00,\r\n",
+        "\x8eR\x93\x63,\x92\x6a,2020/06/04,12:00,\r\n\x93\x63,\x8f\x97,20/6/5,0:05\r\n"
+        "x,\x92\x6a,2020/06/04,25:00,\r\ny,\x92\x6a,2030/01/01,12:00,\r\n"
+        "z,?,2019/12/01,23:59,,,,\rlast,\x8f\x97,2020/01/24,1:00",
+    };
+    const sorvik::engine::CalendarTable calendar = sorvik::engine::testing::sampleCalendar();
+    for (const QByteArray& bytes : files) {
+        QFile file(names);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(bytes);
+        file.close();
+
+        sorvik::records::NameList list;
+        list.reset(sorvik::records::readNameFile(names));
+        const sorvik::engine::StarDisplayNames starNames =
+            sorvik::engine::BuildStarDisplayNames("殺");
+        sorvik::platform::KeyStore keys(dir.filePath("sorvik/registry.ini"));
+        sorvik::settings::ZiWeiSettings ziWei(dir.path(), keys, starNames);
+        ziWei.startUp();
+        const sorvik::records::SummaryContext context(
+            calendar, starNames, ziWei, ziWei.bodyStarRule(),
+            sorvik::settings::readListedStars(dir.filePath("Default.ini")));
+        ASSERT_FALSE(sorvik::records::summariseList(list, context).stoppedAt);
+        QJsonArray rows;
+        for (int row = 0; row < list.rowCount() && !list.isEmpty(); ++row) {
+            rows.append(QJsonArray::fromStringList({list.row(row).begin(), list.row(row).end()}));
+        }
+        const CliRun json = run({"summary", names});
+        ASSERT_EQ(json.status, 0) << json.error.toStdString();
+        EXPECT_EQ(json.bytes,
+                  QJsonDocument(QJsonObject{{"rows", rows}}).toJson(QJsonDocument::Compact) + '\n')
+            << bytes.toStdString();
+
+        const QString expected = dir.filePath("expected.nam");
+        sorvik::records::writeNameFile(expected, list);
+        const QString out = dir.filePath("out.nam");
+        ASSERT_EQ(run({"summary", names, "--out", out}).status, 0);
+        EXPECT_EQ(sorvik::platform::readWholeFile(out), sorvik::platform::readWholeFile(expected))
+            << bytes.toStdString();
+    }
 }
 
 // Older Windows programs end the file with 0x1A and may write a sex of neither kind.

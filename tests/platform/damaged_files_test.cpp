@@ -13,6 +13,8 @@
 
 #include "platform/atomic_file.h"
 #include "platform/errors.h"
+#include "platform/line_reader.h"
+#include "platform/lines.h"
 #include "platform/profile_file.h"
 #include "platform/sjis.h"
 #include "platform/text_file.h"
@@ -134,6 +136,45 @@ TEST(DamagedFiles, OnlyARegularFileOfBoundedSizeIsRead) {
             EXPECT_EQ(e.message(),
                       "『" + c.path + "』は、大きすぎるため読み込めません。（9バイトまで）");
         }
+    }
+}
+
+// The reader of files too large to hold splits as the whole-file reader does, also where a
+// piece it reads ends between the CR and the LF of a line end.
+TEST(LineReader, GivesTheLinesOfTheWholeFileReader) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("lines.nam");
+    const QByteArray longLine((1 << 16) - 1, 'x');
+    const QList<QByteArray> cases = {
+        "",
+        "a",
+        "a\r\nb\rc\nd",
+        "a\r\n\r\n\n\r",
+        "a\r\n\x1a",
+        "a\x1a",
+        "\x1a\r\n\x1a",
+        longLine + "\r\nb\r\n",
+        longLine + "x\r\n" + longLine + "\r",
+    };
+    for (const QByteArray& bytes : cases) {
+        writeFileAtomically(path, bytes);
+        QList<QByteArray> expected =
+            splitStoredLines(bytes.endsWith('\x1a') ? bytes.chopped(1) : bytes);
+        QList<QByteArray> lines;
+        LineReader reader(path);
+        QByteArray line;
+        while (reader.next(line)) {
+            lines.append(line);
+        }
+        EXPECT_EQ(lines, expected) << bytes.left(20).toStdString();
+    }
+    writeFileAtomically(path, "0123456789\r\n0123456789\r\n");
+    try {
+        LineReader reader(path, 20);
+        FAIL() << "expected FileError";
+    } catch (const FileError& e) {
+        EXPECT_EQ(e.message(),
+                  "『" + path + "』は、大きすぎるため読み込めません。（20バイトまで）");
     }
 }
 
