@@ -12,8 +12,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                              data, size);
     try {
         const sorvik::engine::CalendarTable table = sorvik::records::LoadCalendar(dir.path());
-        (void)table.CheckCalendarRange({2000, 1, 1});
-        (void)table.CheckCalendarRange({1900, 2, 29});
+        (void)table.CheckCalendarRange(sorvik::engine::Date{2000, 1, 1});
+        (void)table.CheckCalendarRange(sorvik::engine::Date{1900, 2, 28});
     } catch (const sorvik::platform::FileError&) {
     }
     return 0;
