@@ -15,6 +15,7 @@
 #include <QJsonObject>
 
 #include "cli/job_queue.h"
+#include "cli/json_keys.h"
 #include "cli/json_line_writer.h"
 #include "engine/errors.h"
 #include "settings/target_date.h"
@@ -69,6 +70,9 @@ BatchItem Batch::read(std::string_view line) const {
     static const QStringList keys = {"name", "sex", "date", "time", "target"};
     std::array<std::optional<QString>, 5> values;
     const QJsonObject object = document.object();
+    if (const auto repeated = repeatedKey(line, object.size())) {
+        return "repeated key: " + repeated->toStdString();
+    }
     for (auto it = object.begin(); it != object.end(); ++it) {
         const qsizetype at = keys.indexOf(it.key());
         if (at < 0) {

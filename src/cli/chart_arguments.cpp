@@ -8,24 +8,29 @@
 
 namespace sorvik::cli {
 
+std::string valueMessage(const std::string& what, const QString& value, const QString& why) {
+    return what + (QStringLiteral("「") + value + QStringLiteral("」：") + why).toStdString();
+}
+
 std::variant<engine::DateTime, Refusal> readMoment(const QString& text, const std::string& what) {
     if (const auto moment = engine::parseDateTime(text.toStdString())) {
         return *moment;
     }
     static thread_local const QRegularExpression shape(  // batches read on several threads
         QStringLiteral(R"(^ *\d{1,4}/\d{1,2}/\d{1,2} +\d{1,2}:\d{1,2} *$)"));
-    if (shape.match(text).hasMatch()) {
-        return Refusal{2, what + " (" + text.toStdString() +
-                              "): " + QString::fromUtf16(records::kBadDateMessage).toStdString()};
-    }
-    return Refusal{2, what + " is not \"yyyy/mm/dd hh:mm\": " + text.toStdString()};
+    const bool impossibleDay = shape.match(text).hasMatch();
+    return Refusal{2, valueMessage(what, text,
+                                   impossibleDay ? QString::fromUtf16(records::kBadDateMessage)
+                                                 : QStringLiteral("「yyyy/mm/dd hh:mm」の形で"
+                                                                  "指定してください。"))};
 }
 
 namespace {
 
 std::optional<Refusal> checkSex(const QString& sex, const char* prefix) {
     if (sex != u"男" && sex != u"女") {
-        return Refusal{2, std::string(prefix) + "sex must be 男 or 女"};
+        return Refusal{2, valueMessage(std::string(prefix) + "sex", sex,
+                                       QStringLiteral("「男」か「女」を指定してください。"))};
     }
     return std::nullopt;
 }

@@ -46,6 +46,9 @@ std::variant<engine::BirthMoment, Refusal> readLuckPerson(const QString& sex, co
                                                           const QString& time,
                                                           const engine::CalendarTable& calendar);
 
+// How every refused value is told: "--target「2021-02-28」：" and why.
+std::string valueMessage(const std::string& what, const QString& value, const QString& why);
+
 // "yyyy/mm/dd hh:mm" for a moment argument; a text of the right shape that names no real day
 // (2023/02/30) is refused as an impossible date, not as a format error.
 std::variant<engine::DateTime, Refusal> readMoment(const QString& text, const std::string& what);

@@ -3,6 +3,7 @@
 #include <functional>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <variant>
 
 #include <QCommandLineOption>
@@ -65,12 +66,20 @@ void refuseOptions(const QCommandLineParser& parser, const QString& command,
 
 engine::DateTime presentMoment();
 
+// The user's key store, when it is damaged, is refused (status 1) rather than computed over
+// with its settings at their defaults.
+void refuseDamagedKeyStore(const QString& keyStorePath);
+
 // The person and target of the chart options.
 ChartRequest chartRequest(const QCommandLineParser& parser, const Options& o,
                           const engine::CalendarTable& calendar);
 
+// Throws std::system_error when standard output does not take all of the bytes.
+void writeStandardOutput(std::string_view bytes);
+
 // Runs a program's work and turns its errors into one line on standard error, headed by the
-// program's name, and the exit status: 2 for wrong use, 1 for a failed computation.
+// program's name, and the exit status: 2 for wrong use, 1 for a failed computation, which
+// includes a standard output that could not take everything written to it.
 int runReportingErrors(const char* program, const std::function<int()>& work);
 
 }  // namespace sorvik::cli

@@ -1,10 +1,8 @@
 // sorvik-export: the chart window's text, HTML and PDF output of a birth, for scripts. A program
 // of its own so that sorvik-cli stays a console program without Qt Gui.
 
-#include <cerrno>
 #include <cstdio>
 #include <map>
-#include <system_error>
 
 #include <QCommandLineParser>
 #include <QGuiApplication>
@@ -56,6 +54,7 @@ int main(int argc, char* argv[]) {
         }
         const QString dataDir = cli::dataFolder(parser, o);
         const engine::CalendarTable calendar = records::LoadCalendar(dataDir);
+        cli::refuseDamagedKeyStore(platform::KeyStore::defaultFilePath());
         const cli::ChartRequest request = cli::chartRequest(parser, o, calendar);
         const QByteArray bytes = cli::exportChart(
             kKinds.at(positional[0]), calendar, dataDir, platform::KeyStore::defaultFilePath(),
@@ -64,10 +63,8 @@ int main(int argc, char* argv[]) {
             cli::presentMoment());
         if (parser.isSet(o.out)) {
             platform::writeFileAtomically(parser.value(o.out), bytes);
-        } else if (std::fwrite(bytes.data(), 1, static_cast<std::size_t>(bytes.size()), stdout) !=
-                       static_cast<std::size_t>(bytes.size()) ||
-                   std::fflush(stdout) != 0) {
-            throw std::system_error(errno, std::generic_category(), "standard output");
+        } else {
+            cli::writeStandardOutput({bytes.constData(), static_cast<std::size_t>(bytes.size())});
         }
         return 0;
     });

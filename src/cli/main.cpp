@@ -77,7 +77,7 @@ std::string runLunar(const QCommandLineParser& parser, const Options& o,
     if (moments.size() != 1) {
         throw UsageError("lunar takes one moment \"yyyy/mm/dd hh:mm\"");
     }
-    const engine::DateTime moment = accepted(cli::readMoment(moments[0], "the moment"));
+    const engine::DateTime moment = accepted(cli::readMoment(moments[0], "日時"));
     checkRange(calendar, moment.date);
     cli::JsonBuilder json;
     cli::writeLunar(json, engine::ConvertBirthMoment(calendar, moment));
@@ -144,13 +144,24 @@ int runSummary(const QCommandLineParser& parser, const Options& o,
     if (files.size() != 1) {
         throw UsageError("summary takes one name file");
     }
-    records::NameList list;
-    cli::summariseNameFile(files[0], calendar, dataDir, platform::KeyStore::defaultFilePath(),
-                           list);
+    const cli::NameFileSummary summary(files[0], calendar, dataDir,
+                                       platform::KeyStore::defaultFilePath());
+    if (!summary.told().isEmpty()) {
+        std::fprintf(stderr, "sorvik-cli: %s\n",
+                     QString(summary.told()).replace(u'\n', u' ').toUtf8().data());
+    }
     if (parser.isSet(o.out)) {
-        records::writeNameFile(parser.value(o.out), list);
+        // Nothing replaces the file until every row is written.
+        platform::AtomicWriter out(parser.value(o.out));
+        summary.forEachRow([&out](const records::NameList::Row& row) {
+            out.write(platform::encodeSjis(records::formatNameLine(row)) + "\r\n");
+        });
+        out.commit();
     } else {
-        std::printf("%s\n", compactJson(cli::summaryJson(list)).c_str());
+        summary.writeJson([](const QByteArray& piece) {
+            cli::writeStandardOutput({piece.constData(), static_cast<std::size_t>(piece.size())});
+        });
+        cli::writeStandardOutput("\n");
     }
     return 0;
 }
@@ -184,6 +195,9 @@ int main(int argc, char* argv[]) {
             refuseOptions(parser, command, {&o.out});
         }
         const engine::CalendarTable calendar = records::LoadCalendar(dataDir);
+        if (command != u"lunar") {
+            cli::refuseDamagedKeyStore(platform::KeyStore::defaultFilePath());
+        }
         if (command == u"summary") {
             return runSummary(parser, o, calendar, dataDir);
         }
@@ -191,16 +205,12 @@ int main(int argc, char* argv[]) {
             return runBatch(parser, o, calendar, dataDir);
         }
         if (command == u"luck") {
-            const std::string output = runLuck(parser, o, calendar, dataDir);
-            if (std::fwrite(output.data(), 1, output.size(), stdout) != output.size() ||
-                std::fflush(stdout) != 0) {
-                throw std::system_error(errno, std::generic_category(), "standard output");
-            }
+            cli::writeStandardOutput(runLuck(parser, o, calendar, dataDir));
             return 0;
         }
         const std::string json = command == u"lunar" ? runLunar(parser, o, calendar)
                                                      : runChart(parser, o, calendar, dataDir);
-        std::printf("%s\n", json.c_str());
+        cli::writeStandardOutput(json + '\n');
         return 0;
     });
 }

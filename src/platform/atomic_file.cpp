@@ -1,5 +1,6 @@
 #include "atomic_file.h"
 
+#include <algorithm>
 #include <cerrno>
 
 #include <fcntl.h>
@@ -55,34 +56,101 @@ void removeLeftovers(const QFileInfo& target) {
 
 }  // namespace
 
-void writeFileAtomically(const QString& path, const QByteArray& bytes) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
+AtomicWriter::AtomicWriter(const QString& path) : path_(path) {
+    // The rename would put a file where a pipe, a device or a folder was.
+    if (const QFileInfo target(path); target.exists() && !target.isFile()) {
+        throw FileError(QStringLiteral("『%1』は、ファイルではないため、書き込めません。")
+                            .arg(QDir::toNativeSeparators(path)));
+    }
+    file_ = std::make_unique<QSaveFile>(path);
+    if (!file_->open(QIODevice::WriteOnly)) {
         throw FileError(QStringLiteral("『%1』に書き込めません。（%2）")
-                            .arg(QDir::toNativeSeparators(path), file.errorString()));
+                            .arg(QDir::toNativeSeparators(path), file_->errorString()));
     }
-    if (file.write(bytes) != bytes.size() || !file.commit()) {
-        throw FileError(QStringLiteral("『%1』を保存できませんでした。（%2）")
-                            .arg(QDir::toNativeSeparators(path), file.errorString()));
+}
+
+AtomicWriter::~AtomicWriter() = default;
+
+void AtomicWriter::write(const QByteArray& bytes) {
+    if (file_->write(bytes) != bytes.size()) {
+        throw failed();
     }
-    const QFileInfo target(path);
+}
+
+void AtomicWriter::commit() {
+    if (!file_->commit()) {
+        throw failed();
+    }
+    const QFileInfo target(path_);
     syncFolder(target.absolutePath());
     removeLeftovers(target);
 }
 
-QByteArray readWholeFile(const QString& path) {
-    QFile file(path);
+FileError AtomicWriter::failed() const {
+    return FileError(QStringLiteral("『%1』を保存できませんでした。（%2）")
+                         .arg(QDir::toNativeSeparators(path_), file_->errorString()));
+}
+
+void writeFileAtomically(const QString& path, const QByteArray& bytes) {
+    AtomicWriter writer(path);
+    writer.write(bytes);
+    writer.commit();
+}
+
+void openForReading(QFile& file, qint64 limit) {
+    const QString path = file.fileName();
+    if (path.isEmpty()) {
+        throw FileError(QStringLiteral("ファイル名が指定されていません。"));
+    }
+    // A pipe or a device may never end, and opening a pipe waits for a writer.
+    if (const QFileInfo info(path); info.exists() && !info.isFile()) {
+        throw FileError(QStringLiteral("『%1』は、ファイルではありません。")
+                            .arg(QDir::toNativeSeparators(path)));
+    }
     if (!file.open(QIODevice::ReadOnly)) {
-        throw FileError(QStringLiteral("『%1』を読み込めません。（%2）")
-                            .arg(QDir::toNativeSeparators(path), file.errorString()));
+        throw unreadableFileError(path, file.errorString());
     }
-    QByteArray bytes = file.readAll();
-    // A read that fails half-way must not pass for a shorter file.
-    if (file.error() != QFileDevice::NoError) {
-        throw FileError(QStringLiteral("『%1』を読み込めません。（%2）")
-                            .arg(QDir::toNativeSeparators(path), file.errorString()));
+    if (file.size() > limit) {
+        throw tooLargeFileError(path, limit);
     }
-    return bytes;
+}
+
+FileError unreadableFileError(const QString& path, const QString& reason) {
+    return FileError(QStringLiteral("『%1』を読み込めません。（%2）")
+                         .arg(QDir::toNativeSeparators(path), reason));
+}
+
+FileError tooLargeFileError(const QString& path, qint64 limit) {
+    return FileError(QStringLiteral("『%1』は、大きすぎるため読み込めません。（%2バイトまで）")
+                         .arg(QDir::toNativeSeparators(path))
+                         .arg(limit));
+}
+
+QByteArray readWholeFile(const QString& path, qint64 limit) {
+    QFile file(path);
+    openForReading(file, limit);
+    // Read in pieces rather than by the size told: a file of /proc tells none, and a file
+    // that grows while it is read must still stop at the limit.
+    constexpr qint64 kPiece = 1 << 20;
+    QByteArray bytes;
+    bytes.reserve(file.size());
+    for (;;) {
+        const qsizetype had = bytes.size();
+        const qint64 room = std::min(kPiece, limit + 1 - had);
+        bytes.resize(had + room);
+        const qint64 got = file.read(bytes.data() + had, room);
+        // A read that fails half-way must not pass for a shorter file.
+        if (got < 0) {
+            throw unreadableFileError(path, file.errorString());
+        }
+        bytes.resize(had + got);
+        if (bytes.size() > limit) {
+            throw tooLargeFileError(path, limit);
+        }
+        if (got == 0) {
+            return bytes;
+        }
+    }
 }
 
 }  // namespace sorvik::platform

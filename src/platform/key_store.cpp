@@ -1,9 +1,13 @@
 #include "key_store.h"
 
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 
 #include "errors.h"
+#include "program_key.h"
 
 namespace sorvik::platform {
 
@@ -26,7 +30,7 @@ QString valuePath(const QString& key, const QString& name) {
 }  // namespace
 
 KeyStore::KeyStore(const QString& filePath)
-    : settings_(std::make_unique<QSettings>(filePath, QSettings::IniFormat)) {}
+    : settings_(std::make_unique<QSettings>(filePath, QSettings::IniFormat)), filePath_(filePath) {}
 
 KeyStore::~KeyStore() = default;
 
@@ -86,7 +90,49 @@ void KeyStore::sync() {
 }
 
 QString KeyStore::filePath() const {
-    return settings_->fileName();
+    return filePath_;
+}
+
+void KeyStore::leaveFileAlone() {
+    if (scratch_) {
+        return;
+    }
+    scratch_ = std::make_unique<QTemporaryDir>();
+    auto copy = std::make_unique<QSettings>(scratch_->filePath(QStringLiteral("registry.ini")),
+                                            QSettings::IniFormat);
+    for (const QString& key : settings_->allKeys()) {
+        copy->setValue(key, settings_->value(key));
+    }
+    settings_ = std::move(copy);
+}
+
+QString keyStoreDamage(const QString& filePath) {
+    const QFileInfo file(filePath);
+    if (!file.exists() && !file.isSymLink()) {
+        return {};
+    }
+    const QString name = QDir::toNativeSeparators(filePath);
+    if (!file.isFile()) {
+        return QStringLiteral("設定ﾌｧｲﾙ『%1』は、ファイルではありません。").arg(name);
+    }
+    const QSettings settings(filePath, QSettings::IniFormat);
+    const QString program = groupPath(programKey());
+    if (settings.status() != QSettings::NoError ||
+        !settings.contains(program + QStringLiteral("/Dir")) ||
+        !settings.contains(program + QStringLiteral("/Ver"))) {
+        return QStringLiteral("設定ﾌｧｲﾙ『%1』が壊れているため、読み込めません。").arg(name);
+    }
+    return {};
+}
+
+QString keepDamagedKeyStore(const QString& filePath, const QDateTime& now) {
+    if (!QFileInfo(filePath).isFile()) {
+        return {};
+    }
+    const QString copy =
+        filePath + QStringLiteral(".damaged-") + now.toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    QFile::remove(copy);
+    return QFile::copy(filePath, copy) ? copy : QString();
 }
 
 }  // namespace sorvik::platform

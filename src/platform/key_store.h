@@ -3,9 +3,12 @@
 #include <memory>
 
 #include <QByteArray>
+#include <QDateTime>
 #include <QSettings>
 #include <QString>
 #include <QStringList>
+
+class QTemporaryDir;
 
 namespace sorvik::platform {
 
@@ -36,10 +39,27 @@ class KeyStore {
     // Writes pending changes to the file; throws FileError when that fails.
     void sync();
 
+    // From here on the file is neither read nor written: the store goes on with the values
+    // read so far, in a scratch copy that ends with the store. For a damaged file the user
+    // chose not to have replaced.
+    void leaveFileAlone();
+
     QString filePath() const;
 
   private:
     std::unique_ptr<QSettings> settings_;
+    QString filePath_;
+    std::unique_ptr<QTemporaryDir> scratch_;
 };
+
+// Why the store's file cannot be taken as the user's: it cannot be read as a whole, or it
+// lacks the values every start of the program writes (Dir and Ver of the program's key), so
+// that the user's settings would silently turn into the defaults. Empty when the file is whole
+// or there is none yet.
+QString keyStoreDamage(const QString& filePath);
+
+// Copies a damaged store's file aside as "<name>.damaged-<yyyyMMdd-hhmmss>" beside it and
+// returns the copy's path; empty when no copy could be made (a folder in its place).
+QString keepDamagedKeyStore(const QString& filePath, const QDateTime& now);
 
 }  // namespace sorvik::platform

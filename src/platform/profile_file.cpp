@@ -79,6 +79,7 @@ ProfileFile::ProfileFile(const QString& path) : path_(path) {
         return;
     }
     const QByteArray data = readWholeFile(path);
+    endedWithinALine_ = !data.isEmpty() && !data.endsWith('\r') && !data.endsWith('\n');
     qsizetype start = 0;
     while (start < data.size()) {
         qsizetype end = start;

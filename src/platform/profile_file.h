@@ -22,6 +22,9 @@ class ProfileFile {
     // The lines (from 1) that held bytes of no Shift-JIS character when the file was loaded;
     // their values read with kUnreadableMark in place of those bytes.
     const QList<int>& unreadableLines() const { return unreadableLines_; }
+    // Whether the file ended without the line end of its last line: every line the program
+    // writes has one, so the file was cut short.
+    bool endedWithinALine() const { return endedWithinALine_; }
 
     bool hasSection(const QString& section) const;
     bool hasKey(const QString& section, const QString& key) const;
@@ -56,6 +59,7 @@ class ProfileFile {
     bool existed_ = false;
     QList<QByteArray> lines_;  // without their line ends
     QList<int> unreadableLines_;
+    bool endedWithinALine_ = false;
 };
 
 }  // namespace sorvik::platform

@@ -11,9 +11,12 @@ QStringList readSjisLines(const QString& path, QList<int>* unreadableLines) {
 }
 
 QStringList decodeSjisLines(const QByteArray& bytes, QList<int>* unreadableLines) {
+    // Older Windows programs end a text file with an end-of-file mark, which is no line.
+    constexpr char kEndOfFileMark = 0x1A;
     // Split before decoding: CR and LF are never part of a double-byte character, and a bad
     // byte is then found in its own line.
-    const QList<QByteArray> stored = splitStoredLines(bytes);
+    const QList<QByteArray> stored =
+        splitStoredLines(bytes.endsWith(kEndOfFileMark) ? bytes.first(bytes.size() - 1) : bytes);
     QStringList lines;
     lines.reserve(stored.size());
     for (qsizetype i = 0; i < stored.size(); ++i) {
@@ -39,7 +42,7 @@ QByteArray encodeSjisLines(const QStringList& lines) {
     return joinStoredLines(stored);
 }
 
-QString unreadableBytesMessage(const QString& fileName, const QList<int>& lines) {
+QString lineNumbersText(const QList<int>& lines) {
     constexpr qsizetype kListed = 10;
     QStringList numbers;
     for (qsizetype i = 0; i < lines.size() && i < kListed; ++i) {
@@ -49,11 +52,15 @@ QString unreadableBytesMessage(const QString& fileName, const QList<int>& lines)
     if (lines.size() > kListed) {
         where += QStringLiteral("ほか%1行").arg(lines.size() - kListed);
     }
+    return where;
+}
+
+QString unreadableBytesMessage(const QString& fileName, const QList<int>& lines) {
     return QStringLiteral(
                "『%1』の%2に、文字として読めないバイトがありました。"
                "その部分を「〓」に置き換えて読み込みました。"
                "ファイルは、保存するまで元のままです。")
-        .arg(fileName, where);
+        .arg(fileName, lineNumbersText(lines));
 }
 
 void writeSjisLines(const QString& path, const QStringList& lines) {

@@ -1,5 +1,7 @@
 #include "birth_entry.h"
 
+#include <algorithm>
+
 #include "platform/errors.h"
 #include "platform/sjis.h"
 #include "records/date_texts.h"
@@ -36,6 +38,11 @@ std::variant<engine::DateTime, EntryRefusal> readBirthEntry(const BirthEntry& en
     // Both separate the fields of the name file.
     if (entry.name.contains(u'&') || entry.name.contains(u',')) {
         return EntryRefusal{Field::Name, q(kNameSeparatorMessage), true};
+    }
+    // A line feed would split the person's line of the name file; the others are no text.
+    if (std::any_of(entry.name.cbegin(), entry.name.cend(),
+                    [](QChar c) { return c.category() == QChar::Other_Control; })) {
+        return EntryRefusal{Field::Name, q(kNameControlMessage), true};
     }
     // A name the name file cannot store would make every later save of the list fail.
     try {

@@ -14,6 +14,7 @@ namespace sorvik::records {
 
 inline constexpr auto kEmptyNameMessage = u"氏名が入力されていません。";
 inline constexpr auto kNameSeparatorMessage = u"氏名欄に、半角の＆・カンマは使用できません。";
+inline constexpr auto kNameControlMessage = u"氏名欄に、改行・タブなどの制御文字は使用できません。";
 inline constexpr auto kBadDateMessage = u"日付が正しくありません。";
 inline constexpr auto kBadTimeMessage = u"時間が正しくありません。";
 inline constexpr auto kNoSexMessage = u"性別が選ばれていません。";

@@ -107,9 +107,9 @@ Summary ComputeSummary(const SummaryContext& context, engine::Sex sex,
     return s;
 }
 
-std::optional<engine::DateTime> rowMoment(const NameList& list, int row) {
-    const std::optional<QDate> date = readDateText(list.cell(row, NameList::kDate));
-    const std::optional<QTime> time = readTimeText(list.cell(row, NameList::kTime));
+std::optional<engine::DateTime> rowMoment(const NameList::Row& row) {
+    const std::optional<QDate> date = readDateText(row[NameList::kDate]);
+    const std::optional<QTime> time = readTimeText(row[NameList::kTime]);
     if (!date || !time) {
         return std::nullopt;
     }
@@ -117,17 +117,32 @@ std::optional<engine::DateTime> rowMoment(const NameList& list, int row) {
         {date->year(), date->month(), date->day()}, time->hour(), time->minute()};
 }
 
-engine::Sex rowSex(const NameList& list, int row) {
-    return list.cell(row, NameList::kSex) == u"女" ? engine::Sex::Female : engine::Sex::Male;
+std::optional<engine::DateTime> rowMoment(const NameList& list, int row) {
+    return rowMoment(list.row(row));
 }
 
-QString unreadableMomentMessage(const NameList& list, int row) {
+engine::Sex rowSex(const NameList::Row& row) {
+    return row[NameList::kSex] == u"女" ? engine::Sex::Female : engine::Sex::Male;
+}
+
+engine::Sex rowSex(const NameList& list, int row) {
+    return rowSex(list.row(row));
+}
+
+QString unreadableMomentMessage(const NameList::Row& cells, int row) {
     return QStringLiteral(
                "%1件目『%2』の生年月日『%3 %4』は日付と時間として読めません。"
                "命盤ﾃﾞｰﾀ生成をここで中止しました。")
         .arg(row + 1)
-        .arg(list.cell(row, NameList::kName), list.cell(row, NameList::kDate),
-             list.cell(row, NameList::kTime));
+        .arg(cells[NameList::kName], cells[NameList::kDate], cells[NameList::kTime]);
+}
+
+QString unreadableMomentMessage(const NameList& list, int row) {
+    return unreadableMomentMessage(list.row(row), row);
+}
+
+bool skippedBySummary(const NameList::Row& row) {
+    return row[NameList::kTime] == QLatin1StringView(kUnreadableTime);
 }
 
 SummaryRun summariseList(NameList& list, const SummaryContext& context) {
@@ -136,7 +151,7 @@ SummaryRun summariseList(NameList& list, const SummaryContext& context) {
         return run;  // the blank row of an empty list is no person
     }
     for (int row = 0; row < list.rowCount(); ++row) {
-        if (list.cell(row, NameList::kTime) == QLatin1StringView(kUnreadableTime)) {
+        if (skippedBySummary(list.row(row))) {
             continue;
         }
         const std::optional<engine::DateTime> moment = rowMoment(list, row);

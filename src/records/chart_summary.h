@@ -8,8 +8,8 @@
 #include "engine/calendar_table.h"
 #include "engine/catalogue.h"
 #include "engine/date.h"
-#include "engine/sex.h"
 #include "engine/placement_tables.h"
+#include "engine/sex.h"
 #include "records/name_list.h"
 
 // The one-line chart summaries of the name list and the time list: columns 4..37 of a person.
@@ -54,9 +54,11 @@ Summary ComputeSummary(const SummaryContext& context, engine::Sex sex,
 // The birth moment of a row as the summary reads it: date, a blank and time; nothing when that
 // is no date and time.
 std::optional<engine::DateTime> rowMoment(const NameList& list, int row);
+std::optional<engine::DateTime> rowMoment(const NameList::Row& row);
 
 // The sex of a row's column 1; anything but 女 counts 男.
 engine::Sex rowSex(const NameList& list, int row);
+engine::Sex rowSex(const NameList::Row& row);
 
 // 命盤ﾃﾞｰﾀ生成 over a list: rows with the time "99:99" and rows outside the calendar are
 // skipped; a row whose date and time are no moment stops the run, the rows before it keeping
@@ -68,7 +70,11 @@ struct SummaryRun {
 };
 SummaryRun summariseList(NameList& list, const SummaryContext& context);
 
-// The message of a row that stopped the run.
+// The message of a row (from 0) that stopped the run.
 QString unreadableMomentMessage(const NameList& list, int row);
+QString unreadableMomentMessage(const NameList::Row& cells, int row);
+
+// Whether the run skips the row: its time unreadable ("99:99") when it was read.
+bool skippedBySummary(const NameList::Row& row);
 
 }  // namespace sorvik::records

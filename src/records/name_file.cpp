@@ -26,14 +26,38 @@ QString formatNameLine(const NameList::Row& row) {
     return platform::joinCommaList(QStringList(row.begin(), row.end()));
 }
 
-std::vector<NameList::Row> readNameFile(const QString& path, QList<int>* unreadableRows) {
+std::vector<NameList::Row> readNameFile(const QString& path, QList<int>* unreadableRows,
+                                        QList<int>* unknownSexRows) {
     const QStringList lines = platform::readSjisLines(path, unreadableRows);
     std::vector<NameList::Row> rows;
     rows.reserve(lines.size());
     for (const QString& line : lines) {
         rows.push_back(readNameLine(line));
+        if (unknownSexRows != nullptr && readsAsUnknownSex(rows.back())) {
+            unknownSexRows->append(static_cast<int>(rows.size()));
+        }
     }
     return rows;
+}
+
+bool readsAsUnknownSex(const NameList::Row& row) {
+    // A row without a sex is one not filled in yet, not one written by another program.
+    const QString& sex = row[NameList::kSex];
+    return !sex.isEmpty() && sex != u"男" && sex != u"女";
+}
+
+QString nameFileReadingMessage(const QString& fileName, const QList<int>& unreadableRows,
+                               const QList<int>& unknownSexRows) {
+    QStringList parts;
+    if (!unreadableRows.isEmpty()) {
+        parts.append(platform::unreadableBytesMessage(fileName, unreadableRows));
+    }
+    if (!unknownSexRows.isEmpty()) {
+        parts.append(QStringLiteral("『%1』の%2の性別は「男」「女」のどちらでもないため、"
+                                    "男として扱います。")
+                         .arg(fileName, platform::lineNumbersText(unknownSexRows)));
+    }
+    return parts.join(u'\n');
 }
 
 void writeNameFile(const QString& path, const NameList& list) {
@@ -70,8 +94,10 @@ std::optional<LoadRefusal> NameFileSession::LoadNameFile(const QString& name) {
                                : QStringLiteral("『%1』がありません。").arg(name)};
     }
     QList<int> unreadableRows;
-    list_.reset(readNameFile(path, &unreadableRows));
+    QList<int> unknownSexRows;
+    list_.reset(readNameFile(path, &unreadableRows, &unknownSexRows));
     unreadableRows_ = unreadableRows;
+    unknownSexRows_ = unknownSexRows;
     current_ = name;
     emit titleChanged(current_);
     setNameListModified(false);

@@ -32,10 +32,18 @@ QString formatNameLine(const NameList::Row& row);
 // Throw platform::FileError when the file cannot be read or written; writing replaces the
 // file atomically (EncodingError for a name without a Shift-JIS code, nothing written then).
 // Bytes that are no Shift-JIS character read as "〓", so that the list can be saved again;
-// the rows (from 1) that held them are given when asked for.
-std::vector<NameList::Row> readNameFile(const QString& path, QList<int>* unreadableRows = nullptr);
+// the rows (from 1) that held them are given when asked for, and so are the rows whose sex is
+// written as neither "男" nor "女", which count as 男.
+std::vector<NameList::Row> readNameFile(const QString& path, QList<int>* unreadableRows = nullptr,
+                                        QList<int>* unknownSexRows = nullptr);
 void writeNameFile(const QString& path, const NameList& list);
 
+// Whether a row read counts as 男 for a sex written as neither "男" nor "女".
+bool readsAsUnknownSex(const NameList::Row& row);
+
+// What the user is told after a load that met such rows; empty when it met none.
+QString nameFileReadingMessage(const QString& fileName, const QList<int>& unreadableRows,
+                               const QList<int>& unknownSexRows);
 // The current name file with its list: which file Save writes to, whether the list changed
 // since it was loaded. It asks nothing: the window asks before it drops changes or replaces a
 // person, and calls here with the answer given.
@@ -61,6 +69,8 @@ class NameFileSession : public QObject {
     // The rows (from 1) in which the last load met bytes of no Shift-JIS character; they read
     // as "〓", and the file stays as it is until the list is saved.
     const QList<int>& unreadableRows() const { return unreadableRows_; }
+    // The rows (from 1) of the last load whose sex was neither "男" nor "女".
+    const QList<int>& unknownSexRows() const { return unknownSexRows_; }
     // Writes the list; neither the modified flag nor the title change.
     void SaveNameFile(const QString& name) const;
     // Starts an empty list named "NewFile.nam".
@@ -87,6 +97,7 @@ class NameFileSession : public QObject {
     QString current_;
     bool modified_ = false;
     QList<int> unreadableRows_;
+    QList<int> unknownSexRows_;
 };
 
 }  // namespace sorvik::records

@@ -289,6 +289,11 @@ void SystemSettings::LoadSettings() {
         fallBack(QStringLiteral("ｼｽﾃﾑ設定ﾌｧｲﾙ『%1』には、ｼｽﾃﾑ設定がありません。").arg(fileName));
         return;
     }
+    // Keys a whole file lacks take their defaults; a file cut short may have lost any of them.
+    if (file.endedWithinALine()) {
+        fallBack(QStringLiteral("ｼｽﾃﾑ設定ﾌｧｲﾙ『%1』は、途中で切れています。").arg(fileName));
+        return;
+    }
     if (!file.unreadableLines().isEmpty()) {
         loadWarning_ = platform::unreadableBytesMessage(fileName, file.unreadableLines());
     }

@@ -2,7 +2,10 @@
 
 #include <stdexcept>
 
+#include <QFileInfo>
+
 #include "platform/atomic_file.h"
+#include "platform/errors.h"
 #include "platform/file_names.h"
 #include "platform/text_file.h"
 
@@ -77,6 +80,39 @@ void writePalaceLines(const QString& folder, int number, const QStringList& line
 
 void writeEditorCopy(const QString& folder, const QStringList& lines) {
     platform::writeSjisLines(textFilePath(folder, editorCopyFileName()), lines);
+}
+
+QString unreadableTextsMessage(const QString& folder) {
+    QStringList names = {starFileName(), patternFileName()};
+    for (int n = 1; n <= kPalaceFileCount; ++n) {
+        names.append(palaceFileName(n));
+    }
+    for (int n = 1; n <= kCombinationFileCount; ++n) {
+        names.append(combinationFileName(n));
+    }
+    QStringList places;
+    for (const QString& name : names) {
+        const QString path = textFilePath(folder, name);
+        if (!QFileInfo(path).isFile()) {
+            continue;
+        }
+        QList<int> lines;
+        try {
+            platform::decodeSjisLines(platform::readWholeFile(path), &lines);
+        } catch (const platform::FileError&) {
+            continue;  // the file's own reader tells of that when it needs the file
+        }
+        if (!lines.isEmpty()) {
+            places.append(QStringLiteral("『%1』の%2").arg(name, platform::lineNumbersText(lines)));
+        }
+    }
+    if (places.isEmpty()) {
+        return {};
+    }
+    return places.join(u'、') +
+           QStringLiteral(
+               "に、文字として読めないバイトがありました。"
+               "その部分は「〓」と表示します。ファイルは、保存するまで元のままです。");
 }
 
 bool normalisePalaceFile(const QString& path) {

@@ -50,4 +50,9 @@ void writeEditorCopy(const QString& folder, const QStringList& lines);
 // change; returns whether it was.
 bool normalisePalaceFile(const QString& path);
 
+// What the start-up tells when description files hold bytes that are no Shift-JIS character:
+// one message naming every such file and its lines; empty when there are none. Files that are
+// missing or cannot be read are left to their own readers.
+QString unreadableTextsMessage(const QString& folder);
+
 }  // namespace sorvik::texts

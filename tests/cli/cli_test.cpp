@@ -1,3 +1,5 @@
+#include <sys/stat.h>
+
 #include <QDir>
 #include <QFile>
 #include <QJsonArray>
@@ -12,10 +14,15 @@
 #include "calendar_fixture.h"
 #include "cli/chart_maker.h"
 #include "cli/command_line.h"
+#include "platform/atomic_file.h"
 #include "platform/key_store.h"
+#include "platform/program_key.h"
 #include "platform/sjis.h"
 #include "platform/text_file.h"
 #include "records/calendar_file.h"
+#include "records/chart_summary.h"
+#include "records/name_file.h"
+#include "settings/listed_stars.h"
 #include "settings/zi_wei_settings.h"
 #include "strength/luck_periods.h"
 
@@ -79,6 +86,12 @@ class CliTest : public ::testing::Test {
         return result;
     }
 
+    // The values every start of the program writes, which tell a whole store.
+    static void writeStartValues(sorvik::platform::KeyStore& keys) {
+        keys.writeText(sorvik::platform::programKey(), "Dir", "/opt/sorvik/");
+        keys.writeText(sorvik::platform::programKey(), "Ver", "2690");
+    }
+
     QTemporaryDir dir;
 };
 
@@ -118,7 +131,7 @@ TEST_F(CliTest, ChartPrintsHeaderLabelsAndLuckDates) {
 }
 
 TEST_F(CliTest, NamesWithJsonSyntaxSurviveTheRoundTrip) {
-    const QString name = QStringLiteral("山\"田\\{x}\t");
+    const QString name = QStringLiteral("山\"田\\{x}/");
     const CliRun r = run({"chart", "--name", name, "--sex", "女", "--date", "2020/01/24", "--time",
                           "12:00", "--target", "2021/06/10 09:05"});
     ASSERT_EQ(r.status, 0) << r.error.toStdString();
@@ -212,9 +225,7 @@ TEST_F(CliTest, FailuresExitWithOneLineAndTheirStatus) {
          1,
          u"範囲外"},
         // A moment of the right shape that names no real day is an impossible date.
-        {{"lunar", "2020/13/01 00:00"},
-         2,
-         u"the moment (2020/13/01 00:00): 日付が正しくありません。"},
+        {{"lunar", "2020/13/01 00:00"}, 2, u"日時「2020/13/01 00:00」：日付が正しくありません。"},
         {{"lunar", "2020-01-01 00:00"}, 2, u"yyyy/mm/dd hh:mm"},
         {{"chart", "--name", "x", "--sex", "?", "--date", "2020/01/24", "--time", "12:00"},
          2,
@@ -259,7 +270,23 @@ TEST_F(CliTest, FailuresExitWithOneLineAndTheirStatus) {
         {{"chart", "--name", "x", "--sex", "女", "--date", "2020/01/24", "--time", "12:00",
           "--target", "2021/02/29 09:00"},
          2,
-         u"--target (2021/02/29 09:00): 日付が正しくありません。"},
+         u"--target「2021/02/29 09:00」：日付が正しくありません。"},
+        {{"chart", "--name", "x", "--sex", "女", "--date", "2020/01/24", "--time", "12:00",
+          "--target", "2021-02-28"},
+         2,
+         u"sorvik-cli: --target「2021-02-28」：「yyyy/mm/dd hh:mm」の形で指定してください。"},
+        {{"chart", "--name", "x", "--sex", "?", "--date", "2020/01/24", "--time", "12:00"},
+         2,
+         u"sorvik-cli: --sex「?」：「男」か「女」を指定してください。"},
+        // The last of a repeated option once won silently.
+        {{"chart", "--name", "x", "--sex", "女", "--date", "2020/01/24", "--time", "12:00",
+          "--name", "y"},
+         2,
+         u"sorvik-cli: repeated option --name"},
+        {{"lunar", "--data=/nowhere", "2020/06/04 12:00"}, 2, u"repeated option --data"},
+        {{"chart", "--name", "a\nb", "--sex", "女", "--date", "2020/01/24", "--time", "12:00"},
+         2,
+         u"sorvik-cli: 氏名欄に、改行・タブなどの制御文字は使用できません。"},
     };
     for (const Case& c : cases) {
         const CliRun r = run(c.args);
@@ -294,6 +321,37 @@ TEST_F(CliTest, ADamagedStarTableIsNamedAndNoChartIsMade) {
         EXPECT_EQ(r.error, QString::fromUtf16(c.message));
         EXPECT_TRUE(r.json.isEmpty());
     }
+}
+
+// A damaged store once gave the charts of the default rules without a word.
+TEST_F(CliTest, ADamagedKeyStoreIsRefusedInsteadOfTheDefaults) {
+    const QString keyStore = dir.filePath("sorvik/registry.ini");
+    {
+        sorvik::platform::KeyStore keys(keyStore);
+        writeStartValues(keys);
+        keys.writeText(sorvik::settings::kRegistryKey, "RG1", "2");
+    }
+    const QStringList chart = {"chart",           "--name",     "x",      "--sex", "男",
+                               "--date",          "2020/01/24", "--time", "12:00", "--target",
+                               "2020/06/04 12:00"};
+    ASSERT_EQ(run(chart).status, 0);
+    QFile file(keyStore);
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    const QByteArray whole = file.readAll();
+    ASSERT_TRUE(file.resize(whole.size() / 2));
+    file.close();
+    const QString message =
+        "sorvik-cli: 設定ﾌｧｲﾙ『" + keyStore + "』が壊れているため、読み込めません。\n";
+    for (const QStringList& args :
+         {chart, QStringList{"luck", "--sex", "女", "--date", "2020/06/04", "--time", "12:00"}}) {
+        const CliRun r = run(args);
+        EXPECT_EQ(r.status, 1);
+        EXPECT_EQ(r.error, message);
+        EXPECT_TRUE(r.output.isEmpty());
+    }
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), whole.left(whole.size() / 2));
+    EXPECT_EQ(run({"lunar", "2020/06/04 12:00"}).status, 0) << "reads no settings";
 }
 
 // The table the program shows, with the ratios of the user's key store; --csv gives the file.
@@ -334,6 +392,7 @@ TEST_F(CliTest, LuckPrintsTheTableOrItsCsvFile) {
 
     {
         sorvik::platform::KeyStore keys(keyStore);
+        writeStartValues(keys);
         keys.writeText(sorvik::settings::kRegistryKey, "TBar1", "100");
         keys.writeText(sorvik::settings::kRegistryKey, "TBar2", "0");
         keys.writeText(sorvik::settings::kRegistryKey, "TBar3", "0");
@@ -429,6 +488,9 @@ TEST_F(CliTest, BatchAnswersABadLineWithItsErrorAndGoesOn) {
         "\"tagret\": \"2021/01/01 00:00\"}\n"
         "{\"name\": \"x\", \"sex\": \"男\", \"date\": \"2020/01/24\", \"time\": \"12:00\", "
         "\"target\": \"2030/01/01 00:00\"}\n"
+        "{\"name\": \"x\", \"sex\": \"男\", \"date\": \"2020/01/24\", \"time\": \"12:00\", "
+        "\"n\\u0061me\": \"y\"}\n"
+        "{\"name\": \"x\\ny\", \"sex\": \"男\", \"date\": \"2020/01/24\", \"time\": \"12:00\"}\n"
         "[1, 2]\r\n"
         // The target before the birth becomes the birth moment, with a note.
         "{\"name\": \"x\", \"sex\": \"女\", \"date\": \"2020/01/24\", \"time\": \"12:00\", "
@@ -436,7 +498,7 @@ TEST_F(CliTest, BatchAnswersABadLineWithItsErrorAndGoesOn) {
         batchLine(kBirths[1]).chopped(1);  // the last line may lack its line feed
     const CliRun batch = run({"batch"}, input);
     ASSERT_EQ(batch.status, 0) << batch.error.toStdString();
-    ASSERT_EQ(batch.lines.size(), 11) << batch.output.toStdString();
+    ASSERT_EQ(batch.lines.size(), 13) << batch.output.toStdString();
     EXPECT_EQ(batch.lines[0], run(kBirths[0]).json);
     const std::pair<int, const char16_t*> errors[] = {
         {2, u"氏名欄に、半角の＆・カンマは使用できません。"},
@@ -446,7 +508,9 @@ TEST_F(CliTest, BatchAnswersABadLineWithItsErrorAndGoesOn) {
         {6, u"time must be a text"},
         {7, u"unknown key: tagret"},
         {8, u"『2030/01/01』は、日付変換可能範囲外です。"},
-        {9, u"not a JSON object"},
+        {9, u"repeated key: name"},
+        {10, u"氏名欄に、改行・タブなどの制御文字は使用できません。"},
+        {11, u"not a JSON object"},
     };
     for (const auto& [line, message] : errors) {
         const QJsonObject error = batch.lines[line - 1];
@@ -455,12 +519,12 @@ TEST_F(CliTest, BatchAnswersABadLineWithItsErrorAndGoesOn) {
         EXPECT_TRUE(error["error"].toString().startsWith(QString::fromUtf16(message)))
             << error["error"].toString().toStdString();
     }
-    EXPECT_EQ(batch.lines[9]["labels"].toObject()["Kazoe"].toString().left(4),
+    EXPECT_EQ(batch.lines[11]["labels"].toObject()["Kazoe"].toString().left(4),
               QStringLiteral("数え1歳"));
     EXPECT_EQ(batch.error,
-              QStringLiteral("sorvik-cli: line 10: 造命日時が0歳以前か150歳以上に指定さ"
+              QStringLiteral("sorvik-cli: line 12: 造命日時が0歳以前か150歳以上に指定さ"
                              "れている為、造命日時を生年月日にします。\n"));
-    EXPECT_EQ(batch.lines[10], run(kBirths[1]).json);
+    EXPECT_EQ(batch.lines[12], run(kBirths[1]).json);
 }
 
 TEST_F(CliTest, BatchRefusesALineTooLongToHoldAndGoesOn) {
@@ -487,6 +551,41 @@ TEST_F(CliTest, BatchFailsWhenItCannotWrite) {
     process.waitForFinished();
     EXPECT_EQ(process.exitCode(), 1);
     EXPECT_TRUE(process.readAllStandardError().startsWith("sorvik-cli: standard input or output:"));
+}
+
+// chart, lunar and summary once ended with 0 over a full disk or a closed output.
+TEST_F(CliTest, EveryCommandFailsWhenStandardOutputCannotBeWritten) {
+    const QString names = dir.filePath("people.nam");
+    sorvik::platform::writeSjisLines(names, {"山田,男,2020/06/04,12:00,"});
+    const QStringList commands[] = {
+        {"lunar", "2020/06/04 12:00"},
+        kBirths[0],
+        {"luck", "--sex", "女", "--date", "2020/06/04", "--time", "12:00"},
+        {"luck", "--sex", "女", "--date", "2020/06/04", "--time", "12:00", "--csv"},
+        {"summary", names},
+    };
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("XDG_CONFIG_HOME", dir.path());
+    for (const QStringList& command : commands) {
+        const QStringList args = QStringList{"--data", dir.path()} + command;
+        QProcess full;
+        full.setProcessEnvironment(environment);
+        full.setStandardOutputFile(QStringLiteral("/dev/full"));
+        full.start(SORVIK_CLI, args);
+        full.waitForFinished();
+        EXPECT_EQ(full.exitCode(), 1) << command.join(' ').toStdString();
+        EXPECT_EQ(QString::fromUtf8(full.readAllStandardError()),
+                  "sorvik-cli: standard output: No space left on device\n")
+            << command.join(' ').toStdString();
+
+        QProcess closed;
+        closed.setProcessEnvironment(environment);
+        closed.start("/bin/sh", QStringList{"-c", "exec \"$0\" \"$@\" >&-", SORVIK_CLI} + args);
+        closed.waitForFinished();
+        EXPECT_EQ(closed.exitCode(), 1) << command.join(' ').toStdString();
+        EXPECT_TRUE(closed.readAllStandardError().startsWith("sorvik-cli: standard output: "))
+            << command.join(' ').toStdString();
+    }
 }
 
 TEST_F(CliTest, BatchAnswersALineBeforeTheInputEnds) {
@@ -566,6 +665,122 @@ TEST_F(CliTest, SummaryGivesTheRowsOfTheNameListAndWritesThemWithOut) {
     EXPECT_TRUE(refused.error.contains("2件目『鈴木』")) << refused.error.toStdString();
     EXPECT_EQ(sorvik::platform::readSjisLines(out), lines);
     EXPECT_EQ(run({"lunar", "2020/06/04 12:00", "--out", out}).status, 2);
+}
+
+// The summary is made a person at a time; its bytes are those of the whole list summarised at
+// once, as the name list window makes them.
+TEST_F(CliTest, SummaryGivesTheBytesOfTheWholeListSummarised) {
+    sorvik::platform::writeSjisLines(dir.filePath("Default.ini"),
+                                     {"[Sys]", "SG11=紫微,0,0,表示する,表示する,表示する,"});
+    const QString names = dir.filePath("people.nam");
+    const QList<QByteArray> files = {
+        "",
+        "\r\n",
+        ",\x8f\x97,2020/06/04,12:00,\r\n",
+        "\x8eR\x93\x63,\x92\x6a,2020/06/04,12:00,\r\n\x93\x63,\x8f\x97,20/6/5,0:05\r\n"
+        "x,\x92\x6a,2020/06/04,25:00,\r\ny,\x92\x6a,2030/01/01,12:00,\r\n"
+        "z,?,2019/12/01,23:59,,,,\rlast,\x8f\x97,2020/01/24,1:00",
+    };
+    const sorvik::engine::CalendarTable calendar = sorvik::engine::testing::sampleCalendar();
+    for (const QByteArray& bytes : files) {
+        QFile file(names);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(bytes);
+        file.close();
+
+        sorvik::records::NameList list;
+        list.reset(sorvik::records::readNameFile(names));
+        const sorvik::engine::StarDisplayNames starNames =
+            sorvik::engine::BuildStarDisplayNames("殺");
+        sorvik::platform::KeyStore keys(dir.filePath("sorvik/registry.ini"));
+        sorvik::settings::ZiWeiSettings ziWei(dir.path(), keys, starNames);
+        ziWei.startUp();
+        const sorvik::records::SummaryContext context(
+            calendar, starNames, ziWei, ziWei.bodyStarRule(),
+            sorvik::settings::readListedStars(dir.filePath("Default.ini")));
+        ASSERT_FALSE(sorvik::records::summariseList(list, context).stoppedAt);
+        QJsonArray rows;
+        for (int row = 0; row < list.rowCount() && !list.isEmpty(); ++row) {
+            rows.append(QJsonArray::fromStringList({list.row(row).begin(), list.row(row).end()}));
+        }
+        const CliRun json = run({"summary", names});
+        ASSERT_EQ(json.status, 0) << json.error.toStdString();
+        EXPECT_EQ(json.bytes,
+                  QJsonDocument(QJsonObject{{"rows", rows}}).toJson(QJsonDocument::Compact) + '\n')
+            << bytes.toStdString();
+
+        const QString expected = dir.filePath("expected.nam");
+        sorvik::records::writeNameFile(expected, list);
+        const QString out = dir.filePath("out.nam");
+        ASSERT_EQ(run({"summary", names, "--out", out}).status, 0);
+        EXPECT_EQ(sorvik::platform::readWholeFile(out), sorvik::platform::readWholeFile(expected))
+            << bytes.toStdString();
+    }
+}
+
+// Older Windows programs end the file with 0x1A and may write a sex of neither kind.
+TEST_F(CliTest, SummaryReadsANameFileOfOlderProgramsAndTellsOfAnUnknownSex) {
+    const QString names = dir.filePath("old.nam");
+    QFile file(names);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(
+        sorvik::platform::encodeSjisLines({"山田,男,2020/06/04,12:00,", "田中,M,2020/06/04,12:00,",
+                                           "鈴木,女,2020/06/04,12:00,"}) +
+        "\x1a");
+    file.close();
+    const CliRun r = run({"summary", names});
+    ASSERT_EQ(r.status, 0) << r.error.toStdString();
+    EXPECT_EQ(r.json["rows"].toArray().size(), 3);
+    EXPECT_EQ(r.error,
+              "sorvik-cli: 『" + names +
+                  "』の2行目の性別は「男」「女」のどちらでもないため、男として扱います。\n");
+    // Counted as 男: the same summary as the first person's, but for the name and sex.
+    const QJsonArray first = r.json["rows"].toArray()[0].toArray();
+    const QJsonArray second = r.json["rows"].toArray()[1].toArray();
+    EXPECT_EQ(second[1].toString(), "M");
+    for (qsizetype i = 2; i < first.size(); ++i) {
+        EXPECT_EQ(first[i], second[i]) << i;
+    }
+}
+
+// An endless or oversized input is refused by name before memory runs out, and --out
+// replaces nothing but a file.
+TEST_F(CliTest, SummaryRefusesWhatIsNoNameFileAndWritesOnlyOverAFile) {
+    const QString fifo = dir.filePath("pipe.nam");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const QString huge = dir.filePath("huge.nam");
+    {
+        QFile file(huge);  // sparse: nothing of it is on the disk
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        ASSERT_TRUE(file.resize((qint64(1) << 30) + 1));
+    }
+    struct Case {
+        QString file;
+        QString message;
+    };
+    const Case cases[] = {
+        {fifo, "sorvik-cli: 『" + fifo + "』は、ファイルではありません。\n"},
+        {"/dev/zero", "sorvik-cli: 『/dev/zero』は、ファイルではありません。\n"},
+        {huge, "sorvik-cli: 『" + huge +
+                   "』は、大きすぎるため読み込めません。（1073741824バイトまで）\n"},
+        {"", "sorvik-cli: ファイル名が指定されていません。\n"},
+    };
+    for (const Case& c : cases) {
+        const CliRun r = run({"summary", c.file});
+        EXPECT_EQ(r.status, 1) << c.file.toStdString();
+        EXPECT_EQ(r.error, c.message);
+        EXPECT_TRUE(r.output.isEmpty());
+    }
+
+    const QString names = dir.filePath("people.nam");
+    sorvik::platform::writeSjisLines(names, {"山田,男,2020/06/04,12:00,"});
+    const CliRun refused = run({"summary", names, "--out", fifo});
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_EQ(refused.error,
+              "sorvik-cli: 『" + fifo + "』は、ファイルではないため、書き込めません。\n");
+    struct stat status {};
+    ASSERT_EQ(::lstat(QFile::encodeName(fifo).constData(), &status), 0);
+    EXPECT_TRUE(S_ISFIFO(status.st_mode));
 }
 
 }  // namespace

@@ -1,7 +1,9 @@
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -11,6 +13,8 @@
 
 #include "platform/atomic_file.h"
 #include "platform/errors.h"
+#include "platform/line_reader.h"
+#include "platform/lines.h"
 #include "platform/profile_file.h"
 #include "platform/sjis.h"
 #include "platform/text_file.h"
@@ -104,6 +108,76 @@ TEST(DamagedFiles, AReadThatFailsHalfWayIsAnErrorNotAShortFile) {
     }
 }
 
+// `summary /dev/zero` once read until the memory ran out.
+TEST(DamagedFiles, OnlyARegularFileOfBoundedSizeIsRead) {
+    QTemporaryDir dir;
+    const QString fifo = dir.filePath("pipe.nam");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    for (const QString& path : {fifo, QStringLiteral("/dev/zero"), dir.path()}) {
+        try {
+            readWholeFile(path);
+            FAIL() << "expected FileError for " << path.toStdString();
+        } catch (const FileError& e) {
+            EXPECT_EQ(e.message(), "『" + path + "』は、ファイルではありません。");
+        }
+    }
+    const QString ten = dir.filePath("ten.nam");
+    writeFileAtomically(ten, "0123456789");
+    EXPECT_EQ(readWholeFile(ten, 10), "0123456789");
+    struct Case {
+        QString path;  // /proc tells no size: only the read itself can stop there
+        qint64 limit;
+    };
+    for (const Case& c : {Case{ten, 9}, Case{QStringLiteral("/proc/self/maps"), 9}}) {
+        try {
+            readWholeFile(c.path, c.limit);
+            FAIL() << "expected FileError for " << c.path.toStdString();
+        } catch (const FileError& e) {
+            EXPECT_EQ(e.message(),
+                      "『" + c.path + "』は、大きすぎるため読み込めません。（9バイトまで）");
+        }
+    }
+}
+
+// The reader of files too large to hold splits as the whole-file reader does, also where a
+// piece it reads ends between the CR and the LF of a line end.
+TEST(LineReader, GivesTheLinesOfTheWholeFileReader) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("lines.nam");
+    const QByteArray longLine((1 << 16) - 1, 'x');
+    const QList<QByteArray> cases = {
+        "",
+        "a",
+        "a\r\nb\rc\nd",
+        "a\r\n\r\n\n\r",
+        "a\r\n\x1a",
+        "a\x1a",
+        "\x1a\r\n\x1a",
+        longLine + "\r\nb\r\n",
+        longLine + "x\r\n" + longLine + "\r",
+    };
+    for (const QByteArray& bytes : cases) {
+        writeFileAtomically(path, bytes);
+        QList<QByteArray> expected =
+            splitStoredLines(bytes.endsWith('\x1a') ? bytes.chopped(1) : bytes);
+        QList<QByteArray> lines;
+        LineReader reader(path);
+        QByteArray line;
+        while (reader.next(line)) {
+            lines.append(line);
+        }
+        EXPECT_EQ(lines, expected) << bytes.left(20).toStdString();
+    }
+    writeFileAtomically(path, "0123456789\r\n0123456789\r\n");
+    try {
+        LineReader reader(path, 20);
+        FAIL() << "expected FileError";
+    } catch (const FileError& e) {
+        EXPECT_EQ(e.message(),
+                  "『" + path + "』は、大きすぎるため読み込めません。（20バイトまで）");
+    }
+}
+
 // What QSaveFile leaves behind when the process dies between writing and renaming.
 TEST(AtomicWriter, LeftoversOfKilledSavesOfThisFileAreRemovedAndNothingElse) {
     QTemporaryDir dir;
@@ -128,6 +202,38 @@ TEST(AtomicWriter, LeftoversOfKilledSavesOfThisFileAreRemovedAndNothingElse) {
     expected.sort();
     EXPECT_EQ(left, expected);
     EXPECT_EQ(readWholeFile(folder.filePath("Default.nam")), "new");
+}
+
+// A save once renamed a text file over a pipe, and as root over /dev/full.
+TEST(AtomicWriter, OnlyARegularFileIsReplaced) {
+    QTemporaryDir dir;
+    const QString fifo = dir.filePath("out.nam");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const QString folder = dir.filePath("folder.nam");
+    ASSERT_TRUE(QDir(dir.path()).mkdir("folder.nam"));
+    const QString link = dir.filePath("link.nam");
+    ASSERT_TRUE(QFile::link(fifo, link));
+    for (const QString& path : {fifo, folder, link}) {
+        try {
+            writeFileAtomically(path, "new");
+            FAIL() << "expected FileError for " << path.toStdString();
+        } catch (const FileError& e) {
+            EXPECT_EQ(e.message(), "『" + path + "』は、ファイルではないため、書き込めません。");
+        }
+    }
+    struct stat status {};
+    ASSERT_EQ(::lstat(QFile::encodeName(fifo).constData(), &status), 0);
+    EXPECT_TRUE(S_ISFIFO(status.st_mode));
+    EXPECT_TRUE(QFileInfo(folder).isDir());
+    EXPECT_TRUE(QFileInfo(link).isSymLink());
+    EXPECT_EQ(
+        QDir(dir.path()).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot).size(),
+        3);
+
+    const QString fresh = dir.filePath("fresh.nam");
+    writeFileAtomically(fresh, "new");
+    writeFileAtomically(fresh, "newer");
+    EXPECT_EQ(readWholeFile(fresh), "newer");
 }
 
 TEST(AtomicWriter, TheFolderIsSyncedAfterTheRename) {

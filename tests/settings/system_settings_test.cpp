@@ -442,6 +442,30 @@ TEST_F(SystemSettingsTest, ADamagedFileGivesTheDefaultsAndSaysSo) {
     EXPECT_EQ(none.loadWarning(), "");
 }
 
+// Half a file once drew the star names black without a word; keys that a whole file lacks
+// still take their defaults in silence.
+TEST_F(SystemSettingsTest, AFileCutShortGivesTheDefaultsAndSaysSo) {
+    QFile shipped(QStringLiteral(SORVIK_DATA_DIR "/Default.ini"));
+    ASSERT_TRUE(shipped.open(QIODevice::ReadOnly));
+    QByteArray half = shipped.readAll();
+    half.truncate(half.size() / 2);
+    while (half.endsWith('\n') || half.endsWith('\r')) {
+        half.chop(1);
+    }
+    writeSettingsFile(half);
+    const SystemSettings cut = loaded();
+    EXPECT_TRUE(cut.fellBackToDefaults());
+    EXPECT_EQ(cut.loadWarning(),
+              "ｼｽﾃﾑ設定ﾌｧｲﾙ『Default.ini』は、途中で切れています。\n"
+              "ｼｽﾃﾑ設定は、既定の設定を使います。");
+    EXPECT_EQ(settingsFileBytes(), half);
+
+    writeSettingsFile(half.left(half.lastIndexOf('\n') + 1));
+    const SystemSettings whole = loaded();
+    EXPECT_FALSE(whole.fellBackToDefaults());
+    EXPECT_EQ(whole.loadWarning(), "");
+}
+
 TEST_F(SystemSettingsTest, UnreadableBytesAreNamedByLineAndTheSettingsStaySaveable) {
     const QByteArray stored("[Sys]\r\nMeiExeName=ed\xff.exe\r\nBanYCount=2\r\nMeiFolder=\x81\r\n");
     writeSettingsFile(stored);

@@ -2,14 +2,19 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QRandomGenerator>
 #include <QTableView>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
+#include "platform/clock.h"
+#include "platform/key_store.h"
+#include "platform/program_key.h"
 #include "platform/prompts.h"
 #include "platform/text_file.h"
+#include "settings/zi_wei_settings.h"
 #include "shell_fixture.h"
 #include "ui/settings/zi_wei_settings_dialog.h"
 #include "ui/settings/zi_wei_settings_models.h"
@@ -110,6 +115,10 @@ class ProgramFolder {
 
 class DamagedStartup : public ::testing::TestWithParam<Damage> {};
 
+bool isDescriptionFile(const QString& name) {
+    return name.endsWith(".DAT") && name != "INREKI.DAT" && !name.startsWith("HOSI");
+}
+
 // Files whose content the start-up uses; of the others it only checks that they are there,
 // apart from the text files it reads: the star and pattern texts into the live lists, the
 // per-palace files to bring them to their length.
@@ -149,6 +158,13 @@ TEST_P(DamagedStartup, EveryRequiredFileEndsInAnErrorBoxNamingItOrInANormalStart
             ASSERT_EQ(errors.size(), 1) << name.toStdString() << ": " << describe(kind) << "\n"
                                         << Prompts::shownTexts().join('\n').toStdString();
             EXPECT_TRUE(errors[0].contains(name)) << errors[0].toStdString();
+        } else if (kind == Damage::RandomBytes && isDescriptionFile(name)) {
+            // Told once, naming the file; the bytes stay until the user saves.
+            EXPECT_NE(run, nullptr) << name.toStdString();
+            ASSERT_EQ(Prompts::shownTexts().size(), 1) << name.toStdString();
+            EXPECT_TRUE(Prompts::shownTexts()[0].startsWith("『" + name + "』の"))
+                << Prompts::shownTexts()[0].toStdString();
+            EXPECT_TRUE(Prompts::shownTexts()[0].contains("文字として読めないバイトがありました"));
         } else {
             EXPECT_NE(run, nullptr) << name.toStdString() << ": " << describe(kind);
             EXPECT_EQ(Prompts::shownTexts(), QStringList())
@@ -235,6 +251,94 @@ TEST(ShortStarLine, StartsAndOkFillsItsEmptyCellsWithZero) {
     EXPECT_EQ(shown(3), "0");
     EXPECT_EQ(platform::readSjisLines(folder.path("HOSISUU.DAT")).at(1),
               "紫微,6,10,0,0,0,0,0,0,0,0,0,0,");
+}
+
+// A damaged key store once started the program on the default rules without a word, and the
+// exit then wrote the defaults over the user's values.
+TEST(DamagedKeyStore, IsToldAtStartUpKeptAsideAndNotWrittenOverAtExit) {
+    ProgramFolder folder;
+    const QString path = folder.shell.dir.filePath("user/registry.ini");
+    {
+        platform::KeyStore keys(path);
+        keys.writeText(platform::programKey(), "Dir", folder.shell.appDir);
+        keys.writeText(platform::programKey(), "Ver", "2690");
+        keys.writeText(settings::kRegistryKey, "RG1", "2");
+        keys.sync();
+    }
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    const QByteArray cut = file.readAll().chopped(10);
+    ASSERT_TRUE(file.resize(cut.size()));
+    file.close();
+    const auto stored = [](const QString& name) {
+        QFile f(name);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(none)");
+    };
+    platform::Clock::setNow(QDateTime(QDate(2026, 12, 11), QTime(9, 30, 5)));
+    const QString copy = path + ".damaged-20261211-093005";
+    const QString question =
+        "設定ﾌｧｲﾙ『" + path + "』が壊れているため、読み込めません。\n元のファイルを『" + copy +
+        "』として残しました。\n読み込めた値のほかは既定の設定を使って、起動しますか？\n"
+        "（「はい」でも、このファイルは書き換えません。「いいえ」で起動を中止します。）";
+    for (const platform::Answer answer : {platform::Answer::No, platform::Answer::Yes}) {
+        Prompts::clearShownBoxes();
+        Prompts::queueAnswer(answer);
+        std::unique_ptr<SorvikRun> run = startSorvik(folder.shell.appDir, path, false);
+        ASSERT_FALSE(Prompts::shownBoxes().isEmpty());
+        EXPECT_EQ(Prompts::shownBoxes()[0].style, BoxStyle::Warning);
+        EXPECT_EQ(Prompts::shownTexts(), QStringList{question});
+        EXPECT_EQ(stored(copy), cut);
+        if (answer == platform::Answer::No) {
+            EXPECT_EQ(run, nullptr);
+        } else {
+            ASSERT_NE(run, nullptr);
+            EXPECT_TRUE(run->mainWindow->close());
+            run.reset();
+        }
+        EXPECT_EQ(stored(path), cut);
+    }
+    platform::Clock::setNow({});
+}
+
+// Damaged description files once showed "〓 〓 〓" in the detail window without a word.
+TEST(DamagedTexts, AreToldOnceAtStartUpByFileAndLineAndKeptAsTheyAre) {
+    ProgramFolder folder;
+    const QByteArray damaged = "\x81\x40\r\n\xff\xfe\r\n";
+    folder.shell.writeFile("SEISETUF.DAT", damaged);
+    folder.shell.writeFile("DSETUF4.DAT", "x\r\n\x85\x40\r\n");
+    std::unique_ptr<SorvikRun> run =
+        startSorvik(folder.shell.appDir, folder.shell.keys->filePath(), false);
+    ASSERT_NE(run, nullptr);
+    EXPECT_EQ(
+        Prompts::shownTexts(),
+        QStringList{
+            "『SEISETUF.DAT』の2行目、『DSETUF4.DAT』の2行目に、文字として読めないバイトが"
+            "ありました。その部分は「〓」と表示します。ファイルは、保存するまで元のままです。"});
+    EXPECT_TRUE(run->mainWindow->close());
+    QFile file(folder.path("SEISETUF.DAT"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), damaged);
+}
+
+// The layout file is optional: one that cannot be read is told of, the start goes on with the
+// first run's layout, and the file is left as it is.
+TEST(DamagedLayoutFile, IsToldAndTheFirstRunsLayoutTaken) {
+    ProgramFolder folder;
+    ASSERT_TRUE(QFile::link("/proc/self/mem", folder.path("TQLX4.ini")));
+    std::unique_ptr<SorvikRun> run =
+        startSorvik(folder.shell.appDir, folder.shell.keys->filePath(), false);
+    ASSERT_NE(run, nullptr);
+    ASSERT_EQ(Prompts::shownTexts().size(), 1);
+    EXPECT_TRUE(Prompts::shownTexts()[0].startsWith("『" + folder.path("TQLX4.ini") +
+                                                    "』を読み込めません。"))
+        << Prompts::shownTexts()[0].toStdString();
+    EXPECT_TRUE(Prompts::shownTexts()[0].endsWith(
+        "\nツールバーとウィンドウの配置は、初期の配置にします。"));
+    EXPECT_TRUE(run->mainWindow->windowState() & Qt::WindowMaximized);
+    Prompts::clearShownBoxes();
+    EXPECT_TRUE(run->mainWindow->close());
+    EXPECT_EQ(Prompts::shownTexts(), QStringList());
+    EXPECT_TRUE(QFileInfo(folder.path("TQLX4.ini")).isSymLink());
 }
 
 }  // namespace

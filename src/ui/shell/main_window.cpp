@@ -9,9 +9,12 @@
 #include <QStatusBar>
 #include <QToolBar>
 
+#include <optional>
+
 #include "app_context.h"
 #include "main_window_look.h"
 #include "output/chart_export.h"
+#include "platform/errors.h"
 #include "platform/file_names.h"
 #include "platform/help_pages.h"
 #include "platform/key_store.h"
@@ -93,17 +96,25 @@ TMainF::TMainF(AppContext& context)
     connect(mdi_, &QMdiArea::subWindowActivated, this, &TMainF::updateWindowCommands);
     updateWindowCommands();
 
+    // The layout file is optional: one that cannot be read is told of and left as it is.
+    std::optional<platform::ProfileFile> layout;
+    try {
+        layout.emplace(layoutFilePath());
+    } catch (const platform::FileError& error) {
+        layoutWarning_ = error.message() +
+                         QStringLiteral("\nツールバーとウィンドウの配置は、初期の配置にします。");
+        layout.emplace(QString());
+    }
     // A first run (no layout file yet) starts maximised; later runs in the normal state at the
     // stored position and size.
-    const bool haveLayout = QFileInfo(layoutFilePath()).isFile();
+    const bool haveLayout = layout->existedOnLoad();
     resize(1024, 720);
     setWindowState(haveLayout ? Qt::WindowNoState : Qt::WindowMaximized);
     platform::restorePlacement(context_.keys(), productKey(), kPlacement, *this);
 
     context_.nameFiles().setNameListModified(false);
 
-    loadToolbarLayout(*this, toolbars(), defaultPlacements(),
-                      platform::ProfileFile(layoutFilePath()));
+    loadToolbarLayout(*this, toolbars(), defaultPlacements(), *layout);
     toolbar(MainToolbar::EntBar)->setVisible(true);
     toolbar(MainToolbar::MenuBar)
         ->setVisible(true);  // without it the menus could not be reached again
@@ -278,6 +289,9 @@ void TMainF::closeEvent(QCloseEvent* event) {
     context_.keys().writeText(sys, QStringLiteral("DefNameFile"), defNameFile_);
     context_.keys().writeText(sys, QStringLiteral("DefSysFile"), defSysFile_);
     runUserCommand([this] {
+        if (!layoutWarning_.isEmpty()) {
+            return;  // not written over what could not be read
+        }
         platform::ProfileFile layout(layoutFilePath());
         saveToolbarLayout(*this, toolbars(), layout);
         layout.save();

@@ -113,6 +113,10 @@ class TMainF : public QMainWindow {
     QString defSysFile() const { return defSysFile_; }
     void setDefSysFile(const QString& name) { defSysFile_ = name; }
 
+    // Why the layout file could not be read at start-up, which then took the first run's
+    // layout; empty when it was read (or there is none yet).
+    QString layoutWarning() const { return layoutWarning_; }
+
     // Whether choosing a window from the window list tiles (else cascades); a system setting.
     void setTileAfterChoosing(std::function<bool()> rule) { tileAfterChoosing_ = std::move(rule); }
 
@@ -190,6 +194,7 @@ class TMainF : public QMainWindow {
     QString defNameFile_;
     QString defSysFile_;
     std::function<bool()> tileAfterChoosing_;
+    QString layoutWarning_;
     bool closed_ = false;
 };
 

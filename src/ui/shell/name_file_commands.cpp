@@ -1,7 +1,6 @@
 #include "name_file_commands.h"
 
 #include "platform/prompts.h"
-#include "platform/text_file.h"
 #include "records/name_file.h"
 
 namespace sorvik::ui {
@@ -30,8 +29,10 @@ bool loadNameFile(records::NameFileSession& session, const QString& name) {
         Prompts::information(refusal->message);
         return false;
     }
-    if (!session.unreadableRows().isEmpty()) {
-        Prompts::information(platform::unreadableBytesMessage(name, session.unreadableRows()));
+    if (const QString message = records::nameFileReadingMessage(name, session.unreadableRows(),
+                                                                session.unknownSexRows());
+        !message.isEmpty()) {
+        Prompts::information(message);
     }
     return true;
 }

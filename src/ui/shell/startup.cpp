@@ -9,6 +9,7 @@
 #include "app_context.h"
 #include "chart_requests.h"
 #include "main_window.h"
+#include "platform/clock.h"
 #include "platform/errors.h"
 #include "platform/file_names.h"
 #include "platform/help_pages.h"
@@ -50,6 +51,21 @@ QString absence(const QString& appDir, const QString& name) {
     // A folder or a pipe of that name would be read as nothing or never end.
     return file.exists() ? name + QStringLiteral("は、ファイルではありません。")
                          : name + QStringLiteral("が、ありません。");
+}
+
+// The damaged store is kept as it is and copied aside; the user chooses between a run on what
+// could be read (the rest at the defaults) and no run, to restore the file first.
+bool goOnOverDamagedKeyStore(const QString& keyStorePath, const QString& damage) {
+    const QString copy = platform::keepDamagedKeyStore(keyStorePath, platform::Clock::now());
+    QString text = damage + u'\n';
+    if (!copy.isEmpty()) {
+        text += QStringLiteral("元のファイルを『%1』として残しました。\n")
+                    .arg(QDir::toNativeSeparators(copy));
+    }
+    text += QStringLiteral(
+        "読み込めた値のほかは既定の設定を使って、起動しますか？\n"
+        "（「はい」でも、このファイルは書き換えません。「いいえ」で起動を中止します。）");
+    return platform::Prompts::askYesNo(platform::BoxStyle::Warning, text);
 }
 
 }  // namespace
@@ -108,11 +124,18 @@ LongLivedWindows createLongLivedWindows(TMainF& mainWindow, AppContext& context,
         splashDone();
     }
     settings->tellLoadWarnings();
+    if (!mainWindow.layoutWarning().isEmpty()) {
+        platform::Prompts::information(mainWindow.layoutWarning());
+    }
     mainWindow.loadStartupNameFile(nameFile);
     attachCalendarEditor(mainWindow, context);
     // THSetuF, TDSetuF, TKSetuF, TSSetuF (description editors) over the live star and pattern
     // texts, read here; TSListF (description list) comes with them, since they fill it.
     texts::LiveTexts& texts = context.readLiveTexts();
+    if (const QString message = texts::unreadableTextsMessage(context.appDir());
+        !message.isEmpty()) {
+        platform::Prompts::information(message);
+    }
     attachDescriptionEditors(mainWindow, context, texts);
     attachStarList(mainWindow, context, texts);
     // TKyuSF (palace detail): filled by the palace clicks of every chart window
@@ -146,6 +169,10 @@ std::unique_ptr<SorvikRun> startSorvik(const QString& appDir, const QString& key
         if (!message.isEmpty()) {
             throw platform::FileError(message);
         }
+        const QString keyStoreDamage = platform::keyStoreDamage(keyStorePath);
+        if (!keyStoreDamage.isEmpty() && !goOnOverDamagedKeyStore(keyStorePath, keyStoreDamage)) {
+            return;
+        }
         // Dates as text are "YYYY/MM/DD" everywhere: the engine's date helpers write and read
         // only that form, so there is no process-wide format to set here.
         if (withSplash) {
@@ -153,6 +180,9 @@ std::unique_ptr<SorvikRun> startSorvik(const QString& appDir, const QString& key
             splash->showNow();
         }
         run->context = std::make_unique<AppContext>(appDir, keyStorePath);
+        if (!keyStoreDamage.isEmpty()) {
+            run->context->keys().leaveFileAlone();
+        }
         run->mainWindow = std::make_unique<TMainF>(*run->context);
         createLongLivedWindows(
             *run->mainWindow, *run->context, [&splash] { splash.reset(); }, nameFile);
