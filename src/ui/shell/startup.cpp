@@ -3,6 +3,7 @@
 #include <memory>
 
 #include <QApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QScopeGuard>
 
