@@ -2,6 +2,7 @@
 // a command that fails ends with its message while the program runs on.
 
 #include <QApplication>
+#include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -186,6 +187,21 @@ TEST_F(DocumentLayer, AFailingPopupCommandShowsItsMessageAndTheProgramRunsOn) {
     previousYear->trigger();
     EXPECT_EQ(Prompts::shownBoxes().size(), 1);
     EXPECT_EQ(activeChart(), chart);
+}
+
+// The target bar is white on teal; the texts of the centre below it keep the panel's dark text.
+TEST_F(DocumentLayer, OnlyTheTargetBarIsWhiteOnTeal) {
+    const TMeibF* chart = chartFromBar("佐藤");
+    ASSERT_NE(chart, nullptr);
+    for (const char* name : {"Label1", "ZKS"}) {
+        EXPECT_EQ(chart->label(name)->palette().color(QPalette::WindowText), QColor(Qt::white))
+            << name;
+    }
+    for (const char* name :
+         {"Name", "Date", "Inyo", "InDate", "Kyoku", "Kazoe", "Mei", "Sin", "Nat"}) {
+        EXPECT_LT(chart->label(name)->palette().color(QPalette::WindowText).lightness(), 100)
+            << name;
+    }
 }
 
 }  // namespace

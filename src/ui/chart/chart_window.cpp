@@ -276,15 +276,17 @@ void TMeibF::buildCentrePanel(const QFont& systemFont) {
     auto* bar = new QHBoxLayout(targetBar_);
     bar->setContentsMargins(0, 0, 2, 0);
     bar->setSpacing(0);
-    auto newLabel = [&teal](const char* name, QWidget* parent) {
+    auto newLabel = [](const char* name, QWidget* parent) {
         auto* label = new QLabel(parent);
         label->setObjectName(QString::fromLatin1(name));
-        label->setPalette(teal);  // white on teal, each label on its own
         return label;
     };
     targetCaption_ = newLabel("Label1", targetBar_);
     targetDateLabel_ = newLabel("ZNen", targetBar_);
     targetYearLabel_ = newLabel("ZKS", targetBar_);
+    for (QLabel* label : {targetCaption_, targetDateLabel_, targetYearLabel_}) {
+        label->setPalette(teal);  // white on teal, each label on its own
+    }
     targetCaption_->setText(QStringLiteral("造命"));
     targetCaption_->setFixedWidth(kTargetCaptionWidth);
     targetCaption_->setAlignment(Qt::AlignCenter);
