@@ -41,7 +41,7 @@ bool ChartDocument::compute(const engine::BirthMoment& person) {
     person_ = person;
     target_ = target;
     const bool converted = applyTarget(target);
-    fillAll();
+    refill();
     return converted;
 }
 
@@ -78,7 +78,7 @@ ChartDocument::TargetOutcome ChartDocument::stepTarget(TargetStep step) {
     } else {
         stepOutsideTable(step);
     }
-    fillAll();
+    refill();
     return outcome;
 }
 
@@ -113,10 +113,6 @@ void ChartDocument::selectPalace(engine::Branch palace) {
 }
 
 void ChartDocument::refill() {
-    fillAll();
-}
-
-void ChartDocument::fillAll() {
     engine::ChartRecord& record = chart_.record;
     if (yearlyKnown_) {
         strength::FillPalaceCells(grid_, record, chart_.placement.stars, chart_.target.yearStem,

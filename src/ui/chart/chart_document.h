@@ -68,7 +68,6 @@ class ChartDocument : public QObject {
   private:
     bool applyTarget(const engine::DateTime& target);
     void stepOutsideTable(TargetStep step);
-    void fillAll();
 
     ChartDocumentServices services_;
     settings::LiveCellSettings cellSettings_;

@@ -15,7 +15,6 @@
 #include "platform/sjis.h"
 #include "records/birth_entry.h"
 #include "records/date_texts.h"
-#include "records/name_file.h"
 #include "settings/system_settings.h"
 #include "ui/common/error_boundary.h"
 
