@@ -69,6 +69,9 @@ QRect fitInside(const QRect& frame, const QRect& area) {
 }
 
 QMargins frameMarginsOf(const QWidget& window, const QWidget* shown) {
+    if (window.windowFlags().testFlag(Qt::FramelessWindowHint)) {
+        return {};
+    }
     if (framed(&window)) {
         return marginsOf(window);
     }

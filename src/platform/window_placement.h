@@ -24,8 +24,9 @@ bool restorePlacement(const KeyStore& keys, const QString& key, const QString& v
 // The window rectangle, frame included, moved into `area` and shrunk to it where it is larger.
 QRect fitInside(const QRect& frame, const QRect& area);
 
-// The frame the window manager puts around a window: the window's own once it has one, else
-// that of a window already on the screen (the given one first), else a generous guess.
+// The frame the window manager puts around a window: none for a frameless one, the window's
+// own once it has one, else that of a window already on the screen (the given one first), else
+// a generous guess.
 QMargins frameMarginsOf(const QWidget& window, const QWidget* shown);
 
 // Moves (and if need be shrinks) a top-level window so that it lies wholly, frame included, on

@@ -36,6 +36,11 @@ bool OnScreenFilter::eventFilter(QObject* watched, QEvent* event) {
             if (anchor == nullptr && QApplication::activeWindow() != window) {
                 anchor = QApplication::activeWindow();
             }
+            // A floating toolbar may be the active window; the window it belongs to is meant.
+            while (anchor != nullptr && anchor->windowType() == Qt::Tool &&
+                   anchor->parentWidget() != nullptr) {
+                anchor = anchor->parentWidget()->window();
+            }
             platform::keepOnScreen(*window, anchor);
         }
     }

@@ -255,6 +255,8 @@ void TPrevF::writeStoredValues() {
     if (services_.appDir.isEmpty()) {
         return;
     }
+    // The window manager tells the frame after the window has moved: ask again now.
+    keepNormalPlace();
     platform::ProfileFile layout(layoutFilePath(services_.appDir));
     layout.writeInteger(kPlacementSection, QStringLiteral("WinState"), isMaximized() ? 1 : 0);
     layout.writeInteger(kPlacementSection, QStringLiteral("Left"), normalPlace_.left());

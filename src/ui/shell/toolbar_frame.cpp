@@ -3,9 +3,13 @@
 #include <array>
 
 #include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QLabel>
 #include <QMainWindow>
 #include <QMouseEvent>
+#include <QStyle>
 #include <QToolBar>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 #include "platform/window_placement.h"
@@ -17,48 +21,79 @@ namespace {
 // How near an edge of the charts' area the pointer must be let go for the bar to dock there.
 constexpr int kDockReach = 40;
 
-Qt::WindowFlags frameFlags(const QToolBar& bar) {
-    Qt::WindowFlags flags = Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+// The caption strip: the toolbar's caption and, where it may be closed, a close button. Drawn
+// by the frame itself, since window managers decide on their own which buttons a title bar of
+// theirs gets.
+QWidget* captionFor(QToolBar& bar, QWidget* frame) {
+    auto* strip = new QWidget(frame);
+    strip->setObjectName(QStringLiteral("Caption"));
+    strip->setAttribute(Qt::WA_StyledBackground);
+    strip->setStyleSheet(
+        QStringLiteral("#Caption { background: #0a246a; } #Caption QLabel { color: white; }"));
+    auto* row = new QHBoxLayout(strip);
+    row->setContentsMargins(3, 1, 1, 1);
+    row->setSpacing(2);
+    auto* title = new QLabel(bar.windowTitle(), strip);
+    QFont font = title->font();
+    font.setBold(true);
+    title->setFont(font);
+    row->addWidget(title, 1);
     if (closableWhenFloating(bar)) {
-        flags |= Qt::WindowCloseButtonHint;
+        auto* close = new QToolButton(strip);
+        close->setObjectName(QStringLiteral("CloseButton"));
+        close->setIcon(strip->style()->standardIcon(QStyle::SP_TitleBarCloseButton));
+        close->setIconSize(QSize(10, 10));
+        close->setAutoRaise(true);
+        close->setFocusPolicy(Qt::NoFocus);
+        close->setStyleSheet(QStringLiteral("QToolButton { background: #d4d0c8; }"));
+        QObject::connect(close, &QToolButton::clicked, frame, &QWidget::close);
+        row->addWidget(close);
     }
-    return flags;
+    return strip;
 }
 
 }  // namespace
 
 ToolbarFrame::ToolbarFrame(QMainWindow& window, QToolBar& bar, Qt::ToolBarArea lastArea)
-    : QWidget(&window, frameFlags(bar)), window_(window), bar_(bar), lastArea_(lastArea) {
+    : QFrame(&window, Qt::Tool | Qt::FramelessWindowHint),
+      window_(window),
+      bar_(bar),
+      lastArea_(lastArea) {
     setObjectName(bar.objectName() + QStringLiteral("Frame"));
     setWindowTitle(bar.windowTitle());
     setAttribute(Qt::WA_QuitOnClose, false);
+    setFrameStyle(QFrame::Panel | QFrame::Raised);
+    setLineWidth(2);
     const bool shown = !bar.isHidden();
     window.removeToolBar(&bar);
     auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setContentsMargins(2, 2, 2, 2);
+    layout->setSpacing(0);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+    layout->addWidget(captionFor(bar, this));
     layout->addWidget(&bar);
     bar.setOrientation(Qt::Horizontal);
     bar.setVisible(shown);
     window.installEventFilter(this);
 }
 
-// Windows of their own are not shown with their parent: the frame follows the main window.
+// Windows of their own are not shown with their parent: the frame follows the main window,
+// once that is on the screen, so that the window manager stacks the frame above it.
 bool ToolbarFrame::eventFilter(QObject* watched, QEvent* event) {
     if (watched == &window_ && event->type() == QEvent::Show && !bar_.isHidden()) {
-        show();
+        QMetaObject::invokeMethod(this, &QWidget::show, Qt::QueuedConnection);
     }
-    return QWidget::eventFilter(watched, event);
+    return QFrame::eventFilter(watched, event);
 }
 
 void ToolbarFrame::closeEvent(QCloseEvent* event) {
     bar_.hide();
-    QWidget::closeEvent(event);
+    QFrame::closeEvent(event);
 }
 
 void ToolbarFrame::mousePressEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton) {
-        QWidget::mousePressEvent(event);
+        QFrame::mousePressEvent(event);
         return;
     }
     dragging_ = true;

@@ -1,7 +1,7 @@
 #pragma once
 
+#include <QFrame>
 #include <QPoint>
-#include <QWidget>
 
 class QMainWindow;
 class QToolBar;
@@ -10,9 +10,9 @@ namespace sorvik::ui {
 
 // A toolbar off its dock: a small tool window of its own, captioned with the toolbar's caption
 // and, where the toolbar may be closed, with a close button that hides the toolbar. Dragging
-// the bar by an empty part moves the window, and letting go over an edge of the main window
-// docks it there; a double click docks it where it last sat.
-class ToolbarFrame : public QWidget {
+// the caption or an empty part of the bar moves the window, and letting go over an edge of the
+// main window docks it there; a double click docks it where it last sat.
+class ToolbarFrame : public QFrame {
     Q_OBJECT
   public:
     // Takes the bar out of the main window; `lastArea` is the dock it sat in.
