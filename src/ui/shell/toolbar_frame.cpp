@@ -12,8 +12,6 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "platform/window_placement.h"
-
 namespace sorvik::ui {
 
 namespace {
@@ -51,6 +49,49 @@ QWidget* captionFor(QToolBar& bar, QWidget* frame) {
     }
     return strip;
 }
+
+ToolbarFrame* frameFor(QMainWindow& window, QToolBar& bar) {
+    ToolbarFrame* frame = frameOf(bar);
+    if (frame == nullptr) {
+        frame = new ToolbarFrame(window, bar, window.toolBarArea(&bar));
+        // Queued: the frame goes away once the mouse has let go of it.
+        QObject::connect(
+            frame, &ToolbarFrame::dockRequested, &window,
+            [&window, &bar](Qt::ToolBarArea area) { dockToolbar(window, bar, area); },
+            Qt::QueuedConnection);
+    }
+    return frame;
+}
+
+// The toolkit floats a bar as soon as a drag takes it off its dock and keeps dragging it
+// until the button goes up: only then, if it still floats, it goes into a frame of its own.
+class UndockWatcher : public QObject {
+  public:
+    UndockWatcher(QMainWindow& window, QToolBar& bar) : QObject(&bar), window_(window), bar_(bar) {}
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == &bar_ && event->type() == QEvent::MouseButtonRelease) {
+            QMetaObject::invokeMethod(this, &UndockWatcher::takeIntoFrame, Qt::QueuedConnection);
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+  private:
+    void takeIntoFrame() {
+        if (!bar_.isFloating()) {
+            return;
+        }
+        // The bar stays where it was let go; its frame's caption goes above it.
+        const QPoint at = bar_.pos();
+        ToolbarFrame* frame = frameFor(window_, bar_);
+        frame->layout()->activate();
+        frame->move(at - bar_.mapTo(frame, QPoint(0, 0)));
+        frame->show();
+    }
+
+    QMainWindow& window_;
+    QToolBar& bar_;
+};
 
 }  // namespace
 
@@ -158,15 +199,7 @@ bool closableWhenFloating(const QToolBar& bar) {
 }
 
 void floatToolbar(QMainWindow& window, QToolBar& bar, QPoint place) {
-    ToolbarFrame* frame = frameOf(bar);
-    if (frame == nullptr) {
-        frame = new ToolbarFrame(window, bar, window.toolBarArea(&bar));
-        // Queued: the frame goes away once the mouse has let go of it.
-        QObject::connect(
-            frame, &ToolbarFrame::dockRequested, &window,
-            [&window, &bar](Qt::ToolBarArea area) { dockToolbar(window, bar, area); },
-            Qt::QueuedConnection);
-    }
+    ToolbarFrame* frame = frameFor(window, bar);
     frame->move(place);
     if (!bar.isHidden() && window.isVisible()) {
         frame->show();
@@ -196,18 +229,7 @@ void showToolbarWherever(QToolBar& bar, bool shown) {
 }
 
 void floatWhenUndocked(QMainWindow& window, QToolBar& bar) {
-    // Queued: the toolkit is still letting go of the bar when it tells.
-    QObject::connect(
-        &bar, &QToolBar::topLevelChanged, &window,
-        [&window, &bar](bool floating) {
-            if (!floating || !bar.isFloating()) {
-                return;
-            }
-            // The bar stays where it was let go; its frame's caption goes above it.
-            const QMargins margins = platform::frameMarginsOf(window, &window);
-            floatToolbar(window, bar, bar.pos() - QPoint(margins.left(), margins.top()));
-        },
-        Qt::QueuedConnection);
+    bar.installEventFilter(new UndockWatcher(window, bar));
 }
 
 }  // namespace sorvik::ui
