@@ -1,8 +1,13 @@
 #include "command_application.h"
 
 #include "error_boundary.h"
+#include "on_screen_filter.h"
 
 namespace sorvik::ui {
+
+CommandApplication::CommandApplication(int& argc, char** argv) : QApplication(argc, argv) {
+    installEventFilter(new OnScreenFilter(this));
+}
 
 bool CommandApplication::notify(QObject* receiver, QEvent* event) {
     bool handled = false;

@@ -21,12 +21,12 @@
 #include "platform/profile_file.h"
 #include "platform/program_key.h"
 #include "platform/prompts.h"
-#include "ui/common/error_boundary.h"
-#include "ui/help/help_window.h"
-#include "table_print_grid.h"
 #include "print_image.h"
+#include "table_print_grid.h"
+#include "ui/common/error_boundary.h"
 #include "ui/common/system_font.h"
 #include "ui/common/wait_cursor.h"
+#include "ui/help/help_window.h"
 
 namespace sorvik::ui {
 
@@ -212,6 +212,7 @@ void TPrevF::readStoredValues() {
         }
     }
     resize(800, 600);
+    normalPlace_ = QRect(pos(), size());
     if (services_.appDir.isEmpty()) {
         return;
     }
@@ -219,6 +220,8 @@ void TPrevF::readStoredValues() {
     if (!layout.hasSection(kPlacementSection)) {
         return;
     }
+    // Left and Top place the window's frame, Width and Height its inside, as move() and
+    // resize() take them; written back the same way, the place comes back as it was left.
     const QRect stored(layout.readInteger(kPlacementSection, QStringLiteral("Left"), 0),
                        layout.readInteger(kPlacementSection, QStringLiteral("Top"), 0),
                        layout.readInteger(kPlacementSection, QStringLiteral("Width"), 800),
@@ -231,6 +234,7 @@ void TPrevF::readStoredValues() {
     } else if (available.isValid()) {
         move(available.center() - rect().center());
     }
+    normalPlace_ = QRect(pos(), size());
     if (layout.readInteger(kPlacementSection, QStringLiteral("WinState"), 0) == 1) {
         setWindowState(windowState() | Qt::WindowMaximized);
     }
@@ -251,13 +255,14 @@ void TPrevF::writeStoredValues() {
     if (services_.appDir.isEmpty()) {
         return;
     }
+    // The window manager tells the frame after the window has moved: ask again now.
+    keepNormalPlace();
     platform::ProfileFile layout(layoutFilePath(services_.appDir));
-    const QRect placed = isMaximized() ? normalGeometry() : geometry();
     layout.writeInteger(kPlacementSection, QStringLiteral("WinState"), isMaximized() ? 1 : 0);
-    layout.writeInteger(kPlacementSection, QStringLiteral("Left"), placed.left());
-    layout.writeInteger(kPlacementSection, QStringLiteral("Top"), placed.top());
-    layout.writeInteger(kPlacementSection, QStringLiteral("Height"), placed.height());
-    layout.writeInteger(kPlacementSection, QStringLiteral("Width"), placed.width());
+    layout.writeInteger(kPlacementSection, QStringLiteral("Left"), normalPlace_.left());
+    layout.writeInteger(kPlacementSection, QStringLiteral("Top"), normalPlace_.top());
+    layout.writeInteger(kPlacementSection, QStringLiteral("Height"), normalPlace_.height());
+    layout.writeInteger(kPlacementSection, QStringLiteral("Width"), normalPlace_.width());
     layout.save();
 }
 
@@ -333,6 +338,23 @@ void TPrevF::showEvent(QShowEvent* event) {
         ApplySystemFont(*this, *services_.system);
     }
     runUserCommand([this] { render(); });
+}
+
+void TPrevF::moveEvent(QMoveEvent* event) {
+    QDialog::moveEvent(event);
+    keepNormalPlace();
+}
+
+void TPrevF::resizeEvent(QResizeEvent* event) {
+    QDialog::resizeEvent(event);
+    keepNormalPlace();
+}
+
+// A maximised window's own place is the screen; the place to keep is the one it returns to.
+void TPrevF::keepNormalPlace() {
+    if (isVisible() && windowState() == Qt::WindowNoState) {
+        normalPlace_ = QRect(pos(), size());
+    }
 }
 
 void TPrevF::done(int result) {

@@ -71,12 +71,15 @@ class TPrevF : public QDialog {
 
   protected:
     void showEvent(QShowEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void done(int result) override;
 
   private:
     void buildWindow();
     void readStoredValues();
     void writeStoredValues();
+    void keepNormalPlace();
     void showPage();
     void printerSetUp();
     output::PrinterGeometry printerGeometry() const;
@@ -87,6 +90,7 @@ class TPrevF : public QDialog {
     std::unique_ptr<QPrinter> device_;
     output::GridPrinter printer_;
     QImage image_;
+    QRect normalPlace_;  // frame position and inside size of the normal window
     QLabel* picture_ = nullptr;
     QLabel* pageLabel_ = nullptr;
     QComboBox* zoomBox_ = nullptr;

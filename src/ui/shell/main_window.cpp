@@ -26,6 +26,7 @@
 #include "platform/window_placement.h"
 #include "records/name_file.h"
 #include "settings/system_settings.h"
+#include "toolbar_frame.h"
 #include "toolbar_icons.h"
 #include "toolbar_layout.h"
 #include "ui/common/error_boundary.h"
@@ -105,12 +106,13 @@ TMainF::TMainF(AppContext& context)
                          QStringLiteral("\nツールバーとウィンドウの配置は、初期の配置にします。");
         layout.emplace(QString());
     }
-    // A first run (no layout file yet) starts maximised; later runs in the normal state at the
-    // stored position and size.
+    // A first run (no layout file yet) starts maximised; later runs as the window was left:
+    // at the stored position and size, maximised again if it was, and centred on the screen
+    // when no place is stored.
     const bool haveLayout = layout->existedOnLoad();
     resize(1024, 720);
     setWindowState(haveLayout ? Qt::WindowNoState : Qt::WindowMaximized);
-    platform::restorePlacement(context_.keys(), productKey(), kPlacement, *this);
+    platform::restorePlacement(context_.keys(), productKey(), kPlacement, *this, !haveLayout);
 
     context_.nameFiles().setNameListModified(false);
 
@@ -247,7 +249,7 @@ void TMainF::showToolbar(QToolBar* bar, bool shown) {
     if (!shown) {
         rememberPlacements(*this, toolbars());
     }
-    bar->setVisible(shown);
+    showToolbarWherever(*bar, shown);
 }
 
 bool TMainF::event(QEvent* event) {

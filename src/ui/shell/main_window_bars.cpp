@@ -13,6 +13,7 @@
 
 #include "main_window.h"
 #include "opener_state.h"
+#include "toolbar_frame.h"
 #include "toolbar_icons.h"
 #include "ui/help/help_window.h"
 #include "window_commands.h"
@@ -240,6 +241,7 @@ void TMainF::buildToolbars() {
         toolbars_[static_cast<std::size_t>(which)] = bar;
         bar->setIconSize(QSize(20, 20));
         addToolBar(Qt::TopToolBarArea, bar);
+        floatWhenUndocked(*this, *bar);
         return bar;
     };
 
@@ -315,6 +317,8 @@ void TMainF::rebuildWindowList() {
             } else {
                 cascade();
             }
+            // Restoring the other windows while arranging them activates each in turn.
+            mdi_->setActiveSubWindow(child);
         });
     }
 }

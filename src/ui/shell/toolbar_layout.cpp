@@ -9,6 +9,7 @@
 #include <QVariant>
 
 #include "platform/profile_file.h"
+#include "toolbar_frame.h"
 
 namespace sorvik::ui {
 
@@ -78,7 +79,7 @@ QList<ToolbarPlacement> currentPlacements(const QMainWindow& window,
     std::map<Qt::ToolBarArea, std::set<int>> rowOffsets;
     for (const QToolBar* toolbar : toolbars) {
         const Qt::ToolBarArea area = window.toolBarArea(const_cast<QToolBar*>(toolbar));
-        if (!toolbar->isHidden() && !toolbar->isFloating()) {
+        if (!toolbar->isHidden() && !toolbar->isFloating() && frameOf(*toolbar) == nullptr) {
             rowOffsets[area].insert(horizontal(area) ? toolbar->y() : toolbar->x());
         }
     }
@@ -87,7 +88,12 @@ QList<ToolbarPlacement> currentPlacements(const QMainWindow& window,
         ToolbarPlacement placement = remembered(*toolbar);
         const Qt::ToolBarArea area = window.toolBarArea(const_cast<QToolBar*>(toolbar));
         placement.visible = !toolbar->isHidden();
-        if (placement.visible && toolbar->isFloating()) {
+        if (const ToolbarFrame* frame = frameOf(*toolbar)) {
+            // Hidden or not, a bar in a frame of its own floats there.
+            placement.dockedTo = QStringLiteral("+");
+            placement.lastDock = dockName(frame->lastArea());
+            placement.floatPos = frame->pos();
+        } else if (placement.visible && toolbar->isFloating()) {
             placement.dockedTo = QStringLiteral("+");
             placement.floatPos = toolbar->pos();
         } else if (placement.visible) {
@@ -172,6 +178,7 @@ void arrangeToolbars(QMainWindow& window, const QList<QToolBar*>& toolbars,
         return std::tie(a.area, a.row, a.pos) < std::tie(b.area, b.row, b.pos);
     });
     for (QToolBar* toolbar : toolbars) {
+        dockToolbar(window, *toolbar, Qt::NoToolBarArea);
         window.removeToolBar(toolbar);
     }
     for (qsizetype s = 0; s < placed.size(); ++s) {
@@ -183,6 +190,11 @@ void arrangeToolbars(QMainWindow& window, const QList<QToolBar*>& toolbars,
         window.addToolBar(slot.area, toolbar);
         toolbar->setVisible(placements[slot.index].visible);
         remember(*toolbar, placements[slot.index]);
+    }
+    for (qsizetype i = 0; i < toolbars.size(); ++i) {
+        if (placements[i].dockedTo == QStringLiteral("+") && toolbars[i]->isFloatable()) {
+            floatToolbar(window, *toolbars[i], placements[i].floatPos);
+        }
     }
 }
 

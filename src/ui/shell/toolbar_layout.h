@@ -41,7 +41,7 @@ void saveToolbarLayout(const QMainWindow& window, const QList<QToolBar*>& toolba
 
 // Starts from the given placements, takes those of the file that are readable (a section whose
 // Rev is neither 2 nor 3 is ignored) and arranges the toolbars. A toolbar recorded as floating
-// goes back to the dock it last sat in.
+// floats again at its place, in a frame of its own.
 void loadToolbarLayout(QMainWindow& window, const QList<QToolBar*>& toolbars,
                        QList<ToolbarPlacement> placements, const platform::ProfileFile& file);
 
