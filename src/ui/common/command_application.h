@@ -6,9 +6,10 @@ namespace sorvik::ui {
 
 // The application object of the desktop program: the last net under every command. What a
 // handler lets escape ends that event with the program's error box, and the program runs on.
+// It speaks Japanese from the start, before any dialog opens.
 class CommandApplication : public QApplication {
   public:
-    using QApplication::QApplication;
+    CommandApplication(int& argc, char** argv);
     bool notify(QObject* receiver, QEvent* event) override;
 };
 
