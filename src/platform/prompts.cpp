@@ -1,15 +1,19 @@
 #include "prompts.h"
 
-#include "file_dialog_columns.h"
-#include "font_dialog.h"
+#include <algorithm>
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QHeaderView>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QQueue>
+#include <QTreeView>
+
+#include "file_dialog_columns.h"
+#include "font_dialog.h"
 
 namespace sorvik::platform {
 
@@ -183,6 +187,19 @@ std::unique_ptr<QFileDialog> Prompts::makeFileDialog(QWidget* parent, const QStr
                                                      const QString& folder, const QString& filter) {
     auto dialog = std::make_unique<QFileDialog>(parent, caption, folder, filter);
     dialog->setProxyModel(new FileDialogColumns(dialog.get()));
+    // Qt sizes the detail columns for English texts; the Japanese ones would be cut short.
+    if (auto* details = dialog->findChild<QTreeView*>(QStringLiteral("treeView"))) {
+        const QFontMetrics metrics(details->font());
+        const int margin = metrics.horizontalAdvance(QStringLiteral("MM"));
+        QHeaderView* header = details->header();
+        header->resizeSection(1,
+                              metrics.horizontalAdvance(QStringLiteral("1,023 バイト")) + margin);
+        header->resizeSection(
+            2, metrics.horizontalAdvance(QStringLiteral("平文テキストドキュメント")) + margin);
+        header->resizeSection(
+            3, metrics.horizontalAdvance(QStringLiteral("2026/12/31 23:59")) + margin);
+        dialog->resize(std::max(dialog->width(), 820), std::max(dialog->height(), 480));
+    }
     return dialog;
 }
 
