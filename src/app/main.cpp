@@ -3,5 +3,5 @@
 
 int main(int argc, char* argv[]) {
     sorvik::ui::CommandApplication app(argc, argv);
-    return sorvik::ui::runSorvik(app);
+    return sorvik::ui::runSorvik();
 }

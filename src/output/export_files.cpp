@@ -13,6 +13,18 @@ bool outputFolderExists(const QString& folder) {
     return !folder.isEmpty() && QFileInfo(folder).isDir();
 }
 
+bool outputFolderReady(const QString& folder, const QString& defaultFolder) {
+    if (outputFolderExists(folder)) {
+        return true;
+    }
+    const auto same = [](const QString& a, const QString& b) {
+        return QDir::cleanPath(QDir::fromNativeSeparators(a)) ==
+               QDir::cleanPath(QDir::fromNativeSeparators(b));
+    };
+    return !folder.isEmpty() && same(folder, defaultFolder) && QDir().mkpath(folder) &&
+           outputFolderExists(folder);
+}
+
 QString outputPath(const QString& folder, const QString& fileName) {
     return QDir(folder).filePath(fileName);
 }

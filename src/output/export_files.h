@@ -12,6 +12,9 @@ inline const QString kOutputFolderMissingMessage = QStringLiteral(
     "指定したフォルダがありません。\n\r"
     "[システム設定][基本設定][出力時の保存ﾌｫﾙﾀﾞ]を確認してください。");
 bool outputFolderExists(const QString& folder);
+// The output folder is there, or it is the default one and has been made now; a folder the user
+// named is never made.
+bool outputFolderReady(const QString& folder, const QString& defaultFolder);
 
 // The path of a file in the output folder.
 QString outputPath(const QString& folder, const QString& fileName);

@@ -1,12 +1,19 @@
 #include "prompts.h"
 
+#include <algorithm>
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QHeaderView>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QQueue>
+#include <QTreeView>
+
+#include "file_dialog_columns.h"
+#include "font_dialog.h"
 
 namespace sorvik::platform {
 
@@ -17,6 +24,8 @@ struct Script {
     QQueue<Answer> answers;
     QQueue<QString> fileNames;
     QList<ShownBox> shown;
+    QList<QFont> fonts;
+    QStringList proposed;
     int beeps = 0;
 };
 
@@ -65,8 +74,9 @@ constexpr std::pair<QMessageBox::StandardButton, const char16_t*> kButtonTexts[]
     {QMessageBox::Cancel, u"キャンセル"},
 };
 
-QString scriptedFileName() {
+QString scriptedFileName(const QString& proposed) {
     Script& s = script();
+    s.proposed.append(proposed);
     return s.fileNames.isEmpty() ? QString() : s.fileNames.dequeue();
 }
 
@@ -126,40 +136,85 @@ bool Prompts::askYesNo(BoxStyle style, const QString& text, const QString& title
 QString Prompts::openFileName(QWidget* parent, const QString& caption, const QString& folder,
                               const QString& filter) {
     if (script().active) {
-        return scriptedFileName();
+        return scriptedFileName(folder);
     }
-    return QFileDialog::getOpenFileName(parent, caption, folder, filter);
+    const std::unique_ptr<QFileDialog> dialog = makeFileDialog(parent, caption, folder, filter);
+    dialog->setFileMode(QFileDialog::ExistingFile);
+    if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty()) {
+        return {};
+    }
+    return dialog->selectedFiles().front();
 }
 
 QString Prompts::saveFileName(QWidget* parent, const QString& caption, const QString& path,
                               const QString& filter, const QString& defaultSuffix,
                               const QString& selectedFilter) {
     if (script().active) {
-        const QString name = scriptedFileName();
+        const QString name = scriptedFileName(path);
         // As the dialog would complete a name typed without an extension.
         if (!name.isEmpty() && !defaultSuffix.isEmpty() && QFileInfo(name).suffix().isEmpty()) {
             return name + u'.' + defaultSuffix;
         }
         return name;
     }
-    QFileDialog dialog(parent, caption, path, filter);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setDefaultSuffix(defaultSuffix);
+    const std::unique_ptr<QFileDialog> dialog = makeFileDialog(parent, caption, path, filter);
+    dialog->setAcceptMode(QFileDialog::AcceptSave);
+    dialog->setFileMode(QFileDialog::AnyFile);
+    dialog->setDefaultSuffix(defaultSuffix);
     if (!selectedFilter.isEmpty()) {
-        dialog.selectNameFilter(selectedFilter);
+        dialog->selectNameFilter(selectedFilter);
     }
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+    if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty()) {
         return {};
     }
-    return dialog.selectedFiles().front();
+    return dialog->selectedFiles().front();
 }
 
 QString Prompts::folderName(QWidget* parent, const QString& caption, const QString& folder) {
     if (script().active) {
-        return scriptedFileName();
+        return scriptedFileName(folder);
     }
-    return QFileDialog::getExistingDirectory(parent, caption, folder);
+    const std::unique_ptr<QFileDialog> dialog = makeFileDialog(parent, caption, folder, {});
+    dialog->setFileMode(QFileDialog::Directory);
+    dialog->setOption(QFileDialog::ShowDirsOnly);
+    if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty()) {
+        return {};
+    }
+    return dialog->selectedFiles().front();
+}
+
+std::unique_ptr<QFileDialog> Prompts::makeFileDialog(QWidget* parent, const QString& caption,
+                                                     const QString& folder, const QString& filter) {
+    auto dialog = std::make_unique<QFileDialog>(parent, caption, folder, filter);
+    dialog->setProxyModel(new FileDialogColumns(dialog.get()));
+    // Qt sizes the detail columns for English texts; the Japanese ones would be cut short.
+    if (auto* details = dialog->findChild<QTreeView*>(QStringLiteral("treeView"))) {
+        const QFontMetrics metrics(details->font());
+        const int margin = metrics.horizontalAdvance(QStringLiteral("MM"));
+        QHeaderView* header = details->header();
+        header->resizeSection(1,
+                              metrics.horizontalAdvance(QStringLiteral("1,023 バイト")) + margin);
+        header->resizeSection(
+            2, metrics.horizontalAdvance(QStringLiteral("平文テキストドキュメント")) + margin);
+        header->resizeSection(
+            3, metrics.horizontalAdvance(QStringLiteral("2026/12/31 23:59")) + margin);
+        dialog->resize(std::max(dialog->width(), 820), std::max(dialog->height(), 480));
+    }
+    return dialog;
+}
+
+std::optional<QFont> Prompts::chooseFont(QWidget* parent, const QFont& font, bool scalableOnly) {
+    FontDialog dialog(font, scalableOnly, parent);
+    Script& s = script();
+    if (s.active) {
+        s.fonts.append(dialog.shownFont());
+        const bool cancelled = !s.answers.isEmpty() && s.answers.dequeue() == Answer::Cancel;
+        return cancelled ? std::nullopt : std::optional<QFont>(dialog.chosenFont());
+    }
+    if (dialog.exec() != QDialog::Accepted) {
+        return std::nullopt;
+    }
+    return dialog.chosenFont();
 }
 
 bool Prompts::choosePrinter(QPrinter& printer, QWidget* parent) {
@@ -204,6 +259,14 @@ void Prompts::queueFileName(const QString& name) {
 
 QList<ShownBox> Prompts::shownBoxes() {
     return script().shown;
+}
+
+QStringList Prompts::proposedFileNames() {
+    return script().proposed;
+}
+
+QList<QFont> Prompts::offeredFonts() {
+    return script().fonts;
 }
 
 QStringList Prompts::shownTexts() {

@@ -2,10 +2,14 @@
 
 #include <memory>
 
+#include <optional>
+
 #include <QDateTime>
+#include <QFont>
 #include <QList>
 #include <QString>
 
+class QFileDialog;
 class QMessageBox;
 class QPrinter;
 class QWidget;
@@ -51,6 +55,14 @@ class Prompts {
                                 const QString& filter, const QString& defaultSuffix = {},
                                 const QString& selectedFilter = {});
     static QString folderName(QWidget* parent, const QString& caption, const QString& folder);
+    // The dialog the three above show: its sizes, dates and types read Japanese.
+    static std::unique_ptr<QFileDialog> makeFileDialog(QWidget* parent, const QString& caption,
+                                                       const QString& folder,
+                                                       const QString& filter);
+
+    // The font dialog (platform/font_dialog.h) on the font; empty when the user cancelled. OK
+    // without a change gives back the font itself.
+    static std::optional<QFont> chooseFont(QWidget* parent, const QFont& font, bool scalableOnly);
 
     // The printer dialog, which sets up the printer; false when the user cancels.
     static bool choosePrinter(QPrinter& printer, QWidget* parent);
@@ -68,7 +80,12 @@ class Prompts {
     static void queueAnswer(Answer answer);
     static void queueFileName(const QString& name);
     static QList<ShownBox> shownBoxes();  // oldest first
-    static QStringList shownTexts();      // the texts of those boxes
+    // The fonts the font dialogs opened on, oldest first; a scripted font dialog takes a queued
+    // Cancel as its cancel and anything else as OK without a change.
+    static QList<QFont> offeredFonts();
+    // The file or folder each file dialog opened on, oldest first.
+    static QStringList proposedFileNames();
+    static QStringList shownTexts();  // the texts of those boxes
     static void clearShownBoxes();
 };
 

@@ -18,4 +18,9 @@ bool installQtTranslations(QCoreApplication& app) {
     return QCoreApplication::installTranslator(translator);
 }
 
+void speakJapanese(QCoreApplication& app) {
+    QLocale::setDefault(QLocale(QLocale::Japanese, QLocale::Japan));
+    installQtTranslations(app);
+}
+
 }  // namespace sorvik::platform

@@ -9,4 +9,8 @@ namespace sorvik::platform {
 // stay English.
 bool installQtTranslations(QCoreApplication& app);
 
+// A Japanese program whatever the system's LANG: Japanese dates, sizes and file-type names in
+// the standard dialogs, and Qt's own texts in Japanese.
+void speakJapanese(QCoreApplication& app);
+
 }  // namespace sorvik::platform

@@ -1,6 +1,11 @@
 #pragma once
 
+#include <functional>
+
 #include <QString>
+#include <QStringList>
+
+class QUrl;
 
 namespace sorvik::platform {
 
@@ -13,7 +18,8 @@ struct ShellResult {
 
 // Starts the program with the parameter in the working folder. A program that does not exist
 // on this system (a Windows default such as "notepad.exe") is not a silent failure: the
-// parameter is then opened with the desktop's default handler for it.
+// parameter is then opened with the desktop's default handler for it, and the Windows
+// calculator stands for the desktop's own calculator.
 ShellResult shellOpenProgram(const QString& program, const QString& parameter,
                              const QString& workingFolder);
 
@@ -24,5 +30,17 @@ ShellResult shellOpenDocument(const QString& target);
 // and relative paths are tried as they are, then with any ".exe" dropped; bare names are
 // looked up in the search path.
 QString resolveProgram(const QString& program, const QString& workingFolder);
+
+// The desktop's calculator found in the search path, or an empty string.
+QString desktopCalculator();
+
+// For tests: the two ways out to the desktop, so that nothing is started. Empty functions
+// restore the real ones.
+struct ShellDoors {
+    std::function<bool(const QString& program, const QStringList& arguments, const QString& folder)>
+        start;
+    std::function<bool(const QUrl& url)> open;
+};
+void setShellDoors(ShellDoors doors);
 
 }  // namespace sorvik::platform

@@ -177,6 +177,11 @@ bool SystemSettings::settingsFileExists() const {
     return !settingsFileName_.isEmpty() && QFileInfo(settingsFilePath()).isFile();
 }
 
+QString SystemSettings::defaultOutputFolder() {
+    return QDir::toNativeSeparators(
+        QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+}
+
 template <typename Self>
 auto SystemSettings::keyTable(Self& s) {
     using Key = SettingKey<Self>;
@@ -184,9 +189,7 @@ auto SystemSettings::keyTable(Self& s) {
     std::vector<Key> keys = {
         {text("MeiExeName"), &s.meiExeName_, text("notepad.exe")},
         {text("MeiExeHTML"), &s.meiExeHtml_, text("Iexplore.exe")},
-        {text("MeiFolder"), &s.meiFolder_,
-         QDir::toNativeSeparators(
-             QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))},
+        {text("MeiFolder"), &s.meiFolder_, defaultOutputFolder()},
         // The name of the file itself: written, never read back.
         {text("DefSysFile"), &s.settingsFileName_, std::nullopt, false},
         {text("MeiFont"), &s.fonts_[kChartFont].name, std::nullopt},
@@ -268,9 +271,17 @@ void SystemSettings::parseStarCell(int row, int column) {
 }
 
 void SystemSettings::LoadSettings() {
+    loadFrom(settingsFilePath());
+}
+
+void SystemSettings::loadShippedDefaults() {
+    loadFrom(QStringLiteral(":/shipped/Default.ini"));
+}
+
+void SystemSettings::loadFrom(const QString& path) {
     fellBack_ = false;
     loadWarning_.clear();
-    const QString fileName = QFileInfo(settingsFilePath()).fileName();
+    const QString fileName = QFileInfo(path).fileName();
     const auto fallBack = [&](const QString& reason) {
         resetToDefaults();
         writeTitles();
@@ -279,7 +290,7 @@ void SystemSettings::LoadSettings() {
     };
     std::optional<platform::ProfileFile> read;
     try {
-        read.emplace(settingsFileExists() ? settingsFilePath() : QString());
+        read.emplace(QFileInfo(path).isFile() ? path : QString());
     } catch (const platform::FileError& error) {
         fallBack(error.message());
         return;

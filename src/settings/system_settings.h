@@ -117,6 +117,9 @@ class SystemSettings {
     // file that exists but cannot be read or holds no section Sys gives the defaults too, and
     // loadWarning() then says so.
     void LoadSettings();
+    // The values of the settings file that ships with the program (kept inside it, so that it
+    // is there when the user's file is not); the settings file name stays.
+    void loadShippedDefaults();
     // After LoadSettings: whether the defaults stand in for a damaged file.
     bool fellBackToDefaults() const { return fellBack_; }
     // What the user is to be told about the last load (a damaged file, unreadable bytes), or
@@ -141,6 +144,8 @@ class SystemSettings {
     QString meiExeHtml() const { return meiExeHtml_; }  // MeiExeHTML
     void setMeiExeHtml(const QString& v) { meiExeHtml_ = v; }
     QString meiFolder() const { return meiFolder_; }  // MeiFolder
+    // MeiFolder's default: the user's documents folder, which a fresh account may not have yet.
+    static QString defaultOutputFolder();
     void setMeiFolder(const QString& v) { meiFolder_ = v; }
 
     // BCBM: vertical margin of the chart's star rows, in pixels.
@@ -230,6 +235,7 @@ class SystemSettings {
     // where its value lives: load, save and reset all go by it.
     template <typename Self>
     static auto keyTable(Self& self);
+    void loadFrom(const QString& path);
 
     void resetToDefaults();
     // Titles are put back and the typed views of the tables made after every load or reset.

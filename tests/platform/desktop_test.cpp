@@ -1,4 +1,5 @@
 #include "platform/errors.h"
+#include "platform/font_dialog.h"
 #include "platform/profile_file.h"
 #include "platform/prompts.h"
 #include "platform/qt_translations.h"
@@ -6,12 +7,21 @@
 #include "platform/single_instance.h"
 
 #include <QAbstractButton>
+#include <QAbstractProxyModel>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFileSystemModel>
+#include <QFontInfo>
+#include <QListWidget>
+#include <QLocale>
 #include <QMessageBox>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QTest>
+#include <QUrl>
 #include <QUuid>
 
 #include <gtest/gtest.h>
@@ -137,6 +147,70 @@ TEST(ShellOpen, ProgramsThatDoNotExistHereAreNotFound) {
     EXPECT_TRUE(resolveProgram("/bin/sh", QDir::tempPath()).endsWith("/sh"));
 }
 
+// The shipped defaults name Windows programs: here they open the file with the desktop's
+// handler, the calculator is the desktop's own, and a failure names the file and the reason.
+TEST(ShellOpen, WindowsProgramNamesFallBackToTheDesktop) {
+    QTemporaryDir folder;
+    writeBytes(folder.filePath("Readme.txt"), "r");
+    writeBytes(folder.filePath("fake-galculator"), "#!/bin/sh\n");
+    QFile::setPermissions(folder.filePath("fake-galculator"), QFile::ReadOwner | QFile::ExeOwner);
+    QStringList calls;
+    bool opens = true;
+    setShellDoors({[&](const QString& program, const QStringList& arguments, const QString&) {
+                       calls << "start " + QFileInfo(program).fileName() + " " +
+                                    arguments.join(' ');
+                       return true;
+                   },
+                   [&](const QUrl& url) {
+                       calls << "open " + url.toLocalFile();
+                       return opens;
+                   }});
+    const QString readme = folder.filePath("Readme.txt");
+    struct Case {
+        const char* program;
+        QString parameter;
+        QString call;
+    };
+    const Case cases[] = {
+        {"notepad.exe", readme, "open " + readme},
+        {"Iexplore.exe", readme, "open " + readme},
+        {"Notepad.exe", "Readme.txt", "open " + readme},
+        {"NOTEPAD.EXE", "Readme.txt", "open " + readme},
+    };
+    for (const Case& c : cases) {
+        calls.clear();
+        const ShellResult result = shellOpenProgram(c.program, c.parameter, folder.path());
+        EXPECT_TRUE(result.ok) << c.program;
+        EXPECT_EQ(calls, QStringList{c.call}) << c.program;
+    }
+
+    opens = false;
+    const ShellResult failed = shellOpenProgram("notepad.exe", readme, folder.path());
+    EXPECT_FALSE(failed.ok);
+    EXPECT_TRUE(failed.message.startsWith("『" + readme + "』を開けませんでした。\n"))
+        << failed.message.toStdString();
+    EXPECT_GT(failed.message.size(), ("『" + readme + "』を開けませんでした。\n").size());
+    const ShellResult missing = shellOpenDocument(folder.filePath("gone.txt"));
+    EXPECT_EQ(missing.message, "『" + folder.filePath("gone.txt") +
+                                   "』を開けませんでした。\nファイルがありません。");
+
+    // 電卓: whichever calculator the desktop has, or the message that there is none.
+    const QByteArray path = qgetenv("PATH");
+    QFile::rename(folder.filePath("fake-galculator"), folder.filePath("galculator"));
+    qputenv("PATH", folder.path().toUtf8());
+    calls.clear();
+    EXPECT_TRUE(shellOpenProgram("calc.exe", "", "").ok);
+    EXPECT_EQ(calls, QStringList{"start galculator "});
+    qputenv("PATH", QDir(folder.path()).filePath("empty").toUtf8());
+    calls.clear();
+    const ShellResult none = shellOpenProgram("calc.exe", "", "");
+    qputenv("PATH", path);
+    EXPECT_FALSE(none.ok);
+    EXPECT_TRUE(calls.isEmpty());
+    EXPECT_TRUE(none.message.startsWith("電卓のプログラムがインストールされていません。"));
+    setShellDoors({});
+}
+
 // Qt's own dialogs speak Japanese once the start-up has loaded Qt's translations.
 TEST(QtTranslations, TheStandardDialogsTextsAreJapanese) {
     ASSERT_TRUE(installQtTranslations(*QCoreApplication::instance()));
@@ -149,6 +223,60 @@ TEST(QtTranslations, TheStandardDialogsTextsAreJapanese) {
         const QString shown = QCoreApplication::translate(context, source);
         EXPECT_NE(shown, QString::fromLatin1(source)) << context << " " << source;
     }
+}
+
+// The program speaks Japanese whatever LANG says (the tests run under LANG=C): the file dialog's
+// sizes, dates and types are the program's, not the system's.
+TEST(QtTranslations, TheFileDialogsColumnsReadJapaneseUnderAnyLang) {
+    speakJapanese(*QCoreApplication::instance());
+    ASSERT_EQ(QLocale().language(), QLocale::Japanese);
+    QTemporaryDir folder;
+    writeBytes(folder.filePath("memo.txt"), QByteArray(65, 'a'));
+    ASSERT_TRUE(QDir(folder.path()).mkdir("sub"));
+
+    const auto dialog = Prompts::makeFileDialog(nullptr, "開く", folder.path(), {});
+    dialog->setOption(QFileDialog::DontUseNativeDialog);
+    auto* files = dialog->findChild<QFileSystemModel*>();
+    ASSERT_NE(files, nullptr);
+    for (int i = 0; i < 100 && files->rowCount(files->index(folder.path())) < 2; ++i) {
+        QTest::qWait(20);
+    }
+    const auto cell = [&](const QString& name, int column) {
+        const QModelIndex file = files->index(folder.filePath(name), column);
+        return dialog->proxyModel()->mapFromSource(file).data().toString();
+    };
+    EXPECT_EQ(cell("memo.txt", 1), "65 バイト");
+    EXPECT_EQ(cell("memo.txt", 2), "平文テキストドキュメント");
+    const QDateTime modified = QFileInfo(folder.filePath("memo.txt")).lastModified();
+    EXPECT_EQ(cell("memo.txt", 3), modified.toString("yyyy/MM/dd H:mm"));
+    EXPECT_EQ(cell("sub", 1), "");
+    EXPECT_EQ(cell("sub", 2), "フォルダ");
+    // The headings come from Qt's translations.
+    EXPECT_EQ(dialog->proxyModel()->headerData(3, Qt::Horizontal).toString(), "更新日");
+}
+
+// A designed Windows face opens on the installed face that stands in for it, at its size and
+// style; OK without a change gives the designed face back, a change gives what was picked.
+TEST(FontDialog, OpensOnTheStandInAndAnUnchangedOkGivesTheFontBack) {
+    QFont::insertSubstitutions("ＭＳ 明朝", {"IPAMincho"});
+    QFont designed("ＭＳ 明朝", 14);
+    designed.setBold(true);
+    designed.setItalic(true);
+    FontDialog dialog(designed, true, nullptr);
+    const QFont shown = dialog.shownFont();
+    EXPECT_EQ(shown.family(), "IPAMincho");
+    EXPECT_EQ(shown.pointSize(), 14);
+    EXPECT_TRUE(shown.bold());
+    EXPECT_TRUE(shown.italic());
+    EXPECT_EQ(dialog.chosenFont(), designed);
+    EXPECT_EQ(dialog.chosenFont().family(), "ＭＳ 明朝");
+    EXPECT_TRUE(dialog.sampleText().contains("あ"));
+
+    auto* sizes = dialog.findChildren<QListWidget*>().at(2);
+    sizes->setCurrentItem(sizes->findItems("20", Qt::MatchExactly).front());
+    EXPECT_EQ(dialog.chosenFont().family(), "IPAMincho");
+    EXPECT_EQ(dialog.chosenFont().pointSize(), 20);
+    EXPECT_TRUE(dialog.chosenFont().bold());
 }
 
 TEST(Prompts, MessageBoxButtonsReadJapanese) {

@@ -173,6 +173,26 @@ TEST_F(ChartOutputTest, MissingOutputFolderIsToldAndNothingIsWritten) {
     EXPECT_FALSE(QFile::exists(shell.dir.filePath("gone")));
 }
 
+// A fresh account has no documents folder yet: the default output folder is made at the first
+// export, and the export goes there.
+TEST_F(ChartOutputTest, TheDefaultOutputFolderIsMadeOnTheFirstExport) {
+    TMeibF* chart = workedChart();
+    const QByteArray home = qgetenv("HOME");
+    const QByteArray config = qgetenv("XDG_CONFIG_HOME");
+    qputenv("HOME", shell.dir.filePath("fresh").toUtf8());
+    qunsetenv("XDG_CONFIG_HOME");
+    const QString documents = settings::SystemSettings::defaultOutputFolder();
+    system().setMeiFolder(documents);
+    chart->SOutClick();
+    EXPECT_TRUE(Prompts::shownTexts().isEmpty()) << Prompts::shownTexts().join('\n').toStdString();
+    EXPECT_EQ(opened(), QDir(documents).filePath("氏名：山田太郎.txt"));
+    qputenv("HOME", home);
+    if (!config.isEmpty()) {
+        qputenv("XDG_CONFIG_HOME", config);
+    }
+    EXPECT_TRUE(documents.startsWith(shell.dir.filePath("fresh")));
+}
+
 TEST_F(ChartOutputTest, CopyPdfAndThePreviewOfTheChart) {
     TMeibF* chart = workedChart();
     chart->CopyBtnClick();

@@ -1,6 +1,7 @@
 // The description editors, their list and the star list of a real start-up over the shipped
 // texts in a temporary program folder.
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -8,6 +9,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -24,6 +27,7 @@
 #include "texts/combinations.h"
 #include "texts/line_break.h"
 #include "texts/text_files.h"
+#include "ui/common/app_fonts.h"
 #include "ui/editors/combination_editor.h"
 #include "ui/editors/description_list.h"
 #include "ui/editors/text_editors.h"
@@ -413,6 +417,34 @@ TEST_F(DescriptionEditorsTest, Pictures) {
     TSeiLF starList(shell.appDir, shell.context().starNames(), live().starLines,
                     shell.context().systemSettings());
     save(starList, "star_list.png");
+}
+
+// The grids' faces are the designed Windows ones: ﾌｫﾝﾄ opens on the installed face that stands
+// in for them, at the grid's size and style, and OK without a change leaves the grid's font.
+TEST_F(DescriptionEditorsTest, TheFontButtonsOfTheListsOpenOnTheShownFace) {
+    installFontSubstitutes();
+    TSeiLF starList(shell.appDir, shell.context().starNames(), live().starLines,
+                    shell.context().systemSettings());
+    starList.show();
+    QApplication::processEvents();
+    const std::pair<QDialog*, QTableView*> lists[] = {{&starList, starList.grid()},
+                                                      {list, list->grid()}};
+    for (const auto& [dialog, grid] : lists) {
+        QFont before = grid->font();
+        before.setPointSize(11);
+        before.setBold(true);
+        grid->setFont(before);
+        dialog->findChild<QToolButton*>("FontBtn")->click();
+        ASSERT_FALSE(Prompts::offeredFonts().isEmpty());
+        const QFont offered = Prompts::offeredFonts().back();
+        EXPECT_EQ(offered.family(), QFontInfo(before).family());
+        EXPECT_TRUE(QFontDatabase::families().contains(offered.family()))
+            << offered.family().toStdString();
+        EXPECT_EQ(offered.pointSize(), 11);
+        EXPECT_TRUE(offered.bold());
+        EXPECT_FALSE(offered.italic());
+        EXPECT_EQ(grid->font(), before) << before.family().toStdString();
+    }
 }
 
 }  // namespace

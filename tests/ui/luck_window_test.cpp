@@ -167,9 +167,11 @@ TEST_F(LuckWindowTest, PopupMenuSavesTheTableAndTheGraph) {
                                      "表をcsv形式で出力"}));
 
     // The table: Shift-JIS, every cell followed by a comma, CR LF; a name without extension
-    // gets one.
+    // gets one. The dialogs propose the person's name in the output folder.
+    shell.context().systemSettings().setMeiFolder(shell.dir.filePath("out"));
     Prompts::queueFileName(path("table"));
     items[3]->trigger();
+    EXPECT_EQ(Prompts::proposedFileNames().back(), shell.dir.filePath("out/山田太郎.csv"));
     QFile csv(path("table.csv"));
     ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
     const QByteArray bytes = csv.readAll();
@@ -183,6 +185,7 @@ TEST_F(LuckWindowTest, PopupMenuSavesTheTableAndTheGraph) {
     // The graph as a BMP file and on the clipboard.
     Prompts::queueFileName(path("graph.bmp"));
     items[2]->trigger();
+    EXPECT_EQ(Prompts::proposedFileNames().back(), shell.dir.filePath("out/山田太郎.bmp"));
     const QImage saved(path("graph.bmp"), "BMP");
     EXPECT_EQ(saved.size(), luck->graph()->size());
     items[1]->trigger();

@@ -112,11 +112,27 @@ TEST_F(MainWindowChart, TheEntryBarOfTheWindowOpensTheChartAndKeepsThePerson) {
     ASSERT_EQ(children().size(), 2);
     EXPECT_EQ(shell.context().nameList().rowCount(), 2);
 
-    // Enter moves on as Tab does.
+    // Enter moves on as Tab does, round the bar's own fields 性別, 日付, 時間, 氏名, with the
+    // charts open.
     window->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    const auto inName = [this] {
+        QWidget* focus = QApplication::focusWidget();
+        return focus == bar->nameBox() || focus == bar->nameBox()->lineEdit();
+    };
     bar->dateBox()->setFocus();
     QTest::keyClick(bar->dateBox(), Qt::Key_Return);
+    EXPECT_EQ(QApplication::focusWidget(), bar->timeBox());
+    QTest::keyClick(bar->timeBox(), Qt::Key_Tab);
+    EXPECT_TRUE(inName());
+    bar->timeBox()->setFocus();
+    QTest::keyClick(bar->timeBox(), Qt::Key_Enter);
+    EXPECT_TRUE(inName());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), bar->sexBox());
+    QTest::keyClick(bar->sexBox(), Qt::Key_Backtab);
+    EXPECT_TRUE(inName());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
     EXPECT_EQ(QApplication::focusWidget(), bar->timeBox());
 }
 

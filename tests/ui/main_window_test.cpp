@@ -207,7 +207,7 @@ TEST(ExitSequence, AsksForTheNameFileAndStoresTheShellsValues) {
     }
     ASSERT_FALSE(Prompts::shownBoxes().isEmpty());
     EXPECT_EQ(Prompts::shownBoxes().back().text, "名前ﾃﾞｰﾀが更新されています。保存しますか？");
-    EXPECT_EQ(Prompts::shownBoxes().back().buttons, platform::BoxButtons::YesNo);
+    EXPECT_EQ(Prompts::shownBoxes().back().buttons, platform::BoxButtons::YesNoCancel);
     EXPECT_TRUE(QFileInfo::exists(QDir(shell.appDir).filePath("NewFile.nam")));
     EXPECT_EQ(shell.keys->readText(kSys, "StsBar"), "0");
     EXPECT_EQ(shell.keys->readText(kSys, "DefNameFile"), "Default.nam");
@@ -230,6 +230,39 @@ TEST(ExitSequence, AsksForTheNameFileAndStoresTheShellsValues) {
     EXPECT_TRUE(window->close());
     EXPECT_TRUE(Prompts::shownBoxes().isEmpty());
     EXPECT_EQ(shell.keys->readText(kSys, "DefSysFile"), "Default.ini");
+}
+
+// キャンセル to the exit question calls a mistaken exit back: the program runs on with its
+// persons, nothing is written; いいえ then ends it without saving.
+TEST(ExitSequence, CancelKeepsTheProgramAndTheNameList) {
+    testing::ShellFixture shell;
+    auto window = shell.makeWindow();
+    window->show();
+    records::NameList& persons = shell.context().nameList();
+    records::NameList::Row person{};
+    person[records::NameList::kName] = "山田太郎";
+    persons.append(person);
+    shell.context().nameFiles().setNameListModified(true);
+    const int rows = persons.rowCount();
+    const QString file = QDir(shell.appDir).filePath(window->currentNameFile());
+    const auto stored = [&file] {
+        QFile f(file);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("none");
+    };
+    const QByteArray before = stored();
+
+    Prompts::queueAnswer(platform::Answer::Cancel);
+    EXPECT_FALSE(window->close());
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(persons.rowCount(), rows);
+    EXPECT_EQ(persons.cell(rows - 1, records::NameList::kName), "山田太郎");
+    EXPECT_TRUE(window->nameListModified());
+    EXPECT_EQ(stored(), before);
+    EXPECT_FALSE(shell.keys->hasValue(kSys, "StsBar")) << "nothing of the exit ran";
+
+    Prompts::queueAnswer(platform::Answer::No);
+    EXPECT_TRUE(window->close());
+    EXPECT_EQ(stored(), before);
 }
 
 }  // namespace

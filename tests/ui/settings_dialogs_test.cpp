@@ -3,7 +3,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFontDatabase>
-#include <QFontDialog>
 #include <QFontInfo>
 #include <QLabel>
 #include <QLineEdit>
@@ -12,6 +11,7 @@
 #include <QTabWidget>
 #include <QTableView>
 #include <QTableWidget>
+#include <QTimer>
 
 #include "platform/profile_file.h"
 #include "settings/gaiji.h"
@@ -175,27 +175,29 @@ TEST_F(SystemDialogTest, CancelRestoresThePanelsFromTheFileButKeepsPickedFonts) 
 }
 
 // The designed faces are Windows fonts: here the dialog must open on the face that stands in for
-// them, and OK without a change must leave the setting alone.
+// them, at the stored size and style, and OK without a change must leave the setting alone.
 TEST_F(SystemDialogTest, TheFontDialogOpensOnTheSettingsFontAndAnUnchangedOkKeepsIt) {
     installFontSubstitutes();
+    const settings::FontSetting stored[] = {
+        {"ＭＳ Ｐ明朝", 9, 0, 0},
+        {"ＭＳ 明朝", 12, settings::kBold | settings::kItalic, 255},
+        {"ＭＳ Ｐゴシック", 11, settings::kUnderline, 0},
+        {"IPAGothic", 10, settings::kBold, 0},
+    };
     for (int i = 0; i < settings::kFontCount; ++i) {
         const auto role = settings::FontRole(i);
-        const settings::FontSetting before = store->font(role);
+        const settings::FontSetting before = stored[i];
+        store->setFont(role, before);
         const QString label = dialog->findChild<QLabel*>(settings::fontKeyName(role))->text();
-        QFont offered;
-        dialog->pickFont = [&offered](const QFont& start) {
-            offered = start;
-            QFontDialog fonts;
-            fonts.setOption(QFontDialog::ScalableFonts);
-            fonts.setCurrentFont(start);
-            return std::optional<QFont>(fonts.currentFont());
-        };
         dialog->pickFontFor(role);
+        const QFont offered = Prompts::offeredFonts().back();
         EXPECT_TRUE(QFontDatabase::families().contains(offered.family()))
             << offered.family().toStdString();
         EXPECT_EQ(offered.family(), QFontInfo(toQFont(before)).family())
             << before.name.toStdString();
+        EXPECT_TRUE(offered.family().startsWith("IPA")) << offered.family().toStdString();
         EXPECT_EQ(offered.pointSize(), before.size);
+        EXPECT_EQ(fromQFont(offered, before.color).style, before.style);
         EXPECT_EQ(store->font(role), before) << before.name.toStdString();
         EXPECT_EQ(dialog->findChild<QLabel*>(settings::fontKeyName(role))->text(), label);
     }
@@ -333,6 +335,34 @@ TEST_F(ZiWeiDialogTest, TheShippedSettingsFileMeetsTheStartUpCheck) {
     EXPECT_TRUE(shownTexts().isEmpty());
     EXPECT_EQ(shell.context().systemSettings().CountInfoRows(), 3);
     EXPECT_EQ(shell.context().systemSettings().SG1(60, 0), "陰殺");
+}
+
+// Without a settings file the start-up message opens the dialog, whose OK refuses the bare
+// defaults: "初期値に戻す" and OK get the user out, and the message does not come back.
+TEST_F(ZiWeiDialogTest, AMissingSettingsFileIsLeftWithOneClick) {
+    auto window = shell.makeWindow();
+    auto* windows = new SettingsWindows(*window, shell.context());
+    TSysF& sys = windows->systemDialog();
+    const QString message =
+        "起動時のｼｽﾃﾑ設定ﾌｧｲﾙが読込できませんでした。\n\rｼｽﾃﾑ設定を確認して下さい。";
+    bool refused = false;
+    QTimer::singleShot(0, &sys, [&] {
+        click(sys, "DefaultsBtn");
+        click(sys, "OKBtn");
+        refused = sys.isVisible();
+        if (refused) {
+            sys.reject();
+        }
+    });
+    windows->checkSettingsFile();
+    EXPECT_FALSE(refused) << shownTexts().join('|').toStdString();
+    EXPECT_EQ(shownTexts(), QStringList{message});
+    const settings::SystemSettings& system = shell.context().systemSettings();
+    EXPECT_TRUE(system.settingsFileExists());
+    EXPECT_EQ(system.CountInfoRows(), 3);
+    EXPECT_EQ(system.settingsFileName(), window->defSysFile());
+    windows->checkSettingsFile();
+    EXPECT_TRUE(shownTexts().isEmpty());
 }
 
 // Every tab of the three dialogs as a picture; with SORVIK_PICTURES set they are saved there

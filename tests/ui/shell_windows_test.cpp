@@ -5,12 +5,14 @@
 #include <QMenu>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QUrl>
 
 #include <gtest/gtest.h>
 
 #include "calendar_fixture.h"
 #include "platform/atomic_file.h"
 #include "platform/program_key.h"
+#include "platform/shell_open.h"
 #include "records/calendar_file.h"
 #include "shell_fixture.h"
 #include "ui/backup/backup_dialog.h"
@@ -400,6 +402,49 @@ TEST(TTools, TheMenuFollowsTheTable) {
     EXPECT_TRUE(shell.keys->readText(platform::programKey("Tool"), "SG1")
                     .startsWith("Readme,Notepad.exe,Readme.txt,,Editor,/usr/bin/gedit,memo.txt,"
                                 "/home/user/,,"));
+}
+
+// The shipped tools name Windows programs: Readme opens the shipped Readme.txt with the
+// desktop's handler, 電卓 is the desktop's calculator, and each failure is told.
+TEST(TTools, TheShippedToolsWorkHere) {
+    testing::ShellFixture shell;
+    QFile::copy(QDir(SORVIK_DATA_DIR).filePath("Readme.txt"), shell.appDir + "Readme.txt");
+    auto window = shell.makeWindow();
+    attachTools(*window, shell.context());
+    TTools* tools = window->findChild<TTools*>();
+    QStringList calls;
+    bool opens = true;
+    platform::setShellDoors({[&](const QString& program, const QStringList&, const QString&) {
+                                 calls << "start " + program;
+                                 return true;
+                             },
+                             [&](const QUrl& url) {
+                                 calls << "open " + url.toLocalFile();
+                                 return opens;
+                             }});
+    const QString readme = QDir(shell.appDir).filePath("Readme.txt");
+    tools->launch(1);
+    EXPECT_EQ(calls, QStringList{"open " + readme});
+    EXPECT_TRUE(Prompts::shownTexts().isEmpty());
+
+    opens = false;
+    tools->launch(1);
+    ASSERT_EQ(Prompts::shownTexts().size(), 1);
+    EXPECT_TRUE(
+        Prompts::shownTexts().front().startsWith("『" + readme + "』を開けませんでした。\n"));
+    Prompts::clearShownBoxes();
+
+    calls.clear();
+    tools->launch(0);
+    const QString calculator = platform::desktopCalculator();
+    if (calculator.isEmpty()) {
+        EXPECT_TRUE(calls.isEmpty());
+        ASSERT_EQ(Prompts::shownTexts().size(), 1);
+        EXPECT_TRUE(Prompts::shownTexts().front().startsWith("電卓のプログラムが"));
+    } else {
+        EXPECT_EQ(calls, QStringList{"start " + calculator});
+    }
+    platform::setShellDoors({});
 }
 
 }  // namespace

@@ -59,9 +59,10 @@ namespace {
 
 using platform::Prompts;
 
-// The output folder is there, or the user is told where to set it.
+// The output folder is there (the default one is made on first use), or the user is told where
+// to set it.
 bool checkOutputFolder(const QString& folder) {
-    if (output::outputFolderExists(folder)) {
+    if (output::outputFolderReady(folder, settings::SystemSettings::defaultOutputFolder())) {
         return true;
     }
     Prompts::beep();

@@ -2,10 +2,12 @@
 
 #include "error_boundary.h"
 #include "on_screen_filter.h"
+#include "platform/qt_translations.h"
 
 namespace sorvik::ui {
 
 CommandApplication::CommandApplication(int& argc, char** argv) : QApplication(argc, argv) {
+    platform::speakJapanese(*this);
     installEventFilter(new OnScreenFilter(this));
 }
 

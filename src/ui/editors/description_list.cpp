@@ -4,7 +4,6 @@
 
 #include <QCheckBox>
 #include <QEvent>
-#include <QFontDialog>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QMenu>
@@ -178,10 +177,8 @@ void TSListF::takeFont(const QFont& font) {
 }
 
 void TSListF::chooseFont() {
-    bool ok = false;
-    const QFont font = QFontDialog::getFont(&ok, lsg_->font(), this);
-    if (ok) {
-        takeFont(font);
+    if (const auto font = platform::Prompts::chooseFont(this, lsg_->font(), false)) {
+        takeFont(*font);
     }
 }
 

@@ -1,5 +1,7 @@
 #include "entry_bar.h"
 
+#include <array>
+
 #include <QApplication>
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -172,12 +174,12 @@ QWidget* EntBar::fieldOf(records::EntryRefusal::Field field) const {
         case Field::Time:
             return timeE_;
         case Field::Calendar:
-            break;  // the date is a real one: the user reads the box and decides
+            break;  // the date outside the calendar is the one to correct
     }
-    return nullptr;
+    return dateE_;
 }
 
-void EntBar::refuse(QWidget* field, const QString& reason, bool withBox, bool focus) {
+void EntBar::refuse(QWidget* field, const QString& reason, bool withBox) {
     Prompts::beep();
     if (withBox) {
         Prompts::information(reason);
@@ -188,9 +190,7 @@ void EntBar::refuse(QWidget* field, const QString& reason, bool withBox, bool fo
     QWidget* shown = field == nameE_ ? nameE_->lineEdit() : field;
     shown->setStyleSheet(QStringLiteral("background-color: #ffd0d0;"));
     emit statusMessage(reason);
-    if (focus) {
-        field->setFocus();
-    }
+    field->setFocus();
 }
 
 void EntBar::clearRefusal() {
@@ -208,10 +208,7 @@ bool EntBar::ValidateEntry() {
         {nameE_->currentText(), sex_->currentIndex() >= 0, dateE_->text(), timeE_->text()},
         services_.calendar);
     if (refusal) {
-        // A date outside the calendar is marked, but the focus stays where the user is.
-        QWidget* field = fieldOf(refusal->field);
-        refuse(field != nullptr ? field : dateE_, refusal->message, refusal->boxed,
-               field != nullptr);
+        refuse(fieldOf(refusal->field), refusal->message, refusal->boxed);
         return false;
     }
     // What is stored and charted is the full spelling of the date and time.
@@ -290,8 +287,20 @@ QString EntBar::typedDate() const {
     return dateE_->text();
 }
 
-void EntBar::focusName() {
-    nameE_->setFocus();
+void EntBar::focusEntry() {
+    // The activation that follows a refusal's message box must not take the focus from the
+    // field to correct.
+    (refused_ != nullptr ? refused_ : nameE_)->setFocus();
+}
+
+QWidget* EntBar::nextField(const QObject* from, bool forward) const {
+    const std::array<QWidget*, 4> order = {sex_, dateE_, timeE_, nameE_};
+    for (std::size_t i = 0; i < order.size(); ++i) {
+        if (from == order[i] || (order[i] == nameE_ && from == nameE_->lineEdit())) {
+            return order[(i + (forward ? 1 : order.size() - 1)) % order.size()];
+        }
+    }
+    return nullptr;
 }
 
 void EntBar::refuseDate() {
@@ -326,11 +335,16 @@ bool EntBar::eventFilter(QObject* watched, QEvent* event) {
         MeiBtnClick();
         return true;
     }
-    if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
-        // Enter moves on as Tab does.
-        QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
-        QApplication::sendEvent(watched == nameE_->lineEdit() ? nameE_ : watched, &tab);
-        return true;
+    // Enter moves on as Tab does; both go round the bar's own fields, whatever windows the
+    // main window holds besides.
+    const bool plain = !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
+    const bool back = key->key() == Qt::Key_Backtab;
+    if (plain && (back || key->key() == Qt::Key_Tab || key->key() == Qt::Key_Return ||
+                  key->key() == Qt::Key_Enter)) {
+        if (QWidget* next = nextField(watched, !back)) {
+            next->setFocus(back ? Qt::BacktabFocusReason : Qt::TabFocusReason);
+            return true;
+        }
     }
     return QWidget::eventFilter(watched, event);
 }

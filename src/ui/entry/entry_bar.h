@@ -59,8 +59,9 @@ class EntBar : public QWidget {
     QString typedDate() const;
     // Marks the date box for a date the bar's date commands cannot use.
     void refuseDate();
-    // The name box takes the focus, where typing a new person begins.
-    void focusName();
+    // The name box takes the focus, where typing a new person begins; while a refused field is
+    // marked, that field keeps it.
+    void focusEntry();
     // The bar's person as the chart request reads it.
     engine::BirthMoment birthMoment() const;
     // SCB1 hides the luck button.
@@ -90,12 +91,15 @@ class EntBar : public QWidget {
     // A request: an open window of the person comes to the front, else the entry is checked,
     // the person recorded and the window made.
     void request(PersonWindow kind);
-    // The control that holds the refused field, if the refusal has one.
+    // The control that holds the refused field.
     QWidget* fieldOf(records::EntryRefusal::Field field) const;
     // A refusal: the beep, the field marked and the reason in the status bar; the focus goes to
-    // the field unless told otherwise. A message box, when given, says the reason too.
-    void refuse(QWidget* field, const QString& reason, bool withBox = false, bool focus = true);
+    // the field. A message box, when given, says the reason too.
+    void refuse(QWidget* field, const QString& reason, bool withBox = false);
     void clearRefusal();
+    // The field after (or before) a field of the bar in its order 性別, 日付, 時間, 氏名; null for
+    // anything else.
+    QWidget* nextField(const QObject* from, bool forward) const;
 
     EntryBarServices services_;
     QPushButton* meiBtn_ = nullptr;

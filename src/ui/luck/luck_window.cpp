@@ -3,12 +3,14 @@
 #include <QBuffer>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QDir>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QVBoxLayout>
 
 #include "luck_graph.h"
 #include "luck_table_view.h"
+#include "output/export_files.h"
 #include "platform/atomic_file.h"
 #include "platform/errors.h"
 #include "platform/prompts.h"
@@ -91,7 +93,13 @@ void TKouF::contextMenuEvent(QContextMenuEvent* event) {
 
 QString TKouF::askFileName(int filterIndex, const QString& suffix) {
     const QString filter = QString::fromUtf16(kFileFilter);
-    return Prompts::saveFileName(this, QString(), system_.meiFolder(), filter, suffix,
+    // The person's name in the output folder; a "/" (as in the name the 現在 button gives)
+    // would name a folder.
+    const QString folder = system_.meiFolder();
+    output::outputFolderReady(folder, settings::SystemSettings::defaultOutputFolder());
+    const QString name = QString::fromStdString(person_.name).replace(u'/', u'／');
+    return Prompts::saveFileName(this, QString(), QDir(folder).filePath(name + u'.' + suffix),
+                                 filter, suffix,
                                  filter.split(QStringLiteral(";;")).at(filterIndex));
 }
 

@@ -8,8 +8,6 @@
 #include <QComboBox>
 #include <QDir>
 #include <QEvent>
-#include <QFontDialog>
-#include <QFontInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -105,11 +103,8 @@ TSysF::TSysF(TMainF& mainWindow, settings::SystemSettings& store, QWidget* paren
         const QColor chosen = QColorDialog::getColor(current, this);
         return chosen.isValid() ? std::optional<QColor>(chosen) : std::nullopt;
     };
-    pickFont = [this](const QFont& current) -> std::optional<QFont> {
-        bool ok = false;
-        const QFont chosen =
-            QFontDialog::getFont(&ok, current, this, QString(), QFontDialog::ScalableFonts);
-        return ok ? std::optional<QFont>(chosen) : std::nullopt;
+    pickFont = [this](const QFont& current) {
+        return platform::Prompts::chooseFont(this, current, true);
     };
 
     tabs_ = new QTabWidget(this);
@@ -121,6 +116,12 @@ TSysF::TSysF(TMainF& mainWindow, settings::SystemSettings& store, QWidget* paren
 
     const DialogButtons buttons = makeDialogButtons(this, PreviewButton::kWith);
     buttons.ok->setDefault(true);
+    // One click out of a missing or empty settings file, whose defaults OK refuses.
+    auto* defaults = new QPushButton(QStringLiteral("初期値に戻す"), this);
+    defaults->setObjectName(QStringLiteral("DefaultsBtn"));
+    defaults->setToolTip(QStringLiteral("配布時のｼｽﾃﾑ設定を読み込みます（OKで保存）"));
+    defaults->setAutoDefault(false);
+    buttons.layout->insertWidget(1, defaults);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(tabs_);
@@ -129,6 +130,7 @@ TSysF::TSysF(TMainF& mainWindow, settings::SystemSettings& store, QWidget* paren
     connect(buttons.preview, &QToolButton::clicked, this, &TSysF::printPreview);
     connect(buttons.ok, &QPushButton::clicked, this, &TSysF::OKBtnClick);
     connect(buttons.cancel, &QPushButton::clicked, this, &TSysF::CancelBtnClick);
+    connect(defaults, &QPushButton::clicked, this, &TSysF::fillShippedDefaults);
     connectHelp(*this, store_.appDir(), kHelpTopic, buttons.help);
 
     LoadSettings(true);
@@ -573,6 +575,13 @@ void TSysF::LoadSettings(bool quiet) {
     showItemOfCurrentCell();
 }
 
+void TSysF::fillShippedDefaults() {
+    store_.loadShippedDefaults();
+    refresh();
+    infoTable_->setCurrentIndex(infoModel_->index(0, 0));
+    showItemOfCurrentCell();
+}
+
 bool TSysF::OKBtnClick() {
     if (const auto refusal = store_.validate()) {
         platform::Prompts::beep();
@@ -623,12 +632,10 @@ void TSysF::pickPanelColour(int which) {
 
 void TSysF::pickFontFor(FontRole role) {
     const settings::FontSetting current = store_.font(role);
-    // The dialog lists installed faces only: a designed face that is not installed here opens
-    // on the face that stands in for it, and OK on that unchanged font keeps the setting.
-    QFont shown = toQFont(current);
-    shown.setFamily(QFontInfo(shown).family());
-    if (const auto font = pickFont(shown)) {
-        if (fromQFont(*font, current.color) == fromQFont(shown, current.color)) {
+    // OK without a change keeps the setting, the designed face name included.
+    const QFont given = toQFont(current);
+    if (const auto font = pickFont(given)) {
+        if (fromQFont(*font, current.color) == fromQFont(given, current.color)) {
             return;
         }
         store_.setFont(role, fromQFont(*font, current.color));

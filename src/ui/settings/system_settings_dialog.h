@@ -51,6 +51,9 @@ class TSysF : public QDialog {
     // is).
     bool saveAtExit();
     void CancelBtnClick();
+    // "初期値に戻す": the values of the settings file that ships with the program, which OK
+    // then saves.
+    void fillShippedDefaults();
     void printPreview();
 
     // Seams for the common dialogs, so that tests can answer them.

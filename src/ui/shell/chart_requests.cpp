@@ -140,7 +140,7 @@ void ChartRequests::onFrameActivated() {
     bar_->applySettings();
     const settings::SystemSettings& system = context_.systemSettings();
     if (system.hasChartLayout() && system.settingsFileExists()) {
-        bar_->focusName();
+        bar_->focusEntry();
     }
 }
 

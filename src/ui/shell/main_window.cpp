@@ -273,10 +273,14 @@ void TMainF::closeEvent(QCloseEvent* event) {
     }
     if (currentNameFile() == QString::fromLatin1(records::kNewNameFile) || nameListModified()) {
         platform::Prompts::beep();
-        // A save that fails keeps the program open, so that the persons are not lost.
-        if (platform::Prompts::askYesNo(platform::BoxStyle::Information,
-                                        QString::fromUtf16(records::kSaveChangesQuestion)) &&
-            !runFileCommand([this] { context_.nameFiles().SaveNameFile(currentNameFile()); })) {
+        // キャンセル calls a mistaken exit back; a save that fails keeps the program open too,
+        // so that the persons are not lost.
+        const platform::Answer answer = platform::Prompts::box(
+            platform::BoxStyle::Information, platform::BoxButtons::YesNoCancel,
+            QString::fromUtf16(records::kSaveChangesQuestion));
+        if (answer == platform::Answer::Cancel ||
+            (answer == platform::Answer::Yes &&
+             !runFileCommand([this] { context_.nameFiles().SaveNameFile(currentNameFile()); }))) {
             event->ignore();
             return;
         }

@@ -17,7 +17,6 @@
 #include "platform/key_store.h"
 #include "platform/program_folder.h"
 #include "platform/prompts.h"
-#include "platform/qt_translations.h"
 #include "platform/resources.h"
 #include "platform/single_instance.h"
 #include "records/calendar_file.h"
@@ -195,7 +194,7 @@ std::unique_ptr<SorvikRun> startSorvik(const QString& appDir, const QString& key
     return run;
 }
 
-int runSorvik(QApplication& app) {
+int runSorvik() {
     // The desktop's "open with" gives a name file; taken before anything changes the working
     // folder, and handed to the running copy if there is one.
     const QStringList arguments = QApplication::arguments().mid(1);
@@ -212,7 +211,6 @@ int runSorvik(QApplication& app) {
     QApplication::setApplicationName(TMainF::applicationTitle());
     // The desktop finds the menu entry's name and icon for the windows by it.
     QGuiApplication::setDesktopFileName(QStringLiteral("jp.velmora.sorvik"));
-    platform::installQtTranslations(app);
     installFontSubstitutes();
     QApplication::setFont(defaultUiFont());
 

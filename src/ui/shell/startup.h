@@ -57,6 +57,6 @@ std::unique_ptr<SorvikRun> startSorvik(const QString& appDir, const QString& key
                                        bool withSplash, const QString& nameFile = {});
 
 // The program from its start to the end of the message loop; the process's exit code.
-int runSorvik(QApplication& app);
+int runSorvik();
 
 }  // namespace sorvik::ui

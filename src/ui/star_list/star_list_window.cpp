@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include <QFontDialog>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QPushButton>
@@ -10,11 +9,12 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "ui/editors/editor_look.h"
+#include "platform/prompts.h"
 #include "ui/common/error_boundary.h"
+#include "ui/common/system_font.h"
+#include "ui/editors/editor_look.h"
 #include "ui/help/help_window.h"
 #include "ui/print/print_preview.h"
-#include "ui/common/system_font.h"
 
 namespace sorvik::ui {
 
@@ -80,10 +80,8 @@ void TSeiLF::takeFont(const QFont& font) {
 }
 
 void TSeiLF::chooseFont() {
-    bool ok = false;
-    const QFont font = QFontDialog::getFont(&ok, hsg_->font(), this);
-    if (ok) {
-        takeFont(font);
+    if (const auto font = platform::Prompts::chooseFont(this, hsg_->font(), false)) {
+        takeFont(*font);
     }
 }
 
