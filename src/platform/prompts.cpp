@@ -8,6 +8,8 @@
 #include <QPrintDialog>
 #include <QQueue>
 
+#include "message_box_fit.h"
+
 namespace sorvik::platform {
 
 namespace {
@@ -108,6 +110,7 @@ std::unique_ptr<QMessageBox> Prompts::makeBox(BoxStyle style, BoxButtons buttons
             button->setText(QString::fromUtf16(label));
         }
     }
+    fitMessageBox(*message);
     return message;
 }
 
