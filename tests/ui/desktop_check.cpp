@@ -23,6 +23,7 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QToolBar>
 #include <QtTest/QTest>
 
 #include <gtest/gtest.h>
@@ -32,6 +33,7 @@
 #include "platform/program_key.h"
 #include "platform/prompts.h"
 #include "shell_fixture.h"
+#include "ui/backup/backup_dialog.h"
 #include "ui/chart/chart_window.h"
 #include "ui/detail/palace_detail_window.h"
 #include "ui/entry/entry_bar.h"
@@ -143,6 +145,7 @@ class DesktopCheck : public ::testing::Test {
         QApplication::setApplicationName(TMainF::applicationTitle());
         dir_ = new QTemporaryDir;
         const QString appDir = dir_->filePath(QStringLiteral("bin")) + u'/';
+        appDir_ = new QString(appDir);
         QDir().mkpath(pictureFolder());
         copyProgramFolder(appDir);
         run_ = startSorvik(appDir, dir_->filePath(QStringLiteral("registry.ini")), true).release();
@@ -156,6 +159,7 @@ class DesktopCheck : public ::testing::Test {
         delete run_;
         delete dir_;
         delete startMessages_;
+        delete appDir_;
         Prompts::stopScripting();
     }
 
@@ -273,6 +277,7 @@ class DesktopCheck : public ::testing::Test {
     static inline SorvikRun* run_ = nullptr;
     static inline QTemporaryDir* dir_ = nullptr;
     static inline QStringList* startMessages_ = nullptr;
+    static inline QString* appDir_ = nullptr;
 };
 
 const auto withHelp = [](QWidget& window) {
@@ -399,6 +404,12 @@ TEST_F(DesktopCheck, TheChartWindowOpensItsPreviewPalaceDetailAndLuck) {
             EXPECT_TRUE(testing::xScreen().contains(x.frame))
                 << "the palace list at " << place(x.frame) << " is not wholly on the screen";
             palaces->hidePopup();
+            QAction* print = nullptr;
+            for (QAction* action : detail.findChildren<QAction*>()) {
+                print = action->text() == QStringLiteral("星の一覧の印刷") ? action : print;
+            }
+            ASSERT_NE(print, nullptr);
+            open(QStringLiteral("palace-detail-print-preview"), [print] { print->trigger(); });
         });
     buttonOf(*chart, QStringLiteral("KouBtn"))->click();
     QTest::qWait(kSettleMs);
@@ -409,6 +420,81 @@ TEST_F(DesktopCheck, TheChartWindowOpensItsPreviewPalaceDetailAndLuck) {
             << child->windowTitle().toStdString() << " lies outside the main window";
     }
     main().closeAll();
+}
+
+TEST_F(DesktopCheck, TheEntryBarOpensTheEraDateEntryAndTheTimeList) {
+    testing::typePerson(entryBar(), QStringLiteral("山田太郎"), 0, QStringLiteral("1970/05/05"),
+                        QStringLiteral("10:30"));
+    for (const auto& [label, name] :
+         {std::pair{"DLabel", "era-date-entry"}, std::pair{"TLabel", "time-list"}}) {
+        QWidget* pressed = entryBar().findChild<QWidget*>(QString::fromLatin1(label));
+        ASSERT_NE(pressed, nullptr) << label;
+        open(QString::fromLatin1(name), [pressed] { QTest::mouseClick(pressed, Qt::LeftButton); });
+    }
+}
+
+// The window chosen from the window list after すべてをｱｲｺﾝ化 comes back as the active one.
+TEST_F(DesktopCheck, TheWindowListActivatesTheChosenChart) {
+    const std::pair<const char*, int> persons[] = {{"山田太郎", 0}, {"佐藤花子", 1}};
+    for (const auto& [name, sex] : persons) {
+        testing::typePerson(entryBar(), QString::fromUtf8(name), sex, QStringLiteral("1970/05/05"),
+                            QStringLiteral("10:30"));
+        buttonOf(entryBar(), QStringLiteral("MeiBtn"))->click();
+    }
+    ASSERT_EQ(main().mdiArea()->subWindowList().size(), 2);
+    item(MainAction::MinimiseItem)->trigger();
+    QTest::qWait(kSettleMs);
+    emit main().windowMenu()->aboutToShow();
+    const QString chosen = QStringLiteral("佐藤花子 さんの命盤");
+    QAction* entry = nullptr;
+    for (QAction* action : main().windowMenu()->actions()) {
+        entry = action->text() == chosen ? action : entry;
+    }
+    ASSERT_NE(entry, nullptr);
+    entry->trigger();
+    QTest::qWait(kSettleMs);
+    picture(QStringLiteral("window-list-chosen"));
+    const QMdiSubWindow* active = main().mdiArea()->activeSubWindow();
+    ASSERT_NE(active, nullptr);
+    EXPECT_EQ(active->windowTitle(), chosen);
+    EXPECT_FALSE(active->isMinimized());
+    main().closeAll();
+}
+
+// The 表示 menu hides and shows a bar; shown again, the window manager shows it too.
+TEST_F(DesktopCheck, TheViewMenuHidesAndShowsTheBars) {
+    QToolBar* bar = main().toolbar(MainToolbar::SystemBar);
+    item(MainAction::SystemBarItem)->trigger();
+    QTest::qWait(kSettleMs);
+    EXPECT_FALSE(bar->isVisible());
+    picture(QStringLiteral("view-system-bar-hidden"));
+    item(MainAction::SystemBarItem)->trigger();
+    QTest::qWait(kSettleMs);
+    EXPECT_TRUE(bar->isVisible());
+    EXPECT_TRUE(testing::askXServer(main().winId()).viewable);
+}
+
+// A question of the program as the user sees it: in front of its dialog, its title and its
+// lines whole.
+TEST_F(DesktopCheck, AQuestionOpensInFrontOfItsDialog) {
+    open(
+        QStringLiteral("backup-for-restore"), [] { item(MainAction::BackItem)->trigger(); },
+        [this](QWidget& backup) {
+            // A folder with files to restore: the program's own, so that nothing changes.
+            static_cast<TBackF&>(backup).folderBox()->setText(*appDir_);
+            Prompts::stopScripting();
+            open(
+                QStringLiteral("restore-question"),
+                [&backup] { buttonOf(backup, QStringLiteral("RestoreBtn"))->click(); },
+                [](QWidget& box) {
+                    auto* question = qobject_cast<QMessageBox*>(&box);
+                    ASSERT_NE(question, nullptr);
+                    EXPECT_NE(question->button(QMessageBox::No), nullptr)
+                        << question->text().toStdString();
+                    question->buttons().constLast()->click();
+                });
+            Prompts::startScripting();
+        });
 }
 
 // A start-up message opens while the splash, which stays on top, is still shown: it must come
@@ -432,6 +518,8 @@ TEST(StartUpMessages, OpenInFrontOfTheSplash) {
          }},
     };
     Prompts::stopScripting();
+    QApplication::setApplicationName(TMainF::applicationTitle());
+    QDir().mkpath(pictureFolder());
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         QTemporaryDir dir;
@@ -439,7 +527,10 @@ TEST(StartUpMessages, OpenInFrontOfTheSplash) {
         copyProgramFolder(appDir);
         const QString keyPath = dir.filePath(QStringLiteral("registry.ini"));
         {
+            // A store of an earlier run, which a start takes for whole.
             platform::KeyStore keys(keyPath);
+            keys.writeText(platform::programKey(), QStringLiteral("Dir"), appDir);
+            keys.writeText(platform::programKey(), QStringLiteral("Ver"), QStringLiteral("2690"));
             c.damage(appDir, keys);
             keys.sync();
         }
