@@ -257,6 +257,28 @@ class DesktopCheck : public ::testing::Test {
         }
     }
 
+    // A menu or list that pops up: mapped and wholly on the screen.
+    static void lookAtPopup(const QString& name, const std::function<void()>& opener) {
+        opener();
+        QWidget* popup = nullptr;
+        EXPECT_TRUE(QTest::qWaitFor(
+            [&] {
+                popup = QApplication::activePopupWidget();
+                return popup && testing::askXServer(popup->winId()).viewable;
+            },
+            kWaitMs))
+            << name.toStdString() << " did not pop up";
+        if (!popup) {
+            return;
+        }
+        QTest::qWait(kSettleMs);
+        const XWindow x = testing::askXServer(popup->winId());
+        picture(name);
+        EXPECT_TRUE(testing::xScreen().contains(x.frame))
+            << name.toStdString() << " at " << place(x.frame) << " is not wholly on the screen";
+        popup->close();
+    }
+
     // A chart window of a person typed into the entry bar.
     TMeibF* openChart() {
         testing::typePerson(entryBar(), QStringLiteral("山田太郎"), 0, QStringLiteral("1970/05/05"),
@@ -377,6 +399,10 @@ TEST_F(DesktopCheck, TheToolsAndHelpMenusOpenTheirWindows) {
     open(QStringLiteral("support-page"), [] { item(MainAction::W1)->trigger(); });
 }
 
+TEST_F(DesktopCheck, TheEditButtonPopsUpTheEditorsMenu) {
+    lookAtPopup(QStringLiteral("edit-button-menu"), [] { item(MainAction::EditBtn)->trigger(); });
+}
+
 TEST_F(DesktopCheck, TheNameListOpensFromItsButton) {
     open(
         QStringLiteral("name-list"), [] { item(MainAction::NListBtn)->trigger(); },
@@ -394,16 +420,9 @@ TEST_F(DesktopCheck, TheChartWindowOpensItsPreviewPalaceDetailAndLuck) {
     open(
         QStringLiteral("palace-detail"), [chart] { chart->selectPalace(engine::Branch{4}); },
         [this](QWidget& detail) {
-            auto* palaces = static_cast<TKyuSF&>(detail).palaceSelector();
-            palaces->showPopup();
-            QTest::qWait(kSettleMs);
-            QWidget* popup = palaces->view()->window();
-            const XWindow x = testing::askXServer(popup->winId());
-            picture(QStringLiteral("palace-detail-palace-list"));
-            EXPECT_TRUE(x.viewable);
-            EXPECT_TRUE(testing::xScreen().contains(x.frame))
-                << "the palace list at " << place(x.frame) << " is not wholly on the screen";
-            palaces->hidePopup();
+            QComboBox* palaces = static_cast<TKyuSF&>(detail).palaceSelector();
+            lookAtPopup(QStringLiteral("palace-detail-palace-list"),
+                        [palaces] { palaces->showPopup(); });
             QAction* print = nullptr;
             for (QAction* action : detail.findChildren<QAction*>()) {
                 print = action->text() == QStringLiteral("星の一覧の印刷") ? action : print;
@@ -411,6 +430,11 @@ TEST_F(DesktopCheck, TheChartWindowOpensItsPreviewPalaceDetailAndLuck) {
             ASSERT_NE(print, nullptr);
             open(QStringLiteral("palace-detail-print-preview"), [print] { print->trigger(); });
         });
+    lookAtPopup(QStringLiteral("chart-output-menu"),
+                [chart] { buttonOf(*chart, QStringLiteral("OutBtn"))->click(); });
+    lookAtPopup(QStringLiteral("chart-popup-menu"), [chart] {
+        chart->popupMenu()->popup(chart->mapToGlobal(chart->rect().bottomRight()));
+    });
     buttonOf(*chart, QStringLiteral("KouBtn"))->click();
     QTest::qWait(kSettleMs);
     picture(QStringLiteral("luck"));
