@@ -21,6 +21,7 @@
 #include <QPointer>
 #include <QScreen>
 #include <QTabWidget>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QToolBar>
@@ -374,9 +375,17 @@ TEST_F(DesktopCheck, TheSettingsMenuOpensTheThreeSettingsDialogs) {
             dialog, [which] { item(which)->trigger(); },
             [this, dialog](QWidget& window) {
                 openByButton(window, dialog + QStringLiteral("-help"), QStringLiteral("HelpBtn"));
-                // The first page of the system settings has nothing to print; the star table has.
-                if (auto* pages = window.findChild<QTabWidget*>()) {
+                // The first page of the system settings has nothing to print; the star table
+                // has, and a colour for the star chosen in it.
+                if (auto* pages = window.findChild<QTabWidget*>();
+                    pages && dialog == QStringLiteral("system-settings")) {
+                    openByButton(window, dialog + QStringLiteral("-font"), QStringLiteral("命盤"));
                     pages->setCurrentIndex(2);
+                    auto* stars = pages->currentWidget()->findChild<QTableView*>();
+                    ASSERT_NE(stars, nullptr);
+                    stars->setCurrentIndex(stars->model()->index(0, 0));
+                    openByButton(window, dialog + QStringLiteral("-colour"),
+                                 QStringLiteral("ColorBtn"));
                 }
                 if (window.findChild<QAbstractButton*>(QStringLiteral("PrevBtn"))) {
                     openByButton(window, dialog + QStringLiteral("-print-preview"),
@@ -407,6 +416,10 @@ TEST_F(DesktopCheck, TheNameListOpensFromItsButton) {
     open(
         QStringLiteral("name-list"), [] { item(MainAction::NListBtn)->trigger(); },
         [this](QWidget& list) {
+            lookAtPopup(QStringLiteral("name-list-popup-menu"), [&list] {
+                list.findChild<QMenu*>(QStringLiteral("PopupMenu1"))
+                    ->popup(list.mapToGlobal(list.rect().center()));
+            });
             openByButton(list, QStringLiteral("name-list-print-preview"),
                          QStringLiteral("PrevBtn"));
         });
@@ -430,6 +443,13 @@ TEST_F(DesktopCheck, TheChartWindowOpensItsPreviewPalaceDetailAndLuck) {
             ASSERT_NE(print, nullptr);
             open(QStringLiteral("palace-detail-print-preview"), [print] { print->trigger(); });
         });
+    lookAtPopup(QStringLiteral("palace-detail-popup-menu"), [] {
+        auto* detail = main().findChild<TKyuSF*>();
+        detail->show();
+        detail->findChild<QMenu*>(QStringLiteral("PopupMenu1"))
+            ->popup(detail->mapToGlobal(detail->rect().center()));
+    });
+    main().findChild<TKyuSF*>()->close();
     lookAtPopup(QStringLiteral("chart-output-menu"),
                 [chart] { buttonOf(*chart, QStringLiteral("OutBtn"))->click(); });
     lookAtPopup(QStringLiteral("chart-popup-menu"), [chart] {
@@ -438,6 +458,11 @@ TEST_F(DesktopCheck, TheChartWindowOpensItsPreviewPalaceDetailAndLuck) {
     buttonOf(*chart, QStringLiteral("KouBtn"))->click();
     QTest::qWait(kSettleMs);
     picture(QStringLiteral("luck"));
+    lookAtPopup(QStringLiteral("luck-popup-menu"), [] {
+        QWidget* luck = main().mdiArea()->activeSubWindow()->widget();
+        luck->findChild<QMenu*>(QStringLiteral("PopupMenu1"))
+            ->popup(luck->mapToGlobal(luck->rect().bottomRight()));
+    });
     for (QMdiSubWindow* child : main().mdiArea()->subWindowList()) {
         const QRect area(main().mdiArea()->mapToGlobal(QPoint()), main().mdiArea()->size());
         EXPECT_TRUE(area.contains(QRect(child->mapToGlobal(QPoint()), child->size())))
