@@ -19,6 +19,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPointer>
+#include <QProcess>
 #include <QScreen>
 #include <QTabWidget>
 #include <QTableView>
@@ -521,6 +522,31 @@ TEST_F(DesktopCheck, TheViewMenuHidesAndShowsTheBars) {
     QTest::qWait(kSettleMs);
     EXPECT_TRUE(bar->isVisible());
     EXPECT_TRUE(testing::askXServer(main().winId()).viewable);
+}
+
+// openbox offers a minimise button on every dialog; a modal one must not go out of reach.
+TEST_F(DesktopCheck, AMinimisedModalDialogComesStraightBack) {
+    open(
+        QStringLiteral("tools-before-minimising"), [] { item(MainAction::ToolsItem)->trigger(); },
+        [](QWidget& tools) {
+            QProcess::execute(QStringLiteral("xdotool"),
+                              {QStringLiteral("windowminimize"), QString::number(tools.winId())});
+            EXPECT_TRUE(QTest::qWaitFor(
+                [&] {
+                    const XWindow x = testing::askXServer(tools.winId());
+                    return tools.isMinimized() || !x.viewable;
+                },
+                kWaitMs))
+                << "the window manager did not minimise the dialog";
+            EXPECT_TRUE(QTest::qWaitFor(
+                [&] {
+                    const XWindow x = testing::askXServer(tools.winId());
+                    return x.viewable && x.active && x.topmost;
+                },
+                kWaitMs))
+                << "the minimised dialog stayed away";
+            picture(QStringLiteral("tools-after-minimising"));
+        });
 }
 
 // A question of the program as the user sees it: in front of its dialog, its title and its

@@ -8,7 +8,8 @@ namespace sorvik::ui {
 // handler lets escape ends that event with the program's error box, and the program runs on.
 class CommandApplication : public QApplication {
   public:
-    using QApplication::QApplication;
+    // Also keeps every modal dialog from being minimised out of reach (ModalDialogGuard).
+    CommandApplication(int& argc, char** argv);
     bool notify(QObject* receiver, QEvent* event) override;
 };
 
