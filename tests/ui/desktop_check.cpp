@@ -304,12 +304,6 @@ class DesktopCheck : public ::testing::Test {
     static inline QString* appDir_ = nullptr;
 };
 
-const auto withHelp = [](QWidget& window) {
-    if (QAbstractButton* help = window.findChild<QAbstractButton*>(QStringLiteral("HelpBtn"))) {
-        help->click();
-    }
-};
-
 TEST_F(DesktopCheck, TheMainWindowStartsQuietlyMaximisedOnTheScreen) {
     EXPECT_EQ(*startMessages_, QStringList());
     EXPECT_TRUE(main().isMaximized());
