@@ -15,6 +15,8 @@
 #include "file_dialog_columns.h"
 #include "font_dialog.h"
 
+#include "message_box_fit.h"
+
 namespace sorvik::platform {
 
 namespace {
@@ -118,6 +120,7 @@ std::unique_ptr<QMessageBox> Prompts::makeBox(BoxStyle style, BoxButtons buttons
             button->setText(QString::fromUtf16(label));
         }
     }
+    fitMessageBox(*message);
     return message;
 }
 

@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QTabBar>
 #include <QTableView>
 #include <QTimer>
@@ -151,6 +152,25 @@ TEST_F(DescriptionEditorsTest, AStarTextWithLineBreaksRoundTripsAndShowsEverywhe
     stars->close();
     EXPECT_EQ(fileLines("SEISETUF.DAT").at(2), "新しい性質/tまだ保存していない");
     EXPECT_TRUE(Prompts::shownBoxes().isEmpty());
+}
+
+// One list window serves every editor: a list left scrolled down must not open the next list
+// there.
+TEST_F(DescriptionEditorsTest, EveryListOpensAtItsFirstRow) {
+    QScrollBar* rows = list->grid()->verticalScrollBar();
+    withListOpen([&] { stars->openList(); },
+                 [&] {
+                     list->grid()->scrollToBottom();
+                     ASSERT_GT(rows->value(), 0);
+                 });
+    for (const std::function<void()>& open : {std::function<void()>([&] { patterns->openList(); }),
+                                              std::function<void()>([&] { stars->openList(); })}) {
+        withListOpen(open, [&] {
+            EXPECT_EQ(rows->value(), 0);
+            EXPECT_EQ(list->grid()->rowAt(0), 0);
+            list->grid()->scrollToBottom();
+        });
+    }
 }
 
 TEST_F(DescriptionEditorsTest, TheCloseBoxKeepsThePatternBeingEdited) {

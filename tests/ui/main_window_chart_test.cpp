@@ -182,6 +182,31 @@ TEST_F(MainWindowChart, EveryHintOfTheBarsShowsInTheStatusBar) {
     }
 }
 
+// The buttons of a chart window tell what they do in the main window's status bar too.
+TEST_F(MainWindowChart, TheChartButtonsShowTheirHintsInTheStatusBar) {
+    type("山田太郎", 0, "1984/02/02", "12:00");
+    bar->MeiBtnClick();
+    auto* chart = qobject_cast<TMeibF*>(children().front()->widget());
+    ASSERT_NE(chart, nullptr);
+    const std::pair<const char*, const char*> cases[] = {
+        {"BefBtn", "前年の造命をします。"},
+        {"NowBtn", "現在日時の造命をします。"},
+        {"NextBtn", "翌年の造命をします。"},
+        {"PrtBtn", "印刷ﾌﾟﾚﾋﾞｭｰ"},
+        {"OutBtn", "説明文の内容等をﾃｷｽﾄに出力します。"},
+        {"CopyBtn", "命盤画像をｸﾘｯﾌﾟﾎﾞｰﾄﾞにｺﾋﾟｰします"},
+        {"KouBtn", "行運を表示します。"},
+    };
+    for (const auto& [name, hint] : cases) {
+        QPushButton* button = chart->button(name);
+        ASSERT_NE(button, nullptr) << name;
+        window->statusBar()->clearMessage();
+        QEnterEvent enter(QPointF(1, 1), QPointF(1, 1), QPointF(1, 1));
+        QApplication::sendEvent(button, &enter);
+        EXPECT_EQ(window->statusBar()->currentMessage(), QString::fromUtf8(hint)) << name;
+    }
+}
+
 TEST_F(MainWindowChart, FileCommandsSaveOpenAndRememberTheNameFile) {
     type("山田太郎", 0, "1984/02/02", "12:00");
     bar->MeiBtnClick();
@@ -364,7 +389,9 @@ TEST_F(MainWindowChart, EveryHelpButtonAndF1OpensTheTopicOfItsWindow) {
         dialog->hide();
     }
 
+    // Modal, as the menu opens it: the main window's F1 cannot answer for it.
     auto* about = new AboutBox(window->supportAddress(), shell.appDir, window.get());
+    about->setWindowModality(Qt::ApplicationModal);
     about->show();
     QApplication::setActiveWindow(about);
     about->setFocus();

@@ -5,6 +5,7 @@
 #include <QMenu>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QTableView>
 #include <QUrl>
 
 #include <gtest/gtest.h>
@@ -79,6 +80,32 @@ TEST_F(CalendarEditorTest, ARefusedEditIsToldAndLeavesTheTableAndCancelPutsItBac
 
     editor.reject();
     EXPECT_EQ(table.lines(), loaded);
+}
+
+// After an addition the grid shows the new month, selected, wherever the selection was before.
+TEST_F(CalendarEditorTest, AnAddedMonthIsSelectedAndInView) {
+    TKHyoF editor(shell.appDir, table);
+    editor.show();
+    const QTableView& grid = *editor.grid();
+    const auto selected = [&] {
+        const QModelIndexList rows = grid.selectionModel()->selectedRows();
+        return rows.size() == 1 ? rows.front().row() : -1;
+    };
+    const auto inView = [&](int row) {
+        return grid.viewport()->rect().contains(grid.visualRect(grid.model()->index(row, 0)));
+    };
+    editor.selectRow(0);
+    editor.setMode(CalendarEditMode::AddLast);
+    ASSERT_TRUE(editor.applyEdit());
+    const int last = static_cast<int>(table.records().size()) - 1;
+    EXPECT_EQ(selected(), last);
+    EXPECT_TRUE(inView(last));
+
+    editor.setMode(CalendarEditMode::AddFirst);
+    ASSERT_TRUE(editor.applyEdit());
+    EXPECT_EQ(selected(), 0);
+    EXPECT_TRUE(inView(0));
+    editor.reject();
 }
 
 TEST_F(CalendarEditorTest, SelectingARowChangesItAndDeletingAsksFirst) {
@@ -445,6 +472,45 @@ TEST(TTools, TheShippedToolsWorkHere) {
         EXPECT_EQ(calls, QStringList{"start " + calculator});
     }
     platform::setShellDoors({});
+}
+
+// The four fields always show the row the list highlights: after reopening, adding and deleting.
+TEST(TTools, TheFieldsShowTheHighlightedRow) {
+    testing::ShellFixture shell;
+    auto window = shell.makeWindow();
+    attachTools(*window, shell.context());
+    TTools* tools = window->findChild<TTools*>();
+    const QTableView* list = tools->findChild<QTableView*>("SG1");
+    const auto shown = [&] {
+        const QModelIndexList rows = list->selectionModel()->selectedRows();
+        QStringList seen{rows.size() == 1 ? QString::number(rows.front().row()) : "none"};
+        for (std::size_t column = 0; column < 4; ++column) {
+            seen << tools->field(column)->text();
+        }
+        return seen;
+    };
+    const QStringList readme{"1", "Readme", "Notepad.exe", "Readme.txt", ""};
+
+    tools->show();
+    tools->selectRow(1);
+    tools->field(0)->setText("typed, never added");
+    tools->done(QDialog::Rejected);
+    tools->show();
+    EXPECT_EQ(shown(), readme) << "reopened";
+
+    for (std::size_t column = 0; column < 4; ++column) {
+        tools->field(column)->setText(QStringList{"Editor", "gedit", "memo.txt", ""}.at(column));
+    }
+    tools->add();
+    EXPECT_EQ(shown(), (QStringList{"2", "Editor", "gedit", "memo.txt", ""})) << "added";
+
+    tools->selectRow(0);
+    tools->remove();
+    EXPECT_EQ(shown(), (QStringList{"0", "Readme", "Notepad.exe", "Readme.txt", ""})) << "deleted";
+    tools->selectRow(1);
+    tools->remove();
+    EXPECT_EQ(shown(), (QStringList{"1", "", "", "", ""})) << "the last deleted";
+    tools->done(QDialog::Rejected);
 }
 
 }  // namespace

@@ -3,7 +3,7 @@
 # focus are decided by a real window manager. Exits 77 (skipped) when a tool is missing.
 set -uo pipefail
 
-for tool in Xvfb openbox xprop xdotool; do
+for tool in Xvfb openbox xprop xwininfo xdotool; do
   if ! command -v "$tool" >/dev/null; then
     echo "skipped: $tool is not installed"
     exit 77
@@ -20,8 +20,8 @@ cleanup() {
 trap cleanup EXIT
 trap 'exit 1' INT TERM
 
-# -displayfd picks a free display, so parallel runs do not meet.
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+# -displayfd picks a free display, so parallel runs do not meet. SORVIK_SCREEN: its size.
+Xvfb -displayfd 3 -screen 0 "${SORVIK_SCREEN:-1280x1024}x24" -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
 pids+=($!)
 for _ in $(seq 100); do
   [ -s "$work/display" ] && break

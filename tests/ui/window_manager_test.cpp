@@ -18,38 +18,19 @@
 #include "shell_fixture.h"
 #include "ui/backup/backup_dialog.h"
 #include "ui/backup/copy_files.h"
+#include "x_server.h"
 
 namespace sorvik::ui {
 namespace {
 
 using platform::Prompts;
+using testing::rootWindows;
 
 // How long the window manager may take to raise and focus a new window.
 constexpr int kWaitMs = 5000;
 // How long a user reads a box before answering: a box that another window covers meanwhile is
 // as lost as one that opened behind.
 constexpr int kReadMs = 1000;
-
-// The windows an EWMH property of the root window names, in its order.
-QList<WId> rootWindows(const QString& property) {
-    QProcess xprop;
-    xprop.start(QStringLiteral("xprop"), {QStringLiteral("-root"), property});
-    xprop.waitForFinished();
-    const QString out = QString::fromLatin1(xprop.readAllStandardOutput());
-    QList<WId> ids;
-    const qsizetype hash = out.indexOf(u'#');
-    if (hash < 0) {
-        return ids;
-    }
-    for (const QString& piece : out.mid(hash + 1).split(u',')) {
-        bool ok = false;
-        const WId id = piece.trimmed().toULongLong(&ok, 0);
-        if (ok) {
-            ids << id;
-        }
-    }
-    return ids;
-}
 
 // A window as the X server saw it once it had opened.
 struct Opened {

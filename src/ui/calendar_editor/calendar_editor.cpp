@@ -203,6 +203,7 @@ void TKHyoF::showRange() {
 void TKHyoF::refreshGrid() {
     model_->refresh();
     cg1_->selectRow(static_cast<int>(selected_));
+    cg1_->scrollTo(model_->index(static_cast<int>(selected_), 0));
 }
 
 void TKHyoF::propose() {
@@ -253,8 +254,11 @@ bool TKHyoF::applyEdit() {
         }
         applied = outcome.applied;
     });
+    // The grid shows the month just added.
     if (applied && mode() == CalendarEditMode::AddFirst) {
-        ++selected_;  // the selected month moved down by one
+        selected_ = 0;
+    } else if (applied && mode() == CalendarEditMode::AddLast) {
+        selected_ = table_.records().size() - 1;
     }
     refreshGrid();
     propose();

@@ -231,7 +231,9 @@ void TMeibF::buildButtonBar() {
     for (const Button& b : buttons) {
         auto* button = new QPushButton(QString::fromUtf8(b.caption), buttonBar_);
         button->setObjectName(QString::fromLatin1(b.name));
+        // The hint also reaches the main window's status bar.
         button->setToolTip(QString::fromUtf8(b.hint));
+        button->setStatusTip(button->toolTip());
         button->setFixedSize(48, kButtonBarHeight);
         button->setFocusPolicy(Qt::NoFocus);
         // The luck periods need the main window's entry bar.

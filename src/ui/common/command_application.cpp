@@ -1,6 +1,7 @@
 #include "command_application.h"
 
 #include "error_boundary.h"
+#include "modal_dialog_guard.h"
 #include "on_screen_filter.h"
 #include "platform/qt_translations.h"
 
@@ -9,6 +10,7 @@ namespace sorvik::ui {
 CommandApplication::CommandApplication(int& argc, char** argv) : QApplication(argc, argv) {
     platform::speakJapanese(*this);
     installEventFilter(new OnScreenFilter(this));
+    installEventFilter(new ModalDialogGuard(this));
 }
 
 bool CommandApplication::notify(QObject* receiver, QEvent* event) {

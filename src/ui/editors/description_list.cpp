@@ -9,6 +9,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QScopeGuard>
+#include <QScrollBar>
 #include <QTableView>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -106,6 +107,9 @@ void TSListF::fill(DescriptionList list, RecordActions actions) {
         fold_->setChecked(fold);
     }
     fitRows();
+    // The view is kept from list to list; each list opens at its first row.
+    lsg_->scrollToTop();
+    lsg_->horizontalScrollBar()->setValue(0);
 }
 
 void TSListF::showList(DescriptionList list, RecordActions actions) {
@@ -131,6 +135,8 @@ void TSListF::fitRows() {
     lsg_->setColumnWidth(last, std::max(kLeastLastWidth, lsg_->viewport()->width() - others));
     const QFontMetrics metrics(lsg_->font());
     const int headingHeight = lsg_->horizontalHeader()->sizeHint().height();
+    // Unfolded, a cell is one line; a wrapped second line would show its top in the row.
+    lsg_->setWordWrap(fold_->isChecked());
     // The cell keeps a margin round its text.
     const int lastWidth = std::max(1, lsg_->columnWidth(last) - (fittedColumnWidth(*lsg_, 0) - 6));
     for (int row = 0; row < model_->rowCount(); ++row) {

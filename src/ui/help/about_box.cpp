@@ -40,7 +40,10 @@ class Banner : public QWidget {
 }  // namespace
 
 AboutBox::AboutBox(const QString& supportAddress, const QString& appDir, QWidget* parent)
-    : QDialog(parent, Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint), appDir_(appDir) {
+    // A dialog, not a tool window: a tool window leaves F1 to the main window, which the modal
+    // box blocks.
+    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+      appDir_(appDir) {
     setObjectName(QStringLiteral("VerF"));
     setWindowTitle(QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報"));
     setAttribute(Qt::WA_DeleteOnClose);

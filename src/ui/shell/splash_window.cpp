@@ -46,9 +46,26 @@ TTitleF::TTitleF(const QString& applicationTitle)
 }
 
 TTitleF::~TTitleF() {
+    giveWay();
+}
+
+void TTitleF::giveWay() {
+    qApp->removeEventFilter(this);
+    hide();
     if (cursorSet_) {
         QApplication::restoreOverrideCursor();
+        cursorSet_ = false;
     }
+}
+
+bool TTitleF::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Show && watched != this && watched->isWidgetType()) {
+        const auto* widget = static_cast<QWidget*>(watched);
+        if (widget->isWindow() && widget->windowType() != Qt::ToolTip) {
+            giveWay();
+        }
+    }
+    return false;
 }
 
 void TTitleF::showNow() {
@@ -57,6 +74,7 @@ void TTitleF::showNow() {
     }
     QApplication::setOverrideCursor(Qt::WaitCursor);
     cursorSet_ = true;
+    qApp->installEventFilter(this);
     show();
     repaint();
     QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);

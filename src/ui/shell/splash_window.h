@@ -4,7 +4,9 @@
 
 namespace sorvik::ui {
 
-// The splash shown while the program starts: the product name and its version.
+// The splash shown while the program starts: the product name and its version. It stays on
+// top, so it goes away as soon as any other window of the program opens (a start-up message):
+// that window would open under it.
 class TTitleF : public QWidget {
     Q_OBJECT
   public:
@@ -17,8 +19,11 @@ class TTitleF : public QWidget {
 
   protected:
     void paintEvent(QPaintEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    void giveWay();
+
     QString version_;
     bool cursorSet_ = false;
 };

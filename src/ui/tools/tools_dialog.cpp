@@ -134,7 +134,9 @@ void TTools::add() {
         Prompts::information(QStringLiteral("ツールの設定には、カンマ（,）は使えません。"));
         return;
     }
+    const std::size_t row = table_.toolCount();  // the first empty title takes it
     if (table_.add(tool)) {
+        selected_ = row;
         tableChanged();
     }
 }
@@ -175,8 +177,13 @@ void TTools::done(int result) {
 
 void TTools::tableChanged() {
     model_->refresh();
-    list_->selectRow(static_cast<int>(selected_));
+    selectRow(selected_);  // the fields show the highlighted row, never a row gone
     BuildToolsMenu();
+}
+
+void TTools::showEvent(QShowEvent* event) {
+    selectRow(selected_);
+    QDialog::showEvent(event);
 }
 
 }  // namespace sorvik::ui

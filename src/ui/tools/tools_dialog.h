@@ -44,6 +44,9 @@ class TTools : public QDialog {
 
     void done(int result) override;
 
+  protected:
+    void showEvent(QShowEvent* event) override;
+
   private:
     void tableChanged();
 
