@@ -1,5 +1,6 @@
-// Start-up of the desktop program: the data-file checks and the main window up to the moment
-// it is shown, offscreen, on a copy of the program's folder (so nothing of the user's is read).
+// Start-up of the desktop program, from the process start (and its parts: the data-file checks,
+// the run's state, the main window) to the main window shown, offscreen unless QT_QPA_PLATFORM
+// names another platform, on a copy of the program's folder (so nothing of the user's is read).
 #include <time.h>
 #include <unistd.h>
 
@@ -17,8 +18,11 @@
 #include <benchmark/benchmark.h>
 
 #include "platform/prompts.h"
-#include "ui/shell/app_context.h"
+#include "platform/qt_translations.h"
+#include "platform/single_instance.h"
+#include "program_folder_copy.h"
 #include "ui/common/app_fonts.h"
+#include "ui/shell/app_context.h"
 #include "ui/shell/main_window.h"
 #include "ui/shell/startup.h"
 
@@ -31,30 +35,6 @@ QTemporaryDir& folder() {
 
 QString appDir() {
     return folder().path() + u'/';
-}
-
-void copyFolder(const QString& from, const QString& to) {
-    QDir().mkpath(to);
-    const QDir source(from);
-    for (const QString& name : source.entryList(QDir::Files)) {
-        QFile::copy(source.filePath(name), QDir(to).filePath(name));
-    }
-    for (const QString& name : source.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
-        copyFolder(source.filePath(name), QDir(to).filePath(name));
-    }
-}
-
-void prepareFolder() {
-    copyFolder(QStringLiteral(SORVIK_BIN_DIR), folder().path());
-    const QString calendar = QDir(folder().path()).filePath("INREKI.DAT");
-    if (!QFile::exists(calendar)) {
-        // Without the shipped table, two months are enough to start.
-        QFile file(calendar);
-        file.open(QIODevice::WriteOnly);
-        for (const qint32 value : {19000131, 1900, 1, 19000301, 1900, 2}) {
-            file.write(reinterpret_cast<const char*>(&value), 4);
-        }
-    }
 }
 
 void BM_DataFileChecks(benchmark::State& state) {
@@ -93,6 +73,24 @@ void BM_MainWindowShown(benchmark::State& state) {
 }
 BENCHMARK(BM_MainWindowShown)->Unit(benchmark::kMillisecond);
 
+// The whole start-up on a fresh account (no key store, no layout file): the data-file checks,
+// the splash, the run's state, the main window and the windows that live for the whole run, to
+// the main window shown.
+void BM_StartUpToMainWindowShown(benchmark::State& state) {
+    const QString keys = QDir(folder().path()).filePath("fresh.ini");
+    for (auto _ : state) {
+        std::unique_ptr<sorvik::ui::SorvikRun> run = sorvik::ui::startSorvik(appDir(), keys, true);
+        run->mainWindow->show();
+        benchmark::DoNotOptimize(QTest::qWaitForWindowExposed(run->mainWindow.get()));
+        state.PauseTiming();
+        run.reset();
+        QFile::remove(keys);
+        QFile::remove(QDir(folder().path()).filePath("TQLX4.ini"));
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_StartUpToMainWindowShown)->Unit(benchmark::kMillisecond);
+
 // Seconds since this process started, from the kernel's record of its start.
 double secondsSinceProcessStart() {
     std::ifstream stat("/proc/self/stat");
@@ -108,30 +106,39 @@ double secondsSinceProcessStart() {
 }  // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
     QApplication app(argc, argv);
-    QApplication::setApplicationName(sorvik::ui::TMainF::applicationTitle());
     sorvik::platform::Prompts::startScripting();
     const double beforeCopy = secondsSinceProcessStart();
-    prepareFolder();
+    sorvik::bench::copyProgramFolder(QStringLiteral(SORVIK_BIN_DIR), folder());
     const double copying = secondsSinceProcessStart() - beforeCopy;
 
-    // The first start as the user sees it: checks, main window, shown.
-    sorvik::ui::installFontSubstitutes();
-    QApplication::setFont(sorvik::ui::defaultUiFont());
+    // The first start as the user sees it, the steps of the program's own start in their order.
     {
-        const QString missing = sorvik::ui::checkDataFiles(appDir());
-        sorvik::ui::AppContext context(appDir(), QDir(folder().path()).filePath("first.ini"));
-        auto window = std::make_unique<sorvik::ui::TMainF>(context);
-        window->show();
-        if (!QTest::qWaitForWindowExposed(window.get())) {
+        sorvik::platform::SingleInstance instance(
+            QStringLiteral("sorvik-startup-bench-%1").arg(QCoreApplication::applicationPid()));
+        instance.claim();
+        QApplication::setApplicationName(sorvik::ui::TMainF::applicationTitle());
+        sorvik::platform::installQtTranslations(app);
+        sorvik::ui::installFontSubstitutes();
+        QApplication::setFont(sorvik::ui::defaultUiFont());
+        std::unique_ptr<sorvik::ui::SorvikRun> run =
+            sorvik::ui::startSorvik(appDir(), QDir(folder().path()).filePath("first.ini"), true);
+        if (!run) {
+            std::fprintf(stderr, "the start-up failed\n");
+            return 1;
+        }
+        run->mainWindow->show();
+        if (!QTest::qWaitForWindowExposed(run->mainWindow.get())) {
             std::fprintf(stderr, "the main window was never shown\n");
             return 1;
         }
         // The copy of the folder is the bench's own work, not the program's.
-        std::printf("process start to main window shown: %.3f s (clock tick %ld Hz)%s\n",
-                    secondsSinceProcessStart() - copying, sysconf(_SC_CLK_TCK),
-                    missing.isEmpty() ? "" : " [a data file is missing]");
+        std::printf("process start to main window shown: %.3f s (clock tick %ld Hz)\n",
+                    secondsSinceProcessStart() - copying, sysconf(_SC_CLK_TCK));
+        QFile::remove(QDir(folder().path()).filePath("TQLX4.ini"));
     }
 
     benchmark::Initialize(&argc, argv);

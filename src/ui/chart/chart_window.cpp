@@ -9,6 +9,7 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QPushButton>
+#include <QRegion>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -124,7 +125,10 @@ TMeibF::TMeibF(const ChartServices& services, QWidget* parent)
         showLabels();
         gridView_->update();
     });
-    connect(&document_, &ChartDocument::palaceSelected, gridView_, [this] { gridView_->update(); });
+    // The new colours go on screen before the palace detail fills itself from the same
+    // announcement; the centre panel over the grid does not change with the palace.
+    connect(&document_, &ChartDocument::palaceSelected, gridView_,
+            [this] { gridView_->repaint(QRegion(gridView_->rect()) - centre_->geometry()); });
     // What the settings change shows at once: colours, fonts, star display and info rows.
     connect(&system.changes(), &settings::StoreChanges::changed, this, [this] {
         applyFonts();

@@ -15,6 +15,7 @@
 #include <QScopeGuard>
 #include <QScreen>
 #include <QSignalBlocker>
+#include <QTimer>
 #include <QToolTip>
 #include <QVBoxLayout>
 
@@ -49,6 +50,9 @@ constexpr int kRelationPowerWidth = 32;
 constexpr int kEntryWidth = 70;
 constexpr int kInitialWidth = 560;
 constexpr int kScreenMargin = 16;  // room for the window manager's frame
+// A click on a chart takes the activation first and shows this window again a moment later;
+// hiding waits that long, so the window stays up instead of going and coming back.
+constexpr int kLeaveDelayMs = 50;
 
 const QString kTitle = QStringLiteral("宮の詳細内容");
 const char* const kInfoLabels[] = {"KLbl0", "KLbl1", "KLBL2", "KLBL3", "KLBL4"};
@@ -106,6 +110,14 @@ TKyuSF::TKyuSF(const DetailServices& services, QWidget* parent)
     }
     layout->setStretchFactor(panels_[kDescriptionPanel], 1);
     buildPopupMenu();
+    leaving_ = new QTimer(this);
+    leaving_->setSingleShot(true);
+    leaving_->setInterval(kLeaveDelayMs);
+    connect(leaving_, &QTimer::timeout, this, [this] {
+        if (!isActiveWindow()) {
+            hide();
+        }
+    });
     connectHelp(*this, services_.appDir, kHelpTopic);
     applyFonts();
     resize(kInitialWidth, height());
@@ -273,6 +285,11 @@ void TKyuSF::showPalace(const ChartDocument& chart, engine::Branch palace) {
     fill();
     setWindowTitle(kTitle + QStringLiteral("＜") + QString::fromStdString(chart.labels().Name) +
                    QStringLiteral("＞"));
+    if (leaving_->isActive()) {
+        // Kept up, as if it had gone and been shown again.
+        leaving_->stop();
+        takeShowingSettings();
+    }
     show();
     raise();
     activateWindow();
@@ -290,6 +307,7 @@ void TKyuSF::forgetChart() {
     doubleStarModel_->setEvaluation(std::nullopt);
     description_ = {};
     memo_->clear();
+    leaving_->stop();
     hide();
 }
 
@@ -442,6 +460,10 @@ void TKyuSF::applyFonts() {
 
 void TKyuSF::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
+    takeShowingSettings();
+}
+
+void TKyuSF::takeShowingSettings() {
     for (int column = 0; column < settings::kStarListColumns; ++column) {
         starTable_->setColumnWidth(column, services_.system.starListWidth(column));
     }
@@ -455,9 +477,10 @@ void TKyuSF::changeEvent(QEvent* event) {
         return;
     }
     if (isActiveWindow()) {
+        leaving_->stop();
         applyShownPanels();
     } else if (isVisible()) {
-        hide();
+        leaving_->start();
     }
 }
 

@@ -15,6 +15,7 @@ class QComboBox;
 class QLabel;
 class QMenu;
 class QPlainTextEdit;
+class QTimer;
 
 namespace sorvik::platform {
 class KeyStore;
@@ -110,6 +111,8 @@ class TKyuSF : public QWidget {
     void showPanel(Panel which, bool shown);
     void fitHeight();
     void applyFonts();
+    // What every showing takes from the settings: column widths, fonts, the focus.
+    void takeShowingSettings();
 
     DetailServices services_;
     const ChartDocument* chart_ = nullptr;
@@ -130,6 +133,7 @@ class TKyuSF : public QWidget {
     std::array<QWidget*, kPanelCount> panels_{};
     std::array<QAction*, kPanelCount> panelItems_{};
     QMenu* popup_ = nullptr;
+    QTimer* leaving_ = nullptr;  // the hide after the activation went elsewhere
 };
 
 }  // namespace sorvik::ui

@@ -16,11 +16,11 @@ namespace sorvik::ui {
 SettingsWindows::SettingsWindows(TMainF& mainWindow, AppContext& context)
     : QObject(&mainWindow),
       main_(mainWindow),
+      appDir_(context.appDir()),
       ziWei_(context.ziWeiSettings()),
       system_(context.systemSettings()) {
     gaiji_ = new TGaijiF(context.appDir(), context.keys(), &main_);
     ziWei_.startUp();
-    uSys_ = new TUSysF(context.appDir(), ziWei_, &system_, &main_);
     sys_ = new TSysF(main_, system_, &main_);
 
     for (const MainAction item :
@@ -45,12 +45,28 @@ SettingsWindows::SettingsWindows(TMainF& mainWindow, AppContext& context)
     });
 }
 
+TUSysF& SettingsWindows::ziWeiDialog() {
+    if (uSys_ == nullptr) {
+        uSys_ = new TUSysF(appDir_, ziWei_, &system_, &main_);
+        uSys_->openPrintPreview = tablePreview_;
+    }
+    return *uSys_;
+}
+
+void SettingsWindows::setTablePreview(const TablePreview& preview) {
+    tablePreview_ = preview;
+    sys_->openPrintPreview = preview;
+    if (uSys_ != nullptr) {
+        uSys_->openPrintPreview = preview;
+    }
+}
+
 void SettingsWindows::showSystemSettings() {
     sys_->exec();
 }
 
 void SettingsWindows::showZiWeiSettings() {
-    uSys_->exec();
+    ziWeiDialog().exec();
 }
 
 void SettingsWindows::showSpecialChars() {

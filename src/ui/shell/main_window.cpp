@@ -6,6 +6,8 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QPaintEvent>
+#include <QPainter>
 #include <QStatusBar>
 #include <QToolBar>
 
@@ -80,7 +82,7 @@ TMainF::TMainF(AppContext& context)
 
     setWindowTitle(applicationTitle());
     setWindowIcon(toolbarIcon(ToolbarIcon::Program));
-    setStyleSheet(mainWindowStyleSheet());
+    installMenuLook(*this);
 
     mdi_ = new QMdiArea(this);
     mdi_->setObjectName(QStringLiteral("MdiArea"));
@@ -89,6 +91,7 @@ TMainF::TMainF(AppContext& context)
     mdi_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(mdi_);
     statusBar()->setObjectName(QStringLiteral("StatusBar"));
+    statusBar()->setStyleSheet(statusBarStyleSheet());
     statusBar()->setSizeGripEnabled(true);
 
     buildActions();
@@ -250,6 +253,10 @@ void TMainF::showToolbar(QToolBar* bar, bool shown) {
         rememberPlacements(*this, toolbars());
     }
     showToolbarWherever(*bar, shown);
+}
+
+void TMainF::paintEvent(QPaintEvent* event) {
+    QPainter(this).fillRect(event->rect(), kDockColour);
 }
 
 bool TMainF::event(QEvent* event) {

@@ -162,6 +162,7 @@ class TMainF : public QMainWindow {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
     bool event(QEvent* event) override;
     QMenu* createPopupMenu() override { return nullptr; }
 

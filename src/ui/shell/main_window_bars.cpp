@@ -12,6 +12,7 @@
 #include <QToolButton>
 
 #include "main_window.h"
+#include "main_window_look.h"
 #include "opener_state.h"
 #include "toolbar_frame.h"
 #include "toolbar_icons.h"
@@ -240,6 +241,7 @@ void TMainF::buildToolbars() {
         bar->setObjectName(QString::fromLatin1(name));
         toolbars_[static_cast<std::size_t>(which)] = bar;
         bar->setIconSize(QSize(20, 20));
+        bar->setStyleSheet(toolbarStyleSheet());
         addToolBar(Qt::TopToolBarArea, bar);
         floatWhenUndocked(*this, *bar);
         return bar;

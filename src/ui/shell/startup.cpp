@@ -111,8 +111,7 @@ LongLivedWindows createLongLivedWindows(TMainF& mainWindow, AppContext& context,
     const auto printSettingsTable = [&mainWindow](const QString& title, const QTableView& view) {
         showTablePreview(QStringLiteral("SG"), title, view, &mainWindow);
     };
-    settings->ziWeiDialog().openPrintPreview = printSettingsTable;
-    settings->systemDialog().openPrintPreview = printSettingsTable;
+    settings->setTablePreview(printSettingsTable);
     // The entry bar and the chart windows read the stores just loaded.
     auto* requests = new ChartRequests(mainWindow, context);
     // TNListF (name list: reads the system settings) over the run's persons, and the entry
