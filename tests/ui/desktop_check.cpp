@@ -37,6 +37,7 @@
 #include "shell_fixture.h"
 #include "ui/backup/backup_dialog.h"
 #include "ui/chart/chart_window.h"
+#include "ui/common/app_fonts.h"
 #include "ui/detail/palace_detail_window.h"
 #include "ui/entry/entry_bar.h"
 #include "ui/names/name_windows.h"
@@ -145,6 +146,9 @@ class DesktopCheck : public ::testing::Test {
     static void SetUpTestSuite() {
         Prompts::startScripting();
         QApplication::setApplicationName(TMainF::applicationTitle());
+        // The faces and the font the program itself sets before its start-up.
+        installFontSubstitutes();
+        QApplication::setFont(defaultUiFont());
         dir_ = new QTemporaryDir;
         const QString appDir = dir_->filePath(QStringLiteral("bin")) + u'/';
         appDir_ = new QString(appDir);
