@@ -44,13 +44,14 @@ void JsonLineWriter::grow(std::size_t bytes) {
     // Add room past what is written, not past the whole string: the batch hands one string to
     // many writers in turn, and doubling it each time zero-filled far more than was written.
     // The string's own capacity still grows geometrically.
-    out_.resize(used_ + bytes + 4096);
+    const std::size_t used = written();
+    out_.resize(used + bytes + 4096);
+    point(used);
 }
 
 void JsonLineWriter::appendString(std::string_view text) {
     // Each byte takes at most six ("\u001f"), and the quotes two.
     char* end = room(text.size() * 6 + 2);
-    char* const start = end;
     *end++ = '"';
     const char* from = text.data();
     const char* const stop = from + text.size();
@@ -74,7 +75,7 @@ void JsonLineWriter::appendString(std::string_view text) {
         }
     }
     *end++ = '"';
-    used_ += static_cast<std::size_t>(end - start);
+    at_ = end;
 }
 
 }  // namespace sorvik::cli

@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <cstddef>
 #include <cstdint>
 #include <cstring>
-#include <cstddef>
 #include <iterator>
 #include <string>
 #include <string_view>
@@ -22,18 +22,18 @@ namespace sorvik::cli {
 // when it goes: read the string only after the writer's end.
 class JsonLineWriter {
   public:
-    explicit JsonLineWriter(std::string& out) : out_(out), used_(out.size()) {}
+    explicit JsonLineWriter(std::string& out) : out_(out) { point(out.size()); }
     // Writes over the string from its start and leaves it as long as it is, as room for the
     // next use (the string's new room is filled before it is written): what was written are
     // the first written() bytes.
     struct OverRoom {};
-    JsonLineWriter(std::string& out, OverRoom) : out_(out), used_(0), keepsRoom_(true) {}
+    JsonLineWriter(std::string& out, OverRoom) : out_(out), keepsRoom_(true) { point(0); }
     ~JsonLineWriter() {
         if (!keepsRoom_) {
-            out_.resize(used_);
+            out_.resize(written());
         }
     }
-    std::size_t written() const { return used_; }
+    std::size_t written() const { return static_cast<std::size_t>(at_ - out_.data()); }
     JsonLineWriter(const JsonLineWriter&) = delete;
     JsonLineWriter& operator=(const JsonLineWriter&) = delete;
 
@@ -59,13 +59,11 @@ class JsonLineWriter {
     }
     void value(int number) { value(static_cast<long long>(number)); }
     void value(long long number) {
-        char* const start = room(kNumberRoom + 1);
-        char* end = start;
+        char* end = room(kNumberRoom + 1);
         if (needComma_) {
             *end++ = ',';
         }
-        end = writeNumber(end, number);
-        used_ += static_cast<std::size_t>(end - start);
+        at_ = writeNumber(end, number);
         needComma_ = true;
     }
     void value(std::string_view text) {
@@ -82,29 +80,61 @@ class JsonLineWriter {
     // small, and most of its star rows end in a run of zeros.
     template <typename Range>
     void intArray(const Range& numbers) {
-        open('[');
-        const std::size_t size = std::size(numbers);
-        char* const start = room(size * (kNumberRoom + 1) + 1 + kZeros.size());
-        char* end = start;
-        std::size_t nonZero = size;  // up to the trailing zeros
-        while (nonZero > 0 && std::data(numbers)[nonZero - 1] == 0) {
-            --nonZero;
+        separate();
+        at_ = writeInts(room(intsRoom(std::size(numbers))), numbers);
+        needComma_ = true;
+    }
+    // An array of integer arrays, such as a table's rows, in one go.
+    template <typename Rows>
+    void intRows(const Rows& rows) {
+        separate();
+        std::size_t bytes = 2;
+        for (const auto& row : rows) {
+            bytes += intsRoom(std::size(row));
         }
-        for (std::size_t i = 0; i < nonZero; ++i) {
-            end = writeElement(end, static_cast<long long>(std::data(numbers)[i]));
+        char* end = room(bytes);
+        *end++ = '[';
+        for (const auto& row : rows) {
+            end = writeInts(end, row);
+            *end++ = ',';
         }
-        end = writeZeros(end, size - nonZero);
-        if (end == start) {
-            *end++ = ']';
-        } else {
-            end[-1] = ']';  // in place of the last comma
+        if (end[-1] == ',') {
+            --end;
         }
-        used_ += static_cast<std::size_t>(end - start);
+        *end++ = ']';
+        at_ = end;
         needComma_ = true;
     }
 
   private:
     static constexpr std::size_t kNumberRoom = 20;  // digits and sign of any long long
+
+    // What writeInts may write for that many numbers: the brackets, each number with a comma,
+    // and the overshoot of writeZeros.
+    static constexpr std::size_t intsRoom(std::size_t count) {
+        return count * (kNumberRoom + 1) + 2 + kZeros.size();
+    }
+    // "[1,2,0]" at `at`; returns its end.
+    template <typename Range>
+    static char* writeInts(char* at, const Range& numbers) {
+        const std::size_t size = std::size(numbers);
+        char* const start = at;
+        *at++ = '[';
+        std::size_t nonZero = size;  // up to the trailing zeros
+        while (nonZero > 0 && std::data(numbers)[nonZero - 1] == 0) {
+            --nonZero;
+        }
+        for (std::size_t i = 0; i < nonZero; ++i) {
+            at = writeElement(at, static_cast<long long>(std::data(numbers)[i]));
+        }
+        at = writeZeros(at, size - nonZero);
+        if (at == start + 1) {
+            *at++ = ']';
+        } else {
+            at[-1] = ']';  // in place of the last comma
+        }
+        return at;
+    }
 
     // Inline and without a bounds check per digit; most numbers are below 100.
     static char* writeNumber(char* at, long long number) {
@@ -117,10 +147,12 @@ class JsonLineWriter {
         }
         return std::to_chars(at, at + kNumberRoom, number).ptr;
     }
-    // The number and a comma. A small one is copied from a table in one move of four bytes.
+    // The number and a comma. A small one (star powers go down to -9) is copied from a table
+    // in one move of four bytes.
     static char* writeElement(char* at, long long number) {
-        if (number >= 0 && number < static_cast<long long>(kSmallNumbers.size())) {
-            const SmallNumber& small = kSmallNumbers[static_cast<std::size_t>(number)];
+        if (number >= kSmallestNumber && number < kSmallestNumber + kSmallNumberCount) {
+            const SmallNumber& small =
+                kSmallNumbers[static_cast<std::size_t>(number - kSmallestNumber)];
             std::memcpy(at, small.text.data(), small.text.size());
             return at + small.length;
         }
@@ -144,34 +176,45 @@ class JsonLineWriter {
         std::array<char, 4> text;  // the digits and a comma
         std::uint8_t length;
     };
-    static constexpr std::array<SmallNumber, 1000> kSmallNumbers = [] {
-        std::array<SmallNumber, 1000> table{};
-        for (std::size_t n = 0; n < table.size(); ++n) {
-            SmallNumber& small = table[n];
+    static constexpr long long kSmallestNumber = -99;
+    static constexpr long long kSmallNumberCount = 1099;  // up to 999
+    static constexpr std::array<SmallNumber, kSmallNumberCount> kSmallNumbers = [] {
+        std::array<SmallNumber, kSmallNumberCount> table{};
+        for (long long n = kSmallestNumber; n < kSmallestNumber + kSmallNumberCount; ++n) {
+            SmallNumber& small = table[static_cast<std::size_t>(n - kSmallestNumber)];
+            const long long magnitude = n < 0 ? -n : n;
             std::size_t length = 0;
-            if (n >= 100) {
-                small.text[length++] = static_cast<char>('0' + n / 100);
+            if (n < 0) {
+                small.text[length++] = '-';
             }
-            if (n >= 10) {
-                small.text[length++] = static_cast<char>('0' + n / 10 % 10);
+            if (magnitude >= 100) {
+                small.text[length++] = static_cast<char>('0' + magnitude / 100);
             }
-            small.text[length++] = static_cast<char>('0' + n % 10);
+            if (magnitude >= 10) {
+                small.text[length++] = static_cast<char>('0' + magnitude / 10 % 10);
+            }
+            small.text[length++] = static_cast<char>('0' + magnitude % 10);
             small.text[length++] = ',';
             small.length = static_cast<std::uint8_t>(length);
         }
         return table;
     }();
 
+    // Room for `bytes` at the end of what is written, where a writing step starts.
     char* room(std::size_t bytes) {
-        if (out_.size() - used_ < bytes) {
+        if (static_cast<std::size_t>(limit_ - at_) < bytes) {
             grow(bytes);
         }
-        return out_.data() + used_;
+        return at_;
     }
     void grow(std::size_t bytes);
+    void point(std::size_t written) {
+        at_ = out_.data() + written;
+        limit_ = out_.data() + out_.size();
+    }
     void put(char c) {
         *room(1) = c;
-        ++used_;
+        ++at_;
     }
     void separate() {
         if (needComma_) {
@@ -190,11 +233,13 @@ class JsonLineWriter {
     void appendString(std::string_view text);
     void appendName(const JsonName& name) {
         std::memcpy(room(JsonName::kRoom), name.quoted(), JsonName::kRoom);
-        used_ += name.quotedSize();
+        at_ += name.quotedSize();
     }
 
     std::string& out_;
-    std::size_t used_;  // bytes of out_ that hold text; the rest is room
+    // Where the next byte goes and where the room ends, in out_; past at_ it is room.
+    char* at_ = nullptr;
+    char* limit_ = nullptr;
     bool keepsRoom_ = false;
     // A member or element came before; a key clears it so that its value follows directly.
     bool needComma_ = false;

@@ -82,16 +82,17 @@ Chart RequestChartBirth(const CalendarTable& calendar, const StarDisplayNames& n
                         const BirthMoment& person, const DateTime& targetDate,
                         const ChartSettings& settings) {
     const DateTime birthMoment = BirthMomentOf(person);
-    Chart chart;
+    const ConvertedMoment birth = ConvertBirthMoment(calendar, birthMoment);
+    const Counting direction = CountingDirection(person.sex, birth.yearStem);
+    // The placement, some seven kilobytes, is made in its place.
+    Chart chart{{}, {}, birth, {}, {}, PlaceStars(birth, direction, settings.placementTables),
+                {}, {}, {}};
     ChartLabels& labels = chart.labels;
     ChartRecord& record = chart.record;
     labels.Name = "氏名：" + person.name;
     labels.Date = person.dateText + " " + person.timeText + "生";
     labels.ZNen = formatTargetDate(targetDate);
     record.birthMoment = birthMoment;
-
-    chart.birth = ConvertBirthMoment(calendar, birthMoment);
-    const ConvertedMoment& birth = chart.birth;
     labels.InDate = birth.lunarText + branchText(birth.lunar.hour) + "時";
 
     StarRow& header = record.header();
@@ -109,10 +110,8 @@ Chart RequestChartBirth(const CalendarTable& calendar, const StarDisplayNames& n
     labels.Inyo = std::string(isYang(birth.yearStem) ? "陽" : "陰").append(sexText(person.sex));
     labels.Mei = "命宮：" + branchText(birth.lifePalace) + "  命主：" +
                  names[LifeMasterStar(birth.lifePalace)];
-    const Counting direction = CountingDirection(person.sex, birth.yearStem);
     header[kHeaderDirection] = static_cast<int>(direction);
 
-    chart.placement = PlaceStars(birth, direction, settings.placementTables);
     record.palaceStarLists = chart.placement.palaceStarLists;
     const int bureau = chart.placement.bureau;
     header[kHeaderBureau] = bureau;
@@ -166,9 +165,9 @@ MonthlyLuckDates FillMonthlyLuckDates(const CalendarTable& calendar, const Chart
     const std::vector<CalendarRecord>& records = calendar.records();
     // The table's months follow each other (it is checked so when read and when edited), so
     // their lunar years rise.
-    const auto first = std::lower_bound(
-        records.begin(), records.end(), targetLunarYear,
-        [](const CalendarRecord& r, int year) { return r.lunarYear < year; });
+    const auto first =
+        std::lower_bound(records.begin(), records.end(), targetLunarYear,
+                         [](const CalendarRecord& r, int year) { return r.lunarYear < year; });
     if (first == records.end() || first->lunarYear != targetLunarYear) {
         return dates;
     }
@@ -183,14 +182,10 @@ MonthlyLuckDates FillMonthlyLuckDates(const CalendarTable& calendar, const Chart
             continue;
         }
         const Date startDate = dateFromYmd(it->startYmd);
-        const std::array<char, 8> text = {twoDigits(startDate.year % 100, 0),
-                                           twoDigits(startDate.year % 100, 1),
-                                           '/',
-                                           twoDigits(startDate.month, 0),
-                                           twoDigits(startDate.month, 1),
-                                           '/',
-                                           twoDigits(startDate.day, 0),
-                                           twoDigits(startDate.day, 1)};
+        const std::array<char, 8> text = {
+            twoDigits(startDate.year % 100, 0), twoDigits(startDate.year % 100, 1), '/',
+            twoDigits(startDate.month, 0),      twoDigits(startDate.month, 1),      '/',
+            twoDigits(startDate.day, 0),        twoDigits(startDate.day, 1)};
         dates[static_cast<std::size_t>(index(start + index(targetYearBranch) + k))].assign(
             text.begin(), text.end());
         ++k;
