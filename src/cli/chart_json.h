@@ -10,8 +10,8 @@
 #include "strength/luck_periods.h"
 
 // The objects the command line prints, described once for any writer with beginObject,
-// endObject, beginArray, endArray, key, value(int), value(std::string_view), intArray and intRows:
-// the JSON library's builder for single answers, the fast line writer for batches.
+// endObject, beginArray, endArray, key, value(int), value(std::string_view) and intArray: the JSON
+// library's builder for single answers, the fast line writer for batches.
 namespace sorvik::cli {
 
 using namespace json_names;
@@ -49,6 +49,15 @@ void writeTextArray(Writer& w, const Range& texts) {
     w.beginArray();
     for (const auto& text : texts) {
         w.value(std::string_view(text));
+    }
+    w.endArray();
+}
+
+template <typename Writer, typename Rows>
+void writeIntRows(Writer& w, const Rows& rows) {
+    w.beginArray();
+    for (const auto& row : rows) {
+        w.intArray(row);
     }
     w.endArray();
 }
@@ -143,11 +152,11 @@ void writeChart(Writer& w, const ChartOutput& out) {
     writeTextArray(w, chart.monthlyLuckDates);
     writeMember(w, "bureau"_name, chart.placement.bureau);
     w.key("starTable"_name);
-    w.intRows(chart.placement.stars);
+    writeIntRows(w, chart.placement.stars);
     w.key("palaceStarLists"_name);
-    w.intRows(chart.record.palaceStarLists);
+    writeIntRows(w, chart.record.palaceStarLists);
     w.key("yearlyStarLists"_name);
-    w.intRows(chart.yearlyStarLists);
+    writeIntRows(w, chart.yearlyStarLists);
     w.key("patternFlags"_name);
     w.intArray(chart.patternFlags);
     w.key("patterns"_name);

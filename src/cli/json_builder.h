@@ -35,14 +35,6 @@ class JsonBuilder {
         }
         endArray();
     }
-    template <typename Rows>
-    void intRows(const Rows& rows) {
-        beginArray();
-        for (const auto& row : rows) {
-            intArray(row);
-        }
-        endArray();
-    }
 
     // The finished top-level value.
     const QJsonValue& result() const { return result_; }

@@ -49,14 +49,12 @@ void JsonLineWriter::grow(std::size_t bytes) {
     point(used);
 }
 
-void JsonLineWriter::appendString(std::string_view text) {
-    // Each byte takes at most six ("\u001f"), and the quotes two.
-    char* end = room(text.size() * 6 + 2);
+char* JsonLineWriter::writeString(char* end, std::string_view text) {
     *end++ = '"';
     const char* from = text.data();
     const char* const stop = from + text.size();
-    // Eight bytes at a time while none needs an escape, most often the whole text; then byte
-    // by byte.
+    // Eight bytes at a time while none needs an escape, most often the whole text, the last
+    // few filled up with blanks; then byte by byte.
     for (; stop - from >= 8; from += 8, end += 8) {
         std::uint64_t word = 0;
         std::memcpy(&word, from, sizeof word);
@@ -64,6 +62,15 @@ void JsonLineWriter::appendString(std::string_view text) {
             break;
         }
         std::memcpy(end, &word, sizeof word);
+    }
+    if (const auto rest = static_cast<std::size_t>(stop - from); rest < 8) {
+        std::uint64_t word = 0x2020202020202020;
+        std::memcpy(&word, from, rest);
+        if (!anyEscapeIn(word)) {
+            std::memcpy(end, from, rest);
+            end += rest;
+            from = stop;
+        }
     }
     for (; from < stop; ++from) {
         const auto byte = static_cast<unsigned char>(*from);
@@ -75,7 +82,7 @@ void JsonLineWriter::appendString(std::string_view text) {
         }
     }
     *end++ = '"';
-    at_ = end;
+    return end;
 }
 
 }  // namespace sorvik::cli

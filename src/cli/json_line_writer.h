@@ -39,7 +39,8 @@ class JsonLineWriter {
 
     // Ends a line of JSON Lines: the next value starts the next line.
     void endLine() {
-        put('\n');
+        *room(1) = '\n';
+        ++at_;
         needComma_ = false;
     }
 
@@ -48,66 +49,41 @@ class JsonLineWriter {
     void beginArray() { open('['); }
     void endArray() { close(']'); }
     void key(std::string_view key) {
-        separate();
-        appendString(key);
-        put(':');
+        char* at = writeString(next(key.size() * kEscapeRoom + 3), key);
+        *at++ = ':';
+        at_ = at;
+        needComma_ = false;
     }
     void key(const JsonName& name) {
-        separate();
-        appendName(name);
-        put(':');
+        char* at = writeName(next(JsonName::kRoom + 1), name);
+        *at++ = ':';
+        at_ = at;
+        needComma_ = false;
     }
     void value(int number) { value(static_cast<long long>(number)); }
     void value(long long number) {
-        char* end = room(kNumberRoom + 1);
-        if (needComma_) {
-            *end++ = ',';
-        }
-        at_ = writeNumber(end, number);
+        at_ = writeNumber(next(kNumberRoom), number);
         needComma_ = true;
     }
     void value(std::string_view text) {
-        separate();
-        appendString(text);
+        at_ = writeString(next(text.size() * kEscapeRoom + 2), text);
         needComma_ = true;
     }
     void value(const JsonName& name) {
-        separate();
-        appendName(name);
+        at_ = writeName(next(JsonName::kRoom), name);
         needComma_ = true;
     }
     // An array of integers at once: a chart line holds some two thousand of them, nearly all
     // small, and most of its star rows end in a run of zeros.
     template <typename Range>
     void intArray(const Range& numbers) {
-        separate();
-        at_ = writeInts(room(intsRoom(std::size(numbers))), numbers);
-        needComma_ = true;
-    }
-    // An array of integer arrays, such as a table's rows, in one go.
-    template <typename Rows>
-    void intRows(const Rows& rows) {
-        separate();
-        std::size_t bytes = 2;
-        for (const auto& row : rows) {
-            bytes += intsRoom(std::size(row));
-        }
-        char* end = room(bytes);
-        *end++ = '[';
-        for (const auto& row : rows) {
-            end = writeInts(end, row);
-            *end++ = ',';
-        }
-        if (end[-1] == ',') {
-            --end;
-        }
-        *end++ = ']';
-        at_ = end;
+        at_ = writeInts(next(intsRoom(std::size(numbers))), numbers);
         needComma_ = true;
     }
 
   private:
     static constexpr std::size_t kNumberRoom = 20;  // digits and sign of any long long
+    static constexpr std::size_t kEscapeRoom = 6;   // the most a text's byte takes: "\u001f"
 
     // What writeInts may write for that many numbers: the brackets, each number with a comma,
     // and the overshoot of writeZeros.
@@ -212,28 +188,32 @@ class JsonLineWriter {
         at_ = out_.data() + written;
         limit_ = out_.data() + out_.size();
     }
-    void put(char c) {
-        *room(1) = c;
-        ++at_;
-    }
-    void separate() {
+    // Room for a value of at most `bytes` and the comma before it; where the value goes.
+    char* next(std::size_t bytes) {
+        char* at = room(bytes + 1);
         if (needComma_) {
-            put(',');
+            *at++ = ',';
         }
-        needComma_ = false;
+        return at;
     }
     void open(char bracket) {
-        separate();
-        put(bracket);
+        char* at = next(1);
+        *at++ = bracket;
+        at_ = at;
+        needComma_ = false;
     }
     void close(char bracket) {
-        put(bracket);
+        *room(1) = bracket;
+        ++at_;
         needComma_ = true;
     }
-    void appendString(std::string_view text);
-    void appendName(const JsonName& name) {
-        std::memcpy(room(JsonName::kRoom), name.quoted(), JsonName::kRoom);
-        at_ += name.quotedSize();
+    // The quoted text at `at`, escaped; returns its end. Needs room for kEscapeRoom bytes a
+    // byte and the quotes.
+    static char* writeString(char* at, std::string_view text);
+    // Copies the whole room of the name, which needs no escape.
+    static char* writeName(char* at, const JsonName& name) {
+        std::memcpy(at, name.quoted(), JsonName::kRoom);
+        return at + name.quotedSize();
     }
 
     std::string& out_;

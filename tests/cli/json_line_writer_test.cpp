@@ -94,16 +94,6 @@ TEST(JsonLineWriter, WritesIntegerArraysOfAnySize) {
         };
         EXPECT_EQ(readBack(write), built(write)) << numbers.size();
     }
-    // All of them as the rows of one table, and a table without rows.
-    for (const auto& rows : {arrays, std::vector<std::vector<int>>{}}) {
-        const auto write = [&](auto& w) {
-            w.beginArray();
-            w.intRows(rows);
-            w.value(7);
-            w.endArray();
-        };
-        EXPECT_EQ(readBack(write), built(write)) << rows.size();
-    }
 }
 
 // Charts over the shipped tables, across the calendar, as the batch writes them.
