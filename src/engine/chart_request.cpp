@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <array>
+#include <charconv>
 #include <cstdlib>
+#include <string_view>
 
 #include "engine/errors.h"
 
@@ -73,9 +75,20 @@ void SetTargetYearLabels(ChartLabels& labels, const StarRow& header, Stem yearSt
 }
 
 std::string formatTargetDate(const DateTime& moment) {
-    return std::to_string(moment.date.year) + '/' + std::to_string(moment.date.month) + '/' +
-           std::to_string(moment.date.day) + ' ' + std::to_string(moment.hour) + ':' +
-           std::to_string(moment.minute) + "  ";
+    // Without temporaries: every chart makes this text twice.
+    std::string text;
+    text.reserve(24);
+    const auto put = [&text](int number, std::string_view after) {
+        std::array<char, 12> digits;  // of any int
+        char* end = std::to_chars(digits.data(), digits.data() + digits.size(), number).ptr;
+        text.append(digits.data(), end).append(after);
+    };
+    put(moment.date.year, "/");
+    put(moment.date.month, "/");
+    put(moment.date.day, " ");
+    put(moment.hour, ":");
+    put(moment.minute, "  ");
+    return text;
 }
 
 Chart RequestChartBirth(const CalendarTable& calendar, const StarDisplayNames& names,
