@@ -53,8 +53,8 @@ char* JsonLineWriter::writeString(char* end, std::string_view text) {
     *end++ = '"';
     const char* from = text.data();
     const char* const stop = from + text.size();
-    // Eight bytes at a time while none needs an escape, most often the whole text, the last
-    // few filled up with blanks; then byte by byte.
+    // Eight bytes at a time while none needs an escape, most often the whole text, its end as
+    // the last eight bytes again; then byte by byte.
     for (; stop - from >= 8; from += 8, end += 8) {
         std::uint64_t word = 0;
         std::memcpy(&word, from, sizeof word);
@@ -63,11 +63,13 @@ char* JsonLineWriter::writeString(char* end, std::string_view text) {
         }
         std::memcpy(end, &word, sizeof word);
     }
-    if (const auto rest = static_cast<std::size_t>(stop - from); rest < 8) {
-        std::uint64_t word = 0x2020202020202020;
-        std::memcpy(&word, from, rest);
+    // Before the last eight bytes all went through unescaped.
+    if (const auto rest = static_cast<std::size_t>(stop - from);
+        rest > 0 && rest < 8 && text.size() >= 8) {
+        std::uint64_t word = 0;
+        std::memcpy(&word, stop - 8, sizeof word);
         if (!anyEscapeIn(word)) {
-            std::memcpy(end, from, rest);
+            std::memcpy(end + rest - 8, &word, sizeof word);
             end += rest;
             from = stop;
         }
