@@ -74,43 +74,29 @@ class JsonLineWriter {
         needComma_ = true;
     }
     // An array of integers at once: a chart line holds some two thousand of them, nearly all
-    // small, and most of its star rows end in a run of zeros.
+    // small.
     template <typename Range>
     void intArray(const Range& numbers) {
-        at_ = writeInts(next(intsRoom(std::size(numbers))), numbers);
+        char* at = next(std::size(numbers) * (kNumberRoom + 1) + 2);
+        char* const start = at;
+        *at++ = '[';
+        // Zeros too go through the table: a fixed count of moves beats looking for the
+        // trailing zeros of a star row.
+        for (const auto number : numbers) {
+            at = writeElement(at, static_cast<long long>(number));
+        }
+        if (at == start + 1) {
+            *at++ = ']';
+        } else {
+            at[-1] = ']';  // in place of the last comma
+        }
+        at_ = at;
         needComma_ = true;
     }
 
   private:
     static constexpr std::size_t kNumberRoom = 20;  // digits and sign of any long long
     static constexpr std::size_t kEscapeRoom = 6;   // the most a text's byte takes: "\u001f"
-
-    // What writeInts may write for that many numbers: the brackets, each number with a comma,
-    // and the overshoot of writeZeros.
-    static constexpr std::size_t intsRoom(std::size_t count) {
-        return count * (kNumberRoom + 1) + 2 + kZeros.size();
-    }
-    // "[1,2,0]" at `at`; returns its end.
-    template <typename Range>
-    static char* writeInts(char* at, const Range& numbers) {
-        const std::size_t size = std::size(numbers);
-        char* const start = at;
-        *at++ = '[';
-        std::size_t nonZero = size;  // up to the trailing zeros
-        while (nonZero > 0 && std::data(numbers)[nonZero - 1] == 0) {
-            --nonZero;
-        }
-        for (std::size_t i = 0; i < nonZero; ++i) {
-            at = writeElement(at, static_cast<long long>(std::data(numbers)[i]));
-        }
-        at = writeZeros(at, size - nonZero);
-        if (at == start + 1) {
-            *at++ = ']';
-        } else {
-            at[-1] = ']';  // in place of the last comma
-        }
-        return at;
-    }
 
     // Inline and without a bounds check per digit; most numbers are below 100.
     static char* writeNumber(char* at, long long number) {
@@ -134,18 +120,6 @@ class JsonLineWriter {
         }
         at = writeNumber(at, number);
         *at++ = ',';
-        return at;
-    }
-    // "0," as often as asked, copied sixteen at a time: it may write up to kZeros.size() bytes
-    // past what it keeps.
-    static constexpr std::string_view kZeros = "0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,";
-    static char* writeZeros(char* at, std::size_t count) {
-        while (count > 0) {
-            const std::size_t now = std::min(count, kZeros.size() / 2);
-            std::memcpy(at, kZeros.data(), kZeros.size());
-            at += now * 2;
-            count -= now;
-        }
         return at;
     }
     struct SmallNumber {
