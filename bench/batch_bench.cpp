@@ -1,5 +1,5 @@
 // The batch's parts per chart: reading a line, the chart, and writing it as JSON with the fast
-// writer and with the JSON library, over the shipped tables.
+// writer and with the JSON library, over the shipped tables; a whole line; and whole batches.
 
 #include <benchmark/benchmark.h>
 
@@ -10,6 +10,8 @@
 
 #include <fcntl.h>
 #include <unistd.h>
+
+#include <memory>
 
 #include "cli/batch.h"
 #include "cli/chart_json.h"
@@ -130,26 +132,53 @@ void BM_BatchAnswerLine(benchmark::State& state) {
 }
 BENCHMARK(BM_BatchAnswerLine);
 
-// The batch itself over 10 000 lines from a file to /dev/null, on one thread and on two.
-void BM_BatchRun(benchmark::State& state) {
+// The input of a whole batch: 10 000 lines in a file.
+constexpr int kRunLines = 10000;
+
+std::unique_ptr<QTemporaryFile> runInput() {
     const std::vector<std::string> input = lines();
-    QTemporaryFile file;
-    file.open();
-    constexpr int kLines = 10000;
-    for (int i = 0; i < kLines; ++i) {
-        file.write(input[static_cast<std::size_t>(i) % input.size()].c_str());
-        file.write("\n");
+    auto file = std::make_unique<QTemporaryFile>();
+    file->open();
+    for (int i = 0; i < kRunLines; ++i) {
+        file->write(input[static_cast<std::size_t>(i) % input.size()].c_str());
+        file->write("\n");
     }
-    file.flush();
-    const int sink = ::open("/dev/null", O_WRONLY);
+    file->flush();
+    return file;
+}
+
+// Runs the batch over the input into `sink`, on as many threads as the benchmark's argument;
+// a sink that is a file is emptied before each run.
+void runBatch(benchmark::State& state, const QTemporaryFile& input, int sink, bool isFile) {
     for (auto _ : state) {
-        const int source = ::open(file.fileName().toLocal8Bit().constData(), O_RDONLY);
+        const int source = ::open(input.fileName().toLocal8Bit().constData(), O_RDONLY);
+        if (isFile && (::ftruncate(sink, 0) != 0 || ::lseek(sink, 0, SEEK_SET) != 0)) {
+            state.SkipWithError("cannot empty the output file");
+            ::close(source);
+            break;
+        }
         shipped().batch.run(source, sink, static_cast<int>(state.range(0)));
         ::close(source);
     }
+    state.SetItemsProcessed(state.iterations() * kRunLines);
+}
+
+// The batch itself from a file to /dev/null, on one thread and on two.
+void BM_BatchRun(benchmark::State& state) {
+    const auto input = runInput();
+    const int sink = ::open("/dev/null", O_WRONLY);
+    runBatch(state, *input, sink, false);
     ::close(sink);
-    state.SetItemsProcessed(state.iterations() * kLines);
 }
 BENCHMARK(BM_BatchRun)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The same into a file, which the system copies each line into.
+void BM_BatchRunToFile(benchmark::State& state) {
+    const auto input = runInput();
+    QTemporaryFile output;
+    output.open();
+    runBatch(state, *input, output.handle(), true);
+}
+BENCHMARK(BM_BatchRunToFile)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace

@@ -17,6 +17,7 @@
 #include "cli/job_queue.h"
 #include "cli/json_keys.h"
 #include "cli/json_line_writer.h"
+#include "cli/text_object.h"
 #include "engine/errors.h"
 #include "settings/target_date.h"
 
@@ -56,7 +57,31 @@ void writeErrorLine(JsonLineWriter& out, long long number, std::string_view mess
     out.endLine();
 }
 
-BatchItem Batch::read(std::string_view line) const {
+namespace {
+
+constexpr std::array<std::string_view, 5> kKeys = {"name", "sex", "date", "time", "target"};
+using Values = std::array<std::optional<QString>, kKeys.size()>;
+
+// The line without the JSON library, when it is an object of texts under distinct known keys.
+bool readPlainLine(std::string_view line, Values& values) {
+    const auto members = readTextObject(line);
+    if (!members) {
+        return false;
+    }
+    for (const auto& [key, value] : *members) {
+        const auto at =
+            static_cast<std::size_t>(std::find(kKeys.begin(), kKeys.end(), key) - kKeys.begin());
+        if (at == kKeys.size() || values[at]) {
+            values = {};
+            return false;  // the library's reading tells which key
+        }
+        values[at] = QString::fromUtf8(value.data(), static_cast<qsizetype>(value.size()));
+    }
+    return true;
+}
+
+// Any other line, with the library; why the line has no chart, if it is known here.
+std::optional<std::string> readLineWithLibrary(std::string_view line, Values& values) {
     QJsonParseError error;
     const QJsonDocument document = QJsonDocument::fromJson(
         QByteArray::fromRawData(line.data(), static_cast<qsizetype>(line.size())), &error);
@@ -64,28 +89,40 @@ BatchItem Batch::read(std::string_view line) const {
         return "not JSON: " + error.errorString().toStdString();
     }
     if (!document.isObject()) {
-        return std::string("not a JSON object");
+        return "not a JSON object";
     }
     // Read in one pass over the object, by the place of the key in the list.
-    static const QStringList keys = {"name", "sex", "date", "time", "target"};
-    std::array<std::optional<QString>, 5> values;
     const QJsonObject object = document.object();
     if (const auto repeated = repeatedKey(line, object.size())) {
         return "repeated key: " + repeated->toStdString();
     }
     for (auto it = object.begin(); it != object.end(); ++it) {
-        const qsizetype at = keys.indexOf(it.key());
-        if (at < 0) {
-            return "unknown key: " + it.key().toStdString();
+        const std::string key = it.key().toStdString();
+        const auto at =
+            static_cast<std::size_t>(std::find(kKeys.begin(), kKeys.end(), key) - kKeys.begin());
+        if (at == kKeys.size()) {
+            return "unknown key: " + key;
         }
         if (!it.value().isString()) {
-            return it.key().toStdString() + " must be a text";
+            return key + " must be a text";
         }
-        values[static_cast<std::size_t>(at)] = it.value().toString();
+        values[at] = it.value().toString();
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+BatchItem Batch::read(std::string_view line) const {
+    Values values;
+    if (!readPlainLine(line, values)) {
+        if (auto refusal = readLineWithLibrary(line, values)) {
+            return std::move(*refusal);
+        }
     }
     for (std::size_t k = 0; k < 4; ++k) {
         if (!values[k]) {
-            return "missing " + keys[static_cast<qsizetype>(k)].toStdString();
+            return "missing " + std::string(kKeys[k]);
         }
     }
     const ChartArguments args{*values[0], *values[1], *values[2], *values[3], values[4]};

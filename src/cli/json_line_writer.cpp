@@ -44,18 +44,17 @@ void JsonLineWriter::grow(std::size_t bytes) {
     // Add room past what is written, not past the whole string: the batch hands one string to
     // many writers in turn, and doubling it each time zero-filled far more than was written.
     // The string's own capacity still grows geometrically.
-    out_.resize(used_ + bytes + 4096);
+    const std::size_t used = written();
+    out_.resize(used + bytes + 4096);
+    point(used);
 }
 
-void JsonLineWriter::appendString(std::string_view text) {
-    // Each byte takes at most six ("\u001f"), and the quotes two.
-    char* end = room(text.size() * 6 + 2);
-    char* const start = end;
+char* JsonLineWriter::writeString(char* end, std::string_view text) {
     *end++ = '"';
     const char* from = text.data();
     const char* const stop = from + text.size();
-    // Eight bytes at a time while none needs an escape, most often the whole text; then byte
-    // by byte.
+    // Eight bytes at a time while none needs an escape, most often the whole text, its end as
+    // the last eight bytes again; then byte by byte.
     for (; stop - from >= 8; from += 8, end += 8) {
         std::uint64_t word = 0;
         std::memcpy(&word, from, sizeof word);
@@ -63,6 +62,17 @@ void JsonLineWriter::appendString(std::string_view text) {
             break;
         }
         std::memcpy(end, &word, sizeof word);
+    }
+    // Before the last eight bytes all went through unescaped.
+    if (const auto rest = static_cast<std::size_t>(stop - from);
+        rest > 0 && rest < 8 && text.size() >= 8) {
+        std::uint64_t word = 0;
+        std::memcpy(&word, stop - 8, sizeof word);
+        if (!anyEscapeIn(word)) {
+            std::memcpy(end + rest - 8, &word, sizeof word);
+            end += rest;
+            from = stop;
+        }
     }
     for (; from < stop; ++from) {
         const auto byte = static_cast<unsigned char>(*from);
@@ -74,7 +84,7 @@ void JsonLineWriter::appendString(std::string_view text) {
         }
     }
     *end++ = '"';
-    used_ += static_cast<std::size_t>(end - start);
+    return end;
 }
 
 }  // namespace sorvik::cli

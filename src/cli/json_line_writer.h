@@ -1,11 +1,10 @@
 #pragma once
 
-#include <algorithm>
 #include <array>
 #include <charconv>
+#include <cstddef>
 #include <cstdint>
 #include <cstring>
-#include <cstddef>
 #include <iterator>
 #include <string>
 #include <string_view>
@@ -22,24 +21,25 @@ namespace sorvik::cli {
 // when it goes: read the string only after the writer's end.
 class JsonLineWriter {
   public:
-    explicit JsonLineWriter(std::string& out) : out_(out), used_(out.size()) {}
+    explicit JsonLineWriter(std::string& out) : out_(out) { point(out.size()); }
     // Writes over the string from its start and leaves it as long as it is, as room for the
     // next use (the string's new room is filled before it is written): what was written are
     // the first written() bytes.
     struct OverRoom {};
-    JsonLineWriter(std::string& out, OverRoom) : out_(out), used_(0), keepsRoom_(true) {}
+    JsonLineWriter(std::string& out, OverRoom) : out_(out), keepsRoom_(true) { point(0); }
     ~JsonLineWriter() {
         if (!keepsRoom_) {
-            out_.resize(used_);
+            out_.resize(written());
         }
     }
-    std::size_t written() const { return used_; }
+    std::size_t written() const { return static_cast<std::size_t>(at_ - out_.data()); }
     JsonLineWriter(const JsonLineWriter&) = delete;
     JsonLineWriter& operator=(const JsonLineWriter&) = delete;
 
     // Ends a line of JSON Lines: the next value starts the next line.
     void endLine() {
-        put('\n');
+        *room(1) = '\n';
+        ++at_;
         needComma_ = false;
     }
 
@@ -48,63 +48,54 @@ class JsonLineWriter {
     void beginArray() { open('['); }
     void endArray() { close(']'); }
     void key(std::string_view key) {
-        separate();
-        appendString(key);
-        put(':');
+        char* at = writeString(next(key.size() * kEscapeRoom + 3), key);
+        *at++ = ':';
+        at_ = at;
+        needComma_ = false;
     }
     void key(const JsonName& name) {
-        separate();
-        appendName(name);
-        put(':');
+        char* at = writeName(next(JsonName::kRoom + 1), name);
+        *at++ = ':';
+        at_ = at;
+        needComma_ = false;
     }
     void value(int number) { value(static_cast<long long>(number)); }
     void value(long long number) {
-        char* const start = room(kNumberRoom + 1);
-        char* end = start;
-        if (needComma_) {
-            *end++ = ',';
-        }
-        end = writeNumber(end, number);
-        used_ += static_cast<std::size_t>(end - start);
+        at_ = writeNumber(next(kNumberRoom), number);
         needComma_ = true;
     }
     void value(std::string_view text) {
-        separate();
-        appendString(text);
+        at_ = writeString(next(text.size() * kEscapeRoom + 2), text);
         needComma_ = true;
     }
     void value(const JsonName& name) {
-        separate();
-        appendName(name);
+        at_ = writeName(next(JsonName::kRoom), name);
         needComma_ = true;
     }
     // An array of integers at once: a chart line holds some two thousand of them, nearly all
-    // small, and most of its star rows end in a run of zeros.
+    // small.
     template <typename Range>
     void intArray(const Range& numbers) {
-        open('[');
-        const std::size_t size = std::size(numbers);
-        char* const start = room(size * (kNumberRoom + 1) + 1 + kZeros.size());
-        char* end = start;
-        std::size_t nonZero = size;  // up to the trailing zeros
-        while (nonZero > 0 && std::data(numbers)[nonZero - 1] == 0) {
-            --nonZero;
+        char* at = next(std::size(numbers) * (kNumberRoom + 1) + 2);
+        char* const start = at;
+        *at++ = '[';
+        // Zeros too go through the table: a fixed count of moves beats looking for the
+        // trailing zeros of a star row.
+        for (const auto number : numbers) {
+            at = writeElement(at, static_cast<long long>(number));
         }
-        for (std::size_t i = 0; i < nonZero; ++i) {
-            end = writeElement(end, static_cast<long long>(std::data(numbers)[i]));
-        }
-        end = writeZeros(end, size - nonZero);
-        if (end == start) {
-            *end++ = ']';
+        if (at == start + 1) {
+            *at++ = ']';
         } else {
-            end[-1] = ']';  // in place of the last comma
+            at[-1] = ']';  // in place of the last comma
         }
-        used_ += static_cast<std::size_t>(end - start);
+        at_ = at;
         needComma_ = true;
     }
 
   private:
     static constexpr std::size_t kNumberRoom = 20;  // digits and sign of any long long
+    static constexpr std::size_t kEscapeRoom = 6;   // the most a text's byte takes: "\u001f"
 
     // Inline and without a bounds check per digit; most numbers are below 100.
     static char* writeNumber(char* at, long long number) {
@@ -117,10 +108,12 @@ class JsonLineWriter {
         }
         return std::to_chars(at, at + kNumberRoom, number).ptr;
     }
-    // The number and a comma. A small one is copied from a table in one move of four bytes.
+    // The number and a comma. A small one (star powers go down to -9) is copied from a table
+    // in one move of four bytes.
     static char* writeElement(char* at, long long number) {
-        if (number >= 0 && number < static_cast<long long>(kSmallNumbers.size())) {
-            const SmallNumber& small = kSmallNumbers[static_cast<std::size_t>(number)];
+        if (number >= kSmallestNumber && number < kSmallestNumber + kSmallNumberCount) {
+            const SmallNumber& small =
+                kSmallNumbers[static_cast<std::size_t>(number - kSmallestNumber)];
             std::memcpy(at, small.text.data(), small.text.size());
             return at + small.length;
         }
@@ -128,73 +121,78 @@ class JsonLineWriter {
         *at++ = ',';
         return at;
     }
-    // "0," as often as asked, copied sixteen at a time: it may write up to kZeros.size() bytes
-    // past what it keeps.
-    static constexpr std::string_view kZeros = "0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,";
-    static char* writeZeros(char* at, std::size_t count) {
-        while (count > 0) {
-            const std::size_t now = std::min(count, kZeros.size() / 2);
-            std::memcpy(at, kZeros.data(), kZeros.size());
-            at += now * 2;
-            count -= now;
-        }
-        return at;
-    }
     struct SmallNumber {
         std::array<char, 4> text;  // the digits and a comma
         std::uint8_t length;
     };
-    static constexpr std::array<SmallNumber, 1000> kSmallNumbers = [] {
-        std::array<SmallNumber, 1000> table{};
-        for (std::size_t n = 0; n < table.size(); ++n) {
-            SmallNumber& small = table[n];
+    static constexpr long long kSmallestNumber = -99;
+    static constexpr long long kSmallNumberCount = 1099;  // up to 999
+    static constexpr std::array<SmallNumber, kSmallNumberCount> kSmallNumbers = [] {
+        std::array<SmallNumber, kSmallNumberCount> table{};
+        for (long long n = kSmallestNumber; n < kSmallestNumber + kSmallNumberCount; ++n) {
+            SmallNumber& small = table[static_cast<std::size_t>(n - kSmallestNumber)];
+            const long long magnitude = n < 0 ? -n : n;
             std::size_t length = 0;
-            if (n >= 100) {
-                small.text[length++] = static_cast<char>('0' + n / 100);
+            if (n < 0) {
+                small.text[length++] = '-';
             }
-            if (n >= 10) {
-                small.text[length++] = static_cast<char>('0' + n / 10 % 10);
+            if (magnitude >= 100) {
+                small.text[length++] = static_cast<char>('0' + magnitude / 100);
             }
-            small.text[length++] = static_cast<char>('0' + n % 10);
+            if (magnitude >= 10) {
+                small.text[length++] = static_cast<char>('0' + magnitude / 10 % 10);
+            }
+            small.text[length++] = static_cast<char>('0' + magnitude % 10);
             small.text[length++] = ',';
             small.length = static_cast<std::uint8_t>(length);
         }
         return table;
     }();
 
+    // Room for `bytes` at the end of what is written, where a writing step starts.
     char* room(std::size_t bytes) {
-        if (out_.size() - used_ < bytes) {
+        if (static_cast<std::size_t>(limit_ - at_) < bytes) {
             grow(bytes);
         }
-        return out_.data() + used_;
+        return at_;
     }
     void grow(std::size_t bytes);
-    void put(char c) {
-        *room(1) = c;
-        ++used_;
+    void point(std::size_t written) {
+        at_ = out_.data() + written;
+        limit_ = out_.data() + out_.size();
     }
-    void separate() {
+    // Room for a value of at most `bytes` and the comma before it; where the value goes.
+    char* next(std::size_t bytes) {
+        char* at = room(bytes + 1);
         if (needComma_) {
-            put(',');
+            *at++ = ',';
         }
-        needComma_ = false;
+        return at;
     }
     void open(char bracket) {
-        separate();
-        put(bracket);
+        char* at = next(1);
+        *at++ = bracket;
+        at_ = at;
+        needComma_ = false;
     }
     void close(char bracket) {
-        put(bracket);
+        *room(1) = bracket;
+        ++at_;
         needComma_ = true;
     }
-    void appendString(std::string_view text);
-    void appendName(const JsonName& name) {
-        std::memcpy(room(JsonName::kRoom), name.quoted(), JsonName::kRoom);
-        used_ += name.quotedSize();
+    // The quoted text at `at`, escaped; returns its end. Needs room for kEscapeRoom bytes a
+    // byte and the quotes.
+    static char* writeString(char* at, std::string_view text);
+    // Copies the whole room of the name, which needs no escape.
+    static char* writeName(char* at, const JsonName& name) {
+        std::memcpy(at, name.quoted(), JsonName::kRoom);
+        return at + name.quotedSize();
     }
 
     std::string& out_;
-    std::size_t used_;  // bytes of out_ that hold text; the rest is room
+    // Where the next byte goes and where the room ends, in out_; past at_ it is room.
+    char* at_ = nullptr;
+    char* limit_ = nullptr;
     bool keepsRoom_ = false;
     // A member or element came before; a key clears it so that its value follows directly.
     bool needComma_ = false;

@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <array>
+#include <charconv>
 #include <cstdlib>
+#include <string_view>
 
 #include "engine/errors.h"
 
@@ -73,25 +75,37 @@ void SetTargetYearLabels(ChartLabels& labels, const StarRow& header, Stem yearSt
 }
 
 std::string formatTargetDate(const DateTime& moment) {
-    return std::to_string(moment.date.year) + '/' + std::to_string(moment.date.month) + '/' +
-           std::to_string(moment.date.day) + ' ' + std::to_string(moment.hour) + ':' +
-           std::to_string(moment.minute) + "  ";
+    // Without temporaries: every chart makes this text twice.
+    std::string text;
+    text.reserve(24);
+    const auto put = [&text](int number, std::string_view after) {
+        std::array<char, 12> digits;  // of any int
+        char* end = std::to_chars(digits.data(), digits.data() + digits.size(), number).ptr;
+        text.append(digits.data(), end).append(after);
+    };
+    put(moment.date.year, "/");
+    put(moment.date.month, "/");
+    put(moment.date.day, " ");
+    put(moment.hour, ":");
+    put(moment.minute, "  ");
+    return text;
 }
 
 Chart RequestChartBirth(const CalendarTable& calendar, const StarDisplayNames& names,
                         const BirthMoment& person, const DateTime& targetDate,
                         const ChartSettings& settings) {
     const DateTime birthMoment = BirthMomentOf(person);
-    Chart chart;
+    const ConvertedMoment birth = ConvertBirthMoment(calendar, birthMoment);
+    const Counting direction = CountingDirection(person.sex, birth.yearStem);
+    // The placement, some seven kilobytes, is made in its place.
+    Chart chart{{}, {}, birth, {}, {}, PlaceStars(birth, direction, settings.placementTables),
+                {}, {}, {}};
     ChartLabels& labels = chart.labels;
     ChartRecord& record = chart.record;
     labels.Name = "氏名：" + person.name;
     labels.Date = person.dateText + " " + person.timeText + "生";
     labels.ZNen = formatTargetDate(targetDate);
     record.birthMoment = birthMoment;
-
-    chart.birth = ConvertBirthMoment(calendar, birthMoment);
-    const ConvertedMoment& birth = chart.birth;
     labels.InDate = birth.lunarText + branchText(birth.lunar.hour) + "時";
 
     StarRow& header = record.header();
@@ -109,10 +123,8 @@ Chart RequestChartBirth(const CalendarTable& calendar, const StarDisplayNames& n
     labels.Inyo = std::string(isYang(birth.yearStem) ? "陽" : "陰").append(sexText(person.sex));
     labels.Mei = "命宮：" + branchText(birth.lifePalace) + "  命主：" +
                  names[LifeMasterStar(birth.lifePalace)];
-    const Counting direction = CountingDirection(person.sex, birth.yearStem);
     header[kHeaderDirection] = static_cast<int>(direction);
 
-    chart.placement = PlaceStars(birth, direction, settings.placementTables);
     record.palaceStarLists = chart.placement.palaceStarLists;
     const int bureau = chart.placement.bureau;
     header[kHeaderBureau] = bureau;
@@ -166,9 +178,9 @@ MonthlyLuckDates FillMonthlyLuckDates(const CalendarTable& calendar, const Chart
     const std::vector<CalendarRecord>& records = calendar.records();
     // The table's months follow each other (it is checked so when read and when edited), so
     // their lunar years rise.
-    const auto first = std::lower_bound(
-        records.begin(), records.end(), targetLunarYear,
-        [](const CalendarRecord& r, int year) { return r.lunarYear < year; });
+    const auto first =
+        std::lower_bound(records.begin(), records.end(), targetLunarYear,
+                         [](const CalendarRecord& r, int year) { return r.lunarYear < year; });
     if (first == records.end() || first->lunarYear != targetLunarYear) {
         return dates;
     }
@@ -183,14 +195,10 @@ MonthlyLuckDates FillMonthlyLuckDates(const CalendarTable& calendar, const Chart
             continue;
         }
         const Date startDate = dateFromYmd(it->startYmd);
-        const std::array<char, 8> text = {twoDigits(startDate.year % 100, 0),
-                                           twoDigits(startDate.year % 100, 1),
-                                           '/',
-                                           twoDigits(startDate.month, 0),
-                                           twoDigits(startDate.month, 1),
-                                           '/',
-                                           twoDigits(startDate.day, 0),
-                                           twoDigits(startDate.day, 1)};
+        const std::array<char, 8> text = {
+            twoDigits(startDate.year % 100, 0), twoDigits(startDate.year % 100, 1), '/',
+            twoDigits(startDate.month, 0),      twoDigits(startDate.month, 1),      '/',
+            twoDigits(startDate.day, 0),        twoDigits(startDate.day, 1)};
         dates[static_cast<std::size_t>(index(start + index(targetYearBranch) + k))].assign(
             text.begin(), text.end());
         ++k;

@@ -76,8 +76,11 @@ TEST(JsonLineWriter, FindsAnEscapeAtEveryPlaceOfALongText) {
 }
 
 TEST(JsonLineWriter, WritesIntegerArraysOfAnySize) {
-    std::vector<std::vector<int>> arrays = {
-        {}, {0}, {9, 10, 99, 100, 999, 1000, 1984}, {-1, -1000, 2147483647, -2147483647 - 1}};
+    std::vector<std::vector<int>> arrays = {{},
+                                            {0},
+                                            {9, 10, 99, 100, 999, 1000, 1984},
+                                            {-1, -9, -10, -99, -100, -101},
+                                            {-1000, 2147483647, -2147483647 - 1}};
     // Runs of zeros, at the end too, shorter and longer than the writer copies at once.
     arrays.push_back(std::vector<int>(40, 0));
     arrays.push_back({0, 0, 5, 0, 0, 0});
