@@ -113,8 +113,11 @@ Answer Prompts::box(BoxStyle style, BoxButtons buttons, const QString& text, con
 std::unique_ptr<QMessageBox> Prompts::makeBox(BoxStyle style, BoxButtons buttons,
                                               const QString& text, const QString& title,
                                               QWidget* parent) {
+    // The messages break their lines with "\n\r", which a label would show as two breaks.
+    QString shown = text;
+    shown.replace(QStringLiteral("\n\r"), QStringLiteral("\n"));
     auto message =
-        std::make_unique<QMessageBox>(icon(style), title, text, standardButtons(buttons), parent);
+        std::make_unique<QMessageBox>(icon(style), title, shown, standardButtons(buttons), parent);
     for (const auto& [which, label] : kButtonTexts) {
         if (QAbstractButton* button = message->button(which)) {
             button->setText(QString::fromUtf16(label));

@@ -48,6 +48,16 @@ TEST(MessageBoxFit, EachLineStaysWholeAndTheTitleShows) {
     }
 }
 
+// A "\n\r" in a message is one line break, as it was written for.
+TEST(MessageBoxFit, ALineFeedAndReturnAreOneBreak) {
+    const ShownBox shown = show(
+        QStringLiteral("指定したフォルダがありません。\n\r確認して下さい。\n\r\n\r終了します。"));
+    ASSERT_NE(shown.label, nullptr);
+    EXPECT_EQ(shown.label->text(),
+              QStringLiteral("指定したフォルダがありません。\n確認して下さい。\n\n終了します。"));
+    EXPECT_EQ(shownLines(*shown.label), 4);
+}
+
 // Too long for any box: folded after its punctuation, never inside a word.
 TEST(MessageBoxFit, ALineTooLongForAnyBoxFoldsAfterItsPunctuation) {
     const QString text = kSentence + kSentence + kSentence;
