@@ -219,7 +219,7 @@ TEST_F(UnderWindowManager, EveryBoxOfTheBackupDialogOpensInFrontWithTheFocus) {
         "バックアップが終了しました。",
         title,
         "現在編集中の内容は破棄され、内容を反映させる為、Sorvik Ver2.69の再起動が必要となり"
-        "ます。\n\r\n\rリストアを実行してよろしいですか？",
+        "ます。\n\nリストアを実行してよろしいですか？",
         "リストアを実行してよろしいですか？",
         "『Default.ini』は既に存在します。上書きしますか？",
         "リストアを中止しました。\n\nコピーしたファイルはありません。\n"
