@@ -14,7 +14,6 @@
 
 #include "file_dialog_columns.h"
 #include "font_dialog.h"
-
 #include "message_box_fit.h"
 
 namespace sorvik::platform {

@@ -1,3 +1,5 @@
+#include <memory>
+
 #include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
@@ -171,6 +173,15 @@ class BackupTest : public ::testing::Test {
     QStringList backupFiles() const {
         return QDir(backupFolder).entryList(QDir::Files, QDir::Name);
     }
+    // A dialog that has backed every kind up into backupFolder.
+    std::unique_ptr<TBackF> backedUpDialog() {
+        auto dialog = std::make_unique<TBackF>(shell.appDir, *shell.keys, [this] { ++ends; });
+        dialog->show();
+        dialog->setKinds(15);
+        dialog->folderBox()->setText(backupFolder);
+        dialog->backup();
+        return dialog;
+    }
     testing::ShellFixture shell;
     QString backupFolder;
     int ends = 0;
@@ -199,11 +210,8 @@ TEST_F(BackupTest, OnlyNameFilesAndTheKeyStoreGoWhenOnlyNamesAreChecked) {
 }
 
 TEST_F(BackupTest, RestoreCopiesBackMergesTheKeysOnlyWhenCheckedAndEndsTheProgram) {
-    TBackF dialog(shell.appDir, *shell.keys, [this] { ++ends; });
-    dialog.show();
-    dialog.setKinds(15);
-    dialog.folderBox()->setText(backupFolder);
-    dialog.backup();
+    const std::unique_ptr<TBackF> backedUp = backedUpDialog();
+    TBackF& dialog = *backedUp;
     shell.writeFile("Default.nam", "edited since");
     shell.keys->writeText(platform::programKey(), "Ver", "changed since");
     QFile::remove(shell.appDir + "data.in");
@@ -269,11 +277,8 @@ QMap<QString, QByteArray> folderBytes(const QString& folder) {
 }
 
 TEST_F(BackupTest, OverwriteAllIsAskedOnceAndCopiesEveryFile) {
-    TBackF dialog(shell.appDir, *shell.keys, [this] { ++ends; });
-    dialog.show();
-    dialog.setKinds(15);
-    dialog.folderBox()->setText(backupFolder);
-    dialog.backup();
+    const std::unique_ptr<TBackF> backedUp = backedUpDialog();
+    TBackF& dialog = *backedUp;
     for (const QString& name : folderBytes(shell.appDir).keys()) {
         shell.writeFile(name, "edited since");
     }
@@ -306,11 +311,8 @@ TEST_F(BackupTest, OverwriteAllIsAskedOnceAndCopiesEveryFile) {
 }
 
 TEST_F(BackupTest, ACancelledRestoreChangesNothingAndKeepsTheProgramRunning) {
-    TBackF dialog(shell.appDir, *shell.keys, [this] { ++ends; });
-    dialog.show();
-    dialog.setKinds(15);
-    dialog.folderBox()->setText(backupFolder);
-    dialog.backup();
+    const std::unique_ptr<TBackF> backedUp = backedUpDialog();
+    TBackF& dialog = *backedUp;
     shell.writeFile("Default.nam", "edited since");
     QFile::remove(shell.appDir + "data.in");
     shell.keys->writeText(platform::programKey(), "Ver", "changed since");
@@ -338,11 +340,8 @@ TEST_F(BackupTest, ACancelledRestoreChangesNothingAndKeepsTheProgramRunning) {
 }
 
 TEST_F(BackupTest, ARestoreStoppedByAFileItCannotWriteTellsWhatItCopied) {
-    TBackF dialog(shell.appDir, *shell.keys, [this] { ++ends; });
-    dialog.show();
-    dialog.setKinds(15);
-    dialog.folderBox()->setText(backupFolder);
-    dialog.backup();
+    const std::unique_ptr<TBackF> backedUp = backedUpDialog();
+    TBackF& dialog = *backedUp;
     shell.keys->writeText(platform::programKey(), "Ver", "changed since");
     QFile::remove(shell.appDir + "Other.NAM");
     QDir(shell.appDir).mkdir("Other.NAM");  // nothing can be written in its place
@@ -364,11 +363,8 @@ TEST_F(BackupTest, ARestoreStoppedByAFileItCannotWriteTellsWhatItCopied) {
 }
 
 TEST_F(BackupTest, ADamagedKeyStoreFileStopsTheRestoreBeforeAnyFileIsReplaced) {
-    TBackF dialog(shell.appDir, *shell.keys, [this] { ++ends; });
-    dialog.show();
-    dialog.setKinds(15);
-    dialog.folderBox()->setText(backupFolder);
-    dialog.backup();
+    const std::unique_ptr<TBackF> backedUp = backedUpDialog();
+    TBackF& dialog = *backedUp;
     platform::writeFileAtomically(backupFolder + "/TQLX4.reg", "REGEDIT4\r\n[nowhere\r\n");
     platform::writeFileAtomically(backupFolder + "/Default.nam", "from the backup");
     const QMap<QString, QByteArray> program = folderBytes(shell.appDir);
