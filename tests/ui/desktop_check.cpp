@@ -436,6 +436,7 @@ TEST_F(DesktopCheck, TheNameListOpensFromItsButton) {
 TEST_F(DesktopCheck, TheChartWindowOpensItsPreviewPalaceDetailAndLuck) {
     TMeibF* chart = openChart();
     ASSERT_NE(chart, nullptr);
+    QTest::qWait(kSettleMs);  // the screen still shows the windows closed before it
     picture(QStringLiteral("chart"));
     openByButton(*chart, QStringLiteral("chart-print-preview"), QStringLiteral("PrtBtn"));
     open(
@@ -552,6 +553,7 @@ TEST_F(DesktopCheck, AMinimisedModalDialogComesStraightBack) {
                 },
                 kWaitMs))
                 << "the minimised dialog stayed away";
+            QTest::qWait(kSettleMs);
             picture(QStringLiteral("tools-after-minimising"));
         });
 }
